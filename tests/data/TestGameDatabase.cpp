@@ -1,0 +1,385 @@
+#include "data/GameDatabase.h"
+#include "data/PasswordHash.h"
+
+#include <QFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace vortalex;
+
+namespace {
+
+// A second, raw connection on the same file, for looking behind the data layer's back.
+class RawConnection {
+public:
+    explicit RawConnection(const QString& path) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kName);
+        db.setDatabaseName(path);
+        db.open();
+    }
+    ~RawConnection() {
+        { QSqlDatabase::database(kName).close(); }
+        QSqlDatabase::removeDatabase(kName);
+    }
+    QSqlQuery query(const QString& sql, const QVariantList& binds = {}) {
+        QSqlQuery q(QSqlDatabase::database(kName));
+        q.prepare(sql);
+        for (const QVariant& v : binds) {
+            q.addBindValue(v);
+        }
+        if (!q.exec()) {
+            qWarning() << "raw query failed:" << sql << q.lastError().text();
+        }
+        return q;
+    }
+    QStringList columns(const QString& table) {
+        QStringList names;
+        QSqlQuery q = query(QStringLiteral("PRAGMA table_info(%1)").arg(table));
+        while (q.next()) {
+            names.append(q.value(1).toString());
+        }
+        return names;
+    }
+
+private:
+    static inline const QString kName = QStringLiteral("raw");
+};
+
+bool fillDictionary(GameDatabase& db, const QList<DictionaryEntry>& entries,
+                    const QString& source = QStringLiteral("test")) {
+    qsizetype at = 0;
+    return db.replaceDictionary(
+        [&](DictionaryEntry& e) {
+            if (at == entries.size()) {
+                return false;
+            }
+            e = entries[at++];
+            return true;
+        },
+        source);
+}
+
+QString oddText(int n) {
+    const QStringList samples{QStringLiteral("O'Brien"),
+                              QStringLiteral("say \"hi\""),
+                              QStringLiteral("100%"),
+                              QStringLiteral("a*b"),
+                              QStringLiteral("x' OR '1'='1' --"),
+                              QStringLiteral("Zoë Çelik 山田"),
+                              QString(1000, QLatin1Char('q')) + QStringLiteral("'")};
+    return samples.at(n);
+}
+
+} // namespace
+
+class TestGameDatabase : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<GameDatabase> m_db;
+    QString m_path;
+
+private slots:
+    void init() {
+        QVERIFY(m_dir.isValid());
+        m_path =
+            m_dir.filePath(QStringLiteral("case-%1.mdb").arg(QDateTime::currentMSecsSinceEpoch()));
+        QFile::remove(m_path);
+        auto opened = GameDatabase::open(m_path);
+        QVERIFY2(opened.db, qPrintable(opened.error));
+        m_db = std::move(opened.db);
+    }
+    void cleanup() {
+        m_db.reset();
+        QFile::remove(m_path);
+    }
+
+    void aMissingFileGetsEveryTableWithItsColumnsInPlace() {
+        RawConnection raw(m_path);
+        QCOMPARE(raw.columns(QStringLiteral("tbl_Dictionary")), (QStringList{"Word", "Meaning"}));
+        QCOMPARE(raw.columns(QStringLiteral("tblWrong")), (QStringList{"WrongWord"}));
+        QCOMPARE(raw.columns(QStringLiteral("tblUsers")),
+                 (QStringList{"fldUsername", "fldPassword", "fldeasy", "fldintermediate",
+                              "flddifficult", "fldexpert"}));
+        for (Level level : allLevels()) {
+            QCOMPARE(raw.columns(QString::fromLatin1(levelInfo(level).scoreTable)),
+                     (QStringList{"fldUsername", "fldScore", "fldTime"}));
+        }
+        QCOMPARE(raw.columns(QStringLiteral("total")), (QStringList{"fldusername", "totscore"}));
+    }
+
+    void aFileThatIsNotADatabaseIsAnErrorValue() {
+        const QString garbage = m_dir.filePath(QStringLiteral("garbage.mdb"));
+        QFile f(garbage);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(4096, 'x'));
+        f.close();
+        auto opened = GameDatabase::open(garbage);
+        QVERIFY(!opened.db);
+        QVERIFY(opened.error.contains(QStringLiteral("garbage.mdb")));
+        // The file is left as it was: nothing of the player's is overwritten.
+        QCOMPARE(QFileInfo(garbage).size(), 4096);
+
+        auto folder = GameDatabase::open(m_dir.path());
+        QVERIFY(!folder.db);
+        QVERIFY(!folder.error.isEmpty());
+        auto unreachable = GameDatabase::open(m_dir.filePath(QStringLiteral("no/such/dir/x.mdb")));
+        QVERIFY(!unreachable.db);
+    }
+
+    void anExistingFileKeepsItsRowsAndGainsMissingTables() {
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("Ann"), 5200, "00:00"}));
+        m_db.reset();
+        {
+            RawConnection raw(m_path);
+            raw.query(QStringLiteral("DROP TABLE tblExpertScores"));
+        }
+        auto reopened = GameDatabase::open(m_path);
+        QVERIFY(reopened.db);
+        m_db = std::move(reopened.db);
+        QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ann"))->score, 5200);
+        QVERIFY(m_db->appendScore(Level::Expert, {QStringLiteral("Ann"), 400, "00:00"}));
+    }
+
+    void wordLookupsIgnoreLetterCase() {
+        QVERIFY(fillDictionary(*m_db, {{"CAT", "(n.) feline"}, {"Dog", "(n.) canine"}}));
+        QVERIFY(m_db->isWord(QStringLiteral("cat")));
+        QVERIFY(m_db->isWord(QStringLiteral("CAT")));
+        QVERIFY(m_db->isWord(QStringLiteral("DOG")));
+        QVERIFY(!m_db->isWord(QStringLiteral("CA")));
+        QVERIFY(!m_db->isWord(QStringLiteral("")));
+        QVERIFY(!m_db->isWord(QStringLiteral("CAT' OR '1'='1")));
+        QVERIFY(m_db->dictionaryAvailable());
+        QCOMPARE(m_db->dictionaryRowCount(), 2);
+    }
+
+    void meaningsComeInStoredOrder() {
+        QVERIFY(fillDictionary(*m_db, {{"RUN", "(v.) move fast"},
+                                       {"CAT", "(n.) feline"},
+                                       {"RUN", "(n.) a score in cricket"},
+                                       {"run", "(v.) operate"}}));
+        QCOMPARE(m_db->meanings(QStringLiteral("Run")),
+                 (QStringList{"(v.) move fast", "(n.) a score in cricket", "(v.) operate"}));
+        QVERIFY(m_db->meanings(QStringLiteral("XQZT")).isEmpty());
+    }
+
+    void prefixSuggestionsMatchTheStartOnlyInAnyCase() {
+        QVERIFY(fillDictionary(*m_db, {{"ABC", "a"},
+                                       {"abcess", "b"},
+                                       {"abacus", "c"},
+                                       {"XABC", "d"},
+                                       {"ABCD", "e"},
+                                       {"ABCD", "f"},
+                                       {"A_C", "g"},
+                                       {"A%C", "h"}}));
+        QCOMPARE(m_db->wordsStartingWith(QStringLiteral("ABC")),
+                 (QStringList{"ABC", "abcess", "ABCD", "ABCD"}));
+        QCOMPARE(m_db->wordsStartingWith(QStringLiteral("abc")).size(), 4);
+        QCOMPARE(m_db->wordsStartingWith(QString()).size(), 8);
+        // Wildcard characters in a prefix are letters like any other.
+        QCOMPARE(m_db->wordsStartingWith(QStringLiteral("A_")), (QStringList{"A_C"}));
+        QCOMPARE(m_db->wordsStartingWith(QStringLiteral("A%")), (QStringList{"A%C"}));
+        QVERIFY(m_db->wordsStartingWith(QStringLiteral("XQZ")).isEmpty());
+        QVERIFY(m_db->noSuggestions().isEmpty());
+    }
+
+    void wordAndPrefixQueriesUseTheIndex() {
+        QVERIFY(fillDictionary(*m_db, {{"CAT", "x"}, {"CATS", "y"}}));
+        m_db.reset();
+        RawConnection raw(m_path);
+        const auto plan = [&](const QString& sql, const QVariant& bind) {
+            QSqlQuery q = raw.query(QStringLiteral("EXPLAIN QUERY PLAN ") + sql, {bind});
+            QStringList details;
+            while (q.next()) {
+                details.append(q.value(3).toString());
+            }
+            return details.join(QLatin1Char('|'));
+        };
+        const QString prefixPlan = plan(GameDatabase::kWordsStartingWithSql,
+                                        GameDatabase::likePrefixPattern(QStringLiteral("CAT")));
+        QVERIFY2(
+            prefixPlan.contains(QStringLiteral("USING INDEX tbl_Dictionary_Word")) ||
+                prefixPlan.contains(QStringLiteral("USING COVERING INDEX tbl_Dictionary_Word")),
+            qPrintable(prefixPlan));
+        const QString wordPlan =
+            plan(QStringLiteral("SELECT 1 FROM tbl_Dictionary WHERE Word = ? LIMIT 1"),
+                 QStringLiteral("cat"));
+        QVERIFY2(wordPlan.contains(QStringLiteral("INDEX tbl_Dictionary_Word")),
+                 qPrintable(wordPlan));
+    }
+
+    void rejectedWordsKeepTheirOrderAndEmptyingAnEmptyTableIsQuiet() {
+        QVERIFY(m_db->clearWrongWords());
+        QVERIFY(m_db->wrongWords().isEmpty());
+        QVERIFY(m_db->addWrongWord(QStringLiteral("XQZT")));
+        QVERIFY(m_db->addWrongWord(QStringLiteral("TEH")));
+        QVERIFY(m_db->addWrongWord(QStringLiteral("XQZT")));
+        QCOMPARE(m_db->wrongWords(), (QStringList{"XQZT", "TEH", "XQZT"}));
+        QVERIFY(m_db->clearWrongWords());
+        QVERIFY(m_db->wrongWords().isEmpty());
+        QVERIFY(m_db->lastError().isEmpty());
+    }
+
+    void passwordsAreStoredAsSaltedHashesAndCheckedIgnoringCase() {
+        QVERIFY(m_db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("Secret"),
+                                   {true, true, false, false}));
+        QVERIFY(m_db->appendPlayer(QStringLiteral("Bob"), QStringLiteral("Secret"),
+                                   {true, false, false, false}));
+        {
+            RawConnection raw(m_path);
+            QSqlQuery q = raw.query(QStringLiteral("SELECT fldPassword FROM tblUsers"));
+            QStringList stored;
+            while (q.next()) {
+                stored.append(q.value(0).toString());
+            }
+            QCOMPARE(stored.size(), 2);
+            QVERIFY(stored[0].startsWith(QStringLiteral("pbkdf2-sha256$100000$")));
+            QVERIFY(!stored[0].contains(QStringLiteral("Secret"), Qt::CaseInsensitive));
+            QVERIFY2(stored[0] != stored[1], "the same password must not hash alike twice");
+        }
+        const auto ann = m_db->findPlayer(QStringLiteral("ann"), QStringLiteral("sECRET"));
+        QVERIFY(ann);
+        QCOMPARE(ann->name, QStringLiteral("Ann"));
+        QCOMPARE(ann->levelOpen, (std::array<bool, 4>{true, true, false, false}));
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Ann"), QStringLiteral("Secret ")));
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Ann"), QString()));
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Nobody"), QStringLiteral("Secret")));
+        QVERIFY(!password::matches(QStringLiteral("x"), QStringLiteral("x")));
+        QVERIFY(!password::matches(QStringLiteral("x"), QStringLiteral("pbkdf2-sha256$0$$")));
+    }
+
+    void duplicateNamesAreAllowedAndTheFirstMatchingRowWins() {
+        QVERIFY(m_db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("one"),
+                                   {true, false, false, false}));
+        QVERIFY(m_db->appendPlayer(QStringLiteral("ANN"), QStringLiteral("two"),
+                                   {true, true, true, false}));
+        QCOMPARE(m_db->findPlayerByName(QStringLiteral("ann"))->name, QStringLiteral("Ann"));
+        const auto second = m_db->findPlayer(QStringLiteral("ann"), QStringLiteral("TWO"));
+        QVERIFY(second);
+        QCOMPARE(second->name, QStringLiteral("ANN"));
+        QCOMPARE(second->levelOpen, (std::array<bool, 4>{true, true, true, false}));
+    }
+
+    void oddNamesAndPasswordsRoundTripUnchanged_data() {
+        QTest::addColumn<int>("sample");
+        for (int i = 0; i < 7; ++i) {
+            QTest::newRow(qPrintable(oddText(i).left(20))) << i;
+        }
+    }
+    void oddNamesAndPasswordsRoundTripUnchanged() {
+        QFETCH(int, sample);
+        const QString text = oddText(sample);
+        QVERIFY(m_db->appendPlayer(QStringLiteral("Plain"), QStringLiteral("pw"),
+                                   {true, false, false, false}));
+        QVERIFY(m_db->appendPlayer(text, text, {true, true, false, false}));
+        const auto found = m_db->findPlayer(text, text);
+        QVERIFY(found);
+        QCOMPARE(found->name, text);
+        QCOMPARE(m_db->findPlayerByName(text)->name, text);
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Plain"), text));
+        QVERIFY(m_db->appendScore(Level::Difficult, {text, 9100, text}));
+        const auto score = m_db->findScore(Level::Difficult, text);
+        QVERIFY(score);
+        QCOMPARE(score->name, text);
+        QCOMPARE(score->time, text);
+        QVERIFY(m_db->appendTotal(text, 9100));
+        QCOMPARE(m_db->findTotal(text), std::optional<qint64>(9100));
+        QVERIFY(m_db->addWrongWord(text));
+        QCOMPARE(m_db->wrongWords(), QStringList{text});
+        QCOMPARE(m_db->levelRanking(Level::Difficult), (QList<RankRow>{{text, 9100}}));
+    }
+
+    void levelFlagsNotWrittenByAnAppendAreClosed() {
+        {
+            RawConnection raw(m_path);
+            raw.query(QStringLiteral("INSERT INTO tblUsers (fldUsername) VALUES ('Old')"));
+        }
+        const auto old = m_db->findPlayerByName(QStringLiteral("Old"));
+        QVERIFY(old);
+        QCOMPARE(old->levelOpen, (std::array<bool, 4>{false, false, false, false}));
+        QVERIFY(m_db->openPlayerLevels(QStringLiteral("OLD"), Level::Difficult));
+        const auto opened = m_db->findPlayerByName(QStringLiteral("old"));
+        QCOMPARE(opened->name, QStringLiteral("OLD"));
+        QCOMPARE(opened->levelOpen, (std::array<bool, 4>{true, true, true, false}));
+        QVERIFY(!m_db->openPlayerLevels(QStringLiteral("Nobody"), Level::Expert));
+    }
+
+    void scoresUpdateTheFirstRowOfTheNameOnly() {
+        QVERIFY(m_db->appendScore(Level::Intermediate, {QStringLiteral("Ann"), 7000, "00:00"}));
+        QVERIFY(m_db->appendScore(Level::Intermediate, {QStringLiteral("ann"), 7100, "00:00"}));
+        QVERIFY(m_db->updateScore(Level::Intermediate, QStringLiteral("ANN"), 8000,
+                                  QStringLiteral("00:00")));
+        QCOMPARE(m_db->levelScores(Level::Intermediate),
+                 (QList<RankRow>{{"Ann", 8000}, {"ann", 7100}}));
+        QVERIFY(!m_db->updateScore(Level::Easy, QStringLiteral("Ann"), 1, QStringLiteral("")));
+        QVERIFY(!m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+    }
+
+    void rankingsSortNumericallyHighestFirst() {
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("A"), 900, "00:00"}));
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("B"), 10000, "00:00"}));
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("C"), 5000, "00:00"}));
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("D"), 70000, "00:00"}));
+        QCOMPARE(m_db->levelRanking(Level::Easy),
+                 (QList<RankRow>{{"D", 70000}, {"B", 10000}, {"C", 5000}, {"A", 900}}));
+        QCOMPARE(m_db->levelScores(Level::Easy).first().name, QStringLiteral("A"));
+        QVERIFY(m_db->levelRanking(Level::Expert).isEmpty());
+
+        QVERIFY(m_db->appendTotal(QStringLiteral("A"), 5200));
+        QVERIFY(m_db->appendTotal(QStringLiteral("B"), 800));
+        QVERIFY(m_db->updateTotal(QStringLiteral("b"), 5200 + 7350));
+        QCOMPARE(m_db->overallRanking(), (QList<RankRow>{{"b", 12550}, {"A", 5200}}));
+        QVERIFY(!m_db->updateTotal(QStringLiteral("Nobody"), 1));
+    }
+
+    void aFailedTransactionWritesNothing() {
+        const bool ok = m_db->inTransaction([&] {
+            return m_db->appendScore(Level::Easy, {QStringLiteral("Ann"), 5000, "00:00"}) &&
+                   m_db->updateTotal(QStringLiteral("Ann"), 5000);
+        });
+        QVERIFY(!ok);
+        QVERIFY(!m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+        QVERIFY(m_db->inTransaction([&] {
+            return m_db->appendScore(Level::Easy, {QStringLiteral("Ann"), 5000, "00:00"}) &&
+                   m_db->appendTotal(QStringLiteral("Ann"), 5000);
+        }));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+    }
+
+    void refreshingTheDictionaryKeepsPlayersAndScores() {
+        QVERIFY(fillDictionary(*m_db, {{"OLD", "x"}}, QStringLiteral("v1")));
+        QVERIFY(m_db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
+                                   {true, true, false, false}));
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("Ann"), 5300, "00:00"}));
+        QVERIFY(m_db->appendTotal(QStringLiteral("Ann"), 5300));
+        QVERIFY(m_db->addWrongWord(QStringLiteral("TEH")));
+        QVERIFY(fillDictionary(*m_db, {{"NEW", "y"}, {"WORD", "z"}}, QStringLiteral("v2")));
+        QVERIFY(!m_db->isWord(QStringLiteral("OLD")));
+        QVERIFY(m_db->isWord(QStringLiteral("new")));
+        QCOMPARE(m_db->dictionarySourceId(), QStringLiteral("v2"));
+        QVERIFY(m_db->findPlayer(QStringLiteral("Ann"), QStringLiteral("pw")));
+        QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5300);
+        QCOMPARE(m_db->findTotal(QStringLiteral("Ann")), std::optional<qint64>(5300));
+        QCOMPARE(m_db->wrongWords(), QStringList{"TEH"});
+    }
+
+    void aFailingRefreshLeavesTheOldWordList() {
+        QVERIFY(fillDictionary(*m_db, {{"OLD", "x"}}, QStringLiteral("v1")));
+        {
+            RawConnection raw(m_path);
+            raw.query(
+                QStringLiteral("CREATE TRIGGER no_zz BEFORE INSERT ON tbl_Dictionary"
+                               " WHEN NEW.Word = 'ZZ' BEGIN SELECT RAISE(ABORT, 'bad'); END"));
+        }
+        QVERIFY(!fillDictionary(*m_db, {{"NEW", "y"}, {"ZZ", "z"}}, QStringLiteral("v2")));
+        QVERIFY(!m_db->lastError().isEmpty());
+        QVERIFY(m_db->isWord(QStringLiteral("OLD")));
+        QVERIFY(!m_db->isWord(QStringLiteral("NEW")));
+        QCOMPARE(m_db->dictionarySourceId(), QStringLiteral("v1"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGameDatabase)
+#include "TestGameDatabase.moc"
