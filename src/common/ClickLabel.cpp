@@ -1,0 +1,106 @@
+#include "ClickLabel.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace vortalex {
+
+ClickLabel::ClickLabel(QWidget* parent)
+    : ClickLabel(QString(), parent) {}
+
+ClickLabel::ClickLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    setMouseTracking(true);
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, m_textColour);
+    setPalette(p);
+}
+
+void ClickLabel::setTextColour(const QColor& colour) {
+    if (colour == m_textColour) {
+        return;
+    }
+    m_textColour = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Disabled, QPalette::WindowText, colour.darker(160));
+    setPalette(p);
+}
+
+void ClickLabel::setFace(const QColor& top, const QColor& bottom, const QColor& border) {
+    m_faceTop = top;
+    m_faceBottom = bottom;
+    m_faceBorder = border;
+    update();
+}
+
+void ClickLabel::setFramed(bool framed) {
+    if (framed != m_framed) {
+        m_framed = framed;
+        update();
+    }
+}
+
+void ClickLabel::paintEvent(QPaintEvent* event) {
+    if (m_faceTop.isValid() || m_framed) {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        QPainterPath path;
+        path.addRoundedRect(r, 6, 6);
+        if (m_faceTop.isValid()) {
+            QLinearGradient fill(r.topLeft(), r.bottomLeft());
+            const bool dim = !isEnabled();
+            fill.setColorAt(0.0, dim ? m_faceTop.darker(140) : m_faceTop);
+            fill.setColorAt(1.0, dim ? m_faceBottom.darker(140) : m_faceBottom);
+            p.fillPath(path, fill);
+            p.setPen(QPen(m_faceBorder, 1.0));
+            p.drawPath(path);
+        }
+        if (m_framed) {
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(QPen(Qt::black, 1.0));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+    }
+    QLabel::paintEvent(event);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* event) {
+    m_pressWasDoubleClick = false;
+    emit pressed(event->button());
+    event->accept();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        // A right double-click is two right clicks.
+        mousePressEvent(event);
+        return;
+    }
+    m_pressWasDoubleClick = true;
+    emit pressed(event->button());
+    emit doubleClicked();
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const Qt::MouseButton button = event->button();
+    const bool wasDoubleClick = m_pressWasDoubleClick;
+    m_pressWasDoubleClick = false;
+    emit released(button);
+    const bool inside = rect().contains(event->position().toPoint());
+    if (!wasDoubleClick && inside && (button == Qt::LeftButton || button == Qt::RightButton)) {
+        emit clicked(button);
+    }
+    event->accept();
+}
+
+void ClickLabel::mouseMoveEvent(QMouseEvent* event) {
+    emit hovered();
+    event->accept();
+}
+
+} // namespace vortalex

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+
+namespace vortalex {
+
+// A label that reports mouse gestures in the order the game's rules are written for: a real
+// double-click arrives as press, release, double-click, release; the first release is a click,
+// the double-click is reported as such and its release is not a click; a release is reported
+// before the click it completes. Middle-button clicks are not reported.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickLabel(QWidget* parent = nullptr);
+    ClickLabel(const QString& text, QWidget* parent = nullptr);
+
+    void setTextColour(const QColor& colour);
+    QColor textColour() const { return m_textColour; }
+    // Paints a rounded face behind the text, so labels read as buttons on any background.
+    void setFace(const QColor& top, const QColor& bottom, const QColor& border);
+    // Draws a single-line border, as a button picture does while pressed.
+    void setFramed(bool framed);
+
+signals:
+    void pressed(Qt::MouseButton button);
+    void released(Qt::MouseButton button);
+    void clicked(Qt::MouseButton button);
+    void doubleClicked();
+    void hovered();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor m_textColour{Qt::black};
+    bool m_pressWasDoubleClick = false;
+    QColor m_faceTop;
+    QColor m_faceBottom;
+    QColor m_faceBorder;
+    bool m_framed = false;
+};
+
+} // namespace vortalex

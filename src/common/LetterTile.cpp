@@ -1,0 +1,102 @@
+#include "LetterTile.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace vortalex {
+
+const QColor LetterTile::kPlainText{0, 0, 0};
+const QColor LetterTile::kOpenText{192, 192, 0};
+const QColor LetterTile::kUsedText{255, 255, 255};
+
+namespace {
+
+const QColor kLitText{255, 255, 0};
+
+struct Face {
+    QColor top;
+    QColor bottom;
+    QColor border;
+};
+
+Face faceFor(TileColour state, bool lit) {
+    if (lit) {
+        return {QColor(70, 70, 90), QColor(40, 40, 60), QColor(255, 235, 120)};
+    }
+    switch (state) {
+    case TileColour::Used:
+        return {QColor(30, 70, 130), QColor(15, 40, 85), QColor(220, 235, 255)};
+    case TileColour::Open:
+        return {QColor(55, 62, 70), QColor(32, 36, 42), QColor(192, 192, 0)};
+    case TileColour::Plain:
+        break;
+    }
+    return {QColor(250, 243, 225), QColor(222, 206, 170), QColor(120, 95, 60)};
+}
+
+} // namespace
+
+LetterTile::LetterTile(QWidget* parent)
+    : ClickLabel(parent) {
+    setAlignment(Qt::AlignCenter);
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
+
+void LetterTile::setLetter(const QString& letter) {
+    if (text() != letter) {
+        setText(letter);
+    }
+}
+
+void LetterTile::setState(TileColour state) {
+    if (state != m_state) {
+        m_state = state;
+        refreshColour();
+    }
+}
+
+void LetterTile::setLit(bool lit) {
+    if (lit != m_lit) {
+        m_lit = lit;
+        refreshColour();
+    }
+}
+
+void LetterTile::refreshColour() {
+    if (m_lit) {
+        setTextColour(kLitText);
+    } else if (m_state == TileColour::Used) {
+        setTextColour(kUsedText);
+    } else if (m_state == TileColour::Open) {
+        setTextColour(kOpenText);
+    } else {
+        setTextColour(kPlainText);
+    }
+    update();
+}
+
+void LetterTile::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const Face face = faceFor(m_state, m_lit);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal radius = qMax<qreal>(3.0, width() / 10.0);
+    QLinearGradient fill(r.topLeft(), r.bottomLeft());
+    fill.setColorAt(0.0, face.top);
+    fill.setColorAt(1.0, face.bottom);
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    p.fillPath(path, fill);
+    p.setPen(QPen(face.border, 1.0));
+    p.drawPath(path);
+    // A thin highlight along the top edge gives the face some depth.
+    p.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
+    p.drawLine(QPointF(r.left() + radius, r.top() + 1.5),
+               QPointF(r.right() - radius, r.top() + 1.5));
+
+    p.setFont(font());
+    p.setPen(textColour());
+    p.drawText(rect(), Qt::AlignCenter, text());
+}
+
+} // namespace vortalex

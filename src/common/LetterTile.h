@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/ClickLabel.h"
+#include "common/TileGrid.h"
+
+namespace vortalex {
+
+// A letter tile of the board or the menu. The letter's colour tells the tile's state as the
+// rules give it (black, (192, 192, 0) open, white used); the face behind it is darkened for
+// open and used tiles so that every one of those colours stays readable.
+class LetterTile : public ClickLabel {
+    Q_OBJECT
+public:
+    static const QColor kPlainText;
+    static const QColor kOpenText;
+    static const QColor kUsedText;
+
+    explicit LetterTile(QWidget* parent = nullptr);
+
+    void setLetter(const QString& letter);
+    void setState(TileColour state);
+    // The menu's demo paints letters yellow over the plain face.
+    void setLit(bool lit);
+    TileColour state() const { return m_state; }
+    bool lit() const { return m_lit; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void refreshColour();
+
+    TileColour m_state = TileColour::Plain;
+    bool m_lit = false;
+};
+
+} // namespace vortalex

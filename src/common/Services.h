@@ -1,0 +1,29 @@
+#pragma once
+
+#include "common/MessageBox.h"
+#include "common/Random.h"
+#include "sound/CuePlayer.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+namespace vortalex {
+
+class GameDatabase;
+
+// What every screen needs from the outside world, handed down from main() (or a test) instead
+// of being reached through globals.
+struct Services {
+    QString programFolder;
+    GameDatabase* database = nullptr; // null when Dictionary.mdb could not be opened
+    CuePlayer* cues = nullptr;
+    MessageBoxes* messages = nullptr;
+    // A fresh generator; the game seeds it from the clock, tests from a fixed seed.
+    std::function<std::unique_ptr<Random>()> newRandom;
+    // A missing word list is told to the player once per run, not on every board.
+    bool dictionaryProblemTold = false;
+};
+
+} // namespace vortalex
