@@ -1,0 +1,197 @@
+#include "board/BoardScreen.h"
+#include "common/ClickLabel.h"
+#include "common/LetterTile.h"
+#include "sound/Cues.h"
+
+#include "Gestures.h"
+#include "TestWorld.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QtTest>
+
+using namespace vortalex;
+using namespace vortalex::test;
+
+namespace {
+
+// A shown board after "Play" (clicked with the mouse) with its deal done.
+void startPlaying(BoardScreen& screen) {
+    screen.show();
+    QCoreApplication::processEvents(); // the activation the first show queues
+    QVERIFY(!screen.commandLabel(BoardModel::Shuffle)->isEnabled());
+    QTest::mouseClick(screen.commandLabel(BoardModel::Play), Qt::LeftButton);
+    while (screen.model().dealRunning()) {
+        screen.model().dealTick();
+    }
+}
+
+} // namespace
+
+class TestBoardScreen : public QObject {
+    Q_OBJECT
+private slots:
+    void theFieldSitsWhereTheLevelPutsIt_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QPoint>("first");
+        QTest::addColumn<QSize>("client");
+        QTest::newRow("easy") << 0 << QPoint(164, 157) << QSize(787, 580);
+        QTest::newRow("expert") << 3 << QPoint(8, 8) << QSize(790, 585);
+    }
+    void theFieldSitsWhereTheLevelPutsIt() {
+        QFETCH(int, level);
+        QFETCH(QPoint, first);
+        QFETCH(QSize, client);
+        TestWorld world;
+        BoardScreen screen(static_cast<Level>(level), world.services);
+        QCOMPARE(screen.size(), client);
+        QCOMPARE(screen.tile(1)->geometry(), QRect(first, QSize(50, 50)));
+        const int n = screen.model().info().side;
+        QCOMPARE(screen.tile(n * n)->pos(), first + QPoint(52 * (n - 1), 52 * (n - 1)));
+        // Nothing of the column may cover a tile, on any level.
+        const QRect field = screen.tile(1)->geometry().united(screen.tile(n * n)->geometry());
+        for (QWidget* w : screen.findChildren<QWidget*>()) {
+            if (qobject_cast<LetterTile*>(w) == nullptr && !w->isWindow() &&
+                w->parentWidget() == &screen) {
+                QVERIFY2(!w->geometry().intersects(field), qPrintable(w->objectName()));
+                QVERIFY2(screen.rect().contains(w->geometry()), qPrintable(w->objectName()));
+            }
+        }
+    }
+
+    void playDealsAndTheMousePicksAWord() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services);
+        startPlaying(screen);
+        QVERIFY(!screen.commandLabel(BoardModel::Play)->isEnabled());
+        QVERIFY(screen.commandLabel(BoardModel::Shuffle)->isEnabled());
+        QVERIFY(screen.gameTimer().isActive());
+        QTest::mouseClick(screen.tile(7), Qt::LeftButton);
+        QTest::mouseClick(screen.tile(8), Qt::LeftButton);
+        const QString word = screen.tile(7)->text() + screen.tile(8)->text();
+        QCOMPARE(screen.wordFormedLabel()->text(), word);
+        QCOMPARE(screen.tile(7)->textColour(), QColor(255, 255, 255));
+        QCOMPARE(screen.tile(9)->textColour(), QColor(192, 192, 0));
+        QCOMPARE(screen.tile(25)->textColour(), QColor(0, 0, 0));
+    }
+
+    void aRealDoubleClickPicksTheLetterAndThenSubmits() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services);
+        startPlaying(screen);
+        QTest::mouseClick(screen.tile(1), Qt::LeftButton);
+        QTest::mouseClick(screen.tile(2), Qt::LeftButton);
+        const QString word =
+            screen.tile(1)->text() + screen.tile(2)->text() + screen.tile(3)->text();
+        world.addWord(word);
+        world.cues.played.clear();
+        realDoubleClick(screen.tile(3));
+        QCOMPARE(world.cues.played, (QStringList{cue::kClicking, cue::kSlide, cue::kCorrect}));
+        QCOMPARE(screen.wordList()->count(), 1);
+        QCOMPARE(screen.wordList()->item(0)->text(), word);
+        QCOMPARE(screen.wordList()->currentRow(), 0);
+        QCOMPARE(screen.totalLabel()->text(), QStringLiteral("250"));
+        QCOMPARE(screen.subTotalLabel()->text(), QStringLiteral("250"));
+        QVERIFY(screen.wordFormedLabel()->text().isEmpty());
+        QVERIFY(!screen.bannerLabel()->isHidden());
+        QCOMPARE(screen.bannerLabel()->text(), word);
+        QVERIFY(screen.slideTimer().isActive());
+        QCOMPARE(screen.slideTimer().interval(), 100);
+    }
+
+    void aRightClickNeverPicksAndClearsTheWord() {
+        TestWorld world;
+        BoardScreen screen(Level::Intermediate, world.services);
+        startPlaying(screen);
+        rightClick(screen.tile(5));
+        QVERIFY(screen.wordFormedLabel()->text().isEmpty());
+        QTest::mouseClick(screen.tile(5), Qt::LeftButton);
+        QTest::mouseClick(screen.tile(6), Qt::LeftButton);
+        QCOMPARE(screen.wordFormedLabel()->text().size(), 2);
+        rightClick(screen.tile(5));
+        QVERIFY(screen.wordFormedLabel()->text().isEmpty());
+        QCOMPARE(screen.tile(5)->textColour(), QColor(0, 0, 0));
+        QCOMPARE(world.cues.played.last(), QString::fromLatin1(cue::kTileDown));
+    }
+
+    void aMessageHidesTheTilesAndStopsTheClockWhileOpen() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services);
+        startPlaying(screen);
+        bool checked = false;
+        world.messages.onShow = [&](const ShownMessage&) {
+            QVERIFY(screen.tile(1)->isHidden());
+            QVERIFY(!screen.gameTimer().isActive());
+            QCOMPARE(screen.pauseLabel()->text(), QStringLiteral("Pause"));
+            checked = true;
+        };
+        QTest::mouseClick(screen.commandLabel(BoardModel::Shuffle), Qt::LeftButton);
+        QVERIFY(checked);
+        QVERIFY(!screen.tile(1)->isHidden());
+        QVERIFY(screen.gameTimer().isActive());
+        QVERIFY(screen.dealTimer().isActive());
+    }
+
+    void thePauseLabelTogglesAndTheClockShowsTheTimeLeft() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services);
+        startPlaying(screen);
+        for (int s = 0; s < 61; ++s) {
+            screen.model().clockTick();
+        }
+        QCOMPARE(screen.timerLabel()->text(), QStringLiteral("03:59"));
+        QTest::mouseClick(screen.pauseLabel(), Qt::LeftButton);
+        QCOMPARE(screen.pauseLabel()->text(), QStringLiteral("Resume"));
+        QVERIFY(screen.tile(13)->isHidden());
+        QVERIFY(!screen.gameTimer().isActive());
+        QVERIFY(!screen.quitLabel()->isHidden());
+        QTest::mouseClick(screen.pauseLabel(), Qt::LeftButton);
+        QCOMPARE(screen.pauseLabel()->text(), QStringLiteral("Pause"));
+        QVERIFY(!screen.tile(13)->isHidden());
+        QVERIFY(screen.gameTimer().isActive());
+    }
+
+    void hoveringColoursTheLabels() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services);
+        screen.show();
+        QTest::mouseMove(screen.commandLabel(BoardModel::Play));
+        QCOMPARE(screen.commandLabel(BoardModel::Play)->textColour(), QColor(0, 255, 255));
+        QTest::mouseMove(screen.quitLabel());
+        QCOMPARE(screen.quitLabel()->textColour(), QColor(0, 255, 0));
+        QCOMPARE(screen.commandLabel(BoardModel::Play)->textColour(), QColor(0, 0, 0));
+        QTest::mouseMove(screen.tile(1));
+        QCOMPARE(screen.quitLabel()->textColour(), QColor(0, 0, 0));
+    }
+
+    void escapeKeepsTheLevelAndClosingAsksFirst() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services);
+        startPlaying(screen);
+        QVERIFY(world.database->addWrongWord(QStringLiteral("XQZT")));
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(screen.isVisible());
+        world.messages.answers = {msg::kNo};
+        screen.close();
+        QVERIFY(screen.isVisible());
+        QCOMPARE(world.messages.shown.last().style, msg::kYesNo + msg::kQuestion);
+        world.messages.answers = {msg::kYes};
+        screen.close();
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.outcome().kind, ScreenOutcome::Menu);
+        QVERIFY(world.database->wrongWords().isEmpty());
+    }
+
+    void quitGameClosesTheBoardWithoutAQuestion() {
+        TestWorld world;
+        BoardScreen screen(Level::Difficult, world.services);
+        startPlaying(screen);
+        QTest::mouseClick(screen.quitLabel(), Qt::LeftButton);
+        QVERIFY(!screen.isVisible());
+        QVERIFY(world.messages.shown.isEmpty());
+        QCOMPARE(screen.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(TestBoardScreen)
+#include "TestBoardScreen.moc"

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "TestDoubles.h"
+
+#include "common/Services.h"
+#include "data/GameDatabase.h"
+
+#include <QTemporaryDir>
+
+#include <deque>
+
+namespace vortalex::test {
+
+// Plays back given draws first, then falls back to a seeded generator.
+class ScriptedRandom final : public Random {
+public:
+    explicit ScriptedRandom(std::deque<double> script, std::uint64_t seed = 1)
+        : m_script(std::move(script))
+        , m_fallback(seed) {}
+    double uniform() override {
+        if (m_script.empty()) {
+            return m_fallback.uniform();
+        }
+        const double r = m_script.front();
+        m_script.pop_front();
+        return r;
+    }
+
+private:
+    std::deque<double> m_script;
+    SeededRandom m_fallback;
+};
+
+// Services over a database of its own in a temporary program folder, with recording doubles
+// for cues and message boxes and a seeded random generator.
+class TestWorld {
+public:
+    explicit TestWorld(const QList<DictionaryEntry>& words = {{"CAT", "(n.) feline"}}) {
+        services.programFolder = dir.path();
+        auto opened = GameDatabase::open(GameDatabase::pathIn(dir.path()));
+        database = std::move(opened.db);
+        services.database = database.get();
+        services.cues = &cues;
+        services.messages = &messages;
+        services.newRandom = [this]() -> std::unique_ptr<Random> {
+            return std::make_unique<ScriptedRandom>(nextScript, seed);
+        };
+        setWords(words);
+    }
+
+    void setWords(const QList<DictionaryEntry>& words) {
+        m_words = words;
+        qsizetype at = 0;
+        database->replaceDictionary(
+            [&](DictionaryEntry& e) {
+                if (at == m_words.size()) {
+                    return false;
+                }
+                e = m_words[at++];
+                return true;
+            },
+            QStringLiteral("test"));
+    }
+    void addWord(const QString& word) {
+        QList<DictionaryEntry> words = m_words;
+        words.append({word, QStringLiteral("(n.) test word")});
+        setWords(words);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<GameDatabase> database;
+    RecordingCues cues;
+    ScriptedMessages messages;
+    Services services;
+    std::uint64_t seed = 1;
+    std::deque<double> nextScript;
+
+private:
+    QList<DictionaryEntry> m_words;
+};
+
+} // namespace vortalex::test
