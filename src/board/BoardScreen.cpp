@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QListWidget>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -384,8 +385,21 @@ void BoardScreen::mouseMoveEvent(QMouseEvent* event) {
     QDialog::mouseMoveEvent(event);
 }
 
-void BoardScreen::paintEvent(QPaintEvent* /*event*/) {
+void BoardScreen::paintEvent(QPaintEvent* event) {
+    const qreal dpr = devicePixelRatioF();
+    if (m_backdrop.isNull() || m_backdrop.devicePixelRatio() != dpr) {
+        m_backdrop = QPixmap(size() * dpr);
+        m_backdrop.setDevicePixelRatio(dpr);
+        QPainter painter(&m_backdrop);
+        paintBackdrop(painter);
+    }
     QPainter p(this);
+    p.drawPixmap(
+        event->rect(), m_backdrop,
+        QRectF(QPointF(event->rect().topLeft()) * dpr, QSizeF(event->rect().size()) * dpr));
+}
+
+void BoardScreen::paintBackdrop(QPainter& p) const {
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient sky(0, 0, 0, height());
     sky.setColorAt(0.0, QColor(10, 34, 62));

@@ -6,11 +6,13 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPixmap>
 #include <QTimer>
 
 #include <array>
 
 class QLabel;
+class QPainter;
 class QListWidget;
 
 namespace vortalex {
@@ -93,6 +95,9 @@ private:
     QTimer m_dealTimer;
     QTimer m_slideTimer;
     QTimer m_gameTimer;
+    void paintBackdrop(QPainter& p) const;
+
+    QPixmap m_backdrop; // drawn once: the backdrop never changes while the board is open
     QRect m_fieldRect;
     QRect m_panelRect;
     bool m_activated = false;

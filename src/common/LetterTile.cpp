@@ -1,5 +1,6 @@
 #include "LetterTile.h"
 
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -75,25 +76,48 @@ void LetterTile::refreshColour() {
     update();
 }
 
-void LetterTile::paintEvent(QPaintEvent* /*event*/) {
-    QPainter p(this);
+// Faces are the same for every tile of a size and state; drawing one gradient per tile per
+// repaint made a full deal on the largest field several times slower.
+QPixmap LetterTile::face(QSize size, qreal dpr, TileColour state, bool lit) {
+    static QHash<QString, QPixmap> cache;
+    const QString key = QStringLiteral("%1x%2@%3/%4/%5")
+                            .arg(size.width())
+                            .arg(size.height())
+                            .arg(dpr)
+                            .arg(static_cast<int>(state))
+                            .arg(lit);
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd()) {
+        return *found;
+    }
+    QPixmap pixmap(size * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    const Face face = faceFor(m_state, m_lit);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    const qreal radius = qMax<qreal>(3.0, width() / 10.0);
+    const Face colours = faceFor(state, lit);
+    const QRectF r = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal radius = qMax<qreal>(3.0, size.width() / 10.0);
     QLinearGradient fill(r.topLeft(), r.bottomLeft());
-    fill.setColorAt(0.0, face.top);
-    fill.setColorAt(1.0, face.bottom);
+    fill.setColorAt(0.0, colours.top);
+    fill.setColorAt(1.0, colours.bottom);
     QPainterPath path;
     path.addRoundedRect(r, radius, radius);
     p.fillPath(path, fill);
-    p.setPen(QPen(face.border, 1.0));
+    p.setPen(QPen(colours.border, 1.0));
     p.drawPath(path);
     // A thin highlight along the top edge gives the face some depth.
     p.setPen(QPen(QColor(255, 255, 255, 70), 1.0));
     p.drawLine(QPointF(r.left() + radius, r.top() + 1.5),
                QPointF(r.right() - radius, r.top() + 1.5));
+    p.end();
+    cache.insert(key, pixmap);
+    return pixmap;
+}
 
+void LetterTile::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, face(size(), devicePixelRatioF(), m_state, m_lit));
     p.setFont(font());
     p.setPen(textColour());
     p.drawText(rect(), Qt::AlignCenter, text());

@@ -28,6 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static QPixmap face(QSize size, qreal dpr, TileColour state, bool lit);
     void refreshColour();
 
     TileColour m_state = TileColour::Plain;
