@@ -36,6 +36,8 @@ private slots:
         QTest::addColumn<QPoint>("first");
         QTest::addColumn<QSize>("client");
         QTest::newRow("easy") << 0 << QPoint(164, 157) << QSize(787, 580);
+        QTest::newRow("intermediate") << 1 << QPoint(108, 117) << QSize(784, 579);
+        QTest::newRow("difficult") << 2 << QPoint(56, 58) << QSize(784, 579);
         QTest::newRow("expert") << 3 << QPoint(8, 8) << QSize(790, 585);
     }
     void theFieldSitsWhereTheLevelPutsIt() {
@@ -97,6 +99,18 @@ private slots:
         QCOMPARE(screen.bannerLabel()->text(), word);
         QVERIFY(screen.slideTimer().isActive());
         QCOMPARE(screen.slideTimer().interval(), 100);
+    }
+
+    void doubleClickingATileThatIsNotOpenOnlySoundsTheClick() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services);
+        startPlaying(screen);
+        QTest::mouseClick(screen.tile(1), Qt::LeftButton);
+        world.cues.played.clear();
+        realDoubleClick(screen.tile(25));
+        QCOMPARE(world.cues.played, QStringList{cue::kClicking});
+        QCOMPARE(screen.wordFormedLabel()->text(), screen.tile(1)->text());
+        QVERIFY(world.messages.shown.isEmpty());
     }
 
     void aRightClickNeverPicksAndClearsTheWord() {
