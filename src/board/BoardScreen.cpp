@@ -164,11 +164,8 @@ void BoardScreen::buildPanel() {
         const bool right = i == BoardModel::Shuffle || i == BoardModel::Clear;
         label->setGeometry(kColumnLeft + (right ? buttonWidth + 8 : 0), 44, buttonWidth, 32);
         label->setVisible(i == BoardModel::Play || i == BoardModel::Shuffle);
-        connect(label, &ClickLabel::clicked, this, [this, i](Qt::MouseButton button) {
-            if (button == Qt::LeftButton) {
-                m_model.clickCommand(i);
-            }
-        });
+        connect(label, &ClickLabel::clicked, this,
+                [this, i](Qt::MouseButton) { m_model.clickCommand(i); });
         connect(label, &ClickLabel::hovered, this, [this, i] { hoverCommand(i); });
         m_commands.at(static_cast<std::size_t>(i)) = label;
     }
@@ -178,11 +175,8 @@ void BoardScreen::buildPanel() {
     m_pause->setFont(fonts::courier(12));
     styleButtonLabel(m_pause);
     m_pause->setGeometry(kColumnLeft + (columnWidth - 100) / 2, 86, 100, 26);
-    connect(m_pause, &ClickLabel::clicked, this, [this](Qt::MouseButton button) {
-        if (button == Qt::LeftButton) {
-            m_model.clickPauseLabel();
-        }
-    });
+    connect(m_pause, &ClickLabel::clicked, this,
+            [this](Qt::MouseButton) { m_model.clickPauseLabel(); });
     connect(m_pause, &ClickLabel::hovered, this, [this] {
         if (m_model.info().pauseLabelHover) {
             m_pause->setTextColour(kCyan);
