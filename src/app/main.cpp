@@ -1,11 +1,15 @@
 #include "app/QtMessageBoxes.h"
-#include "app/ScreenFlow.h"
+#include "app/SplashScreen.h"
 #include "data/GameDatabase.h"
+#include "menu/MenuScreen.h"
 #include "sound/SoundCuePlayer.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QPointer>
 #include <QRandomGenerator>
+
+#include <memory>
 
 using namespace vortalex;
 
@@ -33,6 +37,15 @@ int main(int argc, char** argv) {
         messages.show(opened.error, msg::kCritical, kAppTitle);
     }
 
-    playLevels(Level::Easy, services, nullptr);
-    return 0;
+    // Declared after everything it uses, so it is gone before they are.
+    std::unique_ptr<MenuScreen> menu;
+    QPointer<SplashScreen> splash = new SplashScreen;
+    QObject::connect(splash, &SplashScreen::timeUp, [&menu, &services] {
+        menu = std::make_unique<MenuScreen>(services);
+        menu->show();
+    });
+    splash->show();
+    const int status = QApplication::exec();
+    delete splash; // still there only if the program ended before the hand-over
+    return status;
 }

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/SessionState.h"
+#include "common/Services.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace vortalex {
+
+// Signs a new player in by name (frmName). Nothing is written to the database here; the
+// player's row appears with the first saved Easy score.
+class RegistrationDialog : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kEmptyName = QStringLiteral("Cannot Accept Empty String / Name.");
+    static inline const QString kNameTaken = QStringLiteral("Name already exist!!");
+
+    RegistrationDialog(Services& services, SessionState& session, QWidget* parent = nullptr);
+
+    QLineEdit* nameBox() const { return m_name; }
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
+
+public slots:
+    void confirm();
+    // Escape and the "&Cancel" button.
+    void reject() override;
+
+private:
+    Services& m_services;
+    SessionState& m_session;
+    QLineEdit* m_name = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+} // namespace vortalex

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "common/Level.h"
+#include "common/Services.h"
+
+#include <QDialog>
+
+#include <array>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+namespace vortalex {
+
+struct RankRow;
+
+// The score tables (frmStats): the overall ranking whenever the screen becomes active, a
+// level's ranking on its button. Read only.
+class StatsScreen : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kPlayerColumnTwips = 1500;
+    static constexpr int kScoreColumnTwips = 1000;
+
+    explicit StatsScreen(Services& services, QWidget* parent = nullptr);
+
+    QTableWidget* table() const { return m_table; }
+    QPushButton* levelButton(Level level) const {
+        return m_levelButtons.at(static_cast<std::size_t>(level));
+    }
+    QPushButton* doneButton() const { return m_done; }
+    QLabel* headingLabel() const { return m_heading; }
+    // nullopt while the overall ranking is shown.
+    std::optional<Level> shownLevel() const { return m_shownLevel; }
+
+public slots:
+    void showOverallRanking();
+    void showLevelRanking(vortalex::Level level);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fill(const QList<RankRow>& rows);
+
+    Services& m_services;
+    QTableWidget* m_table = nullptr;
+    QLabel* m_heading = nullptr;
+    std::array<QPushButton*, kLevelCount> m_levelButtons{};
+    QPushButton* m_done = nullptr;
+    std::optional<Level> m_shownLevel;
+};
+
+} // namespace vortalex

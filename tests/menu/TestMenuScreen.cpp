@@ -1,0 +1,406 @@
+#include "MenuTestKit.h"
+#include "common/ClickLabel.h"
+#include "common/LetterTile.h"
+#include "menu/LoadSaveDialog.h"
+#include "menu/MenuScreen.h"
+#include "menu/RegistrationDialog.h"
+#include "sound/Cues.h"
+#include "summary/StatsScreen.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace vortalex;
+
+namespace {
+
+const QList<int> kStart{12, 18, 24, 20, 25};
+const QList<int> kLoad{17, 11, 7, 3};
+const QList<int> kStat{22, 18, 24, 25};
+const QList<int> kHelp{8, 13, 17, 23};
+const QList<int> kQuit{9, 5, 10, 14};
+
+const QColor kBlack{0, 0, 0};
+const QColor kCyan{0, 255, 255};
+const QColor kGreen{0, 255, 0};
+
+// Runs `step` once the next modal dialog is open, as a player would act on it.
+void whenDialogOpens(const std::function<void(QDialog*)>& step) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, step] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog != nullptr && dialog->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            step(dialog);
+        }
+    });
+    poll->start();
+}
+
+} // namespace
+
+class TestMenuScreen : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::MenuWorld> m_world;
+    std::unique_ptr<MenuScreen> m_menu;
+    QStringList m_opened;
+    QList<Level> m_levels;
+
+    void spell(const QList<int>& tiles) {
+        for (int t : tiles) {
+            QTest::mouseClick(m_menu->tile(t), Qt::LeftButton);
+        }
+    }
+    void clickOk() { QTest::mouseClick(m_menu->okLabel(), Qt::LeftButton); }
+
+    // A registration that is typed and answered without a modal loop.
+    void registerWith(const QString& name, bool cancel) {
+        m_menu->openRegistrationScreen = [this, name, cancel] {
+            m_opened.append(QStringLiteral("registration"));
+            RegistrationDialog dialog(m_world->services, m_menu->session(), m_menu.get());
+            dialog.show();
+            QTest::keyClicks(dialog.nameBox(), name);
+            QTest::keyClick(dialog.nameBox(), cancel ? Qt::Key_Escape : Qt::Key_Return);
+        };
+    }
+
+private slots:
+    void init() {
+        m_world = std::make_unique<test::MenuWorld>();
+        m_menu = std::make_unique<MenuScreen>(m_world->services);
+        m_opened.clear();
+        m_levels.clear();
+        m_menu->openRegistrationScreen = [this] {
+            m_opened.append(QStringLiteral("registration"));
+        };
+        m_menu->openLoadScreen = [this] {
+            m_opened.append(QStringLiteral("load"));
+        };
+        m_menu->openStatsScreen = [this] {
+            m_opened.append(QStringLiteral("stats"));
+        };
+        m_menu->startHelp = [this] {
+            m_opened.append(QStringLiteral("help"));
+        };
+        m_menu->endProgram = [this] {
+            m_opened.append(QStringLiteral("quit"));
+        };
+        m_menu->openLevels = [this](Level level) {
+            m_levels.append(level);
+        };
+        m_menu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
+    }
+
+    void cleanup() {
+        m_menu.reset();
+        m_world.reset();
+    }
+
+    void opensAsTheBorderlessCentredMenu() {
+        QCOMPARE(m_menu->windowTitle(), MenuScreen::kTitle);
+        QCOMPARE(m_menu->size(), QSize(800, 600));
+        QVERIFY(m_menu->windowFlags().testFlag(Qt::FramelessWindowHint));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(qAbs(m_menu->geometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(m_menu->geometry().center().y() - screen.center().y()) <= 1);
+        QCOMPARE(m_menu->greetingLabel()->text(), QStringLiteral("Welcome Guest ! . . ."));
+        for (const Level level : allLevels()) {
+            QVERIFY(!m_menu->levelEntry(level)->isEnabled());
+        }
+        QVERIFY(m_menu->demoTimer().isActive());
+        QCOMPARE(m_menu->demoTimer().interval(), 500);
+    }
+
+    void tilesStandWhereTheLayoutPutsThem() {
+        // Tile k: Left 420 + 540 (column - 1), Top 5940 + 540 (row - 1) twips; tile 5 at 5970.
+        QCOMPARE(m_menu->tile(1)->geometry(), QRect(28, 396, 33, 33));
+        QCOMPARE(m_menu->tile(25)->geometry(), QRect(28 + 4 * 36, 396 + 4 * 36, 33, 33));
+        QCOMPARE(m_menu->tile(5)->y(), 398);
+        QCOMPARE(m_menu->tile(7)->text(), QStringLiteral("A"));
+        QCOMPARE(m_menu->okPicture()->geometry(), QRect(216, 516, 88, 32));
+        QCOMPARE(m_menu->clearPicture()->geometry(), QRect(216, 549, 88, 32));
+        QVERIFY(m_menu->okPicture()->geometry().contains(m_menu->okLabel()->geometry()));
+    }
+
+    void theDemoLightsTilesOnItsOwnTimer() {
+        QTRY_VERIFY_WITH_TIMEOUT(m_menu->tile(12)->lit(), 1500);
+        QTRY_VERIFY_WITH_TIMEOUT(m_menu->tile(18)->lit(), 1500);
+        QCOMPARE(m_menu->tile(12)->textColour(), QColor(255, 255, 0));
+        QTest::mouseClick(m_menu->commandWordLabel(), Qt::LeftButton);
+        QVERIFY(!m_menu->demoTimer().isActive());
+        QVERIFY(!m_menu->clearTimer().isActive());
+    }
+
+    void pickedTilesShowTheirStateInColour() {
+        spell({12});
+        QCOMPARE(m_menu->tile(12)->textColour(), LetterTile::kUsedText);
+        for (int n : {6, 7, 8, 11, 13, 16, 17, 18}) {
+            QCOMPARE(m_menu->tile(n)->textColour(), LetterTile::kOpenText);
+        }
+        QCOMPARE(m_menu->tile(1)->textColour(), LetterTile::kPlainText);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("S"));
+    }
+
+    void doubleClickingTheLastLetterRunsTheCommand() {
+        spell({17, 11, 7});
+        test::doubleClick(m_menu->tile(3));
+        QCOMPARE(m_opened, QStringList{QStringLiteral("load")});
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString()); // the menu was activated anew
+    }
+
+    void rightClickClearsTheWordAndNeverPicks() {
+        spell({17, 11});
+        QTest::mouseClick(m_menu->tile(11), Qt::RightButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        QCOMPARE(m_menu->tile(11)->textColour(), LetterTile::kPlainText);
+        QTest::mouseClick(m_menu->tile(1), Qt::RightButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        QTest::mouseClick(m_menu->tile(1), Qt::LeftButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("Q"));
+    }
+
+    void clearEmptiesTheFieldWithItsCue() {
+        spell(kStat);
+        QTest::mouseClick(m_menu->clearPicture(), Qt::LeftButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        QCOMPARE(m_world->cues.played.last(), QString::fromLatin1(cue::kLevel));
+        QCOMPARE(m_menu->tile(22)->textColour(), LetterTile::kPlainText);
+    }
+
+    void helpLeavesTheWordOnTheField() {
+        spell(kHelp);
+        clickOk();
+        QCOMPARE(m_opened, QStringList{QStringLiteral("help")});
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("HELP"));
+        QCOMPARE(m_menu->tile(23)->textColour(), LetterTile::kUsedText);
+    }
+
+    void messagesDoNotResetTheField() {
+        clickOk(); // nothing picked
+        QCOMPARE(m_world->messages.texts(), QStringList{MenuModel::kNoCommand});
+        spell({1, 2});
+        // A message box closing activates the menu again in the window system; the field must
+        // keep the word all the same.
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(m_menu.get(), &activate);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("QW"));
+    }
+
+    void startThenRegistrationOkSignsThePlayerIn() {
+        registerWith(QStringLiteral("O'Brien \"Bob\""), false);
+        spell(kStart);
+        QVERIFY(!m_menu->demoTimer().isActive());
+        clickOk();
+        QCOMPARE(m_opened, QStringList{QStringLiteral("registration")});
+        QCOMPARE(m_menu->greetingLabel()->text(), QStringLiteral("Welcome [O'Brien \"Bob\"]"));
+        QCOMPARE(m_menu->session().playerName(), QStringLiteral("O'Brien \"Bob\""));
+        QVERIFY(m_menu->levelEntry(Level::Easy)->isEnabled());
+        QVERIFY(!m_menu->levelEntry(Level::Intermediate)->isEnabled());
+        QVERIFY(m_menu->demoTimer().isActive());
+        QVERIFY(m_menu->session().startChosen());
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        QVERIFY(m_world->messages.shown.isEmpty());
+
+        // Signed in: START stays refused, also after the demo has ticked.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_menu->session().startChosen(), 1500);
+        spell(kStart);
+        clickOk();
+        QCOMPARE(m_world->messages.texts(), QStringList{MenuModel::startRefusal()});
+        QCOMPARE(m_opened.size(), 1);
+
+        QTest::mouseClick(m_menu->levelEntry(Level::Easy), Qt::LeftButton);
+        QCOMPARE(m_levels, QList<Level>{Level::Easy});
+        QCOMPARE(m_world->cues.played.last(), QString::fromLatin1(cue::kLevelChosen));
+    }
+
+    void cancelledRegistrationLetsStartRunAgainAfterADemoTick() {
+        registerWith(QStringLiteral("Ann"), true);
+        m_menu->session().setLevelOpen(Level::Easy, true);
+        spell(kStart);
+        clickOk();
+        QCOMPARE(m_opened.size(), 1);
+        QVERIFY(!m_menu->levelEntry(Level::Easy)->isEnabled());
+        QCOMPARE(m_menu->greetingLabel()->text(), SessionState::kGuestGreeting);
+        QVERIFY(m_menu->demoTimer().isActive());
+        QVERIFY(m_menu->session().startChosen()); // until the demo's next tick
+
+        QTRY_VERIFY_WITH_TIMEOUT(!m_menu->session().startChosen(), 1500);
+        spell(kStart);
+        clickOk();
+        QCOMPARE(m_opened.size(), 2);
+        QVERIFY(m_world->messages.shown.isEmpty());
+    }
+
+    void loadSignsAStoredPlayerInWithAllFourFlags() {
+        QVERIFY(m_world->db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("Pa'ss"),
+                                          {false, true, false, true}));
+        for (const Level level : allLevels()) {
+            m_menu->session().setLevelOpen(level, true);
+        }
+        m_menu->openLoadScreen = [this] {
+            LoadSaveDialog dialog(m_world->services, m_menu->session(), m_menu.get());
+            dialog.show();
+            QTest::keyClicks(dialog.nameBox(), QStringLiteral("ann"));
+            QTest::keyClicks(dialog.passwordBox(), QStringLiteral("PA'SS"));
+            QTest::keyClick(dialog.passwordBox(), Qt::Key_Return);
+            QVERIFY(!dialog.isVisible());
+        };
+        spell(kLoad);
+        clickOk();
+        QCOMPARE(m_world->messages.texts(), QStringList{LoadSaveDialog::kLoaded});
+        QCOMPARE(m_menu->session().playerName(), QStringLiteral("Ann"));
+        QCOMPARE(m_menu->greetingLabel()->text(), QStringLiteral("Welcome [Ann]"));
+        QVERIFY(!m_menu->levelEntry(Level::Easy)->isEnabled());
+        QVERIFY(m_menu->levelEntry(Level::Intermediate)->isEnabled());
+        QVERIFY(!m_menu->levelEntry(Level::Difficult)->isEnabled());
+        QVERIFY(m_menu->levelEntry(Level::Expert)->isEnabled());
+        QVERIFY(!m_menu->demoTimer().isActive()); // a load does not restart the demo
+
+        spell(kStart);
+        clickOk();
+        QCOMPARE(m_world->messages.texts().last(), MenuModel::startRefusal());
+    }
+
+    void levelChooserIgnoresClosedEntriesAndOpensAnOpenOne() {
+        QTest::mouseClick(m_menu->levelEntry(Level::Easy), Qt::LeftButton);
+        QTest::mouseClick(m_menu->levelEntry(Level::Expert), Qt::LeftButton);
+        QVERIFY(m_levels.isEmpty());
+        QVERIFY(m_world->cues.played.isEmpty());
+        m_menu->session().setLevelOpen(Level::Difficult, true);
+        spell({1, 2});
+        QTest::mouseClick(m_menu->levelEntry(Level::Difficult), Qt::LeftButton);
+        QCOMPARE(m_levels, QList<Level>{Level::Difficult});
+        QCOMPARE(m_world->cues.played.last(), QString::fromLatin1(cue::kLevelChosen));
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+    }
+
+    void buttonsAndLevelsTakeEitherMouseButton() {
+        spell(kStat);
+        QTest::mouseClick(m_menu->okPicture(), Qt::RightButton);
+        QCOMPARE(m_opened, QStringList{QStringLiteral("stats")});
+        spell({1, 2});
+        QTest::mouseClick(m_menu->clearLabel(), Qt::RightButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        m_menu->session().setLevelOpen(Level::Expert, true);
+        QTest::mouseClick(m_menu->levelEntry(Level::Expert), Qt::RightButton);
+        QCOMPARE(m_levels, QList<Level>{Level::Expert});
+        QTest::mouseClick(m_menu->levelEntry(Level::Expert), Qt::MiddleButton);
+        QCOMPARE(m_levels.size(), 1);
+    }
+
+    void hoverColoursFollowThePointer() {
+        m_menu->session().setLevelOpen(Level::Intermediate, true);
+        test::hover(m_menu->okLabel());
+        QCOMPARE(m_menu->okLabel()->textColour(), kCyan);
+        test::hover(m_menu->clearLabel());
+        QCOMPARE(m_menu->clearLabel()->textColour(), kCyan);
+        QCOMPARE(m_menu->okLabel()->textColour(), kCyan); // a caption alone leaves the other
+        test::hover(m_menu->okPicture(), QPoint(2, 2));
+        QCOMPARE(m_menu->okLabel()->textColour(), kCyan);
+        QCOMPARE(m_menu->clearLabel()->textColour(), kBlack);
+        test::hover(m_menu->clearPicture(), QPoint(2, 2));
+        QCOMPARE(m_menu->clearLabel()->textColour(), kCyan);
+        QCOMPARE(m_menu->okLabel()->textColour(), kBlack);
+        test::hover(m_menu->levelEntry(Level::Intermediate));
+        QCOMPARE(m_menu->levelEntry(Level::Intermediate)->textColour(), kGreen);
+        QCOMPARE(m_menu->levelEntry(Level::Easy)->textColour(), kBlack);
+        test::hover(m_menu.get(), QPoint(700, 20));
+        QCOMPARE(m_menu->levelEntry(Level::Intermediate)->textColour(), kBlack);
+        QCOMPARE(m_menu->okLabel()->textColour(), kBlack);
+        QCOMPARE(m_menu->clearLabel()->textColour(), kBlack);
+    }
+
+    void pressingAButtonFramesItsPictureUntilRelease() {
+        ClickLabel* picture = m_menu->okPicture();
+        const QPoint edge(0, picture->height() / 2);
+        const QColor unpressed = picture->grab().toImage().pixelColor(edge);
+        QTest::mousePress(m_menu->okLabel(), Qt::LeftButton);
+        QCOMPARE(picture->grab().toImage().pixelColor(edge), kBlack);
+        QTest::mouseRelease(m_menu->okLabel(), Qt::LeftButton);
+        QCOMPARE(picture->grab().toImage().pixelColor(edge), unpressed);
+        QVERIFY(unpressed != kBlack);
+        // Clear's caption frames Clear's picture, not Ok's.
+        QTest::mousePress(m_menu->clearLabel(), Qt::LeftButton);
+        QCOMPARE(m_menu->clearPicture()->grab().toImage().pixelColor(edge), kBlack);
+        QCOMPARE(picture->grab().toImage().pixelColor(edge), unpressed);
+        QTest::mouseRelease(m_menu->clearLabel(), Qt::LeftButton);
+    }
+
+    // The real openers run their screens modally; the menu goes on when they close.
+    void registrationRunsModallyWithFocusInTheNameBox() {
+        MenuScreen menu(m_world->services);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QString dialogName;
+        QString focusedName;
+        whenDialogOpens([&](QDialog* dialog) {
+            dialogName = dialog->objectName();
+            QWidget* focused = QApplication::focusWidget();
+            QVERIFY(focused != nullptr);
+            focusedName = focused->objectName();
+            QTest::keyClicks(focused, QStringLiteral("Zed"));
+            QTest::keyClick(focused, Qt::Key_Return);
+        });
+        for (int t : kStart) {
+            QTest::mouseClick(menu.tile(t), Qt::LeftButton);
+        }
+        QTest::mouseClick(menu.okLabel(), Qt::LeftButton);
+        QCOMPARE(dialogName, QStringLiteral("frmName"));
+        QCOMPARE(focusedName, QStringLiteral("txtPlayerName"));
+        QCOMPARE(menu.greetingLabel()->text(), QStringLiteral("Welcome [Zed]"));
+        QVERIFY(menu.session().startChosen());
+    }
+
+    void loadAndStatsRunModallyAndCloseWithEscape() {
+        MenuScreen menu(m_world->services);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QStringList seen;
+        const auto escape = [&](QDialog* dialog) {
+            seen.append(dialog->objectName());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        };
+        whenDialogOpens(escape);
+        for (int t : kLoad) {
+            QTest::mouseClick(menu.tile(t), Qt::LeftButton);
+        }
+        QTest::mouseClick(menu.okLabel(), Qt::LeftButton);
+        QVERIFY(menu.demoTimer().isActive()); // Cancel restarts the demo
+        whenDialogOpens(escape);
+        for (int t : kStat) {
+            QTest::mouseClick(menu.tile(t), Qt::LeftButton);
+        }
+        QTest::mouseClick(menu.okLabel(), Qt::LeftButton);
+        QCOMPARE(seen, (QStringList{"frmLoadSave", "frmStats"}));
+        QCOMPARE(menu.commandWordLabel()->text(), QString());
+    }
+
+    // Last: ending the program leaves no event loop running for later tests.
+    void quitEndsTheEventLoopWithStatusZero() {
+        MenuScreen menu(m_world->services);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        for (int t : kQuit) {
+            QTest::mouseClick(menu.tile(t), Qt::LeftButton);
+        }
+        QTimer::singleShot(0, &menu,
+                           [&menu] { QTest::mouseClick(menu.okLabel(), Qt::LeftButton); });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        watchdog.start(2000);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(m_world->cues.played.last(), QString::fromLatin1(cue::kQuit));
+    }
+};
+
+QTEST_MAIN(TestMenuScreen)
+#include "TestMenuScreen.moc"

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The real program in a real (virtual) X session: copy the program folder, start the game,
+# wait for the menu, spell QUIT on its tiles, press Ok and expect the program to end within
+# two seconds with status 0. Also prints how long the menu took beyond the splash's 3000 ms
+# and the peak memory of the run.
+#
+#   quit.sh <program folder>
+set -euo pipefail
+
+readonly kTitle='^A Game for the Quillaro'
+readonly kSplashMs=3000
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+if [[ "${1:-}" != --inside ]]; then
+    source_dir=${1:?usage: quit.sh <program folder>}
+    for tool in xvfb-run xdotool; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
+            exit 77
+        fi
+    done
+    [[ -x "$source_dir/vortalex" ]] || fail "$source_dir/vortalex has not been built"
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    cp -a "$source_dir/." "$work/bin"
+    status=0
+    xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" --inside "$work" || status=$?
+    exit "$status"
+fi
+
+work=$2
+program="$work/bin/vortalex"
+log="$work/program.log"
+usage="$work/usage.txt"
+export QT_QPA_PLATFORM=xcb # the caller may have asked for offscreen
+unset SESSION_MANAGER
+
+now_ms() { echo $(($(date +%s%N) / 1000000)); }
+
+started=$(now_ms)
+if [[ -x /usr/bin/time ]]; then
+    /usr/bin/time -v -o "$usage" "$program" >"$log" 2>&1 &
+else
+    "$program" >"$log" 2>&1 &
+fi
+pid=$!
+cleanup() {
+    if kill -0 "$pid" 2>/dev/null; then
+        kill "$pid" 2>/dev/null || true
+    fi
+}
+trap cleanup EXIT
+
+window=
+while [[ -z "$window" ]]; do
+    kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended before its menu showed"; }
+    (($(now_ms) - started < 20000)) || fail "no menu window within 20 s"
+    window=$(xdotool search --onlyvisible --name "$kTitle" 2>/dev/null | head -n 1 || true)
+    [[ -n "$window" ]] || sleep 0.01
+done
+shown=$(now_ms)
+echo "menu shown $((shown - started)) ms after start: $((shown - started - kSplashMs)) ms beyond the splash"
+
+# Tile k of the 5 x 5 field sits at 28 + 36 (column - 1), 396 + 36 (row - 1) pixels, 33 wide.
+click_tile() {
+    local k=$1
+    local row=$(((k - 1) / 5)) column=$(((k - 1) % 5))
+    xdotool mousemove --window "$window" $((28 + 36 * column + 16)) $((396 + 36 * row + 16)) click 1
+    sleep 0.5 # well apart, so no two clicks make a double-click
+}
+sleep 0.3
+for tile in 9 5 10 14; do # Q U I T, each touching the one before
+    click_tile "$tile"
+done
+xdotool mousemove --window "$window" 260 532 click 1 # Ok
+pressed=$(now_ms)
+
+while kill -0 "$pid" 2>/dev/null; do
+    (($(now_ms) - pressed < 2000)) || { cat "$log" >&2; fail "still running 2 s after QUIT"; }
+    sleep 0.01
+done
+status=0
+wait "$pid" || status=$?
+echo "ended $(($(now_ms) - pressed)) ms after Ok with status $status"
+if [[ -f "$usage" ]]; then
+    grep -E 'Maximum resident set size' "$usage" | sed 's/^\s*/peak memory: /'
+fi
+((status == 0)) || { cat "$log" >&2; fail "exit status $status, expected 0"; }
+echo "PASS"
