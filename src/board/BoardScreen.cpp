@@ -3,6 +3,7 @@
 #include "common/ClickLabel.h"
 #include "common/Fonts.h"
 #include "common/LetterTile.h"
+#include "common/Palette.h"
 
 #include <QCloseEvent>
 #include <QListWidget>
@@ -16,9 +17,6 @@ namespace {
 
 using fonts::px;
 
-const QColor kBlack{0, 0, 0};
-const QColor kCyan{0, 255, 255};
-const QColor kGreen{0, 255, 0};
 const QColor kCaption{196, 214, 236};
 const QColor kValue{255, 255, 255};
 
@@ -115,7 +113,7 @@ void BoardScreen::buildField() {
             }
         });
         connect(tile, &ClickLabel::hovered, this, [this] {
-            m_quit->setTextColour(kBlack);
+            m_quit->setTextColour(palette::kRest);
             hoverCommand(-1);
         });
         m_tiles.append(tile);
@@ -132,7 +130,7 @@ void BoardScreen::buildField() {
     m_quit->setGeometry(px(info.quitLeft), px(info.quitTop), quitWidth, px(kQuitHeight));
     connect(m_quit, &ClickLabel::clicked, this, [this](Qt::MouseButton) { m_model.clickTile(0); });
     connect(m_quit, &ClickLabel::hovered, this, [this] {
-        m_quit->setTextColour(kGreen);
+        m_quit->setTextColour(palette::kHoverGo);
         hoverCommand(-1);
     });
 }
@@ -179,7 +177,7 @@ void BoardScreen::buildPanel() {
             [this](Qt::MouseButton) { m_model.clickPauseLabel(); });
     connect(m_pause, &ClickLabel::hovered, this, [this] {
         if (m_model.info().pauseLabelHover) {
-            m_pause->setTextColour(kCyan);
+            m_pause->setTextColour(palette::kHoverCommand);
         }
     });
 
@@ -317,18 +315,19 @@ void BoardScreen::syncTimers() {
 
 void BoardScreen::hoverCommand(int index) {
     for (int i = 0; i < 4; ++i) {
-        m_commands.at(static_cast<std::size_t>(i))->setTextColour(i == index ? kCyan : kBlack);
+        m_commands.at(static_cast<std::size_t>(i))
+            ->setTextColour(i == index ? palette::kHoverCommand : palette::kRest);
     }
     if (index >= 0) {
-        m_quit->setTextColour(kBlack);
+        m_quit->setTextColour(palette::kRest);
     }
 }
 
 void BoardScreen::hoverNothing() {
-    m_quit->setTextColour(kBlack);
+    m_quit->setTextColour(palette::kRest);
     hoverCommand(-1);
     if (m_model.info().pauseLabelHover) {
-        m_pause->setTextColour(kBlack);
+        m_pause->setTextColour(palette::kRest);
     }
 }
 

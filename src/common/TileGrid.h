@@ -42,7 +42,6 @@ public:
     TileColour colour(int index) const;
     QList<int> neighbours(int index) const;
     QList<int> usedTiles() const;
-    bool anyPicked() const { return m_anyPicked; }
 
 private:
     int m_side;

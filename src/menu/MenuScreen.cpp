@@ -4,6 +4,7 @@
 #include "common/ClickLabel.h"
 #include "common/Fonts.h"
 #include "common/LetterTile.h"
+#include "common/Palette.h"
 #include "menu/HelpLauncher.h"
 #include "menu/LoadSaveDialog.h"
 #include "menu/MenuArt.h"
@@ -22,9 +23,6 @@ namespace {
 
 using fonts::px;
 
-const QColor kBlack{0, 0, 0};
-const QColor kHoverButton{0, 255, 255};
-const QColor kHoverLevel{0, 255, 0};
 const QColor kLightText{224, 224, 224};
 const QColor kCommandWord{64, 64, 64};
 
@@ -318,28 +316,29 @@ void MenuScreen::syncTimers() {
 }
 
 void MenuScreen::hoverOk(bool clearToo) {
-    m_okLabel->setTextColour(kHoverButton);
+    m_okLabel->setTextColour(palette::kHoverCommand);
     if (clearToo) {
-        m_clearLabel->setTextColour(kBlack);
+        m_clearLabel->setTextColour(palette::kRest);
     }
 }
 
 void MenuScreen::hoverClear(bool okToo) {
-    m_clearLabel->setTextColour(kHoverButton);
+    m_clearLabel->setTextColour(palette::kHoverCommand);
     if (okToo) {
-        m_okLabel->setTextColour(kBlack);
+        m_okLabel->setTextColour(palette::kRest);
     }
 }
 
 void MenuScreen::hoverLevel(int index) {
     for (int i = 0; i < kLevelCount; ++i) {
-        m_levels.at(static_cast<std::size_t>(i))->setTextColour(i == index ? kHoverLevel : kBlack);
+        m_levels.at(static_cast<std::size_t>(i))
+            ->setTextColour(i == index ? palette::kHoverGo : palette::kRest);
     }
 }
 
 void MenuScreen::hoverNothing() {
-    m_okLabel->setTextColour(kBlack);
-    m_clearLabel->setTextColour(kBlack);
+    m_okLabel->setTextColour(palette::kRest);
+    m_clearLabel->setTextColour(palette::kRest);
     hoverLevel(-1);
 }
 
