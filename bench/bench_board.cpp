@@ -45,6 +45,7 @@ int main(int argc, char** argv) {
     test::RecordingCues cues;
     test::ScriptedMessages messages;
     Services services;
+    SessionState session;
     services.programFolder = dir.path();
     services.database = opened.db.get();
     services.cues = &cues;
@@ -62,10 +63,10 @@ int main(int argc, char** argv) {
     std::vector<double> dones;
     QElapsedTimer timer;
     for (int round = 0; round < 60; ++round) {
-        BoardScreen screen(Level::Expert, services);
+        BoardScreen screen(Level::Expert, services, session);
         screen.show();
         QCoreApplication::processEvents();
-        screen.model().clickCommand(BoardModel::Play);
+        screen.model().clickCommand(BoardCommand::Play);
         while (screen.model().dealRunning()) {
             timer.start();
             screen.model().dealTick();
@@ -91,7 +92,7 @@ int main(int argc, char** argv) {
             if (screen.model().words().size() == before + 1) {
                 dones.push_back(ms);
             } else {
-                screen.model().runCommand(BoardModel::Clear);
+                screen.model().runCommand(BoardCommand::Clear);
             }
         }
         screen.model().clickTile(0);

@@ -5,29 +5,35 @@
 
 namespace vortalex {
 
-int QtMessageBoxes::show(const QString& text, int style, const QString& title) {
+Answer QtMessageBoxes::show(const QString& text, MessageStyle style, const QString& title) {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? kAppTitle : title);
-    box.setText(QString(text).replace(msg::kLineBreak, QStringLiteral("\n")));
-    // Two icon values added (48 + 64) show the first one, the exclamation.
-    const int icon = style & msg::kIconMask;
-    if (icon == msg::kCritical) {
+    box.setText(QString(text).replace(kLineBreak, QStringLiteral("\n")));
+    switch (style.icon) {
+    case MessageIcon::None:
+        break;
+    case MessageIcon::Critical:
         box.setIcon(QMessageBox::Critical);
-    } else if (icon == msg::kQuestion) {
+        break;
+    case MessageIcon::Question:
         box.setIcon(QMessageBox::Question);
-    } else if ((icon & msg::kExclamation) == msg::kExclamation) {
+        break;
+    case MessageIcon::Exclamation:
+    case MessageIcon::ExclamationInformation:
         box.setIcon(QMessageBox::Warning);
-    } else if (icon == msg::kInformation) {
+        break;
+    case MessageIcon::Information:
         box.setIcon(QMessageBox::Information);
+        break;
     }
-    if ((style & msg::kButtonMask) == msg::kYesNo) {
+    if (style.buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes ? msg::kYes : msg::kNo;
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
-    return msg::kOk;
+    return Answer::Ok;
 }
 
 } // namespace vortalex

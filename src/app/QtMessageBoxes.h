@@ -9,7 +9,7 @@ namespace vortalex {
 // Real message boxes, modal over the active window.
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    int show(const QString& text, int style, const QString& title) override;
+    Answer show(const QString& text, MessageStyle style, const QString& title) override;
 };
 
 } // namespace vortalex

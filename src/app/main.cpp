@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     services.database = opened.db.get();
     if (!opened.db) {
         services.dictionaryProblemTold = true;
-        messages.show(opened.error, msg::kCritical, kAppTitle);
+        messages.show(opened.error, style::kCritical, kAppTitle);
     }
 
     // Declared after everything it uses, so it is gone before they are.

@@ -1,7 +1,7 @@
 #include "board/BoardScreen.h"
-#include "common/ClickLabel.h"
-#include "common/LetterTile.h"
 #include "sound/Cues.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/LetterTile.h"
 
 #include "Gestures.h"
 #include "TestWorld.h"
@@ -19,8 +19,8 @@ namespace {
 void startPlaying(BoardScreen& screen) {
     screen.show();
     QCoreApplication::processEvents(); // the activation the first show queues
-    QVERIFY(!screen.commandLabel(BoardModel::Shuffle)->isEnabled());
-    QTest::mouseClick(screen.commandLabel(BoardModel::Play), Qt::LeftButton);
+    QVERIFY(!screen.commandLabel(BoardCommand::Shuffle)->isEnabled());
+    QTest::mouseClick(screen.commandLabel(BoardCommand::Play), Qt::LeftButton);
     while (screen.model().dealRunning()) {
         screen.model().dealTick();
     }
@@ -45,7 +45,7 @@ private slots:
         QFETCH(QPoint, first);
         QFETCH(QSize, client);
         TestWorld world;
-        BoardScreen screen(static_cast<Level>(level), world.services);
+        BoardScreen screen(static_cast<Level>(level), world.services, world.session);
         QCOMPARE(screen.size(), client);
         QCOMPARE(screen.tile(1)->geometry(), QRect(first, QSize(50, 50)));
         const int n = screen.model().info().side;
@@ -63,10 +63,10 @@ private slots:
 
     void playDealsAndTheMousePicksAWord() {
         TestWorld world;
-        BoardScreen screen(Level::Easy, world.services);
+        BoardScreen screen(Level::Easy, world.services, world.session);
         startPlaying(screen);
-        QVERIFY(!screen.commandLabel(BoardModel::Play)->isEnabled());
-        QVERIFY(screen.commandLabel(BoardModel::Shuffle)->isEnabled());
+        QVERIFY(!screen.commandLabel(BoardCommand::Play)->isEnabled());
+        QVERIFY(screen.commandLabel(BoardCommand::Shuffle)->isEnabled());
         QVERIFY(screen.gameTimer().isActive());
         QTest::mouseClick(screen.tile(7), Qt::LeftButton);
         QTest::mouseClick(screen.tile(8), Qt::LeftButton);
@@ -79,7 +79,7 @@ private slots:
 
     void aRealDoubleClickPicksTheLetterAndThenSubmits() {
         TestWorld world;
-        BoardScreen screen(Level::Easy, world.services);
+        BoardScreen screen(Level::Easy, world.services, world.session);
         startPlaying(screen);
         QTest::mouseClick(screen.tile(1), Qt::LeftButton);
         QTest::mouseClick(screen.tile(2), Qt::LeftButton);
@@ -88,7 +88,7 @@ private slots:
         world.addWord(word);
         world.cues.played.clear();
         realDoubleClick(screen.tile(3));
-        QCOMPARE(world.cues.played, (QStringList{cue::kClicking, cue::kSlide, cue::kCorrect}));
+        QCOMPARE(world.cues.played, (QList<Cue>{Cue::Clicking, Cue::Slide, Cue::Correct}));
         QCOMPARE(screen.wordList()->count(), 1);
         QCOMPARE(screen.wordList()->item(0)->text(), word);
         QCOMPARE(screen.wordList()->currentRow(), 0);
@@ -103,19 +103,19 @@ private slots:
 
     void doubleClickingATileThatIsNotOpenOnlySoundsTheClick() {
         TestWorld world;
-        BoardScreen screen(Level::Easy, world.services);
+        BoardScreen screen(Level::Easy, world.services, world.session);
         startPlaying(screen);
         QTest::mouseClick(screen.tile(1), Qt::LeftButton);
         world.cues.played.clear();
         realDoubleClick(screen.tile(25));
-        QCOMPARE(world.cues.played, QStringList{cue::kClicking});
+        QCOMPARE(world.cues.played, QList<Cue>{Cue::Clicking});
         QCOMPARE(screen.wordFormedLabel()->text(), screen.tile(1)->text());
         QVERIFY(world.messages.shown.isEmpty());
     }
 
     void aRightClickNeverPicksAndClearsTheWord() {
         TestWorld world;
-        BoardScreen screen(Level::Intermediate, world.services);
+        BoardScreen screen(Level::Intermediate, world.services, world.session);
         startPlaying(screen);
         rightClick(screen.tile(5));
         QVERIFY(screen.wordFormedLabel()->text().isEmpty());
@@ -125,12 +125,12 @@ private slots:
         rightClick(screen.tile(5));
         QVERIFY(screen.wordFormedLabel()->text().isEmpty());
         QCOMPARE(screen.tile(5)->textColour(), QColor(0, 0, 0));
-        QCOMPARE(world.cues.played.last(), QString::fromLatin1(cue::kTileDown));
+        QCOMPARE(world.cues.played.last(), Cue::TileDown);
     }
 
     void aMessageHidesTheTilesAndStopsTheClockWhileOpen() {
         TestWorld world;
-        BoardScreen screen(Level::Easy, world.services);
+        BoardScreen screen(Level::Easy, world.services, world.session);
         startPlaying(screen);
         bool checked = false;
         world.messages.onShow = [&](const ShownMessage&) {
@@ -139,7 +139,7 @@ private slots:
             QCOMPARE(screen.pauseLabel()->text(), QStringLiteral("Pause"));
             checked = true;
         };
-        QTest::mouseClick(screen.commandLabel(BoardModel::Shuffle), Qt::LeftButton);
+        QTest::mouseClick(screen.commandLabel(BoardCommand::Shuffle), Qt::LeftButton);
         QVERIFY(checked);
         QVERIFY(!screen.tile(1)->isHidden());
         QVERIFY(screen.gameTimer().isActive());
@@ -148,7 +148,7 @@ private slots:
 
     void thePauseLabelTogglesAndTheClockShowsTheTimeLeft() {
         TestWorld world;
-        BoardScreen screen(Level::Easy, world.services);
+        BoardScreen screen(Level::Easy, world.services, world.session);
         startPlaying(screen);
         for (int s = 0; s < 61; ++s) {
             screen.model().clockTick();
@@ -167,29 +167,29 @@ private slots:
 
     void hoveringColoursTheLabels() {
         TestWorld world;
-        BoardScreen screen(Level::Easy, world.services);
+        BoardScreen screen(Level::Easy, world.services, world.session);
         screen.show();
-        QTest::mouseMove(screen.commandLabel(BoardModel::Play));
-        QCOMPARE(screen.commandLabel(BoardModel::Play)->textColour(), QColor(0, 255, 255));
+        QTest::mouseMove(screen.commandLabel(BoardCommand::Play));
+        QCOMPARE(screen.commandLabel(BoardCommand::Play)->textColour(), QColor(0, 255, 255));
         QTest::mouseMove(screen.quitLabel());
         QCOMPARE(screen.quitLabel()->textColour(), QColor(0, 255, 0));
-        QCOMPARE(screen.commandLabel(BoardModel::Play)->textColour(), QColor(0, 0, 0));
+        QCOMPARE(screen.commandLabel(BoardCommand::Play)->textColour(), QColor(0, 0, 0));
         QTest::mouseMove(screen.tile(1));
         QCOMPARE(screen.quitLabel()->textColour(), QColor(0, 0, 0));
     }
 
     void escapeKeepsTheLevelAndClosingAsksFirst() {
         TestWorld world;
-        BoardScreen screen(Level::Easy, world.services);
+        BoardScreen screen(Level::Easy, world.services, world.session);
         startPlaying(screen);
         QVERIFY(world.database->addWrongWord(QStringLiteral("XQZT")));
         QTest::keyClick(&screen, Qt::Key_Escape);
         QVERIFY(screen.isVisible());
-        world.messages.answers = {msg::kNo};
+        world.messages.answers = {Answer::No};
         screen.close();
         QVERIFY(screen.isVisible());
-        QCOMPARE(world.messages.shown.last().style, msg::kYesNo + msg::kQuestion);
-        world.messages.answers = {msg::kYes};
+        QCOMPARE(world.messages.shown.last().style, style::kYesNoQuestion);
+        world.messages.answers = {Answer::Yes};
         screen.close();
         QVERIFY(!screen.isVisible());
         QCOMPARE(screen.outcome().kind, ScreenOutcome::Menu);
@@ -198,7 +198,7 @@ private slots:
 
     void quitGameClosesTheBoardWithoutAQuestion() {
         TestWorld world;
-        BoardScreen screen(Level::Difficult, world.services);
+        BoardScreen screen(Level::Difficult, world.services, world.session);
         startPlaying(screen);
         QTest::mouseClick(screen.quitLabel(), Qt::LeftButton);
         QVERIFY(!screen.isVisible());

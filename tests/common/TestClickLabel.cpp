@@ -1,4 +1,4 @@
-#include "common/ClickLabel.h"
+#include "widgets/ClickLabel.h"
 
 #include "Gestures.h"
 

@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(m_messages.texts(),
                  QStringList{QStringLiteral("Help could not be started: %1 is missing.")
                                  .arg(QDir::toNativeSeparators(help.starterPath()))});
-        QCOMPARE(m_messages.shown.at(0).style, msg::kOkOnly + msg::kExclamation);
+        QCOMPARE(m_messages.shown.at(0).style, style::kExclamation);
     }
 
     void eachHelpStartsTheStarterOnceWithoutWaiting() {

@@ -1,5 +1,5 @@
 #include "TestDoubles.h"
-#include "app/SessionState.h"
+#include "common/SessionState.h"
 #include "data/GameDatabase.h"
 #include "menu/MenuModel.h"
 #include "sound/Cues.h"
@@ -107,7 +107,7 @@ private slots:
         model.load();
         QVERIFY(opened.db->wrongWords().isEmpty());
         QCOMPARE(m_session->playerName(), QString());
-        QCOMPARE(m_session->startChosenText(), QStringLiteral("False"));
+        QVERIFY(!m_session->startChosenRecord());
         QVERIFY(!m_session->startChosen());
         m_services.database = nullptr;
     }
@@ -211,7 +211,7 @@ private slots:
         QCOMPARE(m_model->colour(12), TileColour::Used); // a used neighbour stays white
         QCOMPARE(m_model->word(), QStringLiteral("ST"));
         // Every click sounds, the refused ones too.
-        QCOMPARE(m_cues.played, QStringList(4, QString::fromLatin1(cue::kClicking)));
+        QCOMPARE(m_cues.played, QList<Cue>(4, Cue::Clicking));
     }
 
     void theWordStopsAtTenLettersWithoutASound() {
@@ -239,7 +239,7 @@ private slots:
         m_model->rightReleaseTile(17);
         QCOMPARE(m_model->word(), QString());
         QCOMPARE(m_model->grid().usedTiles(), QList<int>{});
-        QCOMPARE(m_cues.played, QStringList{QString::fromLatin1(cue::kLevel)});
+        QCOMPARE(m_cues.played, QList<Cue>{Cue::Level});
         m_model->clickTile(17);
         QCOMPARE(m_model->word(), QString());
         m_model->clickTile(17);
@@ -287,7 +287,7 @@ private slots:
         } else {
             QCOMPARE(m_messages.shown.size(), 1);
             QCOMPARE(m_messages.shown.at(0).text, message);
-            QCOMPARE(m_messages.shown.at(0).style, msg::kOkOnly + msg::kCritical);
+            QCOMPARE(m_messages.shown.at(0).style, style::kCritical);
             QCOMPARE(m_messages.shown.at(0).title, kAppTitle);
         }
         QCOMPARE(m_model->word(), wordAfter);
@@ -297,23 +297,23 @@ private slots:
     void quitPlaysItsCueBeforeEnding() {
         spell(kQuit);
         m_cues.played.clear();
-        QStringList cuesAtQuit;
+        QList<Cue> cuesAtQuit;
         m_actions->onQuit = [&] {
             cuesAtQuit = m_cues.played;
         };
         m_model->ok();
         QCOMPARE(m_actions->calls, QStringList{QStringLiteral("quit")});
-        QCOMPARE(cuesAtQuit, QStringList{QString::fromLatin1(cue::kQuit)});
+        QCOMPARE(cuesAtQuit, QList<Cue>{Cue::Quit});
     }
 
     void startOpensRegistrationOnAClearedFieldAndThenHoldsUntilTheNextTick() {
         bool fieldClearedWhileOpen = false;
         m_actions->onRegistration = [&] {
             fieldClearedWhileOpen = m_model->grid().usedTiles().isEmpty();
-            // Cancel: the demo runs again, Easy closed, the flag's text "False".
+            // Cancel: the demo runs again, Easy closed, the flag's record cleared.
             m_session->startDemo();
             m_session->setLevelOpen(Level::Easy, false);
-            m_session->setStartChosenText(QStringLiteral("False"));
+            m_session->setStartChosenRecord(false);
         };
         m_model->clickTile(1);
         m_model->activate();
@@ -330,7 +330,7 @@ private slots:
         m_model->ok();
         QCOMPARE(m_actions->calls.size(), 1);
         QCOMPARE(m_messages.texts(), QStringList{MenuModel::startRefusal()});
-        QCOMPARE(m_messages.shown.at(0).style, msg::kOkOnly + msg::kCritical);
+        QCOMPARE(m_messages.shown.at(0).style, style::kCritical);
         QCOMPARE(m_model->word(), QString());
         QVERIFY(m_model->grid().usedTiles().isEmpty());
 
@@ -385,20 +385,20 @@ private slots:
         spell({1, 2});
         m_model->chooseLevel(Level::Difficult);
         QCOMPARE(m_actions->calls, QStringList{QStringLiteral("levels 2")});
-        QCOMPARE(m_cues.played.last(), QString::fromLatin1(cue::kLevelChosen));
+        QCOMPARE(m_cues.played.last(), Cue::LevelChosen);
         QCOMPARE(m_model->word(), QString()); // back from the board, the menu starts afresh
     }
 
-    void startChosenFollowsItsTextOnWriteAndTick() {
+    void startChosenFollowsItsRecordOnWriteAndTick() {
         SessionState session;
         QSignalSpy changes(&session, &SessionState::startChosenChanged);
         session.setStartChosen(true);
-        session.setStartChosenText(QStringLiteral("False"));
+        session.setStartChosenRecord(false);
         QVERIFY(!session.startChosen());
         session.setStartChosen(true);
-        session.takeStartChosenFromText();
+        session.takeStartChosenFromRecord();
         QVERIFY(!session.startChosen());
-        session.setStartChosenText(QStringLiteral("True"));
+        session.setStartChosenRecord(true);
         QVERIFY(session.startChosen());
         QCOMPARE(changes.size(), 5);
     }

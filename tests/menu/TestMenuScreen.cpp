@@ -1,11 +1,12 @@
-#include "MenuTestKit.h"
-#include "common/ClickLabel.h"
-#include "common/LetterTile.h"
+#include "Gestures.h"
+#include "TestWorld.h"
 #include "menu/LoadSaveDialog.h"
 #include "menu/MenuScreen.h"
 #include "menu/RegistrationDialog.h"
 #include "sound/Cues.h"
 #include "summary/StatsScreen.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/LetterTile.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -45,7 +46,7 @@ void whenDialogOpens(const std::function<void(QDialog*)>& step) {
 class TestMenuScreen : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::MenuWorld> m_world;
+    std::unique_ptr<test::TestWorld> m_world;
     std::unique_ptr<MenuScreen> m_menu;
     QStringList m_opened;
     QList<Level> m_levels;
@@ -70,7 +71,7 @@ class TestMenuScreen : public QObject {
 
 private slots:
     void init() {
-        m_world = std::make_unique<test::MenuWorld>();
+        m_world = std::make_unique<test::TestWorld>();
         m_menu = std::make_unique<MenuScreen>(m_world->services);
         m_opened.clear();
         m_levels.clear();
@@ -148,7 +149,7 @@ private slots:
 
     void doubleClickingTheLastLetterRunsTheCommand() {
         spell({17, 11, 7});
-        test::doubleClick(m_menu->tile(3));
+        test::realDoubleClick(m_menu->tile(3));
         QCOMPARE(m_opened, QStringList{QStringLiteral("load")});
         QCOMPARE(m_menu->commandWordLabel()->text(), QString()); // the menu was activated anew
     }
@@ -168,7 +169,7 @@ private slots:
         spell(kStat);
         QTest::mouseClick(m_menu->clearPicture(), Qt::LeftButton);
         QCOMPARE(m_menu->commandWordLabel()->text(), QString());
-        QCOMPARE(m_world->cues.played.last(), QString::fromLatin1(cue::kLevel));
+        QCOMPARE(m_world->cues.played.last(), Cue::Level);
         QCOMPARE(m_menu->tile(22)->textColour(), LetterTile::kPlainText);
     }
 
@@ -215,7 +216,7 @@ private slots:
 
         QTest::mouseClick(m_menu->levelEntry(Level::Easy), Qt::LeftButton);
         QCOMPARE(m_levels, QList<Level>{Level::Easy});
-        QCOMPARE(m_world->cues.played.last(), QString::fromLatin1(cue::kLevelChosen));
+        QCOMPARE(m_world->cues.played.last(), Cue::LevelChosen);
     }
 
     void cancelledRegistrationLetsStartRunAgainAfterADemoTick() {
@@ -237,8 +238,8 @@ private slots:
     }
 
     void loadSignsAStoredPlayerInWithAllFourFlags() {
-        QVERIFY(m_world->db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("Pa'ss"),
-                                          {false, true, false, true}));
+        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("Pa'ss"),
+                                                {false, true, false, true}));
         for (const Level level : allLevels()) {
             m_menu->session().setLevelOpen(level, true);
         }
@@ -252,7 +253,7 @@ private slots:
         };
         spell(kLoad);
         clickOk();
-        QCOMPARE(m_world->messages.texts(), QStringList{LoadSaveDialog::kLoaded});
+        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kLoaded});
         QCOMPARE(m_menu->session().playerName(), QStringLiteral("Ann"));
         QCOMPARE(m_menu->greetingLabel()->text(), QStringLiteral("Welcome [Ann]"));
         QVERIFY(!m_menu->levelEntry(Level::Easy)->isEnabled());
@@ -275,7 +276,7 @@ private slots:
         spell({1, 2});
         QTest::mouseClick(m_menu->levelEntry(Level::Difficult), Qt::LeftButton);
         QCOMPARE(m_levels, QList<Level>{Level::Difficult});
-        QCOMPARE(m_world->cues.played.last(), QString::fromLatin1(cue::kLevelChosen));
+        QCOMPARE(m_world->cues.played.last(), Cue::LevelChosen);
         QCOMPARE(m_menu->commandWordLabel()->text(), QString());
     }
 
@@ -398,7 +399,7 @@ private slots:
         clock.start();
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(clock.elapsed() < 1000);
-        QCOMPARE(m_world->cues.played.last(), QString::fromLatin1(cue::kQuit));
+        QCOMPARE(m_world->cues.played.last(), Cue::Quit);
     }
 };
 

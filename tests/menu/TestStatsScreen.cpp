@@ -1,5 +1,7 @@
-#include "MenuTestKit.h"
+#include "Gestures.h"
+#include "TestWorld.h"
 #include "summary/StatsScreen.h"
+#include "widgets/ScoreGrid.h"
 
 #include <QHeaderView>
 #include <QPushButton>
@@ -30,10 +32,10 @@ void checkHeader(const QTableWidget* table) {
 class TestStatsScreen : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<test::MenuWorld> m_world;
+    std::unique_ptr<test::TestWorld> m_world;
 
 private slots:
-    void init() { m_world = std::make_unique<test::MenuWorld>(); }
+    void init() { m_world = std::make_unique<test::TestWorld>(); }
     void cleanup() { m_world.reset(); }
 
     void anEmptyDatabaseShowsOnlyTheHeader() {
@@ -50,7 +52,7 @@ private slots:
     }
 
     void rankingsComeHighestFirstByNumberWithTiesKept() {
-        GameDatabase& db = *m_world->db;
+        GameDatabase& db = *m_world->database;
         QVERIFY(db.appendTotal(QStringLiteral("Ann"), 900));
         QVERIFY(db.appendTotal(QStringLiteral("O'Brien"), 12000));
         QVERIFY(db.appendTotal(QStringLiteral("Cy"), 9000));

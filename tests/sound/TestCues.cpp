@@ -91,11 +91,10 @@ private slots:
 
     void theBuildWroteEveryCueAsAPlayableWav_data() {
         QTest::addColumn<QString>("cue");
-        for (const char* c :
-             {cue::kClicking, cue::kLevel, cue::kQuit, cue::kLevelChosen, cue::kSlide,
-              cue::kCorrect, cue::kCorrectLower, cue::kWrongWord, cue::kPlay, cue::kShuffle,
-              cue::kTileDown, cue::kOhNo, cue::kWinner}) {
-            QTest::newRow(c) << QString::fromLatin1(c);
+        for (const Cue c : {Cue::Clicking, Cue::Level, Cue::Quit, Cue::LevelChosen, Cue::Slide,
+                            Cue::Correct, Cue::CorrectLower, Cue::WrongWord, Cue::Play,
+                            Cue::Shuffle, Cue::TileDown, Cue::OhNo, Cue::Winner}) {
+            QTest::newRow(qPrintable(cueFileName(c))) << cueFileName(c);
         }
     }
     void theBuildWroteEveryCueAsAPlayableWav() {

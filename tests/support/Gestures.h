@@ -7,21 +7,31 @@
 namespace vortalex::test {
 
 // A real double-click as the window system delivers it: press, release, double-click, release.
-inline void realDoubleClick(QWidget* w, QPoint pos = {}) {
+inline void realDoubleClick(QWidget* w, Qt::MouseButton button = Qt::LeftButton, QPoint pos = {}) {
     if (pos.isNull()) {
         pos = w->rect().center();
     }
-    QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, pos);
-    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, pos);
-    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(pos), w->mapToGlobal(QPointF(pos)),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QTest::mousePress(w, button, Qt::NoModifier, pos);
+    QTest::mouseRelease(w, button, Qt::NoModifier, pos);
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(pos), w->mapToGlobal(QPointF(pos)), button,
+                    button, Qt::NoModifier);
     QCoreApplication::sendEvent(w, &dbl);
-    QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, pos);
+    QTest::mouseRelease(w, button, Qt::NoModifier, pos);
 }
 
 inline void rightClick(QWidget* w) {
     QTest::mousePress(w, Qt::RightButton);
     QTest::mouseRelease(w, Qt::RightButton);
+}
+
+// A move with no button held, delivered straight to the widget under the pointer.
+inline void hover(QWidget* widget, QPoint at = QPoint(-1, -1)) {
+    if (at.x() < 0) {
+        at = widget->rect().center();
+    }
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &move);
 }
 
 } // namespace vortalex::test

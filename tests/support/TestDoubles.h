@@ -12,13 +12,13 @@ namespace vortalex::test {
 
 class RecordingCues final : public CuePlayer {
 public:
-    void play(const QString& cueName) override { played.append(cueName); }
-    QStringList played;
+    void play(Cue cue) override { played.append(cue); }
+    QList<Cue> played;
 };
 
 struct ShownMessage {
     QString text;
-    int style;
+    MessageStyle style;
     QString title;
 };
 
@@ -26,15 +26,15 @@ struct ShownMessage {
 // when none are left). onShow runs while the "box is open", to look at the screen then.
 class ScriptedMessages final : public MessageBoxes {
 public:
-    int show(const QString& text, int style, const QString& title) override {
+    Answer show(const QString& text, MessageStyle style, const QString& title) override {
         shown.append({text, style, title.isEmpty() ? kAppTitle : title});
         if (onShow) {
             onShow(shown.last());
         }
-        if ((style & msg::kButtonMask) == msg::kYesNo) {
-            return answers.isEmpty() ? msg::kYes : answers.takeFirst();
+        if (style.buttons == MessageButtons::YesNo) {
+            return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
         }
-        return msg::kOk;
+        return Answer::Ok;
     }
     QStringList texts() const {
         QStringList result;
@@ -44,7 +44,7 @@ public:
         return result;
     }
     QList<ShownMessage> shown;
-    QList<int> answers;
+    QList<Answer> answers;
     std::function<void(const ShownMessage&)> onShow;
 };
 

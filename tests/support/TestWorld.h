@@ -3,6 +3,7 @@
 #include "TestDoubles.h"
 
 #include "common/Services.h"
+#include "common/SessionState.h"
 #include "data/GameDatabase.h"
 
 #include <QTemporaryDir>
@@ -31,14 +32,23 @@ private:
     SeededRandom m_fallback;
 };
 
-// Services over a database of its own in a temporary program folder, with recording doubles
-// for cues and message boxes and a seeded random generator.
+// Services over a database of its own, with recording doubles for cues and message boxes and a
+// seeded random generator, and a session. The database lives in memory unless a test is about
+// the file (OnDisk puts it in the temporary program folder); passwords hash with few rounds.
 class TestWorld {
 public:
-    explicit TestWorld(const QList<DictionaryEntry>& words = {{"CAT", "(n.) feline"}}) {
+    enum Storage { InMemory, OnDisk };
+
+    explicit TestWorld(const QList<DictionaryEntry>& words = {{"CAT", "(n.) feline"}},
+                       Storage storage = InMemory) {
         services.programFolder = dir.path();
-        auto opened = GameDatabase::open(GameDatabase::pathIn(dir.path()));
+        auto opened = GameDatabase::open(storage == OnDisk ? GameDatabase::pathIn(dir.path())
+                                                           : QStringLiteral(":memory:"));
+        if (!opened.db) {
+            qFatal("cannot open a test database: %s", qPrintable(opened.error));
+        }
         database = std::move(opened.db);
+        database->setPasswordIterations(kTestIterations);
         services.database = database.get();
         services.cues = &cues;
         services.messages = &messages;
@@ -67,8 +77,11 @@ public:
         setWords(words);
     }
 
+    static constexpr int kTestIterations = 1000;
+
     QTemporaryDir dir;
     std::unique_ptr<GameDatabase> database;
+    SessionState session;
     RecordingCues cues;
     ScriptedMessages messages;
     Services services;

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "sound/Cues.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace vortalex {
+
+// The index doubles as the level chooser's entry and the position of the level flag.
+enum class Level { Easy = 0, Intermediate = 1, Difficult = 2, Expert = 3 };
+
+inline constexpr int kLevelCount = 4;
+
+// Rules that hold on every level.
+inline constexpr int kBonusPerExtraLetter = 50; // points per letter beyond the minimum length
+inline constexpr int kShufflesPerGame = 3;
+inline constexpr int kDealIntervalMs = 50;
+inline constexpr int kClockIntervalMs = 1000;
+
+// Every per-level constant of the game in one place; boards, summaries and saves read it
+// instead of testing the level themselves.
+struct LevelInfo {
+    Level level;
+    const char* title;       // "Easy", ...
+    const char* boardName;   // frmMainGame5x5, ...
+    const char* summaryName; // frmEasySummary, ...
+    const char* scoreTable;  // tblEasyScores, ...
+    const char* flagColumn;  // fldeasy, ...
+    int side;                // tiles per side
+    int vowelQuota;
+    int minWordLength;
+    int basePoints;
+    int clockMinutes; // minutes left besides the 60 seconds that "Play" sets
+    int passTarget;   // lowest passing total; Expert passes with anything but 0
+    Cue acceptCue;
+    std::optional<Cue> clearCue; // none: the Expert board's Clear is silent
+    Cue passCue;
+    std::optional<Cue> failCue; // none: the Expert board asks to try again instead
+    int slideIntervalMs;
+    bool pauseLabelHover;
+    // The summary screen of the level.
+    bool summaryHasPassword; // and the "SCORES" caption
+    bool summaryHasNext;     // "&Next" straight to the Expert board
+    const char* tryAgainTitle;
+    const char* tryAgainText;
+    // Layout in twips (15 per pixel at 96 dpi).
+    int clientWidth;
+    int clientHeight;
+    int fieldLeft;
+    int fieldTop;
+    int quitLeft;
+    int quitTop;
+    int wordFormedLeft;
+    int wordFormedTop;
+
+    int index() const { return static_cast<int>(level); }
+    int tileCount() const { return side * side; }
+    int levelSeconds() const { return (clockMinutes + 1) * 60; }
+    bool passed(int total) const { return total >= passTarget; }
+    std::optional<Level> next() const;
+};
+
+const LevelInfo& levelInfo(Level level);
+const LevelInfo& levelInfo(int index);
+const std::array<Level, kLevelCount>& allLevels();
+
+} // namespace vortalex

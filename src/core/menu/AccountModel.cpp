@@ -1,0 +1,61 @@
+#include "AccountModel.h"
+
+#include "data/GameDatabase.h"
+
+namespace vortalex {
+
+AccountModel::AccountModel(Services& services, SessionState& session)
+    : m_services(services)
+    , m_session(session) {}
+
+bool AccountModel::registerPlayer(const QString& name) {
+    // Spaces included: the name is taken as typed.
+    if (name.isEmpty()) {
+        m_services.messages->show(kEmptyName, style::kExclamation, kAppTitle);
+        return false;
+    }
+    // The database compares names without regard to case, so "ann" finds "Ann": that name is
+    // taken too. A lookup that fails counts as a free name; registering writes nothing.
+    GameDatabase* db = m_services.database;
+    if (db != nullptr && db->findPlayerByName(name).has_value()) {
+        m_services.messages->show(kNameTaken, style::kPlain, QString());
+        return false;
+    }
+    m_session.setPlayerName(name);
+    m_session.setGreeting(SessionState::welcome(name));
+    m_session.setLevelOpen(Level::Easy, true);
+    m_session.startDemo();
+    return true;
+}
+
+void AccountModel::cancelRegistration() {
+    m_session.startDemo();
+    m_session.setLevelOpen(Level::Easy, false);
+    m_session.setStartChosenRecord(false);
+}
+
+bool AccountModel::loadPlayer(const QString& name, const QString& password) {
+    // The password test ignores letter case; of several rows with that name, the first whose
+    // password matches wins. A database that cannot be read finds nobody.
+    GameDatabase* db = m_services.database;
+    const std::optional<PlayerRow> player =
+        db != nullptr ? db->findPlayer(name, password) : std::nullopt;
+    if (!player) {
+        m_services.messages->show(kNotFound, style::kExclamation, kAppTitle);
+        return false;
+    }
+    for (const Level level : allLevels()) {
+        m_session.setLevelOpen(level, player->levelOpen.at(static_cast<std::size_t>(level)));
+    }
+    m_services.messages->show(kLoaded, style::kInformation, kAppTitle);
+    // The stored spelling of the name, which may differ in case from what was typed.
+    m_session.setPlayerName(player->name);
+    m_session.setGreeting(SessionState::welcome(player->name));
+    return true;
+}
+
+void AccountModel::cancelLoad() {
+    m_session.startDemo();
+}
+
+} // namespace vortalex

@@ -1,0 +1,274 @@
+#include "MenuModel.h"
+
+#include "data/GameDatabase.h"
+#include "sound/Cues.h"
+
+namespace vortalex {
+
+namespace {
+
+const char* const kLetters = "QWDYU"
+                             "NAHQI"
+                             "OSETZ"
+                             "CLTBR"
+                             "XSPAT";
+
+// One step of the demo: at tile `at`, when phase `phase` (A, B or C; 0 for none) is `when`,
+// go to `next`. The first rule that matches wins, so the order matters: the lit tiles spell
+// START, LOAD, STAT, HELP and QUIT, and the phases tell the second pass through 24, 25 and 17
+// from the first.
+struct DemoRule {
+    int at;
+    char phase;
+    int when;
+    int next;
+    char setPhaseTo2;
+    bool resetPhases;
+    bool clearAfter;
+};
+
+// clang-format off
+constexpr DemoRule kDemoRules[] = {
+    // at, phase, when, next, phase := 2, phases := 1, clear step
+    {12,   0,  0, 18,   0, false, false},
+    {18,   0,  0, 24,   0, false, false},
+    {24, 'A',  1, 20, 'A', false, false},
+    {20,   0,  0, 25,   0, false, false},
+    {25, 'C',  1, 17, 'C', false, true },
+    {17, 'B',  1, 11, 'B', false, false},
+    {11,   0,  0,  7,   0, false, false},
+    { 7,   0,  0,  3,   0, false, false},
+    { 3,   0,  0, 22,   0, false, true },
+    {22,   0,  0, 18,   0, false, false},
+    {24, 'A',  2, 25,   0, false, false},
+    {25, 'C',  2,  8,   0, false, true },
+    { 8,   0,  0, 13,   0, false, false},
+    {13,   0,  0, 17,   0, false, false},
+    {17, 'B',  2, 23,   0, false, false},
+    {23,   0,  0,  9,   0, false, true },
+    { 9,   0,  0,  5,   0, false, false},
+    { 5,   0,  0, 10,   0, false, false},
+    {10,   0,  0, 14,   0, false, false},
+    {14,   0,  0, 12,   0, true,  true },
+};
+// clang-format on
+
+} // namespace
+
+QString MenuModel::startRefusal() {
+    return QStringLiteral("START has been Selected!") + kLineBreak +
+           QStringLiteral("You can execute this only once...");
+}
+
+QString MenuModel::letterAt(int index) {
+    if (index < 1 || index > kSide * kSide) {
+        return {};
+    }
+    return QString(QLatin1Char(kLetters[index - 1]));
+}
+
+MenuModel::MenuModel(SessionState& session, Services& services, MenuActions& actions,
+                     QObject* parent)
+    : QObject(parent)
+    , m_session(session)
+    , m_services(services)
+    , m_actions(actions) {}
+
+void MenuModel::load() {
+    // Words rejected in an earlier run must not show up on the first summary; a database that
+    // cannot be reached simply keeps them.
+    if (m_services.database != nullptr) {
+        m_services.database->clearWrongWords();
+    }
+    m_grid.placeTiles();
+    for (int i = 1; i <= m_grid.count(); ++i) {
+        m_grid.tile(i).letter = letterAt(i);
+    }
+    resetTiles();
+    m_session.setStartChosenRecord(false);
+    m_session.setPlayerName(QString());
+}
+
+void MenuModel::activate() {
+    resetTiles();
+    setWord(QString());
+    m_demoPosition = kDemoStartPosition;
+    m_phaseA = 1;
+    m_phaseB = 1;
+    m_phaseC = 1;
+}
+
+void MenuModel::clickTile(int index) {
+    stopDemo();
+    if (!m_grid.contains(index)) {
+        return; // the command word only stops the demo
+    }
+    if (m_word.size() >= kMaxWordLength) {
+        return;
+    }
+    play(Cue::Clicking);
+    if (m_ignoreNextClick) {
+        m_ignoreNextClick = false;
+        return;
+    }
+    if (m_grid.tile(index).used) {
+        return;
+    }
+    m_ignoreNextClick = false;
+    if (!m_grid.canPick(index)) {
+        return;
+    }
+    m_grid.pick(index);
+    m_lit.fill(false);
+    emit tilesChanged();
+    setWord(m_word + m_grid.tile(index).letter);
+}
+
+void MenuModel::doubleClickTile(int index) {
+    // The first click of the double-click has picked the tile; the second confirms the word.
+    if (m_grid.contains(index) && !m_ignoreNextClick && m_grid.tile(index).used) {
+        ok();
+    }
+}
+
+void MenuModel::rightReleaseTile(int index) {
+    if (!m_grid.contains(index)) {
+        return;
+    }
+    if (m_grid.tile(index).used) {
+        m_ignoreNextClick = true;
+        clear();
+    }
+    // The click this release completes must not pick the tile.
+    m_ignoreNextClick = true;
+}
+
+void MenuModel::clear() {
+    resetTiles();
+    play(Cue::Level);
+    setWord(QString());
+}
+
+void MenuModel::ok() {
+    const QString command = m_word;
+    if (command == QLatin1String("LOAD")) {
+        m_actions.openLoad();
+        activate();
+    } else if (command == QLatin1String("QUIT")) {
+        play(Cue::Quit);
+        m_actions.quit();
+    } else if (command == QLatin1String("HELP")) {
+        m_actions.runHelp(); // the spelled word stays on the field
+    } else if (command == QLatin1String("START")) {
+        start();
+    } else if (command == QLatin1String("STAT")) {
+        m_actions.openStats();
+        activate();
+    } else if (command.isEmpty()) {
+        message(kNoCommand);
+    } else {
+        message(kNotRecognized);
+        resetTiles();
+        setWord(QString());
+    }
+}
+
+void MenuModel::start() {
+    if (m_session.playerName().isEmpty() && !m_session.startChosen()) {
+        resetTiles();
+        m_actions.openRegistration();
+        activate();
+        setWord(QString());
+        // Holds until the demo's next tick re-reads the record, which registration's Cancel
+        // has cleared: a cancelled START may be chosen again after that tick.
+        m_session.setStartChosen(true);
+    } else {
+        message(startRefusal());
+        resetTiles();
+        setWord(QString());
+    }
+}
+
+void MenuModel::chooseLevel(Level level) {
+    if (!m_session.levelOpen(level)) {
+        return;
+    }
+    play(Cue::LevelChosen);
+    m_actions.playLevels(level);
+    activate();
+}
+
+void MenuModel::demoTick() {
+    m_session.takeStartChosenFromRecord();
+    m_lit.at(static_cast<std::size_t>(m_demoPosition - 1)) = true;
+    emit tilesChanged();
+    moveDemo();
+}
+
+void MenuModel::moveDemo() {
+    const auto phase = [this](char name) -> int& {
+        return name == 'A' ? m_phaseA : name == 'B' ? m_phaseB : m_phaseC;
+    };
+    for (const DemoRule& rule : kDemoRules) {
+        if (rule.at != m_demoPosition || (rule.phase != 0 && phase(rule.phase) != rule.when)) {
+            continue;
+        }
+        m_demoPosition = rule.next;
+        if (rule.setPhaseTo2 != 0) {
+            phase(rule.setPhaseTo2) = 2;
+        }
+        if (rule.resetPhases) {
+            m_phaseA = 1;
+            m_phaseB = 1;
+            m_phaseC = 1;
+        }
+        if (rule.clearAfter) {
+            setClearPending(true);
+        }
+        return;
+    }
+}
+
+void MenuModel::clearTick() {
+    resetTiles();
+    setClearPending(false);
+}
+
+void MenuModel::stopDemo() {
+    m_session.setDemoRunning(false);
+    setClearPending(false);
+}
+
+void MenuModel::resetTiles() {
+    m_grid.reset();
+    m_lit.fill(false);
+    emit tilesChanged();
+}
+
+void MenuModel::setWord(const QString& word) {
+    if (word != m_word) {
+        m_word = word;
+        emit wordChanged();
+    }
+}
+
+void MenuModel::setClearPending(bool pending) {
+    if (pending != m_clearPending) {
+        m_clearPending = pending;
+        emit clearPendingChanged(pending);
+    }
+}
+
+void MenuModel::message(const QString& text) {
+    if (m_services.messages != nullptr) {
+        m_services.messages->show(text, style::kCritical, kAppTitle);
+    }
+}
+
+void MenuModel::play(Cue cue) {
+    if (m_services.cues != nullptr) {
+        m_services.cues->play(cue);
+    }
+}
+
+} // namespace vortalex

@@ -1,0 +1,218 @@
+#include "SummaryModel.h"
+
+#include <QSqlError>
+
+namespace vortalex {
+
+namespace {
+
+const QString kMeaningMark = QStringLiteral(" ### ");
+const QString kMeaningRule = QStringLiteral("------------------------");
+
+} // namespace
+
+SummaryModel::Layers SummaryModel::openingLayers(Level level, bool passed) {
+    const LevelInfo& info = levelInfo(level);
+    Layers l;
+    l.nextShown = info.summaryHasNext;
+    if (passed) {
+        // Easy and Expert reach their go-on "Exit" only through "&Done".
+        l.goOnShown = info.next().has_value() && level != Level::Easy;
+        return l;
+    }
+    l.reviewShown = true;
+    l.tryAgainShown = true;
+    // A failed Difficult level may still keep its score and go on to Expert.
+    l.saveEnabled = info.summaryHasNext;
+    l.nextEnabled = info.summaryHasNext;
+    return l;
+}
+
+SummaryModel::SummaryModel(const LevelResult& result, Services& services, SessionState& session,
+                           QObject* parent)
+    : QObject(parent)
+    , m_info(levelInfo(result.level))
+    , m_result(result)
+    , m_services(services)
+    , m_session(session)
+    , m_layers(openingLayers(result.level, result.passed)) {}
+
+void SummaryModel::activate() {
+    refreshScores();
+    emit playerNameChanged(m_session.playerName());
+    GameDatabase* db = m_services.database;
+    m_wrongWords = db != nullptr ? db->wrongWords() : QStringList();
+    emit wrongWordsChanged();
+    m_suggestions.clear();
+}
+
+void SummaryModel::refreshScores() {
+    GameDatabase* db = m_services.database;
+    m_scores = db != nullptr ? db->levelScores(m_info.level) : QList<RankRow>();
+    emit scoresChanged();
+}
+
+void SummaryModel::clearWrongWords() {
+    // The grid keeps the words it shows, so they can still be looked up after "&Done".
+    if (m_services.database != nullptr) {
+        m_services.database->clearWrongWords();
+    }
+}
+
+void SummaryModel::setLayers(const Layers& layers) {
+    if (!(layers == m_layers)) {
+        m_layers = layers;
+        emit layersChanged();
+    }
+}
+
+void SummaryModel::done() {
+    clearWrongWords();
+    Layers l = m_layers;
+    l.reviewShown = true;
+    l.goOnShown = true;
+    l.tryAgainShown = false;
+    setLayers(l);
+}
+
+void SummaryModel::next() {
+    clearWrongWords();
+    emit finished(ScreenOutcome::board(Level::Expert));
+}
+
+void SummaryModel::tryAgainExit() {
+    const Answer again = message(QString::fromLatin1(m_info.tryAgainText), style::kYesNo,
+                                 QString::fromLatin1(m_info.tryAgainTitle));
+    if (again == Answer::Yes) {
+        emit finished(ScreenOutcome::board(m_info.level));
+        return;
+    }
+    // Giving up closes every level, so no entry of the menu can be picked.
+    m_session.closeAllLevels();
+    emit finished(ScreenOutcome::menu());
+}
+
+void SummaryModel::goOnExit() {
+    const std::optional<Level> next = m_info.next();
+    emit finished(next ? ScreenOutcome::board(*next) : ScreenOutcome::menu());
+}
+
+// ------------------------------------------------------------------ saving
+
+void SummaryModel::save(const QString& name, const QString& password) {
+    // Only the empty text is refused: a name of blanks is a name.
+    if (name.isEmpty()) {
+        message(kEnterName, style::kExclamation, kAppTitle);
+        return;
+    }
+    GameDatabase* db = m_services.database;
+    if (db == nullptr) {
+        message(QStringLiteral("The score could not be saved: the game database is not open."),
+                style::kCritical, kAppTitle);
+        return;
+    }
+    const bool overwrite = db->findScore(m_info.level, name).has_value();
+    bool wanted = true;
+    if (overwrite) {
+        wanted = message(kOverwrite, MessageStyle{MessageButtons::YesNo, MessageIcon::Question},
+                         kAppTitle) == Answer::Yes;
+    }
+    if (wanted) {
+        // Hashing is slow on purpose; it happens before the write transaction starts.
+        const QString hash =
+            m_info.level == Level::Easy && !overwrite ? db->passwordHash(password) : QString();
+        if (db->inTransaction([&] { return writeScore(name, hash, overwrite); })) {
+            message(kSaved, style::kInformation, kAppTitle);
+            if (m_info.level != Level::Easy) {
+                Layers l = m_layers;
+                l.saveEnabled = false;
+                setLayers(l);
+            }
+        } else {
+            message(QStringLiteral("The score could not be saved; nothing was written.") +
+                        kLineBreak + db->lastError(),
+                    style::kCritical, kAppTitle);
+        }
+    }
+    refreshScores();
+}
+
+bool SummaryModel::writeScore(const QString& name, const QString& passwordHash, bool overwrite) {
+    GameDatabase& db = *m_services.database;
+    const qint64 score = m_result.total;
+    if (overwrite) {
+        if (!db.updateScore(m_info.level, name, score, m_result.timeText)) {
+            return false;
+        }
+    } else if (!db.appendScore(m_info.level, {name, score, m_result.timeText})) {
+        return false;
+    }
+
+    switch (m_info.level) {
+    case Level::Easy:
+        if (overwrite) {
+            return true;
+        }
+        // Appended even when the name has a row already, as the first save always did.
+        return db.appendPlayerHashed(name, passwordHash, {true, true, false, false}) &&
+               db.appendTotal(name, score);
+    case Level::Intermediate:
+    case Level::Difficult: {
+        const Level highest = m_info.level == Level::Difficult ? Level::Expert : Level::Difficult;
+        if (!db.openPlayerLevels(name, highest)) {
+            if (!db.lastError().isEmpty()) {
+                return false;
+            }
+            // A player signed in by START has no row until an Easy save; this save makes one,
+            // with the empty password, instead of failing.
+            std::array<bool, kLevelCount> open{};
+            for (int i = 0; i <= static_cast<int>(highest); ++i) {
+                open.at(static_cast<std::size_t>(i)) = true;
+            }
+            if (!db.appendPlayerHashed(name, db.passwordHash(QString()), open)) {
+                return false;
+            }
+        }
+        const std::optional<qint64> old = db.findTotal(name);
+        if (!db.lastError().isEmpty()) {
+            return false;
+        }
+        return old ? db.updateTotal(name, *old + score) : db.appendTotal(name, score);
+    }
+    case Level::Expert:
+        return true;
+    }
+    return false;
+}
+
+// ------------------------------------------------------------------ review
+
+void SummaryModel::suggestFor(int row) {
+    if (row <= 0 || row > m_wrongWords.size()) {
+        return;
+    }
+    const QString prefix = m_wrongWords.at(row - 1).left(3).toUpper();
+    GameDatabase* db = m_services.database;
+    if (db == nullptr) {
+        return;
+    }
+    m_suggestions.setQuery(db->wordsStartingWithCursor(prefix));
+}
+
+void SummaryModel::showMeanings(const QString& word) {
+    GameDatabase* db = m_services.database;
+    // A word with no dictionary row shows an empty box.
+    const QStringList meanings = db != nullptr ? db->meanings(word) : QStringList();
+    QString text;
+    for (const QString& meaning : meanings) {
+        text += kMeaningMark + meaning + kLineBreak + kMeaningRule + kLineBreak;
+    }
+    m_meaningsText = text;
+    emit meaningsChanged(text);
+}
+
+Answer SummaryModel::message(const QString& text, MessageStyle style, const QString& title) {
+    return m_services.messages->show(text, style, title);
+}
+
+} // namespace vortalex

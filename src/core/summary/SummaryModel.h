@@ -1,0 +1,96 @@
+#pragma once
+
+#include "common/Level.h"
+#include "common/ScreenFlow.h"
+#include "common/Services.h"
+#include "common/SessionState.h"
+#include "data/GameDatabase.h"
+
+#include <QObject>
+#include <QSqlQueryModel>
+#include <QStringList>
+
+namespace vortalex {
+
+// The summary of a finished level (frmEasySummary and its three sisters) without its widgets:
+// which layer and buttons show, what each button does, saving the score and reviewing words.
+// The screen shows this state and passes the player's clicks and typed text in. When a button
+// closes the summary, finished() tells the board what opens next.
+class SummaryModel : public QObject {
+    Q_OBJECT
+public:
+    static inline const QString kEnterName = QStringLiteral("Please enter your name!");
+    static inline const QString kOverwrite =
+        QStringLiteral("Name Found. Overwrite Previous Scores?");
+    static inline const QString kSaved = QStringLiteral("Scores Successfuly Updated!");
+    static inline const QString kMeaningsHint =
+        QStringLiteral("Click on a word on the left to view its meaning / description");
+
+    // What shows when the summary opens: the board decides it from the level and its outcome.
+    struct Layers {
+        bool reviewShown = false; // the "Spelling" panel over the score area
+        bool tryAgainShown = false;
+        bool goOnShown = false;
+        bool saveEnabled = true;
+        bool nextShown = false;
+        bool nextEnabled = true;
+        bool operator==(const Layers&) const = default;
+    };
+    static Layers openingLayers(Level level, bool passed);
+
+    SummaryModel(const LevelResult& result, Services& services, SessionState& session,
+                 QObject* parent = nullptr);
+
+    const LevelInfo& info() const { return m_info; }
+    const LevelResult& result() const { return m_result; }
+    const Layers& layers() const { return m_layers; }
+    QString totalText() const { return QString::number(m_result.total); }
+
+    // The screen became the active window: score grid, name, rejected words, no suggestions.
+    void activate();
+    QList<RankRow> scores() const { return m_scores; }
+    QString playerName() const { return m_session.playerName(); }
+    QStringList wrongWords() const { return m_wrongWords; }
+
+    // Buttons.
+    void done();
+    void next();
+    void tryAgainExit();
+    void goOnExit();
+    void save(const QString& name, const QString& password);
+
+    // Review: suggestions for a row of the rejected words (0 is the header row, and does
+    // nothing) and the meanings of a built word.
+    void suggestFor(int row);
+    QSqlQueryModel* suggestions() { return &m_suggestions; }
+    void showMeanings(const QString& word);
+    QString meaningsText() const { return m_meaningsText; }
+
+signals:
+    void layersChanged();
+    void scoresChanged();
+    void wrongWordsChanged();
+    void playerNameChanged(const QString& name);
+    void meaningsChanged(const QString& text);
+    // A button closed the summary; the board closes too and the loop opens `next`.
+    void finished(vortalex::ScreenOutcome next);
+
+private:
+    void refreshScores();
+    void clearWrongWords();
+    bool writeScore(const QString& name, const QString& passwordHash, bool overwrite);
+    void setLayers(const Layers& layers);
+    Answer message(const QString& text, MessageStyle style, const QString& title);
+
+    const LevelInfo& m_info;
+    LevelResult m_result;
+    Services& m_services;
+    SessionState& m_session;
+    Layers m_layers;
+    QList<RankRow> m_scores;
+    QStringList m_wrongWords;
+    QSqlQueryModel m_suggestions;
+    QString m_meaningsText = kMeaningsHint;
+};
+
+} // namespace vortalex

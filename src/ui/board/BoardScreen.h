@@ -1,0 +1,126 @@
+#pragma once
+
+#include "board/BoardModel.h"
+#include "common/ScreenFlow.h"
+#include "common/Services.h"
+#include "common/SessionState.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPixmap>
+#include <QTimer>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+class QPainter;
+class QListWidget;
+
+namespace vortalex {
+
+class ClickLabel;
+class LetterTile;
+
+// The board of one level (frmMainGame5x5, 7x7, 9x9 or 11x11): shows the model and turns the
+// player's gestures and the timers into calls on it.
+class BoardScreen : public QDialog {
+    Q_OBJECT
+public:
+    BoardScreen(Level level, Services& services, SessionState& session, QWidget* parent = nullptr);
+    ~BoardScreen() override;
+
+    BoardModel& model() { return m_model; }
+    LetterTile* tile(int index) const { return m_tiles.at(index - 1); }
+    ClickLabel* quitLabel() const { return m_quit; }
+    ClickLabel* commandLabel(BoardCommand command) const {
+        return m_commands.at(static_cast<std::size_t>(command));
+    }
+    ClickLabel* pauseLabel() const { return m_pause; }
+    QLabel* wordFormedLabel() const { return m_wordFormed; }
+    QLabel* bannerLabel() const { return m_banner; }
+    QLabel* timerLabel() const { return m_timer; }
+    QLabel* totalLabel() const { return m_total; }
+    QLabel* wordScoreLabel() const { return m_wordScore; }
+    QLabel* bonusLabel() const { return m_bonus; }
+    QLabel* subTotalLabel() const { return m_subTotal; }
+    QListWidget* wordList() const { return m_wordList; }
+    QTimer& dealTimer() { return m_dealTimer; }
+    QTimer& slideTimer() { return m_slideTimer; }
+    QTimer& gameTimer() { return m_gameTimer; }
+
+    // What the flow opens after this board closes.
+    ScreenOutcome outcome() const { return m_outcome; }
+
+    // Opens the level's summary modally over the board and returns what it asked for; tests
+    // replace it to look at the hand-over without a modal loop.
+    std::function<ScreenOutcome(const LevelResult&)> openSummary;
+
+    // Runs the activation steps; the screen does so itself once it is first shown.
+    void activateBoard();
+
+public slots:
+    void reject() override; // Escape must not drop a level in play
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void buildField();
+    void buildPanel();
+    void connectModel();
+    void syncTiles();
+    void syncWord();
+    void syncScores();
+    void syncWordList();
+    void syncBanner();
+    void syncClock();
+    void syncCommands();
+    void syncTimers();
+    void hoverCommand(int index);
+    void hoverNothing();
+    void finish(ScreenOutcome next);
+
+    BoardModel m_model;
+    QList<LetterTile*> m_tiles;
+    ClickLabel* m_quit = nullptr;
+    std::array<ClickLabel*, 4> m_commands{};
+    ClickLabel* m_pause = nullptr;
+    QLabel* m_wordFormed = nullptr;
+    QLabel* m_banner = nullptr;
+    QLabel* m_timer = nullptr;
+    QLabel* m_total = nullptr;
+    QLabel* m_wordScore = nullptr;
+    QLabel* m_bonus = nullptr;
+    QLabel* m_subTotal = nullptr;
+    QListWidget* m_wordList = nullptr;
+    QTimer m_dealTimer;
+    QTimer m_slideTimer;
+    QTimer m_gameTimer;
+    void paintBackdrop(QPainter& p) const;
+
+    QPixmap m_backdrop; // drawn once: the backdrop never changes while the board is open
+    QRect m_fieldRect;
+    QRect m_panelRect;
+    bool m_activated = false;
+    bool m_finished = false;
+    ScreenOutcome m_outcome = ScreenOutcome::menu();
+};
+
+// Opens real board screens for the level loop.
+class BoardScreenOpener final : public BoardOpener {
+public:
+    BoardScreenOpener(Services& services, QWidget* parent)
+        : m_services(services)
+        , m_parent(parent) {}
+    ScreenOutcome openBoard(Level level, SessionState& session) override;
+
+private:
+    Services& m_services;
+    QWidget* m_parent;
+};
+
+} // namespace vortalex

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QDialog>
+#include <QLabel>
+
+#include "widgets/Palette.h"
+
+namespace vortalex::look {
+
+// The account dialogs share one face: a fixed dialog on the game's blue, without the window's
+// close button (Escape and "&Cancel" close them).
+inline const QColor kDialogBackground = palette::kSea;
+
+inline void makeFixedDialog(QDialog& dialog, const QSize& clientSize) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    dialog.setFixedSize(clientSize);
+    dialog.setModal(true);
+    QPalette p = dialog.palette();
+    p.setColor(QPalette::Window, kDialogBackground);
+    dialog.setPalette(p);
+    dialog.setAutoFillBackground(true);
+}
+
+inline void setTextColour(QLabel& label, const QColor& colour) {
+    QPalette p = label.palette();
+    p.setColor(QPalette::WindowText, colour);
+    label.setPalette(p);
+}
+
+} // namespace vortalex::look

@@ -1,0 +1,105 @@
+#include "LoadSaveDialog.h"
+
+#include "menu/DialogLook.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QScreen>
+
+namespace vortalex {
+
+using fonts::px;
+
+namespace {
+
+// Every typed character of the password shows as "*", whatever the desktop's own mask is.
+class StarMask final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_LineEdit_PasswordCharacter) {
+            return '*';
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+QLabel* caption(const QString& text, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(fonts::arial(12, true, true));
+    look::setTextColour(*label, QColor(192, 192, 192));
+    label->adjustSize();
+    return label;
+}
+
+} // namespace
+
+LoadSaveDialog::LoadSaveDialog(Services& services, SessionState& session, QWidget* parent)
+    : QDialog(parent)
+    , m_account(services, session) {
+    setObjectName(QStringLiteral("frmLoadSave"));
+    setWindowTitle(kAppTitle);
+    look::makeFixedDialog(*this, QSize(px(4680), px(2460)));
+
+    auto* heading = new QLabel(QStringLiteral("Load  Save Game"), this);
+    heading->setObjectName(QStringLiteral("Label1_2"));
+    heading->setFont(fonts::arial(18, true, true));
+    look::setTextColour(*heading, palette::kHeading);
+    heading->adjustSize();
+    heading->move(px(120), px(60));
+
+    caption(QStringLiteral("Name"), QStringLiteral("N_0"), this)->move(px(1140), px(780));
+    caption(QStringLiteral("Password"), QStringLiteral("Label1_1"), this)->move(px(720), px(1380));
+
+    const QFont boxFont = fonts::arial(14.25, true, true);
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("Text1_0"));
+    m_name->setFont(boxFont);
+    m_name->setGeometry(px(1920), px(660), px(2175), px(465));
+
+    m_password = new QLineEdit(this);
+    m_password->setObjectName(QStringLiteral("Text1_1"));
+    m_password->setFont(boxFont);
+    m_password->setGeometry(px(1920), px(1200), px(2175), px(465));
+    auto* mask = new StarMask;
+    mask->setParent(this);
+    m_password->setStyle(mask);
+    m_password->setEchoMode(QLineEdit::Password);
+
+    m_load = new QPushButton(QStringLiteral("&Load"), this);
+    m_load->setObjectName(QStringLiteral("cmdLoad"));
+    m_load->setGeometry(px(2700), px(1920), px(1455), px(435));
+    m_load->setDefault(true);
+
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cancel->setGeometry(px(1140), px(1920), px(1515), px(435));
+
+    connect(m_load, &QPushButton::clicked, this, &LoadSaveDialog::load);
+    connect(m_cancel, &QPushButton::clicked, this, &LoadSaveDialog::reject);
+    m_name->setFocus();
+
+    // Centred on the screen rather than on the menu; a dialog placed before it is shown is
+    // not moved again over its owner.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+void LoadSaveDialog::load() {
+    if (m_account.loadPlayer(m_name->text(), m_password->text())) {
+        accept();
+    }
+}
+
+void LoadSaveDialog::reject() {
+    QDialog::reject();
+    m_account.cancelLoad();
+}
+
+} // namespace vortalex

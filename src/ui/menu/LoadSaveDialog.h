@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/Services.h"
+#include "common/SessionState.h"
+#include "menu/AccountModel.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace vortalex {
+
+// Signs a stored player in by name and password and restores the levels open to them
+// (frmLoadSave).
+class LoadSaveDialog : public QDialog {
+    Q_OBJECT
+public:
+    LoadSaveDialog(Services& services, SessionState& session, QWidget* parent = nullptr);
+
+    QLineEdit* nameBox() const { return m_name; }
+    QLineEdit* passwordBox() const { return m_password; }
+    QPushButton* loadButton() const { return m_load; }
+    QPushButton* cancelButton() const { return m_cancel; }
+
+public slots:
+    void load();
+    // Escape and the "&Cancel" button.
+    void reject() override;
+
+private:
+    AccountModel m_account;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_password = nullptr;
+    QPushButton* m_load = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+} // namespace vortalex

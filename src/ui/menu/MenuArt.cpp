@@ -1,0 +1,297 @@
+#include "MenuArt.h"
+
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+
+#include <array>
+
+namespace vortalex::art {
+
+namespace {
+
+const QColor kDeep{4, 18, 40};
+const QColor kNavy{8, 34, 66};
+const QColor kSea = palette::kSea;
+const QColor kGold = palette::kGold;
+const QColor kCreamTop{250, 243, 225};
+const QColor kCreamBottom{222, 206, 170};
+const QColor kTileRim{120, 95, 60};
+const QColor kTileInk{48, 34, 20};
+
+const QString kTitle = QStringLiteral("VORTALEX");
+
+QPainterPath rounded(const QRectF& r, qreal radius) {
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    return path;
+}
+
+// A slow spiral of thin gold arcs: the vortex the game is named after.
+void drawVortex(QPainter& p, const QPointF& centre, qreal outer, int alpha) {
+    p.save();
+    p.setBrush(Qt::NoBrush);
+    for (int ring = 0; ring < 9; ++ring) {
+        const qreal radius = outer * (0.25 + 0.085 * ring);
+        const QRectF box(centre.x() - radius, centre.y() - radius * 0.62, radius * 2,
+                         radius * 1.24);
+        QColor c = kGold;
+        c.setAlpha(alpha - ring * alpha / 12);
+        p.setPen(QPen(c, 1.2 + ring * 0.15, Qt::SolidLine, Qt::RoundCap));
+        const int start = (ring * 47) % 360;
+        p.drawArc(box, start * 16, (150 + ring * 9) * 16);
+        p.drawArc(box, (start + 180) * 16, (110 + ring * 7) * 16);
+    }
+    p.restore();
+}
+
+// Faded tiles scattered over a backdrop, so the screen reads as a word game at a glance.
+void drawScatteredTiles(QPainter& p, const QSize& size, int alpha) {
+    struct Spot {
+        qreal x, y, size, angle;
+        char letter;
+    };
+    static const std::array<Spot, 14> kSpots{{
+        {0.04, 0.30, 30, -12, 'W'},
+        {0.13, 0.44, 22, 9, 'O'},
+        {0.88, 0.07, 28, 14, 'R'},
+        {0.95, 0.22, 20, -8, 'D'},
+        {0.70, 0.05, 18, 6, 'S'},
+        {0.30, 0.04, 16, -18, 'E'},
+        {0.46, 0.62, 20, 16, 'A'},
+        {0.50, 0.86, 26, -6, 'L'},
+        {0.60, 0.70, 16, 22, 'T'},
+        {0.97, 0.55, 24, -14, 'Q'},
+        {0.42, 0.40, 14, 10, 'I'},
+        {0.03, 0.05, 18, 20, 'N'},
+        {0.22, 0.30, 16, -22, 'P'},
+        {0.78, 0.36, 14, 8, 'U'},
+    }};
+    p.save();
+    p.setOpacity(alpha / 255.0);
+    for (const Spot& s : kSpots) {
+        const QRectF box(s.x * size.width(), s.y * size.height(), s.size, s.size);
+        drawLetterTile(p, box, QString(QLatin1Char(s.letter)), s.angle);
+    }
+    p.restore();
+}
+
+void fillSky(QPainter& p, const QRect& r) {
+    QLinearGradient sky(r.topLeft(), r.bottomLeft());
+    sky.setColorAt(0.0, kDeep);
+    sky.setColorAt(0.45, kNavy);
+    sky.setColorAt(1.0, kSea);
+    p.fillRect(r, sky);
+    // A faint diagonal weave, shared with the boards.
+    p.setPen(QPen(QColor(255, 255, 255, 9), 1));
+    for (int x = -r.height(); x < r.width(); x += 18) {
+        p.drawLine(x, 0, x + r.height(), r.height());
+    }
+}
+
+void drawPanel(QPainter& p, const QRectF& r, int fillAlpha, const QColor& rim) {
+    const QPainterPath path = rounded(r, 12);
+    p.fillPath(path, QColor(3, 14, 30, fillAlpha));
+    p.setPen(QPen(rim, 1.2));
+    p.drawPath(path);
+}
+
+} // namespace
+
+void drawLetterTile(QPainter& p, const QRectF& box, const QString& letter, qreal degrees) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(box.center());
+    p.rotate(degrees);
+    const QRectF r(-box.width() / 2, -box.height() / 2, box.width(), box.height());
+    const qreal radius = qMax<qreal>(3.0, box.width() / 9.0);
+    p.fillPath(rounded(r.translated(box.width() * 0.06, box.height() * 0.08), radius),
+               QColor(0, 0, 0, 90));
+    QLinearGradient face(r.topLeft(), r.bottomLeft());
+    face.setColorAt(0.0, kCreamTop);
+    face.setColorAt(1.0, kCreamBottom);
+    const QPainterPath path = rounded(r, radius);
+    p.fillPath(path, face);
+    p.setPen(QPen(kTileRim, qMax<qreal>(1.0, box.width() / 40.0)));
+    p.drawPath(path);
+    p.setPen(QPen(QColor(255, 255, 255, 140), 1.0));
+    p.drawLine(QPointF(r.left() + radius, r.top() + 2), QPointF(r.right() - radius, r.top() + 2));
+    QFont f = fonts::arial(10, true);
+    f.setPixelSize(qMax(6, qRound(box.height() * 0.62)));
+    p.setFont(f);
+    p.setPen(kTileInk);
+    p.drawText(r, Qt::AlignCenter, letter);
+    p.restore();
+}
+
+void drawTileTitle(QPainter& p, const QPointF& centre, qreal tileSize, qreal gap) {
+    const qreal width = kTitle.size() * tileSize + (kTitle.size() - 1) * gap;
+    qreal x = centre.x() - width / 2;
+    for (qsizetype i = 0; i < kTitle.size(); ++i) {
+        // A gentle wave through the word, as if the tiles were just laid down.
+        const qreal lift = std::sin(static_cast<qreal>(i) * 0.9) * tileSize * 0.08;
+        const qreal angle = (i % 2 == 0 ? -1.0 : 1.0) * (3.0 + static_cast<qreal>(i % 3));
+        drawLetterTile(p, QRectF(x, centre.y() - tileSize / 2 + lift, tileSize, tileSize),
+                       kTitle.mid(i, 1), angle);
+        x += tileSize + gap;
+    }
+}
+
+void drawHaloText(QPainter& p, const QRect& box, int flags, const QString& text,
+                  const QColor& colour) {
+    const QColor halo =
+        colour.lightness() > 110 ? QColor(0, 20, 40, 170) : QColor(255, 255, 255, 110);
+    p.setPen(halo);
+    for (const QPoint& d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+        p.drawText(box.translated(d), flags, text);
+    }
+    p.setPen(colour);
+    p.drawText(box, flags, text);
+}
+
+void paintSplash(QPainter& p, const QSize& size) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRectF all(QPointF(0, 0), QSizeF(size));
+    QRadialGradient glow(all.center() - QPointF(0, 20), all.width() * 0.7);
+    glow.setColorAt(0.0, QColor(0, 96, 156));
+    glow.setColorAt(0.55, kNavy);
+    glow.setColorAt(1.0, kDeep);
+    p.fillRect(all, glow);
+    drawVortex(p, all.center() + QPointF(0, 6), all.width() * 0.55, 120);
+    drawScatteredTiles(p, size, 60);
+
+    QFont small = fonts::arial(12, true, true);
+    p.setFont(small);
+    drawHaloText(p, QRect(0, 58, size.width(), 26), Qt::AlignCenter,
+                 QStringLiteral("A Game for the Quillaro"), palette::kHeading);
+
+    drawTileTitle(p, QPointF(all.center().x(), 150), 48, 5);
+
+    p.setFont(fonts::arial(13, true, true));
+    drawHaloText(p, QRect(0, 196, size.width(), 28), Qt::AlignCenter,
+                 QStringLiteral("A Multimedia Game for Constructing Words"), kGold);
+
+    // Five commands laid out as the menu will ask for them.
+    p.setFont(fonts::arial(10, true));
+    const QStringList commands{"START", "LOAD", "STAT", "HELP", "QUIT"};
+    const qreal chip = 70;
+    qreal x = all.center().x() - (commands.size() * chip + (commands.size() - 1) * 10) / 2;
+    for (const QString& c : commands) {
+        const QRectF r(x, 262, chip, 24);
+        p.fillPath(rounded(r, 12), QColor(255, 255, 255, 28));
+        p.setPen(QPen(palette::withAlpha(palette::kGold, 110), 1));
+        p.drawPath(rounded(r, 12));
+        p.setPen(QColor(230, 238, 248));
+        p.drawText(r, Qt::AlignCenter, c);
+        x += chip + 10;
+    }
+
+    p.setFont(fonts::arial(9, false, true));
+    p.setPen(QColor(190, 210, 230));
+    p.drawText(QRect(0, size.height() - 56, size.width(), 20), Qt::AlignCenter,
+               QStringLiteral("Build words from touching tiles before the clock runs out."));
+    p.setPen(QColor(150, 175, 200));
+    p.drawText(QRect(0, size.height() - 34, size.width(), 20), Qt::AlignCenter,
+               QStringLiteral("Loading . . ."));
+
+    p.setPen(QPen(kGold, 2));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(all.adjusted(3, 3, -3, -3), 10, 10);
+    p.setPen(QPen(palette::withAlpha(palette::kGold, 70), 1));
+    p.drawRoundedRect(all.adjusted(8, 8, -8, -8), 7, 7);
+}
+
+QPixmap menuBackground(const QSize& size, const MenuFrames& frames, qreal pixelRatio) {
+    QPixmap picture(size * pixelRatio);
+    picture.setDevicePixelRatio(pixelRatio);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    const QRect all(QPoint(0, 0), size);
+    fillSky(p, all);
+    QRadialGradient glow(QPointF(size.width() * 0.55, 120), size.width() * 0.55);
+    glow.setColorAt(0.0, QColor(80, 160, 230, 70));
+    glow.setColorAt(1.0, QColor(80, 160, 230, 0));
+    p.fillRect(all, glow);
+    drawVortex(p, QPointF(size.width() * 0.55, 128), size.width() * 0.42, 70);
+    drawScatteredTiles(p, size, 40);
+
+    // The title band under the greeting.
+    drawTileTitle(p, QPointF(size.width() * 0.55, 118), 50, 6);
+    p.setFont(fonts::arial(12, true, true));
+    drawHaloText(p, QRect(size.width() / 20, 152, size.width(), 24), Qt::AlignCenter,
+                 QStringLiteral("A Multimedia Game for Constructing Words"), kGold);
+
+    // A tray under the field, and a slot for the word being spelled.
+    drawPanel(p, QRectF(frames.field).adjusted(-10, -10, 10, 10), 170,
+              palette::withAlpha(palette::kGold, 130));
+    const QRectF slot = QRectF(frames.commandWord).adjusted(-8, -3, 8, 3);
+    p.fillPath(rounded(slot.translated(2, 3), 8), QColor(0, 0, 0, 90));
+    QLinearGradient paper(slot.topLeft(), slot.bottomLeft());
+    paper.setColorAt(0.0, QColor(246, 240, 222));
+    paper.setColorAt(1.0, QColor(214, 202, 172));
+    p.fillPath(rounded(slot, 8), paper);
+    p.setPen(QPen(kTileRim, 1.2));
+    p.drawPath(rounded(slot, 8));
+    p.setFont(fonts::arial(10, true, true));
+    p.setPen(QColor(200, 215, 232));
+    p.drawText(QRectF(frames.field.left() - 10, slot.top(), slot.left() - frames.field.left() + 4,
+                      slot.height()),
+               Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Command"));
+
+    // A soft shadow under the two button pictures.
+    const QRectF buttons = QRectF(frames.buttons).adjusted(-6, -6, 6, 6);
+    drawPanel(p, buttons, 110, QColor(255, 255, 255, 40));
+
+    drawPanel(p, QRectF(frames.instructions).adjusted(-14, -10, 14, 10), 140,
+              QColor(255, 255, 255, 45));
+
+    const QRectF levels = QRectF(frames.levels).adjusted(-14, -34, 14, 12);
+    drawPanel(p, levels, 150, palette::withAlpha(palette::kGold, 120));
+    p.setFont(fonts::arial(11, true, true));
+    drawHaloText(p, levels.adjusted(0, 6, 0, 0).toRect(), Qt::AlignHCenter | Qt::AlignTop,
+                 QStringLiteral("Choose a Level"), kGold);
+    return picture;
+}
+
+void paintButtonFace(QPainter& p, const QRectF& box, bool enabled) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = box.adjusted(0.5, 0.5, -0.5, -0.5);
+    const QPainterPath path = rounded(r, r.height() / 2.6);
+    QLinearGradient face(r.topLeft(), r.bottomLeft());
+    face.setColorAt(0.0, enabled ? QColor(236, 242, 250) : QColor(170, 176, 184));
+    face.setColorAt(0.5, enabled ? QColor(196, 210, 228) : QColor(150, 156, 164));
+    face.setColorAt(0.51, enabled ? QColor(168, 186, 210) : QColor(135, 140, 148));
+    face.setColorAt(1.0, enabled ? QColor(128, 150, 182) : QColor(115, 120, 128));
+    p.fillPath(path, face);
+    p.setPen(QPen(QColor(184, 150, 70), 1.4));
+    p.drawPath(path);
+    p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    p.drawLine(QPointF(r.left() + r.height() / 3, r.top() + 2),
+               QPointF(r.right() - r.height() / 3, r.top() + 2));
+    p.restore();
+}
+
+void paintLevelFace(QPainter& p, const QRectF& box, bool open) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = box.adjusted(0.5, 0.5, -0.5, -0.5);
+    const QPainterPath path = rounded(r, 9);
+    if (open) {
+        p.fillPath(rounded(r.translated(2, 3), 9), QColor(0, 0, 0, 80));
+    }
+    QLinearGradient face(r.topLeft(), r.bottomLeft());
+    face.setColorAt(0.0, open ? QColor(214, 230, 248) : QColor(92, 102, 116));
+    face.setColorAt(1.0, open ? QColor(128, 164, 206) : QColor(62, 70, 82));
+    p.fillPath(path, face);
+    p.setPen(QPen(open ? kGold : QColor(120, 128, 140), open ? 1.6 : 1.0));
+    p.drawPath(path);
+    p.restore();
+}
+
+} // namespace vortalex::art

@@ -1,0 +1,379 @@
+#include "MenuScreen.h"
+
+#include "board/BoardScreen.h"
+#include "common/ScreenFlow.h"
+#include "menu/HelpLauncher.h"
+#include "menu/LoadSaveDialog.h"
+#include "menu/MenuArt.h"
+#include "menu/RegistrationDialog.h"
+#include "summary/StatsScreen.h"
+#include "widgets/ClickLabel.h"
+#include "widgets/Fonts.h"
+#include "widgets/LetterTile.h"
+#include "widgets/Palette.h"
+#include "widgets/Timers.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+namespace vortalex {
+
+namespace {
+
+using fonts::px;
+
+const QColor kLightText = palette::kHeading;
+const QColor kCommandWord{64, 64, 64};
+
+// Positions in twips on the 12000 x 9000 client area.
+constexpr int kTileSize = 495;
+constexpr int kTileStep = 540;
+constexpr int kFieldLeft = 420;
+constexpr int kFieldTop = 5940;
+constexpr int kTopRightTileTop = 5970; // tile 5 sits a little lower than its row
+constexpr int kButtonLeft = 3240;
+constexpr int kOkTop = 7740;
+constexpr int kClearTop = 8230;
+constexpr int kButtonWidth = 1320;
+constexpr int kButtonHeight = 480;
+constexpr int kCommandWordLeft = 1680;
+constexpr int kCommandWordTop = 5280;
+
+// Pixels: where the rules leave the layout open.
+const QRect kGreetingBox{24, 12, 640, 46};
+const QRect kInstructionsBox{452, 214, 316, 92};
+const QRect kCommandWordBox{px(kCommandWordLeft), px(kCommandWordTop), 200, 34};
+constexpr int kLevelLeft = 440;
+constexpr int kLevelTop = 486;
+constexpr int kLevelWidth = 76;
+constexpr int kLevelHeight = 64;
+constexpr int kLevelGap = 10;
+
+// The picture behind a caption; a press shows as a thin frame until release.
+class ButtonPicture final : public ClickLabel {
+public:
+    using ClickLabel::ClickLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        {
+            QPainter p(this);
+            art::paintButtonFace(p, QRectF(rect()));
+        }
+        ClickLabel::paintEvent(event);
+    }
+};
+
+// A caption whose colour follows the rules (black, cyan on hover) and stays readable on the
+// painted faces.
+class Caption final : public ClickLabel {
+public:
+    using ClickLabel::ClickLabel;
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(font());
+        art::drawHaloText(p, rect(), static_cast<int>(alignment()), text(), textColour());
+    }
+};
+
+// A level chooser entry: a badge that is greyed while its level is closed.
+class LevelBadge final : public ClickLabel {
+public:
+    using ClickLabel::ClickLabel;
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        const bool open = isEnabled();
+        art::paintLevelFace(p, QRectF(rect()), open);
+        p.setFont(font());
+        const int flags = Qt::AlignCenter | Qt::TextWordWrap;
+        const QRect box = rect().adjusted(3, 2, -3, -2);
+        if (open) {
+            art::drawHaloText(p, box, flags, text(), textColour());
+        } else {
+            // Engraved, as a desktop draws a disabled caption.
+            p.setPen(QColor(140, 150, 162, 140));
+            p.drawText(box.translated(1, 1), flags, text());
+            p.setPen(QColor(40, 46, 56));
+            p.drawText(box, flags, text());
+        }
+    }
+};
+
+} // namespace
+
+MenuScreen::MenuScreen(Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , m_services(services)
+    , m_model(m_session, services, *this) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(kTitle);
+    setFixedSize(px(12000), px(9000));
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    openRegistrationScreen = [this] {
+        RegistrationDialog dialog(m_services, m_session, this);
+        dialog.exec();
+    };
+    openLoadScreen = [this] {
+        LoadSaveDialog dialog(m_services, m_session, this);
+        dialog.exec();
+    };
+    openStatsScreen = [this] {
+        StatsScreen screen(m_services, this);
+        screen.exec();
+    };
+    startHelp = [this] {
+        HelpLauncher(m_services.programFolder, m_services.messages).launch();
+    };
+    // Ends every event loop at once, a modal one included; nothing is waited for.
+    endProgram = [] {
+        QCoreApplication::exit(0);
+    };
+    openLevels = [this](Level first) {
+        BoardScreenOpener opener(m_services, this);
+        vortalex::playLevels(first, m_session, opener);
+    };
+
+    buildTexts();
+    buildField();
+    buildButtons();
+    buildLevels();
+
+    art::MenuFrames frames;
+    frames.field = QRect(tile(1)->geometry().topLeft(), tile(25)->geometry().bottomRight());
+    frames.commandWord = kCommandWordBox;
+    frames.buttons = m_okPicture->geometry().united(m_clearPicture->geometry());
+    frames.instructions = kInstructionsBox;
+    frames.levels = m_levels.front()->geometry().united(m_levels.back()->geometry());
+    m_background = art::menuBackground(size(), frames, devicePixelRatioF());
+
+    m_demoTimer.setInterval(MenuModel::kDemoIntervalMs);
+    m_clearTimer.setInterval(MenuModel::kClearIntervalMs);
+    connect(&m_demoTimer, &QTimer::timeout, &m_model, &MenuModel::demoTick);
+    connect(&m_clearTimer, &QTimer::timeout, &m_model, &MenuModel::clearTick);
+    connect(&m_model, &MenuModel::tilesChanged, this, &MenuScreen::syncTiles);
+    connect(&m_model, &MenuModel::wordChanged, this,
+            [this] { m_commandWord->setText(m_model.word()); });
+    connect(&m_model, &MenuModel::clearPendingChanged, this, &MenuScreen::syncTimers);
+    connect(&m_session, &SessionState::demoRunningChanged, this, &MenuScreen::syncTimers);
+    connect(&m_session, &SessionState::greetingChanged, m_greeting, &QLabel::setText);
+    connect(&m_session, &SessionState::levelOpenChanged, this,
+            [this](Level level, bool open) { levelEntry(level)->setEnabled(open); });
+
+    m_model.load();
+    syncTiles();
+    syncTimers();
+
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+}
+
+MenuScreen::~MenuScreen() {
+    m_demoTimer.stop();
+    m_clearTimer.stop();
+}
+
+void MenuScreen::buildTexts() {
+    m_greeting = new QLabel(m_session.greeting(), this);
+    m_greeting->setObjectName(QStringLiteral("Label4"));
+    m_greeting->setFont(fonts::arial(24, true, true));
+    m_greeting->setGeometry(kGreetingBox);
+    QPalette gp = m_greeting->palette();
+    gp.setColor(QPalette::WindowText, kLightText);
+    m_greeting->setPalette(gp);
+
+    m_instructions = new QLabel(kInstructions, this);
+    m_instructions->setObjectName(QStringLiteral("Label3"));
+    m_instructions->setFont(fonts::arial(12, true, true));
+    m_instructions->setWordWrap(true);
+    m_instructions->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_instructions->setGeometry(kInstructionsBox);
+    m_instructions->setPalette(gp);
+}
+
+void MenuScreen::buildField() {
+    const QFont tileFont = fonts::arial(20.25, true);
+    for (int i = 1; i <= MenuModel::kSide * MenuModel::kSide; ++i) {
+        const int row = (i - 1) / MenuModel::kSide;
+        const int column = (i - 1) % MenuModel::kSide;
+        auto* t = new LetterTile(this);
+        t->setObjectName(QStringLiteral("lblMenu_%1").arg(i));
+        t->setFont(tileFont);
+        t->setLetter(MenuModel::letterAt(i));
+        const int top = i == 5 ? kTopRightTileTop : kFieldTop + kTileStep * row;
+        t->setGeometry(px(kFieldLeft + kTileStep * column), px(top), px(kTileSize), px(kTileSize));
+        wireTile(t, this, m_model, i);
+        m_tiles.at(static_cast<std::size_t>(i - 1)) = t;
+    }
+
+    m_commandWord = new ClickLabel(this);
+    m_commandWord->setObjectName(QStringLiteral("lblMenu_0"));
+    m_commandWord->setFont(fonts::arial(18, true));
+    m_commandWord->setTextColour(kCommandWord);
+    m_commandWord->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_commandWord->setGeometry(kCommandWordBox);
+    connect(m_commandWord, &ClickLabel::clicked, this,
+            [this](Qt::MouseButton) { m_model.clickTile(0); });
+}
+
+void MenuScreen::buildButtons() {
+    const QFont captionFont = fonts::courier(14.25, true);
+    const auto build = [&](const QString& name, const QString& caption, int top,
+                           ClickLabel*& picture, ClickLabel*& label) {
+        picture = new ButtonPicture(this);
+        picture->setObjectName(name == QLatin1String("Label2") ? QStringLiteral("Image1")
+                                                               : QStringLiteral("Image2"));
+        picture->setGeometry(px(kButtonLeft), px(top), px(kButtonWidth), px(kButtonHeight));
+        label = new Caption(caption, this);
+        label->setObjectName(name);
+        label->setFont(captionFont);
+        label->setAlignment(Qt::AlignCenter);
+        const int width = QFontMetrics(captionFont).horizontalAdvance(caption) + 10;
+        const QRect face = picture->geometry();
+        label->setGeometry(face.center().x() - width / 2 + 1, face.top() + 4, width,
+                           face.height() - 8);
+    };
+    build(QStringLiteral("Label2"), QStringLiteral("Ok"), kOkTop, m_okPicture, m_okLabel);
+    build(QStringLiteral("Label1"), QStringLiteral("Clear"), kClearTop, m_clearPicture,
+          m_clearLabel);
+
+    for (ClickLabel* okPart : {m_okLabel, m_okPicture}) {
+        // Like the tiles, the menu's labels take a right click as a click.
+        connect(okPart, &ClickLabel::clicked, this, [this](Qt::MouseButton) { m_model.ok(); });
+        connect(okPart, &ClickLabel::pressed, this,
+                [this](Qt::MouseButton) { m_okPicture->setFramed(true); });
+        connect(okPart, &ClickLabel::released, this,
+                [this](Qt::MouseButton) { m_okPicture->setFramed(false); });
+    }
+    for (ClickLabel* clearPart : {m_clearLabel, m_clearPicture}) {
+        connect(clearPart, &ClickLabel::clicked, this,
+                [this](Qt::MouseButton) { m_model.clear(); });
+        connect(clearPart, &ClickLabel::pressed, this,
+                [this](Qt::MouseButton) { m_clearPicture->setFramed(true); });
+        connect(clearPart, &ClickLabel::released, this,
+                [this](Qt::MouseButton) { m_clearPicture->setFramed(false); });
+    }
+    connect(m_okLabel, &ClickLabel::hovered, this, [this] { hoverOk(false); });
+    connect(m_okPicture, &ClickLabel::hovered, this, [this] { hoverOk(true); });
+    connect(m_clearLabel, &ClickLabel::hovered, this, [this] { hoverClear(false); });
+    connect(m_clearPicture, &ClickLabel::hovered, this, [this] { hoverClear(true); });
+}
+
+void MenuScreen::buildLevels() {
+    static const std::array<const char*, kLevelCount> kCaptions{"Easy", "Inter mediate",
+                                                                "Difficult", "Expert"};
+    for (int i = 0; i < kLevelCount; ++i) {
+        auto* entry =
+            new LevelBadge(QString::fromLatin1(kCaptions.at(static_cast<std::size_t>(i))), this);
+        entry->setObjectName(QStringLiteral("lblLevel_%1").arg(i));
+        entry->setFont(fonts::arial(12, true));
+        entry->setAlignment(Qt::AlignCenter);
+        entry->setWordWrap(true);
+        entry->setGeometry(kLevelLeft + i * (kLevelWidth + kLevelGap), kLevelTop, kLevelWidth,
+                           kLevelHeight);
+        entry->setEnabled(m_session.levelOpen(static_cast<Level>(i)));
+        connect(entry, &ClickLabel::clicked, this,
+                [this, i](Qt::MouseButton) { m_model.chooseLevel(static_cast<Level>(i)); });
+        connect(entry, &ClickLabel::hovered, this, [this, i] { hoverLevel(i); });
+        m_levels.at(static_cast<std::size_t>(i)) = entry;
+    }
+}
+
+void MenuScreen::syncTiles() {
+    for (int i = 1; i <= MenuModel::kSide * MenuModel::kSide; ++i) {
+        LetterTile* t = tile(i);
+        t->setState(m_model.colour(i));
+        t->setLit(m_model.lit(i));
+    }
+}
+
+void MenuScreen::syncTimers() {
+    followTimer(m_demoTimer, m_session.demoRunning());
+    followTimer(m_clearTimer, m_model.clearPending());
+}
+
+void MenuScreen::hoverOk(bool clearToo) {
+    m_okLabel->setTextColour(palette::kHoverCommand);
+    if (clearToo) {
+        m_clearLabel->setTextColour(palette::kRest);
+    }
+}
+
+void MenuScreen::hoverClear(bool okToo) {
+    m_clearLabel->setTextColour(palette::kHoverCommand);
+    if (okToo) {
+        m_okLabel->setTextColour(palette::kRest);
+    }
+}
+
+void MenuScreen::hoverLevel(int index) {
+    for (int i = 0; i < kLevelCount; ++i) {
+        m_levels.at(static_cast<std::size_t>(i))
+            ->setTextColour(i == index ? palette::kHoverGo : palette::kRest);
+    }
+}
+
+void MenuScreen::hoverNothing() {
+    m_okLabel->setTextColour(palette::kRest);
+    m_clearLabel->setTextColour(palette::kRest);
+    hoverLevel(-1);
+}
+
+void MenuScreen::openRegistration() {
+    openRegistrationScreen();
+}
+
+void MenuScreen::openLoad() {
+    openLoadScreen();
+}
+
+void MenuScreen::openStats() {
+    openStatsScreen();
+}
+
+void MenuScreen::runHelp() {
+    startHelp();
+}
+
+void MenuScreen::quit() {
+    endProgram();
+}
+
+void MenuScreen::playLevels(Level first) {
+    openLevels(first);
+}
+
+void MenuScreen::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Later activations are run by the model after each screen it opened has closed: the
+    // window system also activates the menu whenever a message box closes, and those must
+    // not wipe the field.
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        m_model.activate();
+    }
+}
+
+void MenuScreen::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, m_background);
+}
+
+void MenuScreen::mouseMoveEvent(QMouseEvent* event) {
+    hoverNothing();
+    QWidget::mouseMoveEvent(event);
+}
+
+} // namespace vortalex

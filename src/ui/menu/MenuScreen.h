@@ -1,0 +1,103 @@
+#pragma once
+
+#include "common/Services.h"
+#include "common/SessionState.h"
+#include "menu/MenuModel.h"
+
+#include <QPixmap>
+#include <QTimer>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QLabel;
+
+namespace vortalex {
+
+class ClickLabel;
+class LetterTile;
+
+// The main menu (frmMain): the letter field on which commands are spelled, the level chooser,
+// and the owner of the run's SessionState. It stays open for the whole run.
+class MenuScreen : public QWidget, private MenuActions {
+    Q_OBJECT
+public:
+    static inline const QString kTitle =
+        QStringLiteral("A Game for the Quillaro (A Multimedia Game for Constructing Words)");
+    static inline const QString kInstructions = QStringLiteral(
+        "Construct a Word to Access a Menu Command. Valid Menu Commands are LOAD,QUIT, STAT, "
+        "START, Click OK or Clear.");
+
+    explicit MenuScreen(Services& services, QWidget* parent = nullptr);
+    ~MenuScreen() override;
+
+    // What the commands open. Each runs modally and returns when its screen has closed; tests
+    // replace them to look at the menu without a modal loop.
+    std::function<void()> openRegistrationScreen;
+    std::function<void()> openLoadScreen;
+    std::function<void()> openStatsScreen;
+    std::function<void()> startHelp;
+    std::function<void()> endProgram;
+    std::function<void(Level)> openLevels;
+
+    SessionState& session() { return m_session; }
+    MenuModel& model() { return m_model; }
+    LetterTile* tile(int index) const { return m_tiles.at(static_cast<std::size_t>(index - 1)); }
+    ClickLabel* commandWordLabel() const { return m_commandWord; }
+    ClickLabel* okLabel() const { return m_okLabel; }
+    ClickLabel* okPicture() const { return m_okPicture; }
+    ClickLabel* clearLabel() const { return m_clearLabel; }
+    ClickLabel* clearPicture() const { return m_clearPicture; }
+    ClickLabel* levelEntry(Level level) const {
+        return m_levels.at(static_cast<std::size_t>(level));
+    }
+    QLabel* greetingLabel() const { return m_greeting; }
+    QLabel* instructionsLabel() const { return m_instructions; }
+    QTimer& demoTimer() { return m_demoTimer; }
+    QTimer& clearTimer() { return m_clearTimer; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    // MenuActions, each forwarded to the replaceable opener above.
+    void openRegistration() override;
+    void openLoad() override;
+    void openStats() override;
+    void runHelp() override;
+    void quit() override;
+    void playLevels(Level first) override;
+
+    void buildField();
+    void buildButtons();
+    void buildLevels();
+    void buildTexts();
+    void syncTiles();
+    void syncTimers();
+    void hoverOk(bool clearToo);
+    void hoverClear(bool okToo);
+    void hoverLevel(int index);
+    void hoverNothing();
+
+    Services& m_services;
+    SessionState m_session;
+    MenuModel m_model;
+    std::array<LetterTile*, MenuModel::kSide * MenuModel::kSide> m_tiles{};
+    ClickLabel* m_commandWord = nullptr;
+    ClickLabel* m_okLabel = nullptr;
+    ClickLabel* m_okPicture = nullptr;
+    ClickLabel* m_clearLabel = nullptr;
+    ClickLabel* m_clearPicture = nullptr;
+    std::array<ClickLabel*, kLevelCount> m_levels{};
+    QLabel* m_greeting = nullptr;
+    QLabel* m_instructions = nullptr;
+    QTimer m_demoTimer;
+    QTimer m_clearTimer;
+    QPixmap m_background;
+    bool m_shownOnce = false;
+};
+
+} // namespace vortalex

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/Services.h"
+#include "common/SessionState.h"
+#include "menu/AccountModel.h"
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace vortalex {
+
+// Signs a new player in by name (frmName). Nothing is written to the database here; the
+// player's row appears with the first saved Easy score.
+class RegistrationDialog : public QDialog {
+    Q_OBJECT
+public:
+    RegistrationDialog(Services& services, SessionState& session, QWidget* parent = nullptr);
+
+    QLineEdit* nameBox() const { return m_name; }
+    QPushButton* okButton() const { return m_ok; }
+    QPushButton* cancelButton() const { return m_cancel; }
+
+public slots:
+    void confirm();
+    // Escape and the "&Cancel" button.
+    void reject() override;
+
+private:
+    AccountModel m_account;
+    QLineEdit* m_name = nullptr;
+    QPushButton* m_ok = nullptr;
+    QPushButton* m_cancel = nullptr;
+};
+
+} // namespace vortalex

@@ -1,0 +1,68 @@
+#include "SoundCuePlayer.h"
+
+#include <QHash>
+#include <QSoundEffect>
+#include <QThread>
+#include <QUrl>
+
+namespace vortalex {
+
+// Lives on the sound thread; owns one effect per file so a cue played again starts at once.
+class CueWorker final : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+
+public slots:
+    void play(const QString& path) {
+        if (m_current != nullptr) {
+            m_current->stop();
+        }
+        QSoundEffect*& effect = m_effects[path];
+        if (effect == nullptr) {
+            effect = new QSoundEffect(this);
+            effect->setSource(QUrl::fromLocalFile(path));
+        }
+        m_current = effect;
+        effect->play();
+    }
+
+private:
+    QHash<QString, QSoundEffect*> m_effects;
+    QSoundEffect* m_current = nullptr;
+};
+
+SoundCuePlayer::SoundCuePlayer(QString programFolder)
+    : m_programFolder(std::move(programFolder))
+    , m_thread(new QThread)
+    , m_worker(new CueWorker) {
+    m_thread->setObjectName(QStringLiteral("vortalex-cues"));
+    m_worker->moveToThread(m_thread);
+    QObject::connect(m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
+    m_thread->start();
+}
+
+SoundCuePlayer::~SoundCuePlayer() {
+    m_thread->quit();
+    // A sound server that hangs keeps the thread in play() for good; quitting the game must not
+    // hang with it, so such a thread is left to the end of the process.
+    if (m_thread->wait(500)) {
+        delete m_thread;
+    }
+}
+
+void SoundCuePlayer::play(Cue cue) {
+    auto found = m_resolved.find(cue);
+    if (found == m_resolved.end()) {
+        found = m_resolved.insert(cue, resolveCueFile(m_programFolder, cueFileName(cue)));
+    }
+    const QString path = found.value();
+    if (path.isEmpty()) {
+        return;
+    }
+    QMetaObject::invokeMethod(m_worker, "play", Qt::QueuedConnection, Q_ARG(QString, path));
+}
+
+} // namespace vortalex
+
+#include "SoundCuePlayer.moc"

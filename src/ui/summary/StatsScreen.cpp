@@ -1,0 +1,108 @@
+#include "StatsScreen.h"
+
+#include "summary/ScoreTables.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+#include "widgets/ScoreGrid.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+
+namespace vortalex {
+
+using fonts::px;
+
+namespace {
+
+const QColor kBackground = palette::kSea;
+
+constexpr int kMargin = 14;
+constexpr int kHeadingHeight = 30;
+constexpr int kTableHeight = 260;
+constexpr int kButtonWidth = 128;
+constexpr int kButtonHeight = 30;
+constexpr int kButtonGap = 8;
+
+} // namespace
+
+StatsScreen::StatsScreen(Services& services, QWidget* parent)
+    : QDialog(parent)
+    , m_services(services) {
+    setObjectName(QStringLiteral("frmStats"));
+    setWindowTitle(kAppTitle);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
+    QPalette bg = palette();
+    bg.setColor(QPalette::Window, kBackground);
+    setPalette(bg);
+    setAutoFillBackground(true);
+
+    m_heading = new QLabel(this);
+    m_heading->setFont(fonts::arial(14, true, true));
+    QPalette hp = m_heading->palette();
+    hp.setColor(QPalette::WindowText, palette::kHeading);
+    m_heading->setPalette(hp);
+
+    m_table = new ScoreGrid(this);
+    const int tableWidth = m_table->naturalWidth();
+    m_table->setGeometry(kMargin, kMargin + kHeadingHeight, tableWidth, kTableHeight);
+    m_heading->setGeometry(kMargin, kMargin, tableWidth + kButtonWidth + kMargin,
+                           kHeadingHeight - 4);
+
+    static const std::array<const char*, kLevelCount> kCaptions{"&Easy Level", "&Intermediate",
+                                                                "&Difficult", "E&xpert"};
+    const int buttonLeft = kMargin + tableWidth + kMargin;
+    int top = kMargin + kHeadingHeight;
+    for (const Level level : allLevels()) {
+        const auto i = static_cast<std::size_t>(level);
+        auto* button = new QPushButton(QString::fromLatin1(kCaptions.at(i)), this);
+        button->setObjectName(QStringLiteral("cmdTable_%1").arg(i));
+        button->setAutoDefault(false);
+        button->setGeometry(buttonLeft, top, kButtonWidth, kButtonHeight);
+        connect(button, &QPushButton::clicked, this, [this, level] { showLevelRanking(level); });
+        m_levelButtons.at(i) = button;
+        top += kButtonHeight + kButtonGap;
+    }
+    m_done = new QPushButton(QStringLiteral("&Done"), this);
+    m_done->setObjectName(QStringLiteral("Command1"));
+    m_done->setDefault(true);
+    m_done->setGeometry(buttonLeft, kMargin + kHeadingHeight + kTableHeight - kButtonHeight,
+                        kButtonWidth, kButtonHeight);
+    connect(m_done, &QPushButton::clicked, this, &QDialog::accept);
+
+    setFixedSize(buttonLeft + kButtonWidth + kMargin,
+                 kMargin + kHeadingHeight + kTableHeight + kMargin);
+    m_table->setFocus();
+}
+
+void StatsScreen::showOverallRanking() {
+    m_shownLevel.reset();
+    m_heading->setText(QStringLiteral("Overall ranking"));
+    m_table->fill(ranking(m_services.database, std::nullopt));
+}
+
+void StatsScreen::showLevelRanking(Level level) {
+    m_shownLevel = level;
+    m_heading->setText(
+        QStringLiteral("%1 ranking").arg(QString::fromLatin1(levelInfo(level).title)));
+    m_table->fill(ranking(m_services.database, level));
+}
+
+void StatsScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    showOverallRanking();
+}
+
+void StatsScreen::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    // Coming back to the screen from another window brings the overall ranking back.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+        showOverallRanking();
+    }
+}
+
+} // namespace vortalex

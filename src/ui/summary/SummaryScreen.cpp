@@ -1,0 +1,282 @@
+#include "SummaryScreen.h"
+
+#include "menu/DialogLook.h"
+#include "widgets/Fonts.h"
+#include "widgets/Palette.h"
+#include "widgets/ScoreGrid.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+
+namespace vortalex {
+
+namespace {
+
+constexpr int kWidth = 660;
+constexpr int kHeight = 440;
+constexpr int kMargin = 14;
+constexpr int kButtonWidth = 120;
+constexpr int kButtonHeight = 30;
+
+QLabel* caption(const QString& text, const QString& name, QWidget* parent, qreal points = 11) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(fonts::arial(points, true, true));
+    look::setTextColour(*label, palette::kHeading);
+    return label;
+}
+
+QLabel* value(const QString& text, const QString& name, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setFont(fonts::arial(16, true));
+    look::setTextColour(*label, palette::kGold);
+    return label;
+}
+
+void gridLook(QAbstractItemView* view) {
+    view->setFont(fonts::arial(10, true));
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setAlternatingRowColors(true);
+}
+
+} // namespace
+
+SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, SessionState& session,
+                             QWidget* parent)
+    : QDialog(parent)
+    , m_model(result, services, session) {
+    const LevelInfo& info = m_model.info();
+    setObjectName(QString::fromLatin1(info.summaryName));
+    setWindowTitle(
+        QStringLiteral("%1 - %2 summary").arg(kAppTitle, QString::fromLatin1(info.title)));
+    look::makeFixedDialog(*this, QSize(kWidth, kHeight));
+
+    buildScoreArea();
+    buildReviewPanel();
+
+    // What the board hands over: the time, the total and the built words in their order.
+    m_timer->setText(result.timeText);
+    m_total->setText(m_model.totalText());
+    m_words->addItems(result.words);
+
+    connect(&m_model, &SummaryModel::layersChanged, this, &SummaryScreen::syncLayers);
+    connect(&m_model, &SummaryModel::scoresChanged, this,
+            [this] { m_scores->fill(m_model.scores()); });
+    connect(&m_model, &SummaryModel::playerNameChanged, m_name, &QLineEdit::setText);
+    connect(&m_model, &SummaryModel::wrongWordsChanged, this, &SummaryScreen::syncWrongWords);
+    connect(&m_model, &SummaryModel::meaningsChanged, this, [this](const QString& text) {
+        m_meanings->setPlainText(QString(text).replace(kLineBreak, QStringLiteral("\n")));
+    });
+    connect(&m_model, &SummaryModel::finished, this, [this](ScreenOutcome next) {
+        m_outcome = next;
+        QDialog::done(QDialog::Accepted);
+    });
+    syncLayers();
+}
+
+void SummaryScreen::buildScoreArea() {
+    const LevelInfo& info = m_model.info();
+    auto* heading = caption(QStringLiteral("%1 level").arg(QString::fromLatin1(info.title)),
+                            QStringLiteral("lblHeading"), this, 18);
+    heading->setGeometry(kMargin, 8, kWidth - 2 * kMargin, 34);
+
+    const int gridTop = 74;
+    m_scoresCaption = caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), this, 12);
+    m_scoresCaption->setGeometry(kMargin, gridTop - 26, 200, 24);
+    m_scoresCaption->setVisible(info.summaryHasPassword);
+    m_scores = new ScoreGrid(this);
+    m_scores->setGeometry(kMargin, gridTop, m_scores->naturalWidth(), kHeight - gridTop - kMargin);
+
+    const int left = kMargin + m_scores->naturalWidth() + 24;
+    const int fieldWidth = kWidth - left - kMargin;
+    caption(QStringLiteral("Time : "), QStringLiteral("Label2"), this)
+        ->setGeometry(left, gridTop, 110, 28);
+    m_timer = value(QStringLiteral("00:00"), QStringLiteral("lblTimer"), this);
+    m_timer->setGeometry(left + 110, gridTop, fieldWidth - 110, 28);
+    caption(QStringLiteral("Total Score : "), QStringLiteral("lblTotalScore"), this)
+        ->setGeometry(left, gridTop + 32, 110, 28);
+    m_total = value(QStringLiteral("0"), QStringLiteral("lblTotScor"), this);
+    m_total->setGeometry(left + 110, gridTop + 32, fieldWidth - 110, 28);
+
+    caption(QStringLiteral("Your Name"), QStringLiteral("Label1"), this)
+        ->setGeometry(left, gridTop + 80, fieldWidth, 22);
+    m_name = new QLineEdit(this);
+    m_name->setObjectName(QStringLiteral("txtName"));
+    m_name->setFont(fonts::arial(12, true));
+    m_name->setGeometry(left, gridTop + 104, fieldWidth, 30);
+
+    int below = gridTop + 142;
+    m_password = new QLineEdit(this);
+    m_password->setObjectName(QStringLiteral("password"));
+    m_password->setFont(fonts::arial(12, true));
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setPlaceholderText(QStringLiteral("Password"));
+    m_password->setGeometry(left, below, fieldWidth, 30);
+    m_password->setVisible(info.summaryHasPassword);
+    if (info.summaryHasPassword) {
+        below += 38;
+    }
+
+    auto* hint = new QLabel(QStringLiteral("You're only required to input your name if you want "
+                                           "to save your scores in the table."),
+                            this);
+    hint->setObjectName(QStringLiteral("Label3"));
+    hint->setWordWrap(true);
+    hint->setFont(fonts::arial(9, false, true));
+    look::setTextColour(*hint, palette::kHeading);
+    hint->setGeometry(left, below, fieldWidth, 40);
+
+    const int buttonsTop = kHeight - kMargin - kButtonHeight;
+    m_save = new QPushButton(QStringLiteral("&Save Score"), this);
+    m_save->setObjectName(QStringLiteral("Command2"));
+    m_save->setGeometry(left, buttonsTop - kButtonHeight - 10, kButtonWidth, kButtonHeight);
+    m_done = new QPushButton(QStringLiteral("&Done"), this);
+    m_done->setObjectName(QStringLiteral("Command1"));
+    m_done->setGeometry(left, buttonsTop, kButtonWidth, kButtonHeight);
+    m_next = new QPushButton(QStringLiteral("&Next"), this);
+    m_next->setObjectName(QStringLiteral("Command3"));
+    m_next->setGeometry(left + kButtonWidth + 10, buttonsTop, kButtonWidth, kButtonHeight);
+    for (QPushButton* b : {m_save, m_done, m_next}) {
+        b->setAutoDefault(false);
+    }
+
+    connect(m_save, &QPushButton::clicked, this,
+            [this] { m_model.save(m_name->text(), m_password->text()); });
+    connect(m_done, &QPushButton::clicked, &m_model, &SummaryModel::done);
+    connect(m_next, &QPushButton::clicked, &m_model, &SummaryModel::next);
+}
+
+void SummaryScreen::buildReviewPanel() {
+    const bool expert = m_model.info().level == Level::Expert;
+    m_review = new QGroupBox(QStringLiteral("Spelling"), this);
+    m_review->setObjectName(QStringLiteral("Frame1"));
+    m_review->setGeometry(rect());
+    m_review->setAutoFillBackground(true);
+    m_review->setFont(fonts::arial(12, true, true));
+    QPalette rp = m_review->palette();
+    rp.setColor(QPalette::Window, palette::kSea.darker(115));
+    rp.setColor(QPalette::WindowText, palette::kHeading);
+    m_review->setPalette(rp);
+
+    const int columnWidth = (kWidth - 4 * kMargin) / 3;
+    const int top = 52;
+    const int listHeight = 170;
+    const int col2 = kMargin + columnWidth + kMargin;
+    const int col3 = col2 + columnWidth + kMargin;
+
+    caption(QStringLiteral("Mispelled Words"),
+            expert ? QStringLiteral("Label7") : QStringLiteral("Label5"), m_review)
+        ->setGeometry(kMargin, top - 24, columnWidth, 22);
+    m_wrong = new QTableWidget(0, 1, m_review);
+    m_wrong->setObjectName(QStringLiteral("flxWrong"));
+    gridLook(m_wrong);
+    m_wrong->setHorizontalHeaderLabels({QStringLiteral("WrongWord")});
+    m_wrong->horizontalHeader()->setStretchLastSection(true);
+    m_wrong->verticalHeader()->hide();
+    m_wrong->setGeometry(kMargin, top, columnWidth, listHeight);
+    connect(m_wrong, &QTableWidget::cellClicked, this,
+            [this](int row, int) { m_model.suggestFor(row + 1); });
+
+    caption(QStringLiteral("Suggested words"), QStringLiteral("Label6"), m_review)
+        ->setGeometry(col2, top - 24, columnWidth, 22);
+    m_suggestions = new QTableView(m_review);
+    m_suggestions->setObjectName(QStringLiteral("flxSample"));
+    gridLook(m_suggestions);
+    m_suggestions->setModel(m_model.suggestions());
+    m_suggestions->horizontalHeader()->setStretchLastSection(true);
+    m_suggestions->verticalHeader()->hide();
+    // Every row has the same height, so the view never measures rows it has not fetched.
+    m_suggestions->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_suggestions->verticalHeader()->setDefaultSectionSize(20);
+    m_suggestions->setGeometry(col2, top, columnWidth, listHeight);
+
+    caption(QStringLiteral("Summary of your constructed words."),
+            expert ? QStringLiteral("Label5") : QStringLiteral("Label4"), m_review, 10)
+        ->setGeometry(col3, top - 24, columnWidth + 10, 22);
+    m_words = new QListWidget(m_review);
+    m_words->setObjectName(QStringLiteral("List1"));
+    m_words->setFont(fonts::arial(10, true));
+    m_words->setGeometry(col3, top, columnWidth, listHeight);
+    connect(m_words, &QListWidget::currentTextChanged, this, [this](const QString& word) {
+        if (!word.isEmpty()) {
+            m_model.showMeanings(word);
+        }
+    });
+
+    m_meanings = new QPlainTextEdit(m_model.meaningsText(), m_review);
+    m_meanings->setObjectName(QStringLiteral("Text1"));
+    m_meanings->setReadOnly(true);
+    m_meanings->setFont(fonts::arial(10, false));
+    const int meaningsTop = top + listHeight + 12;
+    m_meanings->setGeometry(kMargin, meaningsTop, kWidth - 3 * kMargin - kButtonWidth,
+                            kHeight - meaningsTop - kMargin);
+
+    // The two "Exit" buttons share one place; at most one shows.
+    const QRect exitPlace(kWidth - kMargin - kButtonWidth, kHeight - kMargin - kButtonHeight,
+                          kButtonWidth, kButtonHeight);
+    m_tryAgain = new QPushButton(QStringLiteral("Exit"), m_review);
+    m_tryAgain->setObjectName(QStringLiteral("Command6"));
+    m_tryAgain->setGeometry(exitPlace);
+    m_goOn = new QPushButton(QStringLiteral("Exit"), m_review);
+    m_goOn->setObjectName(QStringLiteral("Command7"));
+    m_goOn->setGeometry(exitPlace);
+    for (QPushButton* b : {m_tryAgain, m_goOn}) {
+        b->setAutoDefault(false);
+        b->setFont(fonts::arial(10, true));
+    }
+    connect(m_tryAgain, &QPushButton::clicked, &m_model, &SummaryModel::tryAgainExit);
+    connect(m_goOn, &QPushButton::clicked, &m_model, &SummaryModel::goOnExit);
+}
+
+void SummaryScreen::syncLayers() {
+    const SummaryModel::Layers& l = m_model.layers();
+    m_review->setVisible(l.reviewShown);
+    m_tryAgain->setVisible(l.tryAgainShown);
+    m_goOn->setVisible(l.goOnShown);
+    m_save->setEnabled(l.saveEnabled);
+    m_next->setVisible(l.nextShown);
+    m_next->setEnabled(l.nextEnabled);
+}
+
+void SummaryScreen::syncWrongWords() {
+    const QStringList words = m_model.wrongWords();
+    m_wrong->clearContents();
+    m_wrong->setRowCount(static_cast<int>(words.size()));
+    for (int r = 0; r < words.size(); ++r) {
+        m_wrong->setItem(r, 0, new QTableWidgetItem(words.at(r)));
+    }
+}
+
+void SummaryScreen::activateSummary() {
+    m_model.activate();
+}
+
+void SummaryScreen::reject() {
+    // Escape would drop the result unseen; the summary is left through its buttons.
+}
+
+void SummaryScreen::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // The window system may activate the screen late or, offscreen, never.
+    activateSummary();
+}
+
+void SummaryScreen::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+        activateSummary();
+    }
+}
+
+} // namespace vortalex

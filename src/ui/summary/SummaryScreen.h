@@ -1,0 +1,88 @@
+#pragma once
+
+#include "common/ScreenFlow.h"
+#include "common/Services.h"
+#include "common/SessionState.h"
+#include "summary/SummaryModel.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+class QTableView;
+class QTableWidget;
+
+namespace vortalex {
+
+class ScoreGrid;
+
+// The summary of a finished level (frmEasySummary, frmIntrmediateSummary, frmDifficultSummary,
+// frmExpertSummary): the score area and, over it, the review panel "Spelling". It shows the
+// model's state and closes when the model says what opens next.
+class SummaryScreen : public QDialog {
+    Q_OBJECT
+public:
+    SummaryScreen(const LevelResult& result, Services& services, SessionState& session,
+                  QWidget* parent = nullptr);
+
+    SummaryModel& model() { return m_model; }
+    ScreenOutcome outcome() const { return m_outcome; }
+
+    ScoreGrid* scoreGrid() const { return m_scores; }
+    QLabel* scoresCaption() const { return m_scoresCaption; }
+    QLabel* timerLabel() const { return m_timer; }
+    QLabel* totalLabel() const { return m_total; }
+    QLineEdit* nameBox() const { return m_name; }
+    QLineEdit* passwordBox() const { return m_password; }
+    QPushButton* saveButton() const { return m_save; }
+    QPushButton* doneButton() const { return m_done; }
+    QPushButton* nextButton() const { return m_next; }
+    QGroupBox* reviewPanel() const { return m_review; }
+    QTableWidget* wrongGrid() const { return m_wrong; }
+    QTableView* suggestionsGrid() const { return m_suggestions; }
+    QListWidget* wordList() const { return m_words; }
+    QPlainTextEdit* meaningsBox() const { return m_meanings; }
+    QPushButton* tryAgainButton() const { return m_tryAgain; }
+    QPushButton* goOnButton() const { return m_goOn; }
+
+    // The activation steps; the screen runs them whenever it becomes the active window.
+    void activateSummary();
+
+public slots:
+    void reject() override; // only the screen's own buttons close it
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void buildScoreArea();
+    void buildReviewPanel();
+    void syncLayers();
+    void syncWrongWords();
+
+    SummaryModel m_model;
+    ScreenOutcome m_outcome = ScreenOutcome::menu();
+    ScoreGrid* m_scores = nullptr;
+    QLabel* m_scoresCaption = nullptr;
+    QLabel* m_timer = nullptr;
+    QLabel* m_total = nullptr;
+    QLineEdit* m_name = nullptr;
+    QLineEdit* m_password = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_done = nullptr;
+    QPushButton* m_next = nullptr;
+    QGroupBox* m_review = nullptr;
+    QTableWidget* m_wrong = nullptr;
+    QTableView* m_suggestions = nullptr;
+    QListWidget* m_words = nullptr;
+    QPlainTextEdit* m_meanings = nullptr;
+    QPushButton* m_tryAgain = nullptr;
+    QPushButton* m_goOn = nullptr;
+};
+
+} // namespace vortalex

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "common/TileGrid.h"
+#include "widgets/ClickLabel.h"
+
+namespace vortalex {
+
+// A letter tile of the board or the menu. The letter's colour tells the tile's state as the
+// rules give it (black, (192, 192, 0) open, white used); the face behind it is darkened for
+// open and used tiles so that every one of those colours stays readable.
+class LetterTile : public ClickLabel {
+    Q_OBJECT
+public:
+    static const QColor kPlainText;
+    static const QColor kOpenText;
+    static const QColor kUsedText;
+
+    explicit LetterTile(QWidget* parent = nullptr);
+
+    void setLetter(const QString& letter);
+    void setState(TileColour state);
+    // The menu's demo paints letters yellow over the plain face.
+    void setLit(bool lit);
+    TileColour state() const { return m_state; }
+    bool lit() const { return m_lit; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    static QPixmap face(QSize size, qreal dpr, TileColour state, bool lit);
+    void refreshColour();
+
+    TileColour m_state = TileColour::Plain;
+    bool m_lit = false;
+};
+
+// Passes a tile's gestures to a model with the pick rules (the board's or the menu's): click,
+// double-click, and the right button's release.
+template <class Model> void wireTile(LetterTile* tile, QObject* context, Model& model, int index) {
+    QObject::connect(tile, &ClickLabel::clicked, context,
+                     [&model, index](Qt::MouseButton) { model.clickTile(index); });
+    QObject::connect(tile, &ClickLabel::doubleClicked, context,
+                     [&model, index] { model.doubleClickTile(index); });
+    QObject::connect(tile, &ClickLabel::released, context, [&model, index](Qt::MouseButton button) {
+        if (button == Qt::RightButton) {
+            model.rightReleaseTile(index);
+        }
+    });
+}
+
+} // namespace vortalex

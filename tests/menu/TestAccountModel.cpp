@@ -1,0 +1,166 @@
+#include "TestWorld.h"
+#include "menu/AccountModel.h"
+
+#include <QtTest>
+
+using namespace vortalex;
+
+// Registration and LOAD without their dialogs, each case on a fresh database.
+class TestAccountModel : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TestWorld> m_world;
+    std::unique_ptr<AccountModel> m_account;
+
+    SessionState& session() { return m_world->session; }
+
+private slots:
+    void init() {
+        m_world = std::make_unique<test::TestWorld>();
+        session().setDemoRunning(false); // as after the player spelled the command
+        m_account = std::make_unique<AccountModel>(m_world->services, session());
+    }
+    void cleanup() {
+        m_account.reset();
+        m_world.reset();
+    }
+
+    void anEmptyNameIsRefused() {
+        QVERIFY(!m_account->registerPlayer(QString()));
+        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kEmptyName});
+        QCOMPARE(m_world->messages.shown.at(0).style, style::kExclamation);
+        QVERIFY(!session().levelOpen(Level::Easy));
+    }
+
+    void aNewNameSignsInWhateverItsCharacters_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QStringLiteral("Ann");
+        QTest::newRow("quotes") << QStringLiteral("O'Brien \"Bob\"");
+        QTest::newRow("sql-like") << QStringLiteral("x' OR '1'='1");
+        QTest::newRow("spaces kept") << QStringLiteral("  Ann  ");
+    }
+    void aNewNameSignsInWhateverItsCharacters() {
+        QFETCH(QString, name);
+        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Zed"), QStringLiteral("pw"), {}));
+        QVERIFY(m_account->registerPlayer(name));
+        QVERIFY(m_world->messages.shown.isEmpty());
+        QCOMPARE(session().playerName(), name);
+        QCOMPARE(session().greeting(), QStringLiteral("Welcome [") + name + QStringLiteral("]"));
+        QVERIFY(session().levelOpen(Level::Easy));
+        QVERIFY(!session().levelOpen(Level::Intermediate));
+        QVERIFY(session().demoRunning());
+        // Registering writes nothing: the player's row comes with the first saved score.
+        QVERIFY(!m_world->database->findPlayerByName(name).has_value());
+    }
+
+    void aStoredNameIsTakenInAnyLetterCase_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("same case") << QStringLiteral("O'Hara");
+        QTest::newRow("other case") << QStringLiteral("o'HARA");
+    }
+    void aStoredNameIsTakenInAnyLetterCase() {
+        QFETCH(QString, typed);
+        QVERIFY(
+            m_world->database->appendPlayer(QStringLiteral("O'Hara"), QStringLiteral("pw"), {}));
+        QVERIFY(!m_account->registerPlayer(typed));
+        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNameTaken});
+        QCOMPARE(m_world->messages.shown.at(0).style, style::kPlain);
+        QCOMPARE(m_world->messages.shown.at(0).title, kAppTitle);
+        QCOMPARE(session().playerName(), QString());
+        QCOMPARE(session().greeting(), SessionState::kGuestGreeting);
+        QVERIFY(!session().levelOpen(Level::Easy));
+        QVERIFY(!session().demoRunning());
+    }
+
+    void aDatabaseThatCannotBeReadTreatsTheNameAsFree() {
+        m_world->services.database = nullptr;
+        QVERIFY(m_account->registerPlayer(QStringLiteral("Ann")));
+        QCOMPARE(session().playerName(), QStringLiteral("Ann"));
+        QVERIFY(m_world->messages.shown.isEmpty());
+    }
+
+    void cancelClosesEasyAndTheStartFlagButKeepsTheGreeting() {
+        session().setPlayerName(QStringLiteral("Ann"));
+        session().setGreeting(SessionState::welcome(QStringLiteral("Ann")));
+        session().setLevelOpen(Level::Easy, true);
+        session().setLevelOpen(Level::Intermediate, true);
+        session().setStartChosenRecord(true);
+        m_account->cancelRegistration();
+        QVERIFY(!session().levelOpen(Level::Easy));
+        QVERIFY(session().levelOpen(Level::Intermediate));
+        QVERIFY(!session().startChosenRecord());
+        QVERIFY(!session().startChosen());
+        QVERIFY(session().demoRunning());
+        QCOMPARE(session().playerName(), QStringLiteral("Ann"));
+        QCOMPARE(session().greeting(), QStringLiteral("Welcome [Ann]"));
+    }
+
+    void loadNeedsTheRightNameAndPassword_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("found");
+        QTest::newRow("right") << QStringLiteral("Ann") << QStringLiteral("it's \"me\"") << true;
+        QTest::newRow("password case ignored")
+            << QStringLiteral("Ann") << QStringLiteral("IT'S \"ME\"") << true;
+        QTest::newRow("name case ignored")
+            << QStringLiteral("aNN") << QStringLiteral("it's \"me\"") << true;
+        QTest::newRow("wrong password")
+            << QStringLiteral("Ann") << QStringLiteral("its me") << false;
+        QTest::newRow("unknown name")
+            << QStringLiteral("Bea") << QStringLiteral("it's \"me\"") << false;
+        QTest::newRow("injection") << QStringLiteral("Ann' --") << QStringLiteral("x") << false;
+    }
+    void loadNeedsTheRightNameAndPassword() {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(bool, found);
+        QVERIFY(m_world->database->appendPlayer(
+            QStringLiteral("Ann"), QStringLiteral("it's \"me\""), {true, true, false, false}));
+        QCOMPARE(m_account->loadPlayer(name, password), found);
+        QCOMPARE(m_world->messages.shown.size(), 1);
+        const test::ShownMessage shown = m_world->messages.shown.at(0);
+        QCOMPARE(shown.title, kAppTitle);
+        if (found) {
+            QCOMPARE(shown.text, AccountModel::kLoaded);
+            QCOMPARE(shown.style, style::kInformation);
+            QCOMPARE(session().playerName(), QStringLiteral("Ann")); // as stored
+            QCOMPARE(session().greeting(), QStringLiteral("Welcome [Ann]"));
+            QVERIFY(session().levelOpen(Level::Easy));
+            QVERIFY(session().levelOpen(Level::Intermediate));
+            QVERIFY(!session().levelOpen(Level::Difficult));
+        } else {
+            QCOMPARE(shown.text, AccountModel::kNotFound);
+            QCOMPARE(shown.style, style::kExclamation);
+            QCOMPARE(session().playerName(), QString());
+            QVERIFY(!session().levelOpen(Level::Easy));
+        }
+        QVERIFY(!session().demoRunning()); // a load leaves the demo alone
+    }
+
+    void loadReplacesEveryFlagAndTakesTheFirstMatchingRow() {
+        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("old"),
+                                                {true, true, true, true}));
+        QVERIFY(m_world->database->appendPlayer(QStringLiteral("ANN"), QStringLiteral("new"),
+                                                {false, false, true, false}));
+        for (const Level level : allLevels()) {
+            session().setLevelOpen(level, level != Level::Difficult);
+        }
+        session().setPlayerName(QStringLiteral("Zed"));
+        QVERIFY(m_account->loadPlayer(QStringLiteral("ann"), QStringLiteral("new")));
+        QCOMPARE(session().playerName(), QStringLiteral("ANN"));
+        QCOMPARE(session().greeting(), QStringLiteral("Welcome [ANN]"));
+        QVERIFY(!session().levelOpen(Level::Easy));
+        QVERIFY(!session().levelOpen(Level::Intermediate));
+        QVERIFY(session().levelOpen(Level::Difficult));
+        QVERIFY(!session().levelOpen(Level::Expert));
+    }
+
+    void loadWithoutADatabaseFindsNobody() {
+        m_world->services.database = nullptr;
+        QVERIFY(!m_account->loadPlayer(QStringLiteral("Ann"), QString()));
+        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAccountModel)
+#include "TestAccountModel.moc"
