@@ -5,17 +5,43 @@
 #include "sound/SoundCuePlayer.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDateTime>
 #include <QPointer>
 #include <QRandomGenerator>
 
 #include <memory>
+#include <optional>
 
 using namespace vortalex;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
+    QApplication::setApplicationVersion(QStringLiteral(VORTALEX_VERSION));
+
+    QCommandLineParser options;
+    options.setApplicationDescription(
+        QStringLiteral("Build words from touching letter tiles against the clock."));
+    options.addHelpOption();
+    options.addVersionOption();
+    const QCommandLineOption seedOption(
+        QStringLiteral("seed"),
+        QStringLiteral("Deal every board from generators seeded with <n>, so that a run's deals "
+                       "can be replayed. Without it, deals are seeded from the clock."),
+        QStringLiteral("n"));
+    options.addOption(seedOption);
+    options.process(app);
+    std::optional<std::uint64_t> fixedSeed;
+    if (options.isSet(seedOption)) {
+        bool ok = false;
+        fixedSeed = options.value(seedOption).toULongLong(&ok);
+        if (!ok) {
+            qCritical("--seed takes a whole number, not \"%s\"",
+                      qPrintable(options.value(seedOption)));
+            return 2;
+        }
+    }
     const QString programFolder = QCoreApplication::applicationDirPath();
 
     QtMessageBoxes messages;
@@ -24,7 +50,11 @@ int main(int argc, char** argv) {
     services.programFolder = programFolder;
     services.cues = &cues;
     services.messages = &messages;
-    services.newRandom = [] {
+    services.newRandom = [fixedSeed, boards = std::uint64_t{0}]() mutable {
+        // Each board gets its own seed, so a replayed run deals every board as before.
+        if (fixedSeed) {
+            return std::make_unique<SeededRandom>(*fixedSeed + boards++);
+        }
         const auto seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) ^
                           QRandomGenerator::system()->generate64();
         return std::make_unique<SeededRandom>(seed);

@@ -322,6 +322,37 @@ private slots:
         QCOMPARE(board.clock(), BoardModel::Clock::Running);
     }
 
+    void aRepeatOfTheLastAcceptedWordIsCaughtToo() {
+        TestWorld world;
+        world.nextScript = std::deque<double>(300, 0.0); // every letter is "A"
+        world.setWords({{"AAA", "test"}, {"AAAA", "test"}});
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        pick(board, {1, 2, 3});
+        board.doubleClickTile(3);
+        pick(board, {4, 5, 10, 15});
+        board.doubleClickTile(15);
+        pick(board, {11, 12, 13, 14});
+        board.doubleClickTile(14);
+        QCOMPARE(world.messages.texts(), QStringList{QStringLiteral("Word already used!")});
+        QCOMPARE(board.words(), (QStringList{"AAA", "AAAA"}));
+        QCOMPARE(board.selectedWord(), 1);
+    }
+
+    void closingAPausedLevelAsksAsARunningOneDoes() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        QVERIFY(board.confirmClose()); // nothing in play yet: no question
+        QVERIFY(world.messages.shown.isEmpty());
+        startPlaying(board);
+        board.clickPauseLabel();
+        QCOMPARE(board.clock(), BoardModel::Clock::Paused);
+        world.messages.answers = {Answer::No};
+        QVERIFY(!board.confirmClose());
+        QCOMPARE(world.messages.texts(), QStringList{BoardModel::kLeaveQuestion});
+        QCOMPARE(board.clock(), BoardModel::Clock::Paused);
+    }
+
     void theDictionaryIsAskedBeforeTheLength() {
         TestWorld world;
         world.nextScript = std::deque<double>(10 * 25, 0.5 / 26); // all "A"
