@@ -1,5 +1,6 @@
 // vortalex-gendict: builds the game's dictionary, a UTF-8 file of WORD<TAB>MEANING rows sorted
-// by word, from WordNet 3.0, the SCOWL word list and our own list of closed-class words.
+// by word, from WordNet 3.0, the SCOWL word list and our own lists of closed-class and everyday
+// words. Inflected forms are spelled from their base words and kept when SCOWL lists them.
 //
 // It runs at build time whenever one of its inputs changes, so it has to stay fast: every input
 // file is read once into memory and WordNet synsets are looked up by their byte offset instead
@@ -42,7 +43,7 @@ constexpr std::array<std::string_view, kPosCount> kPosTag = {"(n.)", "(v.)", "(a
 
 struct Sense {
     Pos pos;
-    std::string_view gloss; // points into WordNet::data, which outlives every Sense
+    std::string_view gloss; // points into WordNet::data or our rows, which outlive every Sense
 };
 
 struct WordNet {
@@ -235,19 +236,11 @@ void loadExceptions(WordNet& wn, Pos pos, const fs::path& dir) {
 // Roman numerals such as XII are WordNet adjectives and SCOWL words, yet no player counts them
 // as words. Only the strict modern form is a numeral, so CIVIL and DILL are not caught.
 bool isRomanNumeral(std::string_view word) {
-    static constexpr std::array<std::pair<int, std::string_view>, 13> kDigits = {{{1000, "m"},
-                                                                                  {900, "cm"},
-                                                                                  {500, "d"},
-                                                                                  {400, "cd"},
-                                                                                  {100, "c"},
-                                                                                  {90, "xc"},
-                                                                                  {50, "l"},
-                                                                                  {40, "xl"},
-                                                                                  {10, "x"},
-                                                                                  {9, "ix"},
-                                                                                  {5, "v"},
-                                                                                  {4, "iv"},
-                                                                                  {1, "i"}}};
+    // clang-format off
+    static constexpr std::array<std::pair<int, std::string_view>, 13> kDigits = {{
+        {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+        {40, "xl"}, {10, "x"}, {9, "ix"}, {5, "v"}, {4, "iv"}, {1, "i"}}};
+    // clang-format on
     // Reads the digits greedily and accepts the word only if writing the value back gives it.
     int value = 0;
     std::string_view rest = word;
