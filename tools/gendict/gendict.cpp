@@ -1,5 +1,6 @@
 // vortalex-gendict: builds the game's dictionary, a UTF-8 file of WORD<TAB>MEANING rows sorted
-// by word, from WordNet 3.0, the SCOWL word list and our own list of closed-class words.
+// by word, from WordNet 3.0, the SCOWL word list and our own lists of closed-class and everyday
+// words. Inflected forms are spelled from their base words and kept when SCOWL lists them.
 //
 // It runs at build time whenever one of its inputs changes, so it has to stay fast: every input
 // file is read once into memory and WordNet synsets are looked up by their byte offset instead
@@ -42,7 +43,7 @@ constexpr std::array<std::string_view, kPosCount> kPosTag = {"(n.)", "(v.)", "(a
 
 struct Sense {
     Pos pos;
-    std::string_view gloss; // points into WordNet::data, which outlives every Sense
+    std::string_view gloss; // points into WordNet::data or our rows, which outlive every Sense
 };
 
 struct WordNet {
@@ -232,6 +233,38 @@ void loadExceptions(WordNet& wn, Pos pos, const fs::path& dir) {
     });
 }
 
+// Roman numerals such as XII are WordNet adjectives and SCOWL words, yet no player counts them
+// as words. Only the strict modern form is a numeral, so CIVIL and DILL are not caught.
+bool isRomanNumeral(std::string_view word) {
+    // clang-format off
+    static constexpr std::array<std::pair<int, std::string_view>, 13> kDigits = {{
+        {1000, "m"}, {900, "cm"}, {500, "d"}, {400, "cd"}, {100, "c"}, {90, "xc"}, {50, "l"},
+        {40, "xl"}, {10, "x"}, {9, "ix"}, {5, "v"}, {4, "iv"}, {1, "i"}}};
+    // clang-format on
+    // Reads the digits greedily and accepts the word only if writing the value back gives it.
+    int value = 0;
+    std::string_view rest = word;
+    for (const auto& [digitValue, digit] : kDigits)
+        while (rest.starts_with(digit)) {
+            value += digitValue;
+            rest.remove_prefix(digit.size());
+        }
+    if (!rest.empty() || value == 0)
+        return false;
+    std::string written;
+    for (const auto& [digitValue, digit] : kDigits)
+        while (value >= digitValue) {
+            written += digit;
+            value -= digitValue;
+        }
+    return written == word;
+}
+
+// Words of two letters are never played; of the longer numerals, MIX is also an everyday word.
+bool isNumeralNotWord(std::string_view word) {
+    return word.size() >= 3 && word != "mix" && isRomanNumeral(word);
+}
+
 WordNet loadWordNet(const fs::path& dir) {
     WordNet wn;
     // Read every data file before any index so that the glosses' string_views stay valid.
@@ -241,14 +274,9 @@ WordNet loadWordNet(const fs::path& dir) {
         loadIndex(wn, static_cast<Pos>(pos), dir);
     for (int pos = Noun; pos <= Adj; ++pos)
         loadExceptions(wn, static_cast<Pos>(pos), dir);
+    std::erase_if(wn.senses, [](const auto& entry) { return isNumeralNotWord(entry.first); });
     return wn;
 }
-
-struct SuffixRule {
-    std::string_view suffix;
-    std::string_view replacement;
-    std::string_view form; // how the inflected word relates to its base
-};
 
 constexpr std::string_view kPlural = "plural of";
 constexpr std::string_view kThirdPerson = "third person singular of";
@@ -256,35 +284,6 @@ constexpr std::string_view kPast = "past tense or past participle of";
 constexpr std::string_view kPresentParticiple = "present participle of";
 constexpr std::string_view kComparative = "comparative of";
 constexpr std::string_view kSuperlative = "superlative of";
-
-// Tried in order; the first rule whose base is a WordNet word of the same part of speech wins.
-const std::array<std::vector<SuffixRule>, 3> kSuffixRules = {{
-    {{"s", "", kPlural},
-     {"ses", "s", kPlural},
-     {"xes", "x", kPlural},
-     {"zes", "z", kPlural},
-     {"ches", "ch", kPlural},
-     {"shes", "sh", kPlural},
-     {"men", "man", kPlural},
-     {"ies", "y", kPlural}},
-    {{"s", "", kThirdPerson},
-     {"ies", "y", kThirdPerson},
-     {"es", "e", kThirdPerson},
-     {"es", "", kThirdPerson}, // only after a sibilant or o, see sibilantOrO()
-     {"ed", "e", kPast},
-     {"ed", "", kPast},
-     {"ing", "e", kPresentParticiple},
-     {"ing", "", kPresentParticiple}},
-    {{"er", "", kComparative},
-     {"est", "", kSuperlative},
-     {"er", "e", kComparative},
-     {"est", "e", kSuperlative}},
-}};
-
-bool sibilantOrO(std::string_view stem) {
-    return stem.ends_with('s') || stem.ends_with('x') || stem.ends_with('z') ||
-           stem.ends_with("ch") || stem.ends_with("sh") || stem.ends_with('o');
-}
 
 // verb.exc does not say which form an entry is, so it is told from its spelling. The forms of BE
 // are too irregular for that and are named one by one.
@@ -318,58 +317,357 @@ std::string_view exceptionForm(Pos pos, std::string_view inflected) {
     }
 }
 
+// The words inflected forms are built on: WordNet's lemmas, and the nouns, verbs and adjectives
+// of our own list of everyday words, whose meanings then carry over just as WordNet's do.
+struct Lexicon {
+    const WordNet& wn;
+    std::unordered_map<std::string, std::vector<Sense>> ours;
+
+    bool hasSense(const std::string& word, Pos pos) const {
+        if (wn.hasSense(word, pos))
+            return true;
+        auto it = ours.find(word);
+        return it != ours.end() && std::any_of(it->second.begin(), it->second.end(),
+                                               [pos](const Sense& s) { return s.pos == pos; });
+    }
+
+    std::vector<std::string_view> glosses(const std::string& word, Pos pos) const {
+        std::vector<std::string_view> result;
+        if (wn.senses.count(word))
+            result = wn.glosses(word, pos);
+        if (auto it = ours.find(word); it != ours.end())
+            for (const Sense& s : it->second)
+                if (s.pos == pos)
+                    result.push_back(s.gloss);
+        return result;
+    }
+};
+
+bool isVowel(char c) {
+    return c == 'a' || c == 'e' || c == 'i' || c == 'o' || c == 'u';
+}
+
+bool endsInSibilant(std::string_view w) {
+    return w.ends_with('s') || w.ends_with('x') || w.ends_with('z') || w.ends_with("ch") ||
+           w.ends_with("sh");
+}
+
+// Vowel groups, y counting as a vowel after the first letter: near enough to syllables to tell
+// BLOG, whose G always doubles, from VISIT, whose T doubles only in some longer words.
+int syllableCount(std::string_view w) {
+    int count = 0;
+    bool inVowel = false;
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        const bool vowel = isVowel(w[i]) || (w[i] == 'y' && i > 0);
+        if (vowel && !inVowel)
+            ++count;
+        inVowel = vowel;
+    }
+    return count;
+}
+
+// The Y of BABY and COLLOQUY, which turns into I before an ending, unlike that of MONKEY.
+bool endsInConsonantY(std::string_view w) {
+    const std::size_t n = w.size();
+    return n >= 2 && w.back() == 'y' &&
+           (!isVowel(w[n - 2]) || (n >= 3 && w[n - 2] == 'u' && w[n - 3] == 'q'));
+}
+
+enum class Doubling { Never, Usually, Sometimes };
+
+// A final consonant after a single vowel doubles when that last syllable is stressed (BLOG,
+// BLOGGED; BACKLOG, BACKLOGGED; but VISIT, VISITED), and British spelling doubles a final L
+// whatever the stress (APPAREL, APPARELLED; CRUEL, CRUELLER). Our sources do not mark stress,
+// so in longer words both spellings are tried and the word list tells which exists.
+Doubling doubling(std::string_view w) {
+    const std::size_t n = w.size();
+    const char last = w.back();
+    if (n < 2 || isVowel(last) || last == 'w' || last == 'x' || last == 'y' || !isVowel(w[n - 2]))
+        return Doubling::Never;
+    // The U of QU is a consonant here: QUIT, QUITTING.
+    const bool singleVowel =
+        n == 2 || !isVowel(w[n - 3]) || (n >= 4 && w[n - 3] == 'u' && w[n - 4] == 'q');
+    if (!singleVowel)
+        return last == 'l' ? Doubling::Sometimes : Doubling::Never;
+    return syllableCount(w) == 1 ? Doubling::Usually : Doubling::Sometimes;
+}
+
+// How regular a spelling is. When two bases spell the same word the more regular reading wins:
+// HOPED is HOPE's, since HOP makes HOPPED, and SINGING is SING's, since SINGE keeps its E.
+enum Rank { kRegular = 0, kVariant = 1, kUnlikely = 2 };
+
+struct Candidate {
+    std::string word;
+    int rank;
+};
+
+// BASE with "ed", "ing", "er" or "est". For "ed" and "er" the candidates come in the same order
+// as for "est", which pairs comparatives with superlatives.
+std::vector<Candidate> withVowelEnding(const std::string& base, std::string_view ending) {
+    std::vector<Candidate> out;
+    const std::size_t n = base.size();
+    const std::string e(ending);
+    const bool ing = ending == "ing";
+    if (base.back() == 'e') {
+        if (!ing) {
+            out.push_back({base + e.substr(1), kRegular}); // HOPED, LATER
+            out.push_back({base + e, kUnlikely});          // ANTEED
+            return out;
+        }
+        if (base.ends_with("ie"))
+            out.push_back({base.substr(0, n - 2) + "ying", kRegular}); // TYING
+        else if (!isVowel(base[n - 2]) || base[n - 2] == 'u')
+            out.push_back({base.substr(0, n - 1) + e, kVariant}); // HOPING, ARGUING
+        out.push_back({base + e, kRegular});                      // SEEING, SINGEING
+        return out;
+    }
+    if (endsInConsonantY(base)) {
+        if (!ing)
+            out.push_back({base.substr(0, n - 1) + "i" + e, kRegular}); // AUTOPSIED, BABIEST
+        out.push_back({base + e, ing ? kRegular : kVariant});           // SKYED, SPRYER
+        return out;
+    }
+    if (!ing && base.ends_with("ey"))
+        out.push_back({base.substr(0, n - 2) + "i" + e, kVariant}); // MOTLEY, MOTLIER
+    switch (doubling(base)) {
+    case Doubling::Usually:
+        out.push_back({base + base.back() + e, kRegular});
+        out.push_back({base + e, kUnlikely}); // BUSED beside BUSSED
+        break;
+    case Doubling::Sometimes:
+        out.push_back({base + e, kRegular});
+        out.push_back({base + base.back() + e, kVariant});
+        break;
+    case Doubling::Never:
+        out.push_back({base + e, kRegular});
+        break;
+    }
+    if (base.back() == 'c')
+        out.push_back({base + "k" + e, kVariant}); // PICNICKED, ZINCKED
+    return out;
+}
+
+// BASE with "s" or "es": plurals and third persons. Nouns also take the plural spellings that no
+// verb has.
+std::vector<Candidate> withS(const std::string& base, bool noun) {
+    std::vector<Candidate> out;
+    const std::size_t n = base.size();
+    const char last = base.back();
+    if (endsInConsonantY(base)) {
+        out.push_back({base.substr(0, n - 1) + "ies", kRegular});
+        out.push_back({base + "s", kVariant}); // STANDBYS, WHISKYS
+    } else if (endsInSibilant(base)) {
+        out.push_back({base + "es", kRegular});
+        if ((last == 's' || last == 'z') && doubling(base) != Doubling::Never)
+            out.push_back({base + last + "es", kVariant}); // QUIZZES, PLUSSES
+        if (base.ends_with("ch"))
+            out.push_back({base + "s", kVariant}); // STOMACHS, where CH sounds like K
+    } else {
+        out.push_back({base + "s", kRegular});
+        if (last == 'o')
+            out.push_back({base + "es", kRegular}); // ECHOES, AVOCADOES
+        if (base.ends_with("ey"))
+            out.push_back({base.substr(0, n - 2) + "ies", kVariant}); // MONIES
+    }
+    if (!noun)
+        return out;
+    if (last == 'f')
+        out.push_back({base.substr(0, n - 1) + "ves", kVariant}); // BEHALVES
+    else if (base.ends_with("fe"))
+        out.push_back({base.substr(0, n - 2) + "ves", kVariant}); // AFTERLIVES
+    if (base.ends_with("man"))
+        out.push_back({base.substr(0, n - 3) + "men", kRegular}); // FIREMEN
+    if (base.ends_with("ful"))
+        out.push_back({base.substr(0, n - 3) + "sful", kVariant}); // HANDSFUL beside HANDFULS
+    if (last == 'i')
+        out.push_back({base + "es", kVariant}); // CHILIES
+    return out;
+}
+
+struct Derivation {
+    Pos pos;                 // of the derived word
+    Pos basePos;             // differs when a noun or adjective is used as a verb: BRICKED, LAZIED
+    const std::string* base; // a key of WordNet::senses or Lexicon::ours, both left unchanged
+    std::string_view form;
+    int rank;
+};
+
+using Derivations = std::unordered_map<std::string, std::vector<Derivation>>;
+
+constexpr unsigned bit(Pos pos) {
+    return 1u << pos;
+}
+
+// Spells every regular form of every base and keeps the ones the word list has, so that no
+// form the rules invent gets in. `words` holds the list's words that are not bases themselves.
+Derivations deriveForms(const Lexicon& lex, const std::unordered_set<std::string>& words) {
+    // Compounds inflect like their last word: AFTERLIFE as LIFE, OVEREAT as EAT. Both parts
+    // have three letters at least, or BRING, read as B + RING, would give "brang".
+    constexpr std::size_t kMinPart = 3;
+    std::array<std::unordered_map<std::string_view, std::vector<std::string_view>>, 2> irregular;
+    for (Pos pos : {Noun, Verb})
+        for (const auto& [form, bases] : lex.wn.exceptions[pos])
+            for (const std::string& base : bases)
+                irregular[pos][base].push_back(form);
+
+    Derivations out;
+    auto derive = [&](const std::string& base, unsigned parts) {
+        if (base.size() < 2) // letters, numerals and symbols: IS is not the plural of I
+            return;
+        auto keep = [&](Pos pos, Pos basePos, const std::vector<Candidate>& candidates,
+                        std::string_view form) {
+            for (const Candidate& c : candidates)
+                if (words.count(c.word))
+                    out[c.word].push_back({pos, basePos, &base, form, c.rank});
+        };
+        auto keepCompounds = [&](Pos pos, Pos basePos) {
+            for (std::size_t split = kMinPart; split + kMinPart <= base.size(); ++split) {
+                auto it = irregular[pos].find(std::string_view(base).substr(split));
+                if (it == irregular[pos].end())
+                    continue;
+                for (std::string_view form : it->second) {
+                    std::string word = base.substr(0, split) + std::string(form);
+                    if (words.count(word))
+                        out[word].push_back(
+                            {pos, basePos, &base, exceptionForm(pos, form), kVariant});
+                }
+            }
+        };
+        const bool noun = parts & bit(Noun);
+        const bool verb = parts & bit(Verb);
+        const bool adj = parts & bit(Adj);
+        if (noun) {
+            keep(Noun, Noun, withS(base, true), kPlural);
+            keepCompounds(Noun, Noun);
+        }
+        if (verb) {
+            keep(Verb, Verb, withS(base, false), kThirdPerson);
+            keep(Verb, Verb, withVowelEnding(base, "ed"), kPast);
+            keep(Verb, Verb, withVowelEnding(base, "ing"), kPresentParticiple);
+            keepCompounds(Verb, Verb);
+        }
+        if (adj) {
+            keep(Adj, Adj, withVowelEnding(base, "er"), kComparative);
+            keep(Adj, Adj, withVowelEnding(base, "est"), kSuperlative);
+        }
+        // English turns nouns and adjectives into verbs freely (to brick, to lazy about) and
+        // adjectives into nouns (the casuals); WordNet often lacks these uses. Two-letter bases
+        // are mostly symbols and abbreviations, and are left out: CI, a numeral, gives no CIS.
+        if (base.size() < kMinPart)
+            return;
+        if (!verb && (noun || adj)) {
+            const Pos from = noun ? Noun : Adj;
+            keep(Verb, from, withVowelEnding(base, "ed"), kPast);
+            keep(Verb, from, withVowelEnding(base, "ing"), kPresentParticiple);
+        }
+        if (adj && !noun)
+            keep(Noun, Adj, withS(base, false), kPlural);
+        // Only nouns in -Y are used as adjectives (BABY, BABIER; SAVVY, SAVVIEST), and a
+        // superlative must exist too, which tells them from agent nouns such as DUSTER.
+        if (!adj && (noun || verb) && endsInConsonantY(base)) {
+            const Pos from = noun ? Noun : Verb;
+            const std::vector<Candidate> er = withVowelEnding(base, "er");
+            const std::vector<Candidate> est = withVowelEnding(base, "est");
+            for (std::size_t i = 0; i < er.size() && i < est.size(); ++i)
+                if (words.count(er[i].word) && words.count(est[i].word)) {
+                    out[er[i].word].push_back({Adj, from, &base, kComparative, er[i].rank});
+                    out[est[i].word].push_back({Adj, from, &base, kSuperlative, est[i].rank});
+                }
+        }
+    };
+
+    auto partsOf = [](const std::vector<Sense>& senses) {
+        unsigned parts = 0;
+        for (const Sense& s : senses)
+            parts |= bit(s.pos);
+        return parts;
+    };
+    for (const auto& [base, senses] : lex.wn.senses) {
+        unsigned parts = partsOf(senses);
+        if (auto it = lex.ours.find(base); it != lex.ours.end())
+            parts |= partsOf(it->second);
+        derive(base, parts);
+    }
+    for (const auto& [base, senses] : lex.ours)
+        if (!lex.wn.senses.count(base))
+            derive(base, partsOf(senses));
+    return out;
+}
+
 struct Inflection {
     Pos pos;
+    Pos basePos;
     std::string base;
     std::string_view form;
 };
 
-std::optional<Inflection> inflectionAs(const WordNet& wn, const std::string& word, Pos pos) {
-    // Exception entries come first and are trusted, even for irregular forms like "geese".
-    auto exc = wn.exceptions[pos].find(word);
-    if (exc != wn.exceptions[pos].end())
+// Exception entries come first and are trusted, even for irregular forms like "geese".
+std::optional<Inflection> exceptionAs(const Lexicon& lex, const std::string& word, Pos pos) {
+    auto exc = lex.wn.exceptions[pos].find(word);
+    if (exc != lex.wn.exceptions[pos].end())
         for (const std::string& base : exc->second)
-            if (wn.hasSense(base, pos))
-                return Inflection{pos, base, exceptionForm(pos, word)};
-
-    // A word ending in -ss is not a plural made with -s: "kumiss" is another spelling of "kumis".
-    if (pos == Noun && word.ends_with("ss"))
-        return std::nullopt;
-    for (const SuffixRule& rule : kSuffixRules[pos]) {
-        if (word.size() <= rule.suffix.size() || !word.ends_with(rule.suffix))
-            continue;
-        std::string_view stem = std::string_view(word).substr(0, word.size() - rule.suffix.size());
-        // One-letter bases are letters, numerals and symbols: "is" is not the plural of the
-        // letter i, nor "der" the comparative of the Roman numeral d.
-        if (stem.size() + rule.replacement.size() < 2)
-            continue;
-        if (pos == Verb && rule.suffix == "es" && rule.replacement.empty() && !sibilantOrO(stem))
-            continue;
-        std::string base = std::string(stem) + std::string(rule.replacement);
-        if (wn.hasSense(base, pos))
-            return Inflection{pos, std::move(base), rule.form};
-    }
+            if (lex.hasSense(base, pos))
+                return Inflection{pos, pos, base, exceptionForm(pos, word)};
     return std::nullopt;
+}
+
+// The most regular reading, then the longest base, then the first in alphabetical order, so
+// that the output does not depend on hash order.
+std::optional<Inflection> bestDerivation(const std::vector<Derivation>& derivations, Pos pos,
+                                         bool converted) {
+    const Derivation* best = nullptr;
+    for (const Derivation& d : derivations) {
+        if (d.pos != pos || (d.basePos != d.pos) != converted)
+            continue;
+        if (!best || d.rank < best->rank ||
+            (d.rank == best->rank &&
+             (d.base->size() > best->base->size() ||
+              (d.base->size() == best->base->size() && *d.base < *best->base))))
+            best = &d;
+    }
+    if (!best)
+        return std::nullopt;
+    return Inflection{best->pos, best->basePos, *best->base, best->form};
 }
 
 // Rows for a SCOWL word that WordNet lists only through its base form: the base's meanings in
 // sense order, part of speech by part of speech, at most three in all so that a form never
-// buries its base's list.
-std::vector<std::string> inflectionRows(const WordNet& wn, const std::string& word) {
+// buries its base's list. A word used as another part of speech than its base's (BRICKED from
+// the noun BRICK) is read that way only when no same-part reading exists, and its rows name the
+// base's part of speech.
+std::vector<std::string> inflectionRows(const Lexicon& lex, const Derivations& derivations,
+                                        const std::string& word) {
     constexpr std::size_t kMaxRows = 3;
-    std::vector<std::string> rows;
+    static const std::vector<Derivation> kNone;
+    const auto derived = derivations.find(word);
+    const std::vector<Derivation>& mine = derived == derivations.end() ? kNone : derived->second;
+
+    std::vector<Inflection> inflections;
     for (Pos pos : {Noun, Verb, Adj}) {
-        std::optional<Inflection> inflection = inflectionAs(wn, word, pos);
-        if (!inflection)
-            continue;
-        for (std::string_view gloss : wn.glosses(inflection->base, pos)) {
+        if (auto exc = exceptionAs(lex, word, pos))
+            inflections.push_back(*exc);
+        else if (auto regular = bestDerivation(mine, pos, false))
+            inflections.push_back(*regular);
+    }
+    if (inflections.empty())
+        for (Pos pos : {Noun, Verb, Adj})
+            if (auto converted = bestDerivation(mine, pos, true))
+                inflections.push_back(*converted);
+
+    std::vector<std::string> rows;
+    for (const Inflection& inflection : inflections) {
+        for (std::string_view gloss : lex.glosses(inflection.base, inflection.basePos)) {
             if (rows.size() == kMaxRows)
                 return rows;
-            std::string row(kPosTag[pos]);
+            std::string row(kPosTag[inflection.pos]);
             row += ' ';
-            row += inflection->form;
+            row += inflection.form;
             row += ' ';
-            row += toUpper(inflection->base);
+            row += toUpper(inflection.base);
+            if (inflection.basePos != inflection.pos) {
+                row += ' ';
+                row += kPosTag[inflection.basePos];
+            }
             if (!gloss.empty()) {
                 row += ": ";
                 row += gloss;
@@ -380,32 +678,41 @@ std::vector<std::string> inflectionRows(const WordNet& wn, const std::string& wo
     return rows;
 }
 
-std::unordered_map<std::string, std::vector<std::string>>
-loadInflections(const WordNet& wn, const fs::path& wordsPath) {
-    const std::string text = readFile(wordsPath);
-    std::unordered_map<std::string, std::vector<std::string>> inflections;
+std::unordered_map<std::string, std::vector<std::string>> loadInflections(const Lexicon& lex,
+                                                                          const fs::path& path) {
+    const std::string text = readFile(path);
+    std::unordered_set<std::string> words;
     forEachLine(text, [&](std::string_view line, std::size_t) {
         // Entries with capitals (names), apostrophes or accents are never playable.
         line = trim(line);
-        if (!isLowerWord(line))
-            return;
-        std::string word(line);
-        if (wn.senses.count(word) || inflections.count(word))
-            return;
-        std::vector<std::string> rows = inflectionRows(wn, word);
-        if (!rows.empty())
-            inflections.emplace(std::move(word), std::move(rows));
+        if (isLowerWord(line) && !isNumeralNotWord(line))
+            words.emplace(line);
     });
+    // A base word is never read as a form of another: our SOUTHERNER is no comparative.
+    std::erase_if(words, [&](const std::string& w) {
+        return lex.wn.senses.count(w) != 0 || lex.ours.count(w) != 0;
+    });
+
+    const Derivations derivations = deriveForms(lex, words);
+    std::unordered_map<std::string, std::vector<std::string>> inflections;
+    for (const std::string& word : words) {
+        std::vector<std::string> rows = inflectionRows(lex, derivations, word);
+        if (!rows.empty())
+            inflections.emplace(word, std::move(rows));
+    }
     return inflections;
 }
 
-// Our reviewed list of articles, pronouns, prepositions and other words WordNet leaves out.
-// Format: "WORD<TAB>meaning" in upper case; '#' starts a comment line. A broken line stops the
-// build rather than being skipped, since a silently missing "THE" is hard to notice.
-std::unordered_map<std::string, std::vector<std::string>> loadClosedClass(const fs::path& path) {
+using ExtraRows = std::unordered_map<std::string, std::vector<std::string>>;
+
+// Our reviewed lists of words WordNet leaves out. Format: "WORD<TAB>(tag) meaning" with WORD in
+// upper case; '#' starts a comment line. A broken line stops the build rather than being
+// skipped, since a silently missing "THE" is hard to notice.
+void loadExtra(const fs::path& path, ExtraRows& rows, std::unordered_set<std::string>& seen) {
+    static constexpr std::array<std::string_view, 10> kTags = {
+        "(n.) ",    "(v.) ",   "(adj.) ",  "(adv.) ",  "(art.) ",
+        "(pron.) ", "(det.) ", "(prep.) ", "(conj.) ", "(interj.) "};
     const std::string text = readFile(path);
-    std::unordered_map<std::string, std::vector<std::string>> closed;
-    std::unordered_set<std::string> seen;
     forEachLine(text, [&](std::string_view line, std::size_t lineNumber) {
         if (trim(line).empty() || line.front() == '#')
             return;
@@ -416,47 +723,75 @@ std::unordered_map<std::string, std::vector<std::string>> loadClosedClass(const 
         std::string_view meaning = trim(line.substr(tab + 1));
         if (!isUpperWord(word))
             malformed(path, lineNumber, "word must be upper-case letters A-Z only");
-        if (meaning.empty() || meaning.find('\t') != std::string_view::npos)
-            malformed(path, lineNumber, "meaning must be non-empty and contain no tab");
-        if (!seen.insert(std::string(line)).second)
+        if (meaning.find('\t') != std::string_view::npos)
+            malformed(path, lineNumber, "meaning must contain no tab");
+        if (std::none_of(kTags.begin(), kTags.end(), [meaning](std::string_view tag) {
+                return meaning.starts_with(tag) && !trim(meaning.substr(tag.size())).empty();
+            }))
+            malformed(path, lineNumber, "meaning must be a part-of-speech tag and a text");
+        if (!seen.insert(std::string(word) + '\t' + std::string(meaning)).second)
             malformed(path, lineNumber, "duplicate row");
         std::string key(word);
         std::transform(key.begin(), key.end(), key.begin(),
                        [](char c) { return static_cast<char>(c - 'A' + 'a'); });
-        closed[key].emplace_back(meaning);
+        rows[key].emplace_back(meaning);
     });
-    return closed;
+}
+
+// The noun, verb and adjective rows of the everyday list, as senses to inflect. The glosses
+// point into `everyday`, which must not change afterwards.
+std::unordered_map<std::string, std::vector<Sense>> sensesOf(const ExtraRows& everyday) {
+    std::unordered_map<std::string, std::vector<Sense>> senses;
+    for (const auto& [word, meanings] : everyday)
+        for (const std::string& meaning : meanings)
+            for (Pos pos : {Noun, Verb, Adj, Adv})
+                if (std::string_view(meaning).starts_with(kPosTag[pos])) {
+                    senses[word].push_back(
+                        {pos, trim(std::string_view(meaning).substr(kPosTag[pos].size()))});
+                    break;
+                }
+    return senses;
 }
 
 struct Options {
     fs::path wordnet;
     fs::path words;
-    fs::path extra;
+    std::vector<fs::path> extra;
+    std::vector<fs::path> everyday;
     fs::path out;
 };
 
 constexpr std::string_view kUsage =
-    "usage: vortalex-gendict --wordnet DIR --words FILE --extra FILE --out FILE\n"
-    "  --wordnet DIR  WordNet 3.0 database directory (index.*, data.*, *.exc)\n"
-    "  --words FILE   SCOWL word list, one word per line\n"
-    "  --extra FILE   closed-class words, WORD<TAB>MEANING per line\n"
-    "  --out FILE     dictionary to write, WORD<TAB>MEANING per line\n";
+    "usage: vortalex-gendict --wordnet DIR --words FILE --extra FILE... [--everyday FILE...]\n"
+    "                        --out FILE\n"
+    "  --wordnet DIR    WordNet 3.0 database directory (index.*, data.*, *.exc)\n"
+    "  --words FILE     SCOWL word list, one word per line\n"
+    "  --extra FILE     closed-class words, WORD<TAB>MEANING per line; may be repeated\n"
+    "  --everyday FILE  everyday words WordNet lacks, same format, inflected like WordNet's\n"
+    "                   nouns, verbs and adjectives; may be repeated\n"
+    "  --out FILE       dictionary to write, WORD<TAB>MEANING per line\n";
 
 std::optional<Options> parseArguments(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         std::string_view arg = argv[i];
-        fs::path* target = arg == "--wordnet" ? &options.wordnet
+        fs::path* single = arg == "--wordnet" ? &options.wordnet
                            : arg == "--words" ? &options.words
-                           : arg == "--extra" ? &options.extra
                            : arg == "--out"   ? &options.out
                                               : nullptr;
-        if (!target || i + 1 == argc) {
+        std::vector<fs::path>* repeated = arg == "--extra"      ? &options.extra
+                                          : arg == "--everyday" ? &options.everyday
+                                                                : nullptr;
+        if ((!single && !repeated) || i + 1 == argc) {
             std::cerr << "vortalex-gendict: "
-                      << (target ? "missing value for " : "unknown argument ") << arg << "\n";
+                      << (single || repeated ? "missing value for " : "unknown argument ") << arg
+                      << "\n";
             return std::nullopt;
         }
-        *target = argv[++i];
+        if (single)
+            *single = argv[++i];
+        else
+            repeated->emplace_back(argv[++i]);
     }
     if (options.wordnet.empty() || options.words.empty() || options.extra.empty() ||
         options.out.empty()) {
@@ -468,8 +803,21 @@ std::optional<Options> parseArguments(int argc, char** argv) {
 
 int run(const Options& options) {
     const WordNet wn = loadWordNet(options.wordnet);
-    const auto inflections = loadInflections(wn, options.words);
-    const auto closed = loadClosedClass(options.extra);
+    // One duplicate check across all our lists: the same row twice would show twice in the game.
+    std::unordered_set<std::string> seen;
+    ExtraRows closed;
+    for (const fs::path& path : options.extra)
+        loadExtra(path, closed, seen);
+    ExtraRows everyday;
+    for (const fs::path& path : options.everyday)
+        loadExtra(path, everyday, seen);
+    const Lexicon lex{wn, sensesOf(everyday)};
+    const auto inflections = loadInflections(lex, options.words);
+    // Our everyday rows follow the closed-class ones of the same word, both after WordNet's.
+    for (auto& [word, meanings] : everyday) {
+        std::vector<std::string>& rows = closed[word];
+        rows.insert(rows.end(), meanings.begin(), meanings.end());
+    }
 
     std::vector<std::string_view> words;
     words.reserve(wn.senses.size() + inflections.size() + closed.size());

@@ -1,0 +1,209 @@
+// Runs vortalex-gendict on a tiny WordNet and word list written here, so each spelling rule is
+// checked against words chosen for it rather than against whatever the installed WordNet holds.
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const QString kGenerator = QStringLiteral(VORTALEX_TOOLS_DIR "/vortalex-gendict");
+
+struct Lemma {
+    const char* word;
+    const char* gloss;
+};
+
+// One WordNet part of speech: data.POS with one synset per lemma at its true byte offset, and
+// index.POS pointing at it, in the layout the generator parses.
+void writePart(const QDir& dir, const QString& file, char tag, const QList<Lemma>& lemmas) {
+    QByteArray data = "  1 licence header line\n";
+    QByteArray index = "  1 licence header line\n";
+    for (const Lemma& l : lemmas) {
+        const QByteArray offset = QByteArray::number(data.size()).rightJustified(8, '0');
+        data += offset + " 05 " + tag + " 01 " + l.word + " 0 000 | " + l.gloss + "\n";
+        index += QByteArray(l.word) + " " + tag + " 1 0 1 0 " + offset + "\n";
+    }
+    QFile d(dir.filePath("data." + file));
+    QFile i(dir.filePath("index." + file));
+    QVERIFY(d.open(QIODevice::WriteOnly) && i.open(QIODevice::WriteOnly));
+    d.write(data);
+    i.write(index);
+}
+
+void writeFile(const QString& path, const QByteArray& text) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+} // namespace
+
+class TestGenDict : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QMap<QString, QStringList> m_rows; // word -> meanings, from the normal run
+    QString m_everyday;
+
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // Returns the exit code, and fills `rows` from the output when the run succeeded.
+    int generate(const QString& everyday, QMap<QString, QStringList>* rows, QString* errors) {
+        QProcess p;
+        p.start(kGenerator, {"--wordnet", path("wn"), "--words", path("words.txt"), "--extra",
+                             path("closed.tsv"), "--everyday", everyday, "--out", path("out.tsv")});
+        if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+            return -1;
+        *errors = QString::fromUtf8(p.readAllStandardError());
+        if (p.exitCode() != 0 || !rows)
+            return p.exitCode();
+        QFile out(path("out.tsv"));
+        if (!out.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray& line : out.readAll().split('\n')) {
+            const qsizetype tab = line.indexOf('\t');
+            if (tab > 0)
+                (*rows)[QString::fromUtf8(line.left(tab))] << QString::fromUtf8(line.mid(tab + 1));
+        }
+        return 0;
+    }
+
+    QString meaningsOf(const char* word) const {
+        return m_rows.value(QString::fromLatin1(word)).join(QStringLiteral(" | "));
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(QDir(m_dir.path()).mkdir(QStringLiteral("wn")));
+        const QDir wn(path("wn"));
+        writePart(wn, "noun", 'n',
+                  {{"alias", "a name taken for a while"},
+                   {"afterlife", "life after death"},
+                   {"avocado", "a pear-shaped fruit"},
+                   {"baby", "a very young child"},
+                   {"behalf", "as the agent of"},
+                   {"brick", "a block of baked clay"},
+                   {"goose", "a web-footed bird"},
+                   {"landslide", "a slide of earth down a slope"},
+                   {"schoolchild", "a child at school"}});
+        writePart(wn, "verb", 'v',
+                  {{"apparel", "to dress"},
+                   {"autopsy", "to examine a dead body"},
+                   {"backlog", "to pile up undone"},
+                   {"blog", "to write a weblog"},
+                   {"hop", "to jump on one foot"},
+                   {"hope", "to wish for"},
+                   {"link", "to join"},
+                   {"overeat", "to eat too much"},
+                   {"visit", "to go to see"}});
+        writePart(wn, "adj", 'a',
+                  {{"bad", "not good"},
+                   {"casual", "without care"},
+                   {"sneaky", "sly"},
+                   {"southern", "in the south"},
+                   {"xii", "twelve"},
+                   {"mix", "not a real adjective, only here to be kept"}});
+        writePart(wn, "adv", 'r', {});
+        writeFile(wn.filePath("noun.exc"), "children child\ngeese goose\n");
+        writeFile(wn.filePath("verb.exc"), "ate eat\n");
+        writeFile(wn.filePath("adj.exc"), "");
+
+        // The word list has the real forms plus some the rules could spell but English lacks
+        // (BLOGS is left out on purpose; LINKER is an agent noun with no LINKEST).
+        writeFile(path("words.txt"),
+                  "aliased\naliasing\nafterlives\navocadoes\nbabier\nbabiest\nbehalves\n"
+                  "bricked\nbricking\ngeese\nschoolchildren\napparelled\nautopsied\n"
+                  "backlogged\nblogged\nblogging\nhoped\nhopped\nhoping\nlinker\noverate\n"
+                  "visited\nbadder\nbaddest\ncasuals\nsneakier\nsneakiest\nsoutherner\n"
+                  "southerners\nxii\nmix\nkeywords\neked\neking\nekes\nParis\n");
+        writeFile(path("closed.tsv"), "# closed\nTHE\t(art.) that one\n");
+        m_everyday = path("everyday.tsv");
+        writeFile(m_everyday, "# ours\nKEYWORD\t(n.) a word that matters most\n"
+                              "EKE\t(v.) to make last\n"
+                              "SOUTHERNER\t(n.) a person from the south\n");
+        QString errors;
+        QCOMPARE(generate(m_everyday, &m_rows, &errors), 0);
+        QVERIFY2(errors.isEmpty(), qPrintable(errors));
+    }
+
+    void everyRegularFormTheListHasGetsItsBasesMeaning_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("expected");
+        const QList<std::pair<const char*, const char*>> cases = {
+            {"BLOGGED", "(v.) past tense or past participle of BLOG: to write a weblog"},
+            {"BLOGGING", "(v.) present participle of BLOG: to write a weblog"},
+            {"BACKLOGGED", "(v.) past tense or past participle of BACKLOG: to pile up undone"},
+            {"VISITED", "(v.) past tense or past participle of VISIT: to go to see"},
+            {"APPARELLED", "(v.) past tense or past participle of APPAREL: to dress"},
+            {"AUTOPSIED", "(v.) past tense or past participle of AUTOPSY: to examine"},
+            {"BADDER", "(adj.) comparative of BAD: not good"},
+            {"BADDEST", "(adj.) superlative of BAD: not good"},
+            {"SNEAKIER", "(adj.) comparative of SNEAKY: sly"},
+            {"SNEAKIEST", "(adj.) superlative of SNEAKY: sly"},
+            {"AFTERLIVES", "(n.) plural of AFTERLIFE: life after death"},
+            {"BEHALVES", "(n.) plural of BEHALF: as the agent of"},
+            {"AVOCADOES", "(n.) plural of AVOCADO: a pear-shaped fruit"},
+            {"GEESE", "(n.) plural of GOOSE: a web-footed bird"},
+            {"SCHOOLCHILDREN", "(n.) plural of SCHOOLCHILD: a child at school"},
+            {"OVERATE", "(v.) past tense or past participle of OVEREAT: to eat too much"},
+            {"HOPED", "(v.) past tense or past participle of HOPE: to wish for"},
+            {"HOPPED", "(v.) past tense or past participle of HOP: to jump on one foot"},
+            {"HOPING", "(v.) present participle of HOPE: to wish for"},
+            // A part of speech WordNet lacks: the base's own part is named.
+            {"ALIASED", "(v.) past tense or past participle of ALIAS (n.): a name taken"},
+            {"ALIASING", "(v.) present participle of ALIAS (n.): a name taken"},
+            {"BRICKED", "(v.) past tense or past participle of BRICK (n.): a block of baked"},
+            {"CASUALS", "(n.) plural of CASUAL (adj.): without care"},
+            {"BABIER", "(adj.) comparative of BABY (n.): a very young child"},
+            {"BABIEST", "(adj.) superlative of BABY (n.): a very young child"},
+            // Our own words inflect like WordNet's.
+            {"KEYWORDS", "(n.) plural of KEYWORD: a word that matters most"},
+            {"EKED", "(v.) past tense or past participle of EKE: to make last"},
+            {"EKING", "(v.) present participle of EKE: to make last"},
+            {"EKES", "(v.) third person singular of EKE: to make last"},
+            {"SOUTHERNERS", "(n.) plural of SOUTHERNER: a person from the south"},
+        };
+        for (const auto& [word, expected] : cases)
+            QTest::newRow(word) << QString::fromLatin1(word) << QString::fromLatin1(expected);
+    }
+    void everyRegularFormTheListHasGetsItsBasesMeaning() {
+        QFETCH(QString, word);
+        QFETCH(QString, expected);
+        const QStringList meanings = m_rows.value(word);
+        QVERIFY2(!meanings.isEmpty(), qPrintable(word + " is missing"));
+        QVERIFY2(meanings.first().startsWith(expected), qPrintable(meanings.join(" | ")));
+    }
+
+    void noFormIsInventedOrMisread() {
+        // Spelled by the rules but not in the word list.
+        QVERIFY2(!m_rows.contains("BLOGS"), qPrintable(meaningsOf("BLOGS")));
+        QVERIFY2(!m_rows.contains("BRICKS"), qPrintable(meaningsOf("BRICKS")));
+        // An agent noun, not a comparative: there is no LINKEST.
+        QVERIFY2(!m_rows.contains("LINKER"), qPrintable(meaningsOf("LINKER")));
+        // Our noun, not a comparative of SOUTHERN.
+        QCOMPARE(m_rows.value("SOUTHERNER"), QStringList{"(n.) a person from the south"});
+        // A Roman numeral is no word, though WordNet lists XII; MIX only looks like one.
+        QVERIFY(!m_rows.contains("XII"));
+        QVERIFY(m_rows.contains("MIX"));
+        QVERIFY(!m_rows.contains("PARIS"));
+        QCOMPARE(m_rows.value("THE"), QStringList{"(art.) that one"});
+    }
+
+    void aRowWithoutAPartOfSpeechStopsTheBuild() {
+        const QString bad = path("bad.tsv");
+        writeFile(bad, "KEYWORD\ta word that matters most\n");
+        QString errors;
+        QCOMPARE(generate(bad, nullptr, &errors), 1);
+        QVERIFY2(errors.contains("bad.tsv:1"), qPrintable(errors));
+        writeFile(bad, "KEYWORD\t(n.) a word\nKEYWORD\t(n.) a word\n");
+        QCOMPARE(generate(bad, nullptr, &errors), 1);
+        QVERIFY2(errors.contains("duplicate"), qPrintable(errors));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGenDict)
+#include "TestGenDict.moc"
