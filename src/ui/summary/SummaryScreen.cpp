@@ -202,8 +202,8 @@ void SummaryScreen::buildReviewPanel() {
     m_suggestions->setGeometry(col2, top, columnWidth, listHeight);
 
     caption(QStringLiteral("Summary of your constructed words."),
-            expert ? QStringLiteral("Label5") : QStringLiteral("Label4"), m_review, 10)
-        ->setGeometry(col3, top - 24, columnWidth + 10, 22);
+            expert ? QStringLiteral("Label5") : QStringLiteral("Label4"), m_review, 8.5)
+        ->setGeometry(col3, top - 24, columnWidth + kMargin, 22);
     m_words = new QListWidget(m_review);
     m_words->setObjectName(QStringLiteral("List1"));
     m_words->setFont(fonts::arial(10, true));
