@@ -7,27 +7,9 @@
 #   level_fail.sh <program folder>
 set -euo pipefail
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-if [[ "${1:-}" != --inside ]]; then
-    source_dir=${1:?usage: level_fail.sh <program folder>}
-    for tool in xvfb-run xdotool faketime; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
-            exit 77
-        fi
-    done
-    [[ -x "$source_dir/vortalex" ]] || fail "$source_dir/vortalex has not been built"
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    cp -a "$source_dir/." "$work/bin"
-    status=0
-    xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" --inside "$work" || status=$?
-    exit "$status"
-fi
+kTools=faketime
+source "$(dirname "$0")/lib.sh"
+enter_xvfb "$0" "$@"
 
 work=$2
 log="$work/program.log"
@@ -39,28 +21,9 @@ faketime -f '+0 x20' "$work/bin/vortalex" --seed 7 >"$log" 2>&1 &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
-# Waits for a visible window whose title matches $1 and prints its id.
-wait_window() {
-    local id= until=$((SECONDS + ${2:-20}))
-    while [[ -z "$id" ]]; do
-        kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended while waiting for '$1'"; }
-        ((SECONDS < until)) || fail "no window '$1'"
-        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
-        [[ -n "$id" ]] || sleep 0.05
-    done
-    echo "$id"
-}
-click_at() { # window x y
-    xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.4 # apart, so no two clicks make a double-click
-}
-
 menu=$(wait_window '^A Game for the Quillaro')
 sleep 0.3
-for k in 12 18 24 20 25; do # S T A R T, each touching the one before
-    click_at "$menu" $((28 + 36 * ((k - 1) % 5) + 16)) $((396 + 36 * ((k - 1) / 5) + 16))
-done
-click_at "$menu" 260 532 # Ok
+spell_on_menu "$menu" $kStartTiles
 sleep 0.5
 xdotool type --delay 20 "Window Tester"
 xdotool key Return
@@ -70,17 +33,7 @@ board=$(wait_window '^Vortalex - Easy')
 sleep 0.3
 click_at "$board" 636 60 # Play
 # Five minutes of play are fifteen seconds here; then "GAME OVER!" waits for its OK.
-summary=
-until=$((SECONDS + 40))
-while [[ -z "$summary" ]]; do
-    ((SECONDS < until)) || fail "no summary after the level"
-    kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended during the level"; }
-    sleep 1
-    summary=$(xdotool search --onlyvisible --name 'Easy summary' 2>/dev/null | tail -n 1 || true)
-    if [[ -z "$summary" ]] && xdotool search --onlyvisible --name '^Vortalex$' >/dev/null 2>&1; then
-        xdotool key Return
-    fi
-done
+summary=$(wait_past_messages 'Easy summary')
 sleep 0.5
 click_at "$summary" 586 411 # the try-again Exit on the review panel
 sleep 0.5

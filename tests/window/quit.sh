@@ -10,27 +10,8 @@ set -euo pipefail
 readonly kTitle='^A Game for the Quillaro'
 readonly kSplashMs=3000
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-if [[ "${1:-}" != --inside ]]; then
-    source_dir=${1:?usage: quit.sh <program folder>}
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" >/dev/null; then
-            echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
-            exit 77
-        fi
-    done
-    [[ -x "$source_dir/vortalex" ]] || fail "$source_dir/vortalex has not been built"
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
-    cp -a "$source_dir/." "$work/bin"
-    status=0
-    xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" --inside "$work" || status=$?
-    exit "$status"
-fi
+source "$(dirname "$0")/lib.sh"
+enter_xvfb "$0" "$@"
 
 work=$2
 program="$work/bin/vortalex"
@@ -65,16 +46,9 @@ done
 shown=$(now_ms)
 echo "menu shown $((shown - started)) ms after start: $((shown - started - kSplashMs)) ms beyond the splash"
 
-# Tile k of the 5 x 5 field sits at 28 + 36 (column - 1), 396 + 36 (row - 1) pixels, 33 wide.
-click_tile() {
-    local k=$1
-    local row=$(((k - 1) / 5)) column=$(((k - 1) % 5))
-    xdotool mousemove --window "$window" $((28 + 36 * column + 16)) $((396 + 36 * row + 16)) click 1
-    sleep 0.5 # well apart, so no two clicks make a double-click
-}
 sleep 0.3
-for tile in 9 5 10 14; do # Q U I T, each touching the one before
-    click_tile "$tile"
+for tile in $kQuitTiles; do
+    click_menu_tile "$window" "$tile"
 done
 xdotool mousemove --window "$window" 260 532 click 1 # Ok
 pressed=$(now_ms)

@@ -3,10 +3,10 @@
 #include "menu/DialogLook.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
+#include "widgets/PasswordBox.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 
@@ -15,18 +15,6 @@ namespace vortalex {
 using fonts::px;
 
 namespace {
-
-// Every typed character of the password shows as "*", whatever the desktop's own mask is.
-class StarMask final : public QProxyStyle {
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override {
-        if (hint == SH_LineEdit_PasswordCharacter) {
-            return '*';
-        }
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
 
 QLabel* caption(const QString& text, const QString& name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -66,10 +54,7 @@ LoadSaveDialog::LoadSaveDialog(Services& services, SessionState& session, QWidge
     m_password->setObjectName(QStringLiteral("Text1_1"));
     m_password->setFont(boxFont);
     m_password->setGeometry(px(1920), px(1200), px(2175), px(465));
-    auto* mask = new StarMask;
-    mask->setParent(this);
-    m_password->setStyle(mask);
-    m_password->setEchoMode(QLineEdit::Password);
+    makeStarPasswordBox(*m_password);
 
     m_load = new QPushButton(QStringLiteral("&Load"), this);
     m_load->setObjectName(QStringLiteral("cmdLoad"));

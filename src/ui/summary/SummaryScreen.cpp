@@ -3,6 +3,7 @@
 #include "menu/DialogLook.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
+#include "widgets/PasswordBox.h"
 #include "widgets/ScoreGrid.h"
 
 #include <QEvent>
@@ -115,12 +116,13 @@ void SummaryScreen::buildScoreArea() {
     m_name->setObjectName(QStringLiteral("txtName"));
     m_name->setFont(fonts::arial(12, true));
     m_name->setGeometry(left, gridTop + 104, fieldWidth, 30);
+    m_name->setFocus(); // the player who wants to keep the score types here first
 
     int below = gridTop + 142;
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("password"));
     m_password->setFont(fonts::arial(12, true));
-    m_password->setEchoMode(QLineEdit::Password);
+    makeStarPasswordBox(*m_password);
     m_password->setPlaceholderText(QStringLiteral("Password"));
     m_password->setGeometry(left, below, fieldWidth, 30);
     m_password->setVisible(info.summaryHasPassword);

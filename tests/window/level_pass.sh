@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# A passed Easy level in the real program, its clock sped up eight times with libfaketime. The
+# deals of "--seed 7" are replayed by wordpaths, which names real words on the field; the test
+# registers a player, builds those words until the target is met, lets the clock run out,
+# saves the score with a password, opens the review panel, selects a built word and checks
+# that the meanings box changed, goes on to Intermediate, leaves, and QUITs. The database must
+# then hold the score and the total, rank the player first overall, and LOAD the player.
+#
+#   level_pass.sh <program folder> <wordpaths>
+set -euo pipefail
+
+kTools="faketime import compare"
+source "$(dirname "$0")/lib.sh"
+enter_xvfb "$0" "$@"
+
+work=$2
+wordpaths=$3
+readonly kName="Window Tester"
+readonly kSeed=7
+log="$work/program.log"
+export QT_QPA_PLATFORM=xcb
+unset SESSION_MANAGER
+started=$SECONDS
+
+paths="$work/paths.txt"
+"$wordpaths" play "$work/bin/Dictionary.mdb" "$kSeed" 0 5000 >"$paths" ||
+    fail "no words for seed $kSeed"
+
+faketime -f '+0 x8' "$work/bin/vortalex" --seed "$kSeed" >"$log" 2>&1 &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+menu=$(wait_window '^A Game for the Quillaro')
+sleep 0.3
+spell_on_menu "$menu" $kStartTiles
+sleep 0.5
+xdotool type --delay 20 "$kName"
+xdotool key Return
+sleep 0.5
+click_at "$menu" 478 518 # the Easy entry
+board=$(wait_window '^Vortalex - Easy')
+sleep 0.3
+click_at "$board" 636 60 # Play
+sleep 0.5                # the deal is done long before this
+
+# Easy's 5 x 5 field: tile k at 164 + 52 (column - 1), 157 + 52 (row - 1), 50 wide. Tiles of
+# a word are clicked quickly (they are apart, so no two make a double-click); the last one is
+# double-clicked to submit.
+tile_xy() { echo "$((164 + 52 * (($1 - 1) % 5) + 25)) $((157 + 52 * (($1 - 1) / 5) + 25))"; }
+words=0
+last=0
+while read -r -a tiles; do
+    # A word that starts where the last one ended waits out the double-click time first.
+    ((tiles[0] != last)) || sleep 0.5
+    last=${tiles[-1]}
+    for t in "${tiles[@]::${#tiles[@]}-1}"; do
+        xdotool mousemove --window "$board" $(tile_xy "$t") click 1
+    done
+    xdotool mousemove --window "$board" $(tile_xy "$last") click --repeat 2 --delay 40 1
+    sleep 0.1
+    words=$((words + 1))
+done <"$paths"
+echo "built $words words in $((SECONDS - started)) s"
+
+summary=$(wait_past_messages 'Easy summary' 60) # past "CONGRATULATIONS!!"
+sleep 0.5
+xdotool key Tab                    # from the name box to the password
+xdotool type --delay 20 "Pw1"
+click_at "$summary" 281 370         # &Save Score
+sleep 0.5
+xdotool search --onlyvisible --name '^Vortalex$' >/dev/null 2>&1 || fail "no save message"
+xdotool key Return                 # Scores Successfuly Updated!
+sleep 0.5
+click_at "$summary" 281 410         # &Done: the review panel
+sleep 0.5
+# The meanings box (498 x 192 at 14, 234) must change when a built word is selected.
+import -window "$summary" -crop 498x192+14+234 "$work/before.png"
+click_at "$summary" 474 60         # the first built word
+import -window "$summary" -crop 498x192+14+234 "$work/after.png"
+changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
+((${changed%%.*} > 200)) || fail "the meanings box did not change ($changed pixels)"
+click_at "$summary" 586 411        # the go-on Exit
+next=$(wait_window '^Vortalex - Intermediate')
+click_at "$next" 690 553           # Quit Game
+sleep 0.5
+spell_on_menu "$menu" $kQuitTiles
+for _ in $(seq 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "still running after QUIT"
+wait "$pid" || fail "the program ended with status $?"
+
+saved=$("$wordpaths" saved "$work/bin/Dictionary.mdb" 0 "$kName" pw1)
+echo "$saved"
+score=$(awk '/^score/ {print $2}' <<<"$saved")
+[[ "$score" =~ ^[0-9]+$ ]] && ((score >= 5000)) || fail "no passing Easy score saved"
+grep -qx "total $score" <<<"$saved" || fail "the total is not the Easy score"
+grep -qx "first $kName" <<<"$saved" || fail "the overall ranking does not show the player first"
+grep -qx "load found" <<<"$saved" || fail "LOAD does not find the player with the saved password"
+echo "PASS in $((SECONDS - started)) s"

@@ -1,0 +1,84 @@
+# Shared by the real-window tests; sourced, never run on its own.
+#
+# A test script calls enter_xvfb "$0" "$@" first: outside the virtual X server it checks the
+# tools, copies the program folder to a temporary one and runs the script again inside
+# xvfb-run with "--inside <work folder> <the other arguments>"; inside, it returns.
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# enter_xvfb <script> <program folder> [argument ...]; needs the tools in $kTools.
+enter_xvfb() {
+    local script=$1
+    shift
+    [[ "${1:-}" == --inside ]] && return 0
+    local source_dir=${1:?usage: $script <program folder> ...}
+    shift
+    local tool
+    for tool in xvfb-run xdotool ${kTools:-}; do
+        if ! command -v "$tool" >/dev/null; then
+            echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
+            exit 77
+        fi
+    done
+    [[ -x "$source_dir/vortalex" ]] || fail "$source_dir/vortalex has not been built"
+    local work status=0
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    cp -a "$source_dir/." "$work/bin"
+    xvfb-run -a -s '-screen 0 1024x768x24' bash "$script" --inside "$work" "$@" || status=$?
+    exit "$status"
+}
+
+# Waits for a visible window whose title matches $1 (at most $2 s, 20 by default) and prints
+# its id; the program ($pid, output in $log) must stay alive meanwhile.
+wait_window() {
+    local id= until=$((SECONDS + ${2:-20}))
+    while [[ -z "$id" ]]; do
+        kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended while waiting for '$1'"; }
+        ((SECONDS < until)) || fail "no window '$1'"
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
+        [[ -n "$id" ]] || sleep 0.05
+    done
+    echo "$id"
+}
+
+# click_at <window> <x> <y>: one click, well apart from the next so no two make a double-click.
+click_at() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+    sleep 0.4
+}
+
+# The menu's 5 x 5 field: tile k sits at 28 + 36 (column - 1), 396 + 36 (row - 1), 33 wide.
+click_menu_tile() {
+    local k=$2
+    click_at "$1" $((28 + 36 * ((k - 1) % 5) + 16)) $((396 + 36 * ((k - 1) / 5) + 16))
+}
+spell_on_menu() { # <menu window> <tile> ... ; then Ok
+    local menu=$1 k
+    shift
+    for k in "$@"; do
+        click_menu_tile "$menu" "$k"
+    done
+    click_at "$menu" 260 532
+}
+readonly kStartTiles="12 18 24 20 25" # S T A R T, each touching the one before
+readonly kQuitTiles="9 5 10 14"       # Q U I T
+
+# Answers each plain message box with Return until a window titled $1 shows (at most $2 s) and
+# prints its id: how the end of a level's message is got past.
+wait_past_messages() {
+    local id= until=$((SECONDS + ${2:-40}))
+    while [[ -z "$id" ]]; do
+        ((SECONDS < until)) || fail "no window '$1'"
+        kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended"; }
+        sleep 1
+        id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
+        if [[ -z "$id" ]] && xdotool search --onlyvisible --name '^Vortalex$' >/dev/null 2>&1; then
+            xdotool key Return
+        fi
+    done
+    echo "$id"
+}
