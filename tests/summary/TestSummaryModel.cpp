@@ -2,7 +2,9 @@
 #include "board/BoardModel.h"
 #include "summary/SummaryModel.h"
 
+#include <QProcess>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QtTest>
 
 using namespace vortalex;
@@ -351,6 +353,39 @@ private slots:
         QCOMPARE(world.messages.shown.at(0).style, style::kCritical);
         QVERIFY(!world.database->findScore(Level::Easy, QStringLiteral("Ann")));
         QVERIFY(!world.database->findPlayerByName(QStringLiteral("Ann")));
+    }
+
+    void aSaveKilledHalfWayLeavesOnlyWholeSaves() {
+        TestWorld world({{"CAT", "(n.) feline"}}, TestWorld::OnDisk);
+        GameDatabase& db = *world.database;
+        QVERIFY(db.appendPlayer(QStringLiteral("Ann"), QString(), {true, true, false, false}));
+        QVERIFY(db.appendTotal(QStringLiteral("Ann"), 0));
+        QVERIFY(db.appendScore(Level::Intermediate, {QStringLiteral("Ann"), 0, "00:00"}));
+        // Save n writes score n and adds n to the total, so after whole saves only the total
+        // is 1 + 2 + ... + n; a save cut between its writes would break that.
+        for (const int delayMs : {40, 130, 250}) {
+            QProcess child;
+            child.start(QStringLiteral(VORTALEX_SAVE_CHILD), {db.path()});
+            QVERIFY(child.waitForReadyRead(10000));
+            QTest::qSleep(delayMs);
+            child.kill(); // SIGKILL: no clean-up of any kind
+            QVERIFY(child.waitForFinished(5000));
+            const qint64 last = db.findScore(Level::Intermediate, QStringLiteral("Ann"))->score;
+            QVERIFY(last >= 1);
+            QCOMPARE(*db.findTotal(QStringLiteral("Ann")), last * (last + 1) / 2);
+            {
+                QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
+                raw.setDatabaseName(db.path());
+                QVERIFY(raw.open());
+                QSqlQuery check(raw);
+                QVERIFY(check.exec(QStringLiteral("PRAGMA integrity_check")) && check.next());
+                QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+            // The next child starts counting at 1 again.
+            QVERIFY(db.updateTotal(QStringLiteral("Ann"), 0));
+            QVERIFY(db.updateScore(Level::Intermediate, QStringLiteral("Ann"), 0, "00:00"));
+        }
     }
 
     // ------------------------------------------------------------ review
