@@ -186,6 +186,7 @@ void SummaryScreen::buildReviewPanel() {
     m_wrong->setHorizontalHeaderLabels({QStringLiteral("WrongWord")});
     m_wrong->horizontalHeader()->setStretchLastSection(true);
     m_wrong->verticalHeader()->hide();
+    m_wrong->verticalHeader()->setDefaultSectionSize(20);
     m_wrong->setGeometry(kMargin, top, columnWidth, listHeight);
     connect(m_wrong, &QTableWidget::cellClicked, this,
             [this](int row, int) { m_model.suggestFor(row + 1); });
