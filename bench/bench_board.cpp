@@ -4,6 +4,7 @@
 #include "board/BoardScreen.h"
 #include "data/GameDatabase.h"
 
+#include "BenchSupport.h"
 #include "TestDoubles.h"
 
 #include <QApplication>
@@ -19,27 +20,12 @@
 
 using namespace vortalex;
 
-namespace {
-
-double median(std::vector<double> samples) {
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
-    const QString path = GameDatabase::pathIn(dir.path());
-    if (!QFile::copy(QStringLiteral(VORTALEX_PROGRAM_DIR "/Dictionary.mdb"), path)) {
-        std::fprintf(stderr, "cannot copy the built database\n");
-        return 1;
-    }
-    auto opened = GameDatabase::open(path);
-    if (!opened.db) {
-        std::fprintf(stderr, "%s\n", qPrintable(opened.error));
+    auto opened = bench::copyOfBuiltDatabase(dir);
+    if (!opened) {
         return 1;
     }
     test::RecordingCues cues;
@@ -47,7 +33,7 @@ int main(int argc, char** argv) {
     Services services;
     SessionState session;
     services.programFolder = dir.path();
-    services.database = opened.db.get();
+    services.database = opened.get();
     services.cues = &cues;
     services.messages = &messages;
     std::uint64_t seed = 1;
@@ -56,7 +42,7 @@ int main(int argc, char** argv) {
     };
 
     QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
-    raw.setDatabaseName(path);
+    raw.setDatabaseName(opened->path());
     raw.open();
 
     std::vector<double> dealTicks;
@@ -98,9 +84,9 @@ int main(int argc, char** argv) {
         screen.model().clickTile(0);
     }
     std::printf("deal tick, 11 x 11, fill + repaint: median %.3f ms over %zu ticks (goal < 2 ms)\n",
-                median(dealTicks), dealTicks.size());
+                bench::median(dealTicks), dealTicks.size());
     std::printf(
         "accepted Done, lookup + refill + repaint: median %.3f ms over %zu words (goal < 5 ms)\n",
-        median(dones), dones.size());
+        bench::median(dones), dones.size());
     return 0;
 }

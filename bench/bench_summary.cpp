@@ -6,6 +6,7 @@
 //   bench_summary [--shots <folder>]   also writes a PNG of every summary state there
 #include "summary/SummaryScreen.h"
 
+#include "BenchSupport.h"
 #include "TestDoubles.h"
 
 #include <QApplication>
@@ -24,11 +25,6 @@ using namespace vortalex;
 
 namespace {
 
-double median(std::vector<double> samples) {
-    std::nth_element(samples.begin(), samples.begin() + samples.size() / 2, samples.end());
-    return samples[samples.size() / 2];
-}
-
 double msSince(const QElapsedTimer& t) {
     return t.nsecsElapsed() / 1e6;
 }
@@ -42,17 +38,11 @@ int main(int argc, char** argv) {
     const QString shots =
         args.size() == 3 && args.at(1) == QLatin1String("--shots") ? args.at(2) : QString();
     QTemporaryDir dir;
-    const QString path = GameDatabase::pathIn(dir.path());
-    if (!QFile::copy(QStringLiteral(VORTALEX_PROGRAM_DIR "/Dictionary.mdb"), path)) {
-        std::fprintf(stderr, "cannot copy the built database\n");
+    auto opened = bench::copyOfBuiltDatabase(dir);
+    if (!opened) {
         return 1;
     }
-    auto opened = GameDatabase::open(path);
-    if (!opened.db) {
-        std::fprintf(stderr, "%s\n", qPrintable(opened.error));
-        return 1;
-    }
-    GameDatabase& db = *opened.db;
+    GameDatabase& db = *opened;
     db.inTransaction([&db] {
         for (int i = 0; i < 200; ++i) {
             db.appendScore(Level::Easy,
@@ -88,7 +78,7 @@ int main(int argc, char** argv) {
             activations.push_back(msSince(t));
         }
         std::printf("activation (200 scores, 10 rejected words): median %.2f ms\n",
-                    median(activations));
+                    bench::median(activations));
 
         QElapsedTimer t;
         t.start();

@@ -17,21 +17,7 @@ export QT_QPA_PLATFORM=xcb
 unset SESSION_MANAGER
 started=$SECONDS
 
-faketime -f '+0 x20' "$work/bin/vortalex" --seed 7 >"$log" 2>&1 &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
-
-menu=$(wait_window '^A Game for the Quillaro')
-sleep 0.3
-spell_on_menu "$menu" $kStartTiles
-sleep 0.5
-xdotool type --delay 20 "Window Tester"
-xdotool key Return
-sleep 0.5
-click_at "$menu" 478 518 # the Easy entry
-board=$(wait_window '^Vortalex - Easy')
-sleep 0.3
-click_at "$board" 636 60 # Play
+start_easy 20 7 "Window Tester"
 # Five minutes of play are fifteen seconds here; then "GAME OVER!" waits for its OK.
 summary=$(wait_past_messages 'Easy summary')
 sleep 0.5

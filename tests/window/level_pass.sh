@@ -26,22 +26,7 @@ paths="$work/paths.txt"
 "$wordpaths" play "$work/bin/Dictionary.mdb" "$kSeed" 0 5000 >"$paths" ||
     fail "no words for seed $kSeed"
 
-faketime -f '+0 x8' "$work/bin/vortalex" --seed "$kSeed" >"$log" 2>&1 &
-pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
-
-menu=$(wait_window '^A Game for the Quillaro')
-sleep 0.3
-spell_on_menu "$menu" $kStartTiles
-sleep 0.5
-xdotool type --delay 20 "$kName"
-xdotool key Return
-sleep 0.5
-click_at "$menu" 478 518 # the Easy entry
-board=$(wait_window '^Vortalex - Easy')
-sleep 0.3
-click_at "$board" 636 60 # Play
-sleep 0.5                # the deal is done long before this
+start_easy 8 "$kSeed" "$kName"
 
 # Easy's 5 x 5 field: tile k at 164 + 52 (column - 1), 157 + 52 (row - 1), 50 wide. Tiles of
 # a word are clicked quickly (they are apart, so no two make a double-click); the last one is

@@ -82,3 +82,23 @@ wait_past_messages() {
     done
     echo "$id"
 }
+
+# start_easy <clock speed> <seed> <player name>: starts the program under libfaketime, signs a
+# new player in with START, opens Easy and presses Play. Sets $pid, $menu and $board.
+start_easy() {
+    faketime -f "+0 x$1" "$work/bin/vortalex" --seed "$2" >"$log" 2>&1 &
+    pid=$!
+    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    menu=$(wait_window '^A Game for the Quillaro')
+    sleep 0.3
+    spell_on_menu "$menu" $kStartTiles
+    sleep 0.5
+    xdotool type --delay 20 "$3"
+    xdotool key Return
+    sleep 0.5
+    click_at "$menu" 478 518 # the Easy entry
+    board=$(wait_window '^Vortalex - Easy')
+    sleep 0.3
+    click_at "$board" 636 60 # Play
+    sleep 0.5                # the deal is done long before this
+}
