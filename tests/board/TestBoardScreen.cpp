@@ -205,6 +205,30 @@ private slots:
         QVERIFY(world.messages.shown.isEmpty());
         QCOMPARE(screen.result(), int(QDialog::Accepted));
     }
+
+    void theEndOfTheLevelHandsItsResultToTheSummaryAndClosesWithItsAnswer() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services, world.session);
+        startPlaying(screen);
+        QList<LevelResult> handed;
+        bool boardBehind = false;
+        screen.openSummary = [&](const LevelResult& result) {
+            handed.append(result);
+            boardBehind = screen.isVisible(); // the board stays behind its summary
+            return ScreenOutcome::board(Level::Intermediate);
+        };
+        for (int s = 0; s < screen.model().info().levelSeconds(); ++s) {
+            screen.model().clockTick();
+        }
+        QVERIFY(handed.isEmpty()); // not from inside the tick
+        QVERIFY(!screen.gameTimer().isActive());
+        QCoreApplication::processEvents();
+        QCOMPARE(handed.size(), 1);
+        QVERIFY(boardBehind);
+        QCOMPARE(handed.at(0).timeText, screen.timerLabel()->text());
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.outcome(), ScreenOutcome::board(Level::Intermediate));
+    }
 };
 
 QTEST_MAIN(TestBoardScreen)

@@ -49,7 +49,6 @@ public:
     // The screen became the active window: score grid, name, rejected words, no suggestions.
     void activate();
     QList<RankRow> scores() const { return m_scores; }
-    QString playerName() const { return m_session.playerName(); }
     QStringList wrongWords() const { return m_wrongWords; }
 
     // Buttons.

@@ -93,9 +93,9 @@ void SummaryScreen::buildScoreArea() {
     heading->setGeometry(kMargin, 8, kWidth - 2 * kMargin, 34);
 
     const int gridTop = 74;
-    m_scoresCaption = caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), this, 12);
-    m_scoresCaption->setGeometry(kMargin, gridTop - 26, 200, 24);
-    m_scoresCaption->setVisible(info.summaryHasPassword);
+    QLabel* scoresCaption = caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), this, 12);
+    scoresCaption->setGeometry(kMargin, gridTop - 26, 200, 24);
+    scoresCaption->setVisible(info.summaryHasPassword);
     m_scores = new ScoreGrid(this);
     m_scores->setGeometry(kMargin, gridTop, m_scores->naturalWidth(), kHeight - gridTop - kMargin);
 

@@ -33,7 +33,6 @@ public:
     ScreenOutcome outcome() const { return m_outcome; }
 
     ScoreGrid* scoreGrid() const { return m_scores; }
-    QLabel* scoresCaption() const { return m_scoresCaption; }
     QLabel* timerLabel() const { return m_timer; }
     QLabel* totalLabel() const { return m_total; }
     QLineEdit* nameBox() const { return m_name; }
@@ -68,7 +67,6 @@ private:
     SummaryModel m_model;
     ScreenOutcome m_outcome = ScreenOutcome::menu();
     ScoreGrid* m_scores = nullptr;
-    QLabel* m_scoresCaption = nullptr;
     QLabel* m_timer = nullptr;
     QLabel* m_total = nullptr;
     QLineEdit* m_name = nullptr;

@@ -1,0 +1,102 @@
+#include "summary/SummaryScreen.h"
+#include "widgets/ScoreGrid.h"
+
+#include "TestWorld.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace vortalex;
+using namespace vortalex::test;
+
+// The summary screen shows its model and passes the player's clicks and text on.
+class TestSummaryScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theScreenShowsTheHandOverAndTheOpeningLayers() {
+        TestWorld world;
+        world.session.setPlayerName(QStringLiteral("Ann"));
+        world.database->appendScore(Level::Easy, {QStringLiteral("Zed"), 5100, "00:00"});
+        SummaryScreen screen({Level::Easy, 5200, QStringLiteral("00:00"), {"CAT", "DOG"}, true},
+                             world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(screen.totalLabel()->text(), QStringLiteral("5200"));
+        QCOMPARE(screen.timerLabel()->text(), QStringLiteral("00:00"));
+        QCOMPARE(screen.wordList()->count(), 2);
+        QCOMPARE(screen.nameBox()->text(), QStringLiteral("Ann"));
+        QCOMPARE(screen.scoreGrid()->rowCount(), 1);
+        QCOMPARE(screen.scoreGrid()->horizontalHeaderItem(0)->text(), QStringLiteral("Player"));
+        QVERIFY(screen.passwordBox()->isVisible());
+        QVERIFY(!screen.reviewPanel()->isVisible());
+        QVERIFY(!screen.nextButton()->isVisible());
+        QTest::mouseClick(screen.doneButton(), Qt::LeftButton);
+        QVERIFY(screen.reviewPanel()->isVisible());
+        QVERIFY(screen.goOnButton()->isVisible());
+        QVERIFY(!screen.tryAgainButton()->isVisible());
+    }
+
+    void saveTakesTheTypedNameAndPassword() {
+        TestWorld world;
+        SummaryScreen screen({Level::Easy, 5200, QStringLiteral("00:00"), {}, true}, world.services,
+                             world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        screen.nameBox()->setText(QStringLiteral("Bea"));
+        screen.passwordBox()->setText(QStringLiteral("pw"));
+        QTest::mouseClick(screen.saveButton(), Qt::LeftButton);
+        QVERIFY(world.database->findPlayer(QStringLiteral("Bea"), QStringLiteral("pw")));
+        QCOMPARE(screen.scoreGrid()->item(0, 0)->text(), QStringLiteral("Bea"));
+    }
+
+    void reviewClicksShowSuggestionsAndMeanings() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}});
+        world.database->addWrongWord(QStringLiteral("catz"));
+        SummaryScreen screen({Level::Intermediate, 10, QStringLiteral("00:00"), {"CATS"}, false},
+                             world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QVERIFY(screen.reviewPanel()->isVisible());
+        QWidget* cells = screen.wrongGrid()->viewport();
+        QTest::mouseClick(
+            cells, Qt::LeftButton, {},
+            screen.wrongGrid()->visualItemRect(screen.wrongGrid()->item(0, 0)).center());
+        QCOMPARE(screen.suggestionsGrid()->model()->rowCount(), 2);
+        screen.wordList()->setCurrentRow(0);
+        QVERIFY(
+            screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (n.) felines\n")));
+    }
+
+    void aButtonThatLeavesClosesTheScreenWithItsOutcome() {
+        TestWorld world;
+        world.messages.answers = {Answer::No};
+        SummaryScreen screen({Level::Intermediate, 10, QStringLiteral("00:00"), {}, false},
+                             world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QTest::mouseClick(screen.tryAgainButton(), Qt::LeftButton);
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.outcome(), ScreenOutcome::menu());
+    }
+
+    void escapeKeepsTheSummaryOpen() {
+        TestWorld world;
+        SummaryScreen screen({Level::Easy, 10, QStringLiteral("00:00"), {}, false}, world.services,
+                             world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(screen.isVisible());
+    }
+};
+
+QTEST_MAIN(TestSummaryScreen)
+#include "TestSummaryScreen.moc"
