@@ -66,6 +66,7 @@ spell_on_menu() { # <menu window> <tile> ... ; then Ok
 }
 readonly kStartTiles="12 18 24 20 25" # S T A R T, each touching the one before
 readonly kQuitTiles="9 5 10 14"       # Q U I T
+readonly kLoadTiles="17 11 7 3"       # L O A D
 
 # Answers each plain message box with Return until a window titled $1 shows (at most $2 s) and
 # prints its id: how the end of a level's message is got past.
@@ -83,13 +84,33 @@ wait_past_messages() {
     echo "$id"
 }
 
-# start_easy <clock speed> <seed> <player name>: starts the program under libfaketime, signs a
-# new player in with START, opens Easy and presses Play. Sets $pid, $menu and $board.
-start_easy() {
-    faketime -f "+0 x$1" "$work/bin/vortalex" --seed "$2" >"$log" 2>&1 &
+# start_game <clock speed> [argument ...]: starts the program under libfaketime and waits for
+# its menu. Sets $pid and $menu.
+start_game() {
+    local speed=$1
+    shift
+    faketime -f "+0 x$speed" "$work/bin/vortalex" "$@" >"$log" 2>&1 &
     pid=$!
     trap 'kill "$pid" 2>/dev/null || true' EXIT
     menu=$(wait_window '^A Game for the Quillaro')
+}
+
+# quit_game: spells QUIT and expects the program to end with status 0 within five seconds.
+quit_game() {
+    spell_on_menu "$menu" $kQuitTiles
+    local _
+    for _ in $(seq 50); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$pid" 2>/dev/null && fail "still running after QUIT"
+    wait "$pid" || fail "the program ended with status $?"
+}
+
+# start_easy <clock speed> <seed> <player name>: starts the program, signs a new player in with
+# START, opens Easy and presses Play. Sets $pid, $menu and $board.
+start_easy() {
+    start_game "$1" --seed "$2"
     sleep 0.3
     spell_on_menu "$menu" $kStartTiles
     sleep 0.5
