@@ -61,6 +61,48 @@ bool fillDictionary(GameDatabase& db, const QList<DictionaryEntry>& entries,
         source);
 }
 
+// A file as the game made it before names were folded: the tables and columns in their places,
+// names compared by COLLATE NOCASE.
+void writeUnfoldedFile(const QString& path) {
+    RawConnection raw(path);
+    raw.query(QStringLiteral("CREATE TABLE tbl_Dictionary (Word TEXT NOT NULL COLLATE NOCASE,"
+                             " Meaning TEXT NOT NULL DEFAULT '')"));
+    raw.query(QStringLiteral("CREATE INDEX tbl_Dictionary_Word ON tbl_Dictionary (Word)"));
+    raw.query(QStringLiteral("CREATE TABLE tblWrong (WrongWord TEXT COLLATE NOCASE)"));
+    raw.query(QStringLiteral("CREATE TABLE tblDictionarySource (fldSource TEXT NOT NULL)"));
+    raw.query(QStringLiteral("CREATE TABLE tblUsers (fldUsername TEXT NOT NULL COLLATE NOCASE,"
+                             " fldPassword TEXT NOT NULL DEFAULT '', fldeasy BOOLEAN NOT NULL"
+                             " DEFAULT 0, fldintermediate BOOLEAN NOT NULL DEFAULT 0,"
+                             " flddifficult BOOLEAN NOT NULL DEFAULT 0, fldexpert BOOLEAN NOT NULL"
+                             " DEFAULT 0)"));
+    raw.query(QStringLiteral("CREATE INDEX tblUsers_fldUsername ON tblUsers (fldUsername)"));
+    for (Level level : allLevels()) {
+        const QString table = QString::fromLatin1(levelInfo(level).scoreTable);
+        raw.query(QStringLiteral("CREATE TABLE %1 (fldUsername TEXT NOT NULL COLLATE NOCASE,"
+                                 " fldScore INTEGER NOT NULL DEFAULT 0, fldTime TEXT NOT NULL"
+                                 " DEFAULT '')")
+                      .arg(table));
+        raw.query(QStringLiteral("CREATE INDEX %1_fldUsername ON %1 (fldUsername)").arg(table));
+        raw.query(QStringLiteral("INSERT INTO %1 VALUES ('Дмитрий', 7000, '00:00'),"
+                                 " ('Ann', 5000, '00:00')")
+                      .arg(table));
+    }
+    raw.query(QStringLiteral("CREATE TABLE total (fldusername TEXT NOT NULL COLLATE NOCASE,"
+                             " totscore NUMERIC NOT NULL DEFAULT 0)"));
+    raw.query(QStringLiteral("CREATE INDEX total_fldusername ON total (fldusername)"));
+    raw.query(QStringLiteral("INSERT INTO total VALUES ('Дмитрий', 28000), ('Ann', '5200.0')"));
+    // Two spellings of one name, which the old comparison kept apart.
+    const QString insertPlayer = QStringLiteral("INSERT INTO tblUsers VALUES (?, ?, 1, ?, 0, 0)");
+    raw.query(insertPlayer, {QStringLiteral("émile"), password::hash("one", "salt", 1000), true});
+    raw.query(insertPlayer, {QStringLiteral("ÉMILE"), password::hash("two", "salt", 1000), false});
+    raw.query(insertPlayer, {QStringLiteral("Ann"), password::hash("pw", "salt", 1000), true});
+}
+
+int rowCount(RawConnection& raw, const QString& table) {
+    QSqlQuery q = raw.query(QStringLiteral("SELECT COUNT(*) FROM %1").arg(table));
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
 QString oddText(int n) {
     const QStringList samples{QStringLiteral("O'Brien"),
                               QStringLiteral("say \"hi\""),
@@ -101,14 +143,17 @@ private slots:
         RawConnection raw(m_path);
         QCOMPARE(raw.columns(QStringLiteral("tbl_Dictionary")), (QStringList{"Word", "Meaning"}));
         QCOMPARE(raw.columns(QStringLiteral("tblWrong")), (QStringList{"WrongWord"}));
+        // Tables looked up by name end in the column of folded names.
+        const QString key = GameDatabase::kNameKeyColumn;
         QCOMPARE(raw.columns(QStringLiteral("tblUsers")),
                  (QStringList{"fldUsername", "fldPassword", "fldeasy", "fldintermediate",
-                              "flddifficult", "fldexpert"}));
+                              "flddifficult", "fldexpert", key}));
         for (Level level : allLevels()) {
             QCOMPARE(raw.columns(QString::fromLatin1(levelInfo(level).scoreTable)),
-                     (QStringList{"fldUsername", "fldScore", "fldTime"}));
+                     (QStringList{"fldUsername", "fldScore", "fldTime", key}));
         }
-        QCOMPARE(raw.columns(QStringLiteral("total")), (QStringList{"fldusername", "totscore"}));
+        QCOMPARE(raw.columns(QStringLiteral("total")),
+                 (QStringList{"fldusername", "totscore", key}));
     }
 
     void aFileThatIsNotADatabaseIsAnErrorValue() {
@@ -142,6 +187,106 @@ private slots:
         m_db = std::move(reopened.db);
         QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ann"))->score, 5200);
         QVERIFY(m_db->appendScore(Level::Expert, {QStringLiteral("Ann"), 400, "00:00"}));
+    }
+
+    void anUnfoldedFileKeepsEveryRowAndFindsNamesInAnyCaseOnceOpened() {
+        m_db.reset();
+        QFile::remove(m_path);
+        writeUnfoldedFile(m_path);
+        for (int pass = 0; pass < 2; ++pass) { // the second open finds nothing left to do
+            auto opened = GameDatabase::open(m_path);
+            QVERIFY2(opened.db, qPrintable(opened.error));
+            m_db = std::move(opened.db);
+            m_db->setPasswordIterations(1000);
+            QVERIFY(m_db->namesKeyed());
+            QCOMPARE(m_db->findPlayer(QStringLiteral("ÉMILE"), QStringLiteral("one"))->name,
+                     QStringLiteral("émile"));
+            QCOMPARE(m_db->findPlayer(QStringLiteral("Émile"), QStringLiteral("TWO"))->name,
+                     QStringLiteral("ÉMILE"));
+            QVERIFY(m_db->findPlayer(QStringLiteral("aNN"), QStringLiteral("pw")));
+            for (Level level : allLevels()) {
+                QCOMPARE(m_db->findScore(level, QStringLiteral("дмитрий"))->score, 7000);
+            }
+            QCOMPARE(m_db->findTotal(QStringLiteral("ДМИТРИЙ")), std::optional<qint64>(28000));
+            QCOMPARE(m_db->findTotal(QStringLiteral("ann")), std::optional<qint64>(5200));
+            m_db.reset();
+            RawConnection raw(m_path);
+            QCOMPARE(rowCount(raw, QStringLiteral("tblUsers")), 3);
+            QCOMPARE(rowCount(raw, QStringLiteral("tblExpertScores")), 2);
+            QCOMPARE(rowCount(raw, QStringLiteral("total")), 2);
+            QCOMPARE(raw.columns(QStringLiteral("total")).mid(0, 2),
+                     (QStringList{"fldusername", "totscore"}));
+        }
+    }
+
+    void aFileThatCannotTakeFoldedNamesStillMatchesNamesAsBefore() {
+        m_db.reset();
+        QFile::remove(m_path);
+        writeUnfoldedFile(m_path);
+        {
+            // Another program holding the file for writing longer than an open waits.
+            RawConnection raw(m_path);
+            raw.query(QStringLiteral("BEGIN IMMEDIATE"));
+            auto opened = GameDatabase::open(m_path);
+            QVERIFY2(opened.db, qPrintable(opened.error));
+            m_db = std::move(opened.db);
+            QVERIFY(!m_db->namesKeyed());
+            m_db->setPasswordIterations(1000);
+            QCOMPARE(m_db->findPlayer(QStringLiteral("ANN"), QStringLiteral("pw"))->name,
+                     QStringLiteral("Ann"));
+            QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ann"))->score, 5000);
+            raw.query(QStringLiteral("ROLLBACK"));
+        }
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("Bob"), 6000, "00:00"}));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("BOB")));
+        m_db.reset();
+        auto reopened = GameDatabase::open(m_path);
+        QVERIFY(reopened.db && reopened.db->namesKeyed());
+        m_db = std::move(reopened.db);
+        QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("BOB"))->score, 6000);
+        QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ДМИТРИЙ"))->score, 7000);
+    }
+
+    void everyLookupByNameUsesTheIndexOfFoldedNames() {
+        QStringList tables{QStringLiteral("tblUsers"), QStringLiteral("total")};
+        for (Level level : allLevels()) {
+            tables.append(QString::fromLatin1(levelInfo(level).scoreTable));
+        }
+        RawConnection raw(m_path);
+        for (const QString& table : std::as_const(tables)) {
+            QSqlQuery q = raw.query(QStringLiteral("EXPLAIN QUERY PLAN ") +
+                                        m_db->rowsOfNameSql(table, QStringLiteral("*")) +
+                                        QStringLiteral(" LIMIT 1"),
+                                    {m_db->nameValue(QStringLiteral("Émile"))});
+            QStringList details;
+            while (q.next()) {
+                details.append(q.value(3).toString());
+            }
+            const QString plan = details.join(QLatin1Char('|'));
+            QVERIFY2(plan.contains(QStringLiteral("USING INDEX %1_%2 (%2=?)")
+                                       .arg(table, GameDatabase::kNameKeyColumn)),
+                     qPrintable(plan));
+            QVERIFY2(!plan.contains(QStringLiteral("TEMP B-TREE")), qPrintable(plan));
+        }
+    }
+
+    void passwordHashesAreStandardPbkdf2SoStoredRowsKeepMatching() {
+        // Published PBKDF2-HMAC-SHA256 results for the password "password" and the salt
+        // "salt"; the password is typed in another case on purpose.
+        const QList<std::pair<int, const char*>> known = {
+            {1, "120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b"},
+            {2, "ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43"},
+            {4096, "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a"}};
+        for (const auto& [rounds, hex] : known) {
+            const QString stored =
+                QStringLiteral("pbkdf2-sha256$%1$%2$%3")
+                    .arg(rounds)
+                    .arg(QString::fromLatin1(QByteArray("salt").toBase64()))
+                    .arg(QString::fromLatin1(QByteArray::fromHex(hex).toBase64()));
+            QVERIFY(password::matches(QStringLiteral("PassWord"), stored, 1));
+            QVERIFY(!password::matches(QStringLiteral("passwords"), stored, 1));
+            QCOMPARE(password::hash(QStringLiteral("password"), "salt", rounds), stored);
+        }
     }
 
     void wordLookupsIgnoreLetterCase() {
@@ -251,6 +396,24 @@ private slots:
         QVERIFY(!password::matches(QStringLiteral("x"), QStringLiteral("pbkdf2-sha256$0$$")));
     }
 
+    void storedRoundCountsOutsideTheTrustedRangeNeverMatch() {
+        // The test seam lowers the count new hashes get (1000 here); a row claiming fewer is
+        // refused as weak, and one claiming more than the ceiling as a stall, right or not.
+        const auto withRounds = [](int rounds) {
+            return password::hash(QStringLiteral("pw"), password::newSalt(), rounds);
+        };
+        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Weak"), withRounds(999), {}));
+        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Heavy"),
+                                         withRounds(password::kMaxIterations + 1), {}));
+        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Fair"), withRounds(1000), {}));
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Weak"), QStringLiteral("pw")));
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Heavy"), QStringLiteral("pw")));
+        QVERIFY(m_db->findPlayer(QStringLiteral("Fair"), QStringLiteral("pw")));
+        // The game itself trusts nothing below the count it writes.
+        m_db->setPasswordIterations(password::kIterations);
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Fair"), QStringLiteral("pw")));
+    }
+
     void duplicateNamesAreAllowedAndTheFirstMatchingRowWins() {
         QVERIFY(m_db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("one"),
                                    {true, false, false, false}));
@@ -261,6 +424,51 @@ private slots:
         QVERIFY(second);
         QCOMPARE(second->name, QStringLiteral("ANN"));
         QCOMPARE(second->levelOpen, (std::array<bool, 4>{true, true, true, false}));
+    }
+
+    // Pairs of spellings of one name that differ only in letter case, in several scripts, and
+    // one in composed and decomposed form.
+    void namesMatchIgnoringLetterCaseInEveryScript_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("latin accents") << QStringLiteral("émile") << QStringLiteral("ÉMILE");
+        QTest::newRow("greek final sigma") << QStringLiteral("Σοφός") << QStringLiteral("ΣΟΦΌΣ");
+        QTest::newRow("cyrillic") << QStringLiteral("Дмитрий") << QStringLiteral("дМИТРИЙ");
+        QTest::newRow("sharp s") << QStringLiteral("Strauß") << QStringLiteral("STRAUSS");
+        QTest::newRow("decomposed") << QStringLiteral("Zoë") << QStringLiteral("ZOE\u0308");
+    }
+    void namesMatchIgnoringLetterCaseInEveryScript() {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QVERIFY(m_db->appendPlayer(stored, QStringLiteral("pw"), {true, false, false, false}));
+        QCOMPARE(m_db->findPlayerByName(typed)->name, stored);
+        QCOMPARE(m_db->findPlayer(typed, QStringLiteral("PW"))->name, stored);
+        QVERIFY(m_db->openPlayerLevels(typed, Level::Difficult));
+        QVERIFY(m_db->findPlayerByName(stored)->levelOpen[2]);
+        for (Level level : allLevels()) {
+            QVERIFY(m_db->appendScore(level, {stored, 5000, "00:00"}));
+            QCOMPARE(m_db->findScore(level, typed)->score, 5000);
+            QVERIFY(m_db->updateScore(level, typed, 6000, QStringLiteral("00:00")));
+            QCOMPARE(m_db->levelScores(level).size(), 1);
+            QCOMPARE(m_db->findScore(level, stored)->score, 6000);
+        }
+        QVERIFY(m_db->appendTotal(stored, 5000));
+        QCOMPARE(m_db->findTotal(typed), std::optional<qint64>(5000));
+        QVERIFY(m_db->updateTotal(typed, 12000));
+        QCOMPARE(m_db->overallRanking().size(), 1);
+        QCOMPARE(m_db->findTotal(stored), std::optional<qint64>(12000));
+    }
+
+    void namesThatDifferInMoreThanCaseStayApart() {
+        QVERIFY(m_db->appendPlayer(QStringLiteral("Émile"), QStringLiteral("pw"), {}));
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("Émile"), 5000, "00:00"}));
+        QVERIFY(m_db->appendTotal(QStringLiteral("Émile"), 5000));
+        for (const QString& other : {QStringLiteral("Emile"), QStringLiteral("Émile "),
+                                     QStringLiteral("Èmile"), QStringLiteral("Émil")}) {
+            QVERIFY2(!m_db->findPlayerByName(other), qPrintable(other));
+            QVERIFY2(!m_db->findScore(Level::Easy, other), qPrintable(other));
+            QVERIFY2(!m_db->findTotal(other), qPrintable(other));
+        }
     }
 
     void oddNamesAndPasswordsRoundTripUnchanged_data() {
@@ -293,10 +501,15 @@ private slots:
     }
 
     void levelFlagsNotWrittenByAnAppendAreClosed() {
+        m_db.reset();
         {
+            // A row as an older version of the game writes it, without a folded name.
             RawConnection raw(m_path);
             raw.query(QStringLiteral("INSERT INTO tblUsers (fldUsername) VALUES ('Old')"));
         }
+        auto reopened = GameDatabase::open(m_path);
+        QVERIFY(reopened.db);
+        m_db = std::move(reopened.db);
         const auto old = m_db->findPlayerByName(QStringLiteral("Old"));
         QVERIFY(old);
         QCOMPARE(old->levelOpen, (std::array<bool, 4>{false, false, false, false}));

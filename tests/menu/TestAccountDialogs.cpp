@@ -96,13 +96,66 @@ private slots:
         QTest::keyClicks(dialog->nameBox(), QStringLiteral("Ann"));
         QTest::keyClicks(dialog->passwordBox(), QStringLiteral("no"));
         QTest::keyClick(dialog->passwordBox(), Qt::Key_Return); // Enter is Load
+        QTRY_COMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
         QVERIFY(dialog->isVisible());
         dialog->passwordBox()->setText(QStringLiteral("pw"));
         QTest::keyClick(dialog->passwordBox(), Qt::Key_Return);
-        QVERIFY(!dialog->isVisible());
+        QTRY_VERIFY(!dialog->isVisible());
         QCOMPARE(m_world->messages.texts(),
                  (QStringList{AccountModel::kNotFound, AccountModel::kLoaded}));
         QCOMPARE(m_session->playerName(), QStringLiteral("Ann"));
+    }
+
+    void loadChecksThePasswordWhileTheWindowGoesOnWithItsButtonsOff() {
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(m_world->database->appendPlayer(
+                QStringLiteral("Ann"), QStringLiteral("pw%1").arg(i), {true, false, false, false}));
+        }
+        auto dialog = openLoad();
+        dialog->nameBox()->setText(QStringLiteral("ANN"));
+        dialog->passwordBox()->setText(QStringLiteral("wrong"));
+        dialog->loadButton()->click();
+        // The click has returned before any answer: the hashing goes on elsewhere.
+        QVERIFY(m_world->messages.shown.isEmpty());
+        QVERIFY(!dialog->loadButton()->isEnabled());
+        QVERIFY(!dialog->cancelButton()->isEnabled());
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QTRY_COMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
+        QVERIFY(dialog->loadButton()->isEnabled());
+        QVERIFY(dialog->cancelButton()->isEnabled());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(dialog->isVisible());
+
+        dialog->passwordBox()->setText(QStringLiteral("PW9"));
+        dialog->loadButton()->click();
+        QTRY_VERIFY(!dialog->isVisible());
+        QCOMPARE(m_session->playerName(), QStringLiteral("Ann"));
+        QCOMPARE(m_world->messages.texts().last(), AccountModel::kLoaded);
+    }
+
+    void closingTheDialogDuringACheckDropsItsAnswer() {
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
+                                                    {true, true, true, true}));
+        }
+        auto dialog = openLoad();
+        dialog->nameBox()->setText(QStringLiteral("Ann"));
+        dialog->passwordBox()->setText(QStringLiteral("pw"));
+        dialog->loadButton()->click();
+        QTest::keyClick(dialog->passwordBox(), Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QVERIFY(m_session->demoRunning());
+        // Destroyed with a check started again and still running: nothing arrives later.
+        dialog->show();
+        dialog->loadButton()->click();
+        dialog.reset();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QVERIFY(m_world->messages.shown.isEmpty());
+        QCOMPARE(m_session->playerName(), QString());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void loadWithoutADatabaseFindsNobody() {

@@ -1,6 +1,7 @@
 #include "TestWorld.h"
 #include "menu/AccountModel.h"
 
+#include <QSignalSpy>
 #include <QtTest>
 
 using namespace vortalex;
@@ -13,6 +14,22 @@ class TestAccountModel : public QObject {
     std::unique_ptr<AccountModel> m_account;
 
     SessionState& session() { return m_world->session; }
+
+    // LOAD from start to its answer.
+    bool load(const QString& name, const QString& password) {
+        QSignalSpy finished(m_account.get(), &AccountModel::loadFinished);
+        m_account->startLoad(name, password);
+        if (finished.isEmpty() && !finished.wait()) {
+            return false;
+        }
+        return finished.size() == 1 && finished.first().first().toBool();
+    }
+    void addAnn(int rows, const QString& password) {
+        for (int i = 0; i < rows; ++i) {
+            QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), password,
+                                                    {true, true, true, true}));
+        }
+    }
 
 private slots:
     void init() {
@@ -57,11 +74,17 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::newRow("same case") << QStringLiteral("O'Hara");
         QTest::newRow("other case") << QStringLiteral("o'HARA");
+        QTest::newRow("other case, accented") << QStringLiteral("O'HÁRA");
+        QTest::newRow("other case, cyrillic") << QStringLiteral("о'ХАРА");
     }
     void aStoredNameIsTakenInAnyLetterCase() {
         QFETCH(QString, typed);
         QVERIFY(
             m_world->database->appendPlayer(QStringLiteral("O'Hara"), QStringLiteral("pw"), {}));
+        QVERIFY(
+            m_world->database->appendPlayer(QStringLiteral("O'Hára"), QStringLiteral("pw"), {}));
+        QVERIFY(
+            m_world->database->appendPlayer(QStringLiteral("о'Хара"), QStringLiteral("pw"), {}));
         QVERIFY(!m_account->registerPlayer(typed));
         QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNameTaken});
         QCOMPARE(m_world->messages.shown.at(0).style, style::kPlain);
@@ -116,7 +139,7 @@ private slots:
         QFETCH(bool, found);
         QVERIFY(m_world->database->appendPlayer(
             QStringLiteral("Ann"), QStringLiteral("it's \"me\""), {true, true, false, false}));
-        QCOMPARE(m_account->loadPlayer(name, password), found);
+        QCOMPARE(load(name, password), found);
         QCOMPARE(m_world->messages.shown.size(), 1);
         const test::ShownMessage shown = m_world->messages.shown.at(0);
         QCOMPARE(shown.title, kAppTitle);
@@ -146,7 +169,7 @@ private slots:
             session().setLevelOpen(level, level != Level::Difficult);
         }
         session().setPlayerName(QStringLiteral("Zed"));
-        QVERIFY(m_account->loadPlayer(QStringLiteral("ann"), QStringLiteral("new")));
+        QVERIFY(load(QStringLiteral("ann"), QStringLiteral("new")));
         QCOMPARE(session().playerName(), QStringLiteral("ANN"));
         QCOMPARE(session().greeting(), QStringLiteral("Welcome [ANN]"));
         QVERIFY(!session().levelOpen(Level::Easy));
@@ -155,10 +178,53 @@ private slots:
         QVERIFY(!session().levelOpen(Level::Expert));
     }
 
+    void loadFindsAStoredNameTypedInAnyLetterCase() {
+        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Åsa Ölander"), QStringLiteral("pw"),
+                                                {true, true, true, false}));
+        QVERIFY(load(QStringLiteral("åSA öLANDER"), QStringLiteral("pw")));
+        QCOMPARE(session().playerName(), QStringLiteral("Åsa Ölander"));
+        QVERIFY(session().levelOpen(Level::Difficult));
+    }
+
     void loadWithoutADatabaseFindsNobody() {
         m_world->services.database = nullptr;
-        QVERIFY(!m_account->loadPlayer(QStringLiteral("Ann"), QString()));
+        QVERIFY(!load(QStringLiteral("Ann"), QString()));
         QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
+    }
+
+    void loadAnswersLaterFromAnotherThreadAndRefusesASecondStartMeanwhile() {
+        addAnn(3, QStringLiteral("pw"));
+        QSignalSpy running(m_account.get(), &AccountModel::loadRunningChanged);
+        QSignalSpy finished(m_account.get(), &AccountModel::loadFinished);
+        m_account->startLoad(QStringLiteral("Ann"), QStringLiteral("wrong"));
+        QVERIFY(m_account->loadRunning());
+        QCOMPARE(running.size(), 1);
+        QVERIFY(running.first().first().toBool());
+        QVERIFY(m_world->messages.shown.isEmpty());
+        m_account->startLoad(QStringLiteral("Ann"), QStringLiteral("pw")); // ignored
+        QVERIFY(finished.wait());
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(!finished.first().first().toBool());
+        QCOMPARE(running.size(), 2);
+        QVERIFY(!running.last().first().toBool());
+        QVERIFY(!m_account->loadRunning());
+        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
+    }
+
+    void aCancelledLoadNeverAnswers() {
+        addAnn(10, QStringLiteral("pw"));
+        QSignalSpy finished(m_account.get(), &AccountModel::loadFinished);
+        m_account->startLoad(QStringLiteral("Ann"), QStringLiteral("pw"));
+        m_account->cancelLoad();
+        QVERIFY(!m_account->loadRunning());
+        QVERIFY(session().demoRunning());
+        QCoreApplication::sendPostedEvents();
+        QVERIFY(finished.isEmpty());
+        QVERIFY(m_world->messages.shown.isEmpty());
+        QCOMPARE(session().playerName(), QString());
+        // A new check after it answers as usual.
+        QVERIFY(load(QStringLiteral("Ann"), QStringLiteral("PW")));
+        QCOMPARE(session().playerName(), QStringLiteral("Ann"));
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vortalex {
@@ -55,7 +56,32 @@ const char* const kSchema[] = {
     "CREATE TABLE IF NOT EXISTS tblDictionarySource (fldSource TEXT NOT NULL)",
 };
 
+// The tables whose rows are looked up by name. SQLite matches column names ignoring case, so
+// kNameColumn also names total's fldusername.
+QStringList nameTables() {
+    QStringList tables{QStringLiteral("tblUsers")};
+    for (const Level level : allLevels()) {
+        tables.append(QString::fromLatin1(levelInfo(level).scoreTable));
+    }
+    tables.append(QStringLiteral("total"));
+    return tables;
+}
+const QString kNameColumn = QStringLiteral("fldUsername");
+const QString kPlayerColumns =
+    QStringLiteral("fldUsername, fldPassword, fldeasy, fldintermediate, flddifficult, fldexpert");
+
 } // namespace
+
+QString nameKey(const QString& name) {
+    // toCaseFolded() maps one character to one, which leaves ß apart from SS; upper case
+    // applies the longer mappings (ß to SS, the ligature ﬁ to FI) before folding again.
+    // Decomposing first lets İ fold like the I and dot it is made of.
+    return name.normalized(QString::NormalizationForm_D)
+        .toCaseFolded()
+        .toUpper()
+        .toCaseFolded()
+        .normalized(QString::NormalizationForm_C);
+}
 
 // LIKE treats % and _ as wildcards; a prefix is literal text.
 QString GameDatabase::likePrefixPattern(const QString& prefix) {
@@ -115,6 +141,9 @@ GameDatabase::Opened GameDatabase::open(const QString& path) {
             nullptr,
             QStringLiteral("%1 is not a usable game database: %2").arg(path, game->lastError())};
     }
+    // A file that cannot take the keys still plays, with names matched as they used to be.
+    game->keyNames();
+    game->m_lastError.clear();
     return {std::move(game), {}};
 }
 
@@ -147,6 +176,96 @@ bool GameDatabase::createSchema() {
         }
         return true;
     });
+}
+
+QStringList GameDatabase::columnsOf(const QString& table) {
+    QStringList names;
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    if (q.exec(QStringLiteral("PRAGMA table_info(%1)").arg(table))) {
+        while (q.next()) {
+            names.append(q.value(1).toString());
+        }
+    }
+    return names;
+}
+
+// Only additions: the tables keep their columns in place for anything that reads them by
+// position, and an older version of the game can still use the file. It cannot keep the keys
+// of the rows it writes, which is why every open checks them all: a few hundred players and
+// scores take a few milliseconds, and nothing is written when every key is right.
+bool GameDatabase::keyNames() {
+    const bool written = inTransaction([this] {
+        const QSqlDatabase db = QSqlDatabase::database(m_connection);
+        for (const QString& table : nameTables()) {
+            QSqlQuery q(db);
+            if (!columnsOf(table).contains(kNameKeyColumn, Qt::CaseInsensitive) &&
+                !q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT")
+                            .arg(table, kNameKeyColumn))) {
+                return fail(q.lastError().text());
+            }
+            if (!q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_%2 ON %1 (%2)")
+                            .arg(table, kNameKeyColumn))) {
+                return fail(q.lastError().text());
+            }
+            q.setForwardOnly(true);
+            if (!q.exec(QStringLiteral("SELECT rowid, %1, %2 FROM %3")
+                            .arg(kNameColumn, kNameKeyColumn, table))) {
+                return fail(q.lastError().text());
+            }
+            QList<std::pair<qint64, QString>> stale;
+            while (q.next()) {
+                const QString key = nameKey(q.value(1).toString());
+                if (q.value(2).isNull() || q.value(2).toString() != key) {
+                    stale.append({q.value(0).toLongLong(), key});
+                }
+            }
+            QSqlQuery update(db);
+            update.prepare(
+                QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(table, kNameKeyColumn));
+            for (const auto& [rowid, key] : stale) {
+                update.bindValue(0, key);
+                update.bindValue(1, rowid);
+                if (!exec(update)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    });
+    const QStringList tables = nameTables();
+    m_namesKeyed = std::all_of(tables.cbegin(), tables.cend(), [this](const QString& table) {
+        return columnsOf(table).contains(kNameKeyColumn, Qt::CaseInsensitive);
+    });
+    return written;
+}
+
+QString GameDatabase::rowsOfNameSql(const QString& table, const QString& columns) const {
+    return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ? ORDER BY rowid")
+        .arg(columns, table, m_namesKeyed ? kNameKeyColumn : kNameColumn);
+}
+
+QVariant GameDatabase::nameValue(const QString& name) const {
+    return m_namesKeyed ? nameKey(name) : name;
+}
+
+bool GameDatabase::insertRow(const QString& table, const QStringList& columns,
+                             const QVariantList& values, const QString& name) {
+    m_lastError.clear();
+    QStringList allColumns = columns;
+    QVariantList allValues = values;
+    if (m_namesKeyed) {
+        allColumns.append(kNameKeyColumn);
+        allValues.append(nameKey(name));
+    }
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(
+        QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+            .arg(table, allColumns.join(QStringLiteral(", ")),
+                 QStringList(allValues.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
+    for (const QVariant& value : std::as_const(allValues)) {
+        q.addBindValue(value);
+    }
+    return exec(q);
 }
 
 bool GameDatabase::fail(const QString& reason) {
@@ -318,30 +437,40 @@ QStringList GameDatabase::wrongWords() {
 // ---------------------------------------------------------------- tblUsers
 
 std::optional<PlayerRow> GameDatabase::findPlayer(const QString& name, const QString& password) {
-    m_lastError.clear();
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.setForwardOnly(true);
-    q.prepare(QStringLiteral("SELECT fldUsername, fldPassword, fldeasy, fldintermediate,"
-                             " flddifficult, fldexpert FROM tblUsers WHERE fldUsername = ?"
-                             " ORDER BY rowid"));
-    q.addBindValue(name);
-    if (exec(q)) {
-        while (q.next()) {
-            if (password::matches(password, q.value(1).toString())) {
-                return playerFrom(q);
-            }
+    const int lowest = lowestTrustedIterations();
+    for (const StoredPlayer& row : playersNamed(name)) {
+        if (password::matches(password, row.passwordHash, lowest)) {
+            return row.player;
         }
     }
     return std::nullopt;
 }
 
+QList<StoredPlayer> GameDatabase::playersNamed(const QString& name) {
+    m_lastError.clear();
+    QList<StoredPlayer> rows;
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.setForwardOnly(true);
+    q.prepare(rowsOfNameSql(QStringLiteral("tblUsers"), kPlayerColumns));
+    q.addBindValue(nameValue(name));
+    if (exec(q)) {
+        while (q.next()) {
+            rows.append({playerFrom(q), q.value(1).toString()});
+        }
+    }
+    return rows;
+}
+
+int GameDatabase::lowestTrustedIterations() const {
+    return std::min(m_passwordIterations, password::kIterations);
+}
+
 std::optional<PlayerRow> GameDatabase::findPlayerByName(const QString& name) {
     m_lastError.clear();
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT fldUsername, fldPassword, fldeasy, fldintermediate,"
-                             " flddifficult, fldexpert FROM tblUsers WHERE fldUsername = ?"
-                             " ORDER BY rowid LIMIT 1"));
-    q.addBindValue(name);
+    q.prepare(rowsOfNameSql(QStringLiteral("tblUsers"), kPlayerColumns) +
+              QStringLiteral(" LIMIT 1"));
+    q.addBindValue(nameValue(name));
     if (exec(q) && q.next()) {
         return playerFrom(q);
     }
@@ -359,31 +488,27 @@ QString GameDatabase::passwordHash(const QString& password) const {
 
 bool GameDatabase::appendPlayerHashed(const QString& name, const QString& hash,
                                       const std::array<bool, kLevelCount>& levelOpen) {
-    m_lastError.clear();
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("INSERT INTO tblUsers (fldUsername, fldPassword, fldeasy,"
-                             " fldintermediate, flddifficult, fldexpert)"
-                             " VALUES (?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(name);
-    q.addBindValue(hash);
+    QVariantList values{name, hash};
     for (bool open : levelOpen) {
-        q.addBindValue(open);
+        values.append(open);
     }
-    return exec(q);
+    return insertRow(QStringLiteral("tblUsers"), kPlayerColumns.split(QStringLiteral(", ")), values,
+                     name);
 }
 
 bool GameDatabase::openPlayerLevels(const QString& name, Level highest) {
     m_lastError.clear();
-    QStringList sets{QStringLiteral("fldUsername = ?")};
+    QStringList sets{kNameColumn + QStringLiteral(" = ?")};
     for (int i = 0; i <= static_cast<int>(highest); ++i) {
         sets.append(QString::fromLatin1(levelInfo(i).flagColumn) + QStringLiteral(" = 1"));
     }
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("UPDATE tblUsers SET %1 WHERE rowid = (SELECT rowid FROM tblUsers"
-                             " WHERE fldUsername = ? ORDER BY rowid LIMIT 1)")
-                  .arg(sets.join(QStringLiteral(", "))));
+    q.prepare(QStringLiteral("UPDATE tblUsers SET %1 WHERE rowid = (%2 LIMIT 1)")
+                  .arg(sets.join(QStringLiteral(", ")),
+                       rowsOfNameSql(QStringLiteral("tblUsers"), QStringLiteral("rowid"))));
+    // The name as typed replaces the stored spelling; its key stays the same.
     q.addBindValue(name);
-    q.addBindValue(name);
+    q.addBindValue(nameValue(name));
     return exec(q) && q.numRowsAffected() == 1;
 }
 
@@ -392,10 +517,9 @@ bool GameDatabase::openPlayerLevels(const QString& name, Level highest) {
 std::optional<ScoreRow> GameDatabase::findScore(Level level, const QString& name) {
     m_lastError.clear();
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT fldUsername, fldScore, fldTime FROM %1"
-                             " WHERE fldUsername = ? ORDER BY rowid LIMIT 1")
-                  .arg(scoreTable(level)));
-    q.addBindValue(name);
+    q.prepare(rowsOfNameSql(scoreTable(level), QStringLiteral("fldUsername, fldScore, fldTime")) +
+              QStringLiteral(" LIMIT 1"));
+    q.addBindValue(nameValue(name));
     if (exec(q) && q.next()) {
         return ScoreRow{q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toString()};
     }
@@ -403,26 +527,21 @@ std::optional<ScoreRow> GameDatabase::findScore(Level level, const QString& name
 }
 
 bool GameDatabase::appendScore(Level level, const ScoreRow& row) {
-    m_lastError.clear();
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("INSERT INTO %1 (fldUsername, fldScore, fldTime) VALUES (?, ?, ?)")
-                  .arg(scoreTable(level)));
-    q.addBindValue(row.name);
-    q.addBindValue(row.score);
-    q.addBindValue(row.time);
-    return exec(q);
+    return insertRow(scoreTable(level),
+                     {kNameColumn, QStringLiteral("fldScore"), QStringLiteral("fldTime")},
+                     {row.name, row.score, row.time}, row.name);
 }
 
 bool GameDatabase::updateScore(Level level, const QString& name, qint64 score,
                                const QString& time) {
     m_lastError.clear();
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("UPDATE %1 SET fldScore = ?, fldTime = ? WHERE rowid = (SELECT rowid"
-                             " FROM %1 WHERE fldUsername = ? ORDER BY rowid LIMIT 1)")
-                  .arg(scoreTable(level)));
+    q.prepare(
+        QStringLiteral("UPDATE %1 SET fldScore = ?, fldTime = ? WHERE rowid = (%2 LIMIT 1)")
+            .arg(scoreTable(level), rowsOfNameSql(scoreTable(level), QStringLiteral("rowid"))));
     q.addBindValue(score);
     q.addBindValue(time);
-    q.addBindValue(name);
+    q.addBindValue(nameValue(name));
     return exec(q) && q.numRowsAffected() == 1;
 }
 
@@ -454,20 +573,17 @@ QList<RankRow> GameDatabase::levelRanking(Level level) {
 // ---------------------------------------------------------------- total
 
 bool GameDatabase::appendTotal(const QString& name, qint64 total) {
-    m_lastError.clear();
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("INSERT INTO total (fldusername, totscore) VALUES (?, ?)"));
-    q.addBindValue(name);
-    q.addBindValue(total);
-    return exec(q);
+    return insertRow(QStringLiteral("total"),
+                     {QStringLiteral("fldusername"), QStringLiteral("totscore")}, {name, total},
+                     name);
 }
 
 std::optional<qint64> GameDatabase::findTotal(const QString& name) {
     m_lastError.clear();
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(
-        QStringLiteral("SELECT totscore FROM total WHERE fldusername = ? ORDER BY rowid LIMIT 1"));
-    q.addBindValue(name);
+    q.prepare(rowsOfNameSql(QStringLiteral("total"), QStringLiteral("totscore")) +
+              QStringLiteral(" LIMIT 1"));
+    q.addBindValue(nameValue(name));
     if (exec(q) && q.next()) {
         return static_cast<qint64>(std::llround(leadingNumber(q.value(0).toString())));
     }
@@ -477,12 +593,12 @@ std::optional<qint64> GameDatabase::findTotal(const QString& name) {
 bool GameDatabase::updateTotal(const QString& name, qint64 total) {
     m_lastError.clear();
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("UPDATE total SET fldusername = ?, totscore = ? WHERE rowid ="
-                             " (SELECT rowid FROM total WHERE fldusername = ? ORDER BY rowid"
-                             " LIMIT 1)"));
+    q.prepare(QStringLiteral("UPDATE total SET fldusername = ?, totscore = ? WHERE rowid = (%1"
+                             " LIMIT 1)")
+                  .arg(rowsOfNameSql(QStringLiteral("total"), QStringLiteral("rowid"))));
     q.addBindValue(name);
     q.addBindValue(total);
-    q.addBindValue(name);
+    q.addBindValue(nameValue(name));
     return exec(q) && q.numRowsAffected() == 1;
 }
 

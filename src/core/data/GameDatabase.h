@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <array>
 #include <functional>
@@ -23,6 +24,12 @@ struct DictionaryEntry {
 struct PlayerRow {
     QString name;
     std::array<bool, kLevelCount> levelOpen{};
+};
+
+// A player row with its stored password hash, for checking the password elsewhere.
+struct StoredPlayer {
+    PlayerRow player;
+    QString passwordHash;
 };
 
 struct ScoreRow {
@@ -86,9 +93,29 @@ public:
     bool addWrongWord(const QString& word);
     QStringList wrongWords();
 
+    // --- names ---
+    // Lookups compare the folded form of a name (nameKey()), kept in an indexed column of
+    // its own beside each name, so that every script's letter case is ignored, not only
+    // ASCII's as COLLATE NOCASE does.
+    static inline const QString kNameKeyColumn = QStringLiteral("fldNameKey");
+    // The rows of `table` whose name matches the one bound to the query (nameValue()), in
+    // stored order. Every lookup by name is built on it; public so that its plan can be
+    // checked to use an index.
+    QString rowsOfNameSql(const QString& table, const QString& columns) const;
+    QVariant nameValue(const QString& name) const;
+    // False when an old file could not gain its name keys (it is read-only, or another program
+    // held it for too long): names then match ignoring ASCII case only, as they used to.
+    bool namesKeyed() const { return m_namesKeyed; }
+
     // --- tblUsers ---
     // First row of that name whose password matches.
     std::optional<PlayerRow> findPlayer(const QString& name, const QString& password);
+    // Every row of that name, in stored order, with its password hash: LOAD reads them here
+    // and checks the password off the interface thread.
+    QList<StoredPlayer> playersNamed(const QString& name);
+    // A stored hash that claims fewer rounds than this, or more than password::kMaxIterations,
+    // never matches, so that a doctored row cannot stall a check or pass a weak hash.
+    int lowestTrustedIterations() const;
     // First row of that name.
     std::optional<PlayerRow> findPlayerByName(const QString& name);
     bool appendPlayer(const QString& name, const QString& password,
@@ -124,6 +151,14 @@ public:
 private:
     GameDatabase(QString connection, QString path);
     bool createSchema();
+    // Gives every name table its key column and index, and rewrites each key that differs
+    // from the fold of its name (rows written by older versions of the game, or folded by an
+    // older Unicode table). False when that could not be written.
+    bool keyNames();
+    QStringList columnsOf(const QString& table);
+    // INSERT of one row whose name is `name`, its key added when the table has one.
+    bool insertRow(const QString& table, const QStringList& columns, const QVariantList& values,
+                   const QString& name);
     bool exec(QSqlQuery& query);
     bool fail(const QString& reason);
     QList<RankRow> ranking(const QString& sql);
@@ -132,7 +167,13 @@ private:
     QString m_path;
     QString m_lastError;
     int m_passwordIterations;
+    bool m_namesKeyed = false;
 };
+
+// The form of a name that lookups compare: letter case folded in every script (ß like SS, Σ
+// like σ and ς), an accent typed as a separate mark like the accented letter. Blanks stay
+// part of the name.
+QString nameKey(const QString& name);
 
 // The number a text starts with, blanks ignored, with an optional sign and decimal point; 0 when
 // it starts with none. Totals of old databases may be stored as text such as "5200.0".

@@ -4,9 +4,15 @@
 
 namespace vortalex {
 
-AccountModel::AccountModel(Services& services, SessionState& session)
-    : m_services(services)
-    , m_session(session) {}
+AccountModel::AccountModel(Services& services, SessionState& session, QObject* parent)
+    : QObject(parent)
+    , m_services(services)
+    , m_session(session) {
+    connect(&m_check, &PasswordCheck::finished, this, [this](int index) {
+        emit loadRunningChanged(false);
+        finishLoad(index >= 0 ? std::optional(m_candidates.at(index)) : std::nullopt);
+    });
+}
 
 bool AccountModel::registerPlayer(const QString& name) {
     // Spaces included: the name is taken as typed.
@@ -34,15 +40,33 @@ void AccountModel::cancelRegistration() {
     m_session.setStartChosenRecord(false);
 }
 
-bool AccountModel::loadPlayer(const QString& name, const QString& password) {
+void AccountModel::startLoad(const QString& name, const QString& password) {
+    if (m_check.running()) {
+        return;
+    }
     // The password test ignores letter case; of several rows with that name, the first whose
     // password matches wins. A database that cannot be read finds nobody.
     GameDatabase* db = m_services.database;
-    const std::optional<PlayerRow> player =
-        db != nullptr ? db->findPlayer(name, password) : std::nullopt;
+    const QList<StoredPlayer> rows = db != nullptr ? db->playersNamed(name) : QList<StoredPlayer>();
+    if (rows.isEmpty()) {
+        finishLoad(std::nullopt);
+        return;
+    }
+    m_candidates.clear();
+    QStringList hashes;
+    for (const StoredPlayer& row : rows) {
+        m_candidates.append(row.player);
+        hashes.append(row.passwordHash);
+    }
+    m_check.start(password, hashes, db->lowestTrustedIterations());
+    emit loadRunningChanged(true);
+}
+
+void AccountModel::finishLoad(const std::optional<PlayerRow>& player) {
     if (!player) {
         m_services.messages->show(kNotFound, style::kExclamation, kAppTitle);
-        return false;
+        emit loadFinished(false);
+        return;
     }
     for (const Level level : allLevels()) {
         m_session.setLevelOpen(level, player->levelOpen.at(static_cast<std::size_t>(level)));
@@ -51,10 +75,14 @@ bool AccountModel::loadPlayer(const QString& name, const QString& password) {
     // The stored spelling of the name, which may differ in case from what was typed.
     m_session.setPlayerName(player->name);
     m_session.setGreeting(SessionState::welcome(player->name));
-    return true;
+    emit loadFinished(true);
 }
 
 void AccountModel::cancelLoad() {
+    if (m_check.running()) {
+        m_check.stop();
+        emit loadRunningChanged(false);
+    }
     m_session.startDemo();
 }
 

@@ -2,34 +2,53 @@
 
 #include "common/Services.h"
 #include "common/SessionState.h"
+#include "data/GameDatabase.h"
+#include "data/PasswordCheck.h"
 
+#include <QList>
+#include <QObject>
 #include <QString>
 
 namespace vortalex {
 
 // Signing a player in, without the dialogs: registration of a new name (START) and loading a
-// stored player (LOAD). Each call says whether its dialog may close.
-class AccountModel {
+// stored player (LOAD). Registration answers at once whether its dialog may close; LOAD answers
+// through loadFinished(), since checking a password takes a while.
+class AccountModel : public QObject {
+    Q_OBJECT
 public:
     static inline const QString kEmptyName = QStringLiteral("Cannot Accept Empty String / Name.");
     static inline const QString kNameTaken = QStringLiteral("Name already exist!!");
     static inline const QString kNotFound = QStringLiteral("Sorry! Game Name not Found!");
     static inline const QString kLoaded = QStringLiteral("Game Loaded!");
 
-    AccountModel(Services& services, SessionState& session);
+    AccountModel(Services& services, SessionState& session, QObject* parent = nullptr);
 
     // Signs `name` in as a new player and opens Easy; nothing is written to the database, the
     // player's row appears with the first saved Easy score.
     bool registerPlayer(const QString& name);
     void cancelRegistration();
 
-    // Signs a stored player in and restores the levels open to them.
-    bool loadPlayer(const QString& name, const QString& password);
+    // Signs a stored player in and restores the levels open to them. The rows of the name are
+    // read at once; their passwords are checked off the interface thread, one row at a time
+    // until one matches. loadFinished() follows the message that tells the outcome, at once
+    // when no row has the name. Does nothing while a check runs.
+    void startLoad(const QString& name, const QString& password);
+    bool loadRunning() const { return m_check.running(); }
+    // Gives up a running check, whose answer is dropped, and restarts the menu's demo.
     void cancelLoad();
 
+signals:
+    void loadRunningChanged(bool running);
+    void loadFinished(bool signedIn);
+
 private:
+    void finishLoad(const std::optional<PlayerRow>& player);
+
     Services& m_services;
     SessionState& m_session;
+    PasswordCheck m_check;
+    QList<PlayerRow> m_candidates; // the rows of the name being checked, in stored order
 };
 
 } // namespace vortalex

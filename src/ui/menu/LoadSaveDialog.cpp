@@ -66,6 +66,12 @@ LoadSaveDialog::LoadSaveDialog(Services& services, SessionState& session, QWidge
     m_cancel->setGeometry(px(1140), px(1920), px(1515), px(435));
 
     connect(m_load, &QPushButton::clicked, this, &LoadSaveDialog::load);
+    connect(&m_account, &AccountModel::loadRunningChanged, this, &LoadSaveDialog::showChecking);
+    connect(&m_account, &AccountModel::loadFinished, this, [this](bool signedIn) {
+        if (signedIn) {
+            accept();
+        }
+    });
     connect(m_cancel, &QPushButton::clicked, this, &LoadSaveDialog::reject);
     m_name->setFocus();
 
@@ -76,9 +82,25 @@ LoadSaveDialog::LoadSaveDialog(Services& services, SessionState& session, QWidge
     }
 }
 
+LoadSaveDialog::~LoadSaveDialog() {
+    // Closed by its owner in the middle of a check: the check stops with the account model.
+    showChecking(false);
+}
+
 void LoadSaveDialog::load() {
-    if (m_account.loadPlayer(m_name->text(), m_password->text())) {
-        accept();
+    m_account.startLoad(m_name->text(), m_password->text());
+}
+
+void LoadSaveDialog::showChecking(bool checking) {
+    m_load->setEnabled(!checking);
+    m_cancel->setEnabled(!checking);
+    if (checking != m_busyCursor) {
+        m_busyCursor = checking;
+        if (checking) {
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        } else {
+            QGuiApplication::restoreOverrideCursor();
+        }
     }
 }
 

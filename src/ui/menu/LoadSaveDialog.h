@@ -17,6 +17,7 @@ class LoadSaveDialog : public QDialog {
     Q_OBJECT
 public:
     LoadSaveDialog(Services& services, SessionState& session, QWidget* parent = nullptr);
+    ~LoadSaveDialog() override;
 
     QLineEdit* nameBox() const { return m_name; }
     QLineEdit* passwordBox() const { return m_password; }
@@ -24,11 +25,16 @@ public:
     QPushButton* cancelButton() const { return m_cancel; }
 
 public slots:
+    // Starts the check; the dialog closes when it signs the player in.
     void load();
-    // Escape and the "&Cancel" button.
+    // Escape and the "&Cancel" button; Escape also gives up a running check.
     void reject() override;
 
 private:
+    // While a password is checked the buttons are off and the cursor is busy.
+    void showChecking(bool checking);
+
+    bool m_busyCursor = false;
     AccountModel m_account;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_password = nullptr;
