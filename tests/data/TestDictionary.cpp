@@ -115,7 +115,9 @@ private slots:
               // Forms and words the generator used to miss.
               "BLOGGED", "BOGGED", "AUTOPSIED", "ALIASING", "BADDER", "BADDEST", "CRUNCHY",
               "CRUNCHIER", "BACKLOGGED", "BOBSLEDDED", "BABIER", "BRANDIED", "APPARELLED",
-              "AFTERLIVES", "BEHALVES", "AVOCADOES", "KEYWORDS", "EKED", "EUREKA", "MIX"}) {
+              "AFTERLIVES", "BEHALVES", "AVOCADOES", "KEYWORDS", "EKED", "EUREKA", "MIX",
+              // Words that look like numerals or abbreviations.
+              "CIVIL", "DIM", "LID", "MILD", "VIVID", "GYM", "RHYTHM", "LYNX", "CWM", "NTH"}) {
             QTest::newRow(w) << QString::fromLatin1(w);
         }
     }
@@ -127,10 +129,13 @@ private slots:
 
     void misspellingsAndNonWordsAreNot_data() {
         QTest::addColumn<QString>("word");
-        for (const char* w : {"TEH", "RECIEVE", "XQZT", "QWDY", "PARIS", "AAAA", "CATSS",
-                              // What the spelling rules could make up but English does not use.
-                              "BLOGED", "RUNNED", "GOODER", "LINKEST", "BADEST", "CHILDS",
-                              "AUTOPSYED", "LINKER", "XII", "MCMXCIX"}) {
+        for (const char* w :
+             {"TEH", "RECIEVE", "XQZT", "QWDY", "PARIS", "AAAA", "CATSS",
+              // What the spelling rules could make up but English does not use.
+              "BLOGED", "RUNNED", "GOODER", "LINKEST", "BADEST", "CHILDS", "AUTOPSYED", "LINKER",
+              "XII", "MCMXCIX",
+              // Irregular numerals and abbreviations of units.
+              "ILX", "XCL", "MPH", "RPM", "KPH", "LBS", "HRS", "PCT", "CWT", "WPM", "BPS", "YRS"}) {
             QTest::newRow(w) << QString::fromLatin1(w);
         }
     }

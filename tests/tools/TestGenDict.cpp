@@ -14,6 +14,7 @@ const QString kGenerator = QStringLiteral(VORTALEX_TOOLS_DIR "/vortalex-gendict"
 struct Lemma {
     const char* word;
     const char* gloss;
+    const char* synonyms = ""; // other words of the synset, blank-separated
 };
 
 // One WordNet part of speech: data.POS with one synset per lemma at its true byte offset, and
@@ -23,7 +24,12 @@ void writePart(const QDir& dir, const QString& file, char tag, const QList<Lemma
     QByteArray index = "  1 licence header line\n";
     for (const Lemma& l : lemmas) {
         const QByteArray offset = QByteArray::number(data.size()).rightJustified(8, '0');
-        data += offset + " 05 " + tag + " 01 " + l.word + " 0 000 | " + l.gloss + "\n";
+        QByteArrayList words{l.word};
+        words += QByteArray(l.synonyms).split(' ');
+        words.removeAll(QByteArray());
+        data += offset + " 05 " + tag + " " +
+                QByteArray::number(words.size(), 16).rightJustified(2, '0') + " " +
+                words.join(" 0 ") + " 0 000 | " + l.gloss + "\n";
         index += QByteArray(l.word) + " " + tag + " 1 0 1 0 " + offset + "\n";
     }
     QFile d(dir.filePath("data." + file));
@@ -47,6 +53,8 @@ class TestGenDict : public QObject {
     QTemporaryDir m_dir;
     QMap<QString, QStringList> m_rows; // word -> meanings, from the normal run
     QString m_everyday;
+    QString m_report; // what the last run printed
+    QString m_normalReport;
 
     QString path(const QString& name) const { return m_dir.filePath(name); }
 
@@ -58,6 +66,7 @@ class TestGenDict : public QObject {
         if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
             return -1;
         *errors = QString::fromUtf8(p.readAllStandardError());
+        m_report = QString::fromUtf8(p.readAllStandardOutput());
         if (p.exitCode() != 0 || !rows)
             return p.exitCode();
         QFile out(path("out.tsv"));
@@ -89,7 +98,19 @@ private slots:
                    {"brick", "a block of baked clay"},
                    {"goose", "a web-footed bird"},
                    {"landslide", "a slide of earth down a slope"},
-                   {"schoolchild", "a child at school"}});
+                   {"schoolchild", "a child at school"},
+                   // Abbreviations, and real words without a vowel or with Y for one.
+                   {"mph", "a rate of speed", "miles_per_hour"},
+                   {"rpm", "rate of revolution of a motor", "revolutions_per_minute rev"},
+                   {"cwt", "a unit of weight equal to 100 pounds", "hundredweight"},
+                   {"hr", "a period of time equal to 1/24th of a day", "hour"},
+                   {"lb", "16 ounces avoirdupois", "pound"},
+                   {"yr", "a period of 365 days", "year"},
+                   {"cwm", "a steep-walled basin in a mountain", "cirque corrie"},
+                   {"gym", "a hall for exercise", "gymnasium"},
+                   {"lynx", "a short-tailed wildcat"},
+                   {"rhythm", "the basic beat of music", "beat"},
+                   {"lid", "a movable cover", "eyelid"}});
         writePart(wn, "verb", 'v',
                   {{"apparel", "to dress"},
                    {"autopsy", "to examine a dead body"},
@@ -105,8 +126,13 @@ private slots:
                    {"casual", "without care"},
                    {"sneaky", "sly"},
                    {"southern", "in the south"},
-                   {"xii", "twelve"},
-                   {"mix", "not a real adjective, only here to be kept"}});
+                   {"xii", "being two more than ten", "twelve 12"},
+                   {"ilx", "being nine more than fifty", "fifty-nine 59 lix"},
+                   {"mix", "not a real adjective, only here to be kept"},
+                   {"civil", "not rude", "polite"},
+                   {"mild", "moderate in type or effect"},
+                   {"dim", "lacking in light", "faint"},
+                   {"nth", "last or greatest in a series"}});
         writePart(wn, "adv", 'r', {});
         writeFile(wn.filePath("noun.exc"), "children child\ngeese goose\n");
         writeFile(wn.filePath("verb.exc"), "ate eat\n");
@@ -119,7 +145,8 @@ private slots:
                   "bricked\nbricking\ngeese\nschoolchildren\napparelled\nautopsied\n"
                   "backlogged\nblogged\nblogging\nhoped\nhopped\nhoping\nlinker\noverate\n"
                   "visited\nbadder\nbaddest\ncasuals\nsneakier\nsneakiest\nsoutherner\n"
-                  "southerners\nxii\nmix\nkeywords\neked\neking\nekes\nParis\n");
+                  "southerners\nxii\nmix\nkeywords\neked\neking\nekes\nParis\nhrs\nlbs\nyrs\n"
+                  "cwms\ngyms\n");
         writeFile(path("closed.tsv"), "# closed\nTHE\t(art.) that one\n");
         m_everyday = path("everyday.tsv");
         writeFile(m_everyday, "# ours\nKEYWORD\t(n.) a word that matters most\n"
@@ -128,6 +155,7 @@ private slots:
         QString errors;
         QCOMPARE(generate(m_everyday, &m_rows, &errors), 0);
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
+        m_normalReport = m_report;
     }
 
     void everyRegularFormTheListHasGetsItsBasesMeaning_data() {
@@ -191,6 +219,20 @@ private slots:
         QVERIFY(m_rows.contains("MIX"));
         QVERIFY(!m_rows.contains("PARIS"));
         QCOMPARE(m_rows.value("THE"), QStringList{"(art.) that one"});
+    }
+
+    void numeralsAndAbbreviationsAreLeftOutButWordsThatLookAlikeStay() {
+        // XII is a numeral by its form; ILX only by standing beside the number 59.
+        for (const char* out : {"XII", "ILX", "MPH", "RPM", "CWT", "HRS", "LBS", "YRS"})
+            QVERIFY2(!m_rows.contains(QString::fromLatin1(out)), out);
+        for (const char* kept : {"MIX", "CIVIL", "MILD", "DIM", "LID", "GYM", "GYMS", "LYNX",
+                                 "RHYTHM", "CWM", "CWMS", "NTH"})
+            QVERIFY2(m_rows.contains(QString::fromLatin1(kept)), kept);
+        // Only what would have been a word is counted: XII and ILX; MPH, RPM, CWT, HRS, LBS,
+        // YRS.
+        QVERIFY2(m_normalReport.contains(
+                     QStringLiteral("left out 2 Roman numerals and 6 abbreviations")),
+                 qPrintable(m_normalReport));
     }
 
     void aRowWithoutAPartOfSpeechStopsTheBuild() {

@@ -149,12 +149,25 @@ bool parseNumber(std::string_view s, int base, unsigned long& value) {
     throw FileError(path.string() + ":" + std::to_string(lineNumber) + ": " + std::string(why));
 }
 
+// Words a source lists that the dictionary leaves out, by reason; the generator reports how many.
+struct LeftOut {
+    std::unordered_set<std::string> numerals;
+    std::unordered_set<std::string> abbreviations;
+};
+
+bool isDigits(std::string_view s) {
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 // A data.* line: "offset lex_filenum ss_type w_cnt word lex_id [word lex_id...] ... | gloss".
 // Returns the gloss when one of the synset's words is spelled exactly like `lemma`. Spelling
 // matters: "Paris" the city is stored capitalised, and a proper noun is not a playable word.
+// `namesANumber` tells whether the synset also lists a number in digits, as {fifty-nine, 59,
+// lix, ilx} does.
 std::optional<std::string_view> glossIfSpelledLower(const std::string& data, unsigned long offset,
                                                     const std::string& lemma, Pos pos,
-                                                    const fs::path& dataPath) {
+                                                    const fs::path& dataPath, bool& namesANumber) {
     if (offset >= data.size())
         throw FileError(dataPath.string() + ": no synset at offset " + std::to_string(offset));
     std::string_view rest(data);
@@ -170,19 +183,27 @@ std::optional<std::string_view> glossIfSpelledLower(const std::string& data, uns
                         std::to_string(offset));
 
     bool spelledLower = false;
-    for (unsigned long i = 0; i < wordCount && !spelledLower; ++i) {
+    namesANumber = false;
+    for (unsigned long i = 0; i < wordCount; ++i) {
         std::string_view word = fields[4 + 2 * i];
         // Adjectives may carry a syntactic marker such as "(a)", "(p)" or "(ip)".
         if (pos == Adj && !word.empty() && word.back() == ')')
             word = word.substr(0, word.rfind('('));
-        spelledLower = word == lemma;
+        spelledLower = spelledLower || word == lemma;
+        namesANumber = namesANumber || isDigits(word);
     }
     if (!spelledLower)
         return std::nullopt;
     return bar == std::string_view::npos ? std::string_view() : trim(line.substr(bar + 1));
 }
 
-void loadIndex(WordNet& wn, Pos pos, const fs::path& dir) {
+bool isRomanLetters(std::string_view word) {
+    return std::all_of(word.begin(), word.end(), [](char c) {
+        return std::string_view("ivxlcdm").find(c) != std::string_view::npos;
+    });
+}
+
+void loadIndex(WordNet& wn, Pos pos, const fs::path& dir, LeftOut& leftOut) {
     const fs::path indexPath = dir / ("index." + std::string(kPosFile[pos]));
     const fs::path dataPath = dir / ("data." + std::string(kPosFile[pos]));
     const std::string index = readFile(indexPath);
@@ -206,7 +227,13 @@ void loadIndex(WordNet& wn, Pos pos, const fs::path& dir) {
             unsigned long offset = 0;
             if (!parseNumber(fields[i], 10, offset))
                 malformed(indexPath, lineNumber, "bad synset offset");
-            if (auto gloss = glossIfSpelledLower(data, offset, lemma, pos, dataPath))
+            bool namesANumber = false;
+            auto gloss = glossIfSpelledLower(data, offset, lemma, pos, dataPath, namesANumber);
+            // Irregular numerals such as ILX and XCL, which the strict form does not catch,
+            // are found by the number they stand beside. MIX or CIVIL never do.
+            if (gloss && namesANumber && isRomanLetters(lemma))
+                leftOut.numerals.insert(lemma);
+            else if (gloss)
                 kept.push_back({pos, *gloss});
         }
         if (!kept.empty()) {
@@ -265,16 +292,48 @@ bool isNumeralNotWord(std::string_view word) {
     return word.size() >= 3 && word != "mix" && isRomanNumeral(word);
 }
 
-WordNet loadWordNet(const fs::path& dir) {
+// Abbreviations of units and the like (MPH, RPM, KPH, LBS, HRS, PCT, CWT, WPM, BPS) are WordNet
+// nouns or SCOWL words, yet no player counts them as words. They are told by having no vowel,
+// Y counting as one after the first letter, so that GYM, LYNX and RHYTHM stay and YRS goes. The
+// few real words spelled without a vowel are named, with their plurals.
+bool isAbbreviation(std::string_view word) {
+    static constexpr std::array<std::string_view, 16> kVowellessWords = {
+        "brr", "crwth", "cwm", "grr", "hmm", "hmmm",   "nth", "pfft",
+        "pht", "psst",  "pst", "shh", "tsk", "tsktsk", "zzz", "zzzz"};
+    if (word.size() < 3)
+        return false;
+    for (std::size_t i = 0; i < word.size(); ++i)
+        if (std::string_view("aeiou").find(word[i]) != std::string_view::npos ||
+            (word[i] == 'y' && i > 0))
+            return false;
+    const auto named = [](std::string_view w) {
+        return std::find(kVowellessWords.begin(), kVowellessWords.end(), w) !=
+               kVowellessWords.end();
+    };
+    return !named(word) && !(word.ends_with('s') && named(word.substr(0, word.size() - 1)));
+}
+
+// True, noting why, for a word a source lists that is no word to a player.
+bool leaveOut(const std::string& word, LeftOut& leftOut) {
+    if (isNumeralNotWord(word))
+        return leftOut.numerals.insert(word), true;
+    if (isAbbreviation(word))
+        return leftOut.abbreviations.insert(word), true;
+    return false;
+}
+
+WordNet loadWordNet(const fs::path& dir, LeftOut& leftOut) {
     WordNet wn;
     // Read every data file before any index so that the glosses' string_views stay valid.
     for (int pos = 0; pos < kPosCount; ++pos)
         wn.data[pos] = readFile(dir / ("data." + std::string(kPosFile[pos])));
     for (int pos = 0; pos < kPosCount; ++pos)
-        loadIndex(wn, static_cast<Pos>(pos), dir);
+        loadIndex(wn, static_cast<Pos>(pos), dir, leftOut);
     for (int pos = Noun; pos <= Adj; ++pos)
         loadExceptions(wn, static_cast<Pos>(pos), dir);
-    std::erase_if(wn.senses, [](const auto& entry) { return isNumeralNotWord(entry.first); });
+    std::erase_if(wn.senses, [&](const auto& entry) { return leaveOut(entry.first, leftOut); });
+    // A numeral beside its number may have other senses too, and then it stays.
+    std::erase_if(leftOut.numerals, [&](const std::string& w) { return wn.senses.count(w) != 0; });
     return wn;
 }
 
@@ -678,14 +737,14 @@ std::vector<std::string> inflectionRows(const Lexicon& lex, const Derivations& d
     return rows;
 }
 
-std::unordered_map<std::string, std::vector<std::string>> loadInflections(const Lexicon& lex,
-                                                                          const fs::path& path) {
+std::unordered_map<std::string, std::vector<std::string>>
+loadInflections(const Lexicon& lex, const fs::path& path, LeftOut& leftOut) {
     const std::string text = readFile(path);
     std::unordered_set<std::string> words;
     forEachLine(text, [&](std::string_view line, std::size_t) {
         // Entries with capitals (names), apostrophes or accents are never playable.
         line = trim(line);
-        if (isLowerWord(line) && !isNumeralNotWord(line))
+        if (isLowerWord(line))
             words.emplace(line);
     });
     // A base word is never read as a form of another: our SOUTHERNER is no comparative.
@@ -697,7 +756,8 @@ std::unordered_map<std::string, std::vector<std::string>> loadInflections(const 
     std::unordered_map<std::string, std::vector<std::string>> inflections;
     for (const std::string& word : words) {
         std::vector<std::string> rows = inflectionRows(lex, derivations, word);
-        if (!rows.empty())
+        // Left out only here, so that the count holds just what would have been a word.
+        if (!rows.empty() && !leaveOut(word, leftOut))
             inflections.emplace(word, std::move(rows));
     }
     return inflections;
@@ -802,7 +862,8 @@ std::optional<Options> parseArguments(int argc, char** argv) {
 }
 
 int run(const Options& options) {
-    const WordNet wn = loadWordNet(options.wordnet);
+    LeftOut leftOut;
+    const WordNet wn = loadWordNet(options.wordnet, leftOut);
     // One duplicate check across all our lists: the same row twice would show twice in the game.
     std::unordered_set<std::string> seen;
     ExtraRows closed;
@@ -812,7 +873,7 @@ int run(const Options& options) {
     for (const fs::path& path : options.everyday)
         loadExtra(path, everyday, seen);
     const Lexicon lex{wn, sensesOf(everyday)};
-    const auto inflections = loadInflections(lex, options.words);
+    const auto inflections = loadInflections(lex, options.words, leftOut);
     // Our everyday rows follow the closed-class ones of the same word, both after WordNet's.
     for (auto& [word, meanings] : everyday) {
         std::vector<std::string>& rows = closed[word];
@@ -887,7 +948,9 @@ int run(const Options& options) {
     }
 
     std::cout << "vortalex-gendict: " << words.size() << " words, " << rowCount << " rows, "
-              << out.size() << " bytes written to " << options.out.string() << "\n";
+              << out.size() << " bytes written to " << options.out.string() << "; left out "
+              << leftOut.numerals.size() << " Roman numerals and " << leftOut.abbreviations.size()
+              << " abbreviations\n";
     return 0;
 }
 
