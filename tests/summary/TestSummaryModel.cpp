@@ -320,6 +320,25 @@ private slots:
         QVERIFY(player->levelOpen[3]);
     }
 
+    void savesFindThePlayerTypedInAnotherCaseOfAnyScript() {
+        TestWorld world;
+        SummaryModel easy(result(Level::Easy, 5200, true), world.services, world.session);
+        easy.save(QStringLiteral("Ørjan Ølberg"), QStringLiteral("pw"));
+        world.messages.answers = {Answer::Yes};
+        SummaryModel overwrite(result(Level::Easy, 6000, true), world.services, world.session);
+        overwrite.save(QStringLiteral("øRJAN øLBERG"), QString());
+        QCOMPARE(world.messages.texts().at(1), SummaryModel::kOverwrite);
+        QCOMPARE(world.database->levelScores(Level::Easy),
+                 (QList<RankRow>{{QStringLiteral("Ørjan Ølberg"), 6000}}));
+        SummaryModel intermediate(result(Level::Intermediate, 7000, true), world.services,
+                                  world.session);
+        intermediate.save(QStringLiteral("ØRJAN ØLBERG"), QString());
+        QCOMPARE(world.database->overallRanking(),
+                 (QList<RankRow>{{QStringLiteral("ØRJAN ØLBERG"), 12200}}));
+        QVERIFY(world.database->findPlayer(QStringLiteral("ørjan ølberg"), QStringLiteral("PW"))
+                    ->levelOpen[2]);
+    }
+
     void anOldTotalStoredAsTextIsReadByItsLeadingNumber() {
         QCOMPARE(leadingNumber(QStringLiteral(" 5200.0")), 5200.0);
         QCOMPARE(leadingNumber(QStringLiteral("-12abc")), -12.0);
