@@ -80,6 +80,14 @@ public:
     bool replaceDictionary(const std::function<bool(DictionaryEntry&)>& next,
                            const QString& sourceId);
     QString dictionarySourceId();
+    // Each word once, in no particular order: the solver's word tree is built from it.
+    QStringList dictionaryWords();
+
+    // --- tblCommonWords ---
+    QStringList commonWords();
+    // Refreshes only the common words, in one transaction, like replaceDictionary().
+    bool replaceCommonWords(const std::function<bool(QString&)>& next, const QString& sourceId);
+    QString commonWordsSourceId();
 
     // --- tblWrong ---
     bool clearWrongWords();
@@ -127,6 +135,8 @@ private:
     bool exec(QSqlQuery& query);
     bool fail(const QString& reason);
     QList<RankRow> ranking(const QString& sql);
+    QStringList columnValues(const QString& sql); // the first column of every row
+    QString sourceId(const QString& table);
 
     QString m_connection;
     QString m_path;
