@@ -27,6 +27,8 @@ public:
     Lexicon();
     // `common` may hold words outside `words`; only dictionary words are marked.
     static Lexicon build(const QStringList& words, const QStringList& common);
+    // The same from texts of words separated by blanks.
+    static Lexicon fromText(QStringView words, QStringView common);
     // Every word of tbl_Dictionary, marked from tblCommonWords; empty when the table cannot be
     // read.
     static Lexicon load(GameDatabase& db);
@@ -53,6 +55,9 @@ public:
     std::size_t memoryBytes() const { return sizeof(*this) + m_nodes.capacity() * sizeof(Node); }
 
 private:
+    class Spellings;
+    static Lexicon fromSpellings(const Spellings& words, const Spellings& common);
+
     static constexpr std::uint32_t kLetterMask = (1u << 26) - 1;
     static constexpr std::uint32_t kWordBit = 1u << 26;
     static constexpr std::uint32_t kCommonBit = 1u << 27;

@@ -80,11 +80,12 @@ public:
     bool replaceDictionary(const std::function<bool(DictionaryEntry&)>& next,
                            const QString& sourceId);
     QString dictionarySourceId();
-    // Each word once, in no particular order: the solver's word tree is built from it.
-    QStringList dictionaryWords();
+    // Each word once, separated by blanks, in no particular order: the text the solver's word
+    // tree is built from.
+    QString dictionaryWordsText();
 
     // --- tblCommonWords ---
-    QStringList commonWords();
+    QString commonWordsText(); // as dictionaryWordsText()
     // Refreshes only the common words, in one transaction, like replaceDictionary().
     bool replaceCommonWords(const std::function<bool(QString&)>& next, const QString& sourceId);
     QString commonWordsSourceId();
@@ -135,7 +136,7 @@ private:
     bool exec(QSqlQuery& query);
     bool fail(const QString& reason);
     QList<RankRow> ranking(const QString& sql);
-    QStringList columnValues(const QString& sql); // the first column of every row
+    QString joinedWords(const QString& sql); // the one value of a group_concat query
     QString sourceId(const QString& table);
 
     QString m_connection;
