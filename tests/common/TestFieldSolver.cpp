@@ -4,6 +4,8 @@
 #include "common/Lexicon.h"
 #include "common/TileGrid.h"
 
+#include "Fields.h"
+
 #include <QSet>
 #include <QtTest>
 
@@ -11,18 +13,9 @@
 #include <random>
 
 using namespace vortalex;
+using vortalex::test::fieldOf;
 
 namespace {
-
-TileGrid fieldOf(int side, const QString& letters) {
-    TileGrid grid(side);
-    grid.placeTiles();
-    for (int i = 1; i <= grid.count(); ++i) {
-        grid.tile(i).letter = letters.at(i - 1);
-    }
-    grid.reset();
-    return grid;
-}
 
 QSet<QString> spellings(const QList<FoundWord>& found) {
     QSet<QString> words;

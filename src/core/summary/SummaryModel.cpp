@@ -212,6 +212,9 @@ void SummaryModel::showMeanings(const QString& word) {
 }
 
 const QList<MissedWord>& SummaryModel::missedWords() {
+    if (!m_missed && m_result.fields.isEmpty()) {
+        m_missed.emplace(); // nothing was dealt, so the dictionary need not be loaded
+    }
     if (!m_missed) {
         const Lexicon& lexicon = runLexicon(m_services);
         m_missed = vortalex::missedWords(lexicon, m_info, m_result.fields, m_result.words);
