@@ -260,11 +260,10 @@ void SummaryScreen::buildMissedPage(const QRect& place) {
     m_reviewTabs->setFont(fonts::arial(9, true));
     m_reviewTabs->setDrawBase(false);
     m_reviewTabs->setExpanding(false);
+    m_reviewTabs->setUsesScrollButtons(false);
+    m_reviewTabs->setElideMode(Qt::ElideNone);
     m_reviewTabs->addTab(QStringLiteral("Your words"));
     m_reviewTabs->addTab(QStringLiteral("Words you missed"));
-    const QSize tabs = m_reviewTabs->sizeHint();
-    m_reviewTabs->setGeometry(kWidth - kMargin - tabs.width(), 0, tabs.width(),
-                              std::min(tabs.height(), place.top()));
     connect(m_reviewTabs, &QTabBar::currentChanged, this, &SummaryScreen::showReviewPage);
 
     m_missedPage = new QWidget(m_review);
@@ -362,6 +361,10 @@ void SummaryScreen::syncMissedWords() {
     }
     m_missedNote->setText(note + QStringLiteral("\n\nSelect a word to read its meaning below."));
     m_reviewTabs->setTabText(1, QStringLiteral("Words you missed (%1)").arg(all.size()));
+    // Right-aligned in the title row, above the captions of the lists.
+    const QSize tabs = m_reviewTabs->sizeHint();
+    m_reviewTabs->setGeometry(kWidth - kMargin - tabs.width(), 0, tabs.width(),
+                              std::min(tabs.height(), m_missedPage->y()));
 }
 
 void SummaryScreen::syncLayers() {
