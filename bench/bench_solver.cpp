@@ -9,7 +9,8 @@
 #include "common/Lexicon.h"
 
 #include "BenchSupport.h"
-#include "TestDoubles.h"
+#include "BenchWorld.h"
+#include "Deals.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -41,12 +42,7 @@ long residentKb() {
 // The field the board leaves after "Play" and its deal.
 TileGrid dealtField(Level level, Services& services, SessionState& session) {
     BoardModel board(level, services, session);
-    board.load();
-    board.activate();
-    board.clickCommand(BoardCommand::Play);
-    while (board.dealRunning()) {
-        board.dealTick();
-    }
+    test::openAndPlay(board);
     return board.grid();
 }
 
@@ -80,18 +76,9 @@ int main(int argc, char** argv) {
                 static_cast<double>(heapAfter - heapBefore) / kMb,
                 static_cast<double>(after - before) / 1024.0);
 
-    test::RecordingCues cues;
-    test::ScriptedMessages messages;
-    Services services;
-    SessionState session;
-    services.programFolder = dir.path();
-    services.database = opened.get();
-    services.cues = &cues;
-    services.messages = &messages;
-    std::uint64_t seed = 1;
-    services.newRandom = [&seed] {
-        return std::make_unique<SeededRandom>(seed++);
-    };
+    bench::BenchWorld world(dir.path(), *opened);
+    Services& services = world.services;
+    SessionState& session = world.session;
 
     for (const Level level : allLevels()) {
         const LevelInfo& info = levelInfo(level);

@@ -9,7 +9,8 @@
 #include "summary/SummaryScreen.h"
 
 #include "BenchSupport.h"
-#include "TestDoubles.h"
+#include "BenchWorld.h"
+#include "Deals.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,17 +40,12 @@ double msSince(const QElapsedTimer& t) {
 LevelResult dealtResult(Level level, int total, const QStringList& built, bool passed,
                         Services& services, SessionState& session) {
     BoardModel board(level, services, session);
-    board.load();
-    board.activate();
     LevelResult result{level, total, QStringLiteral("00:00"), built, passed};
-    board.clickCommand(BoardCommand::Play);
-    for (int deal = 0; deal < 3; ++deal) {
-        if (deal > 0) {
-            board.runCommand(BoardCommand::Shuffle);
-        }
-        while (board.dealRunning()) {
-            board.dealTick();
-        }
+    test::openAndPlay(board);
+    result.fields.append(board.grid());
+    for (int shuffle = 0; shuffle < 2; ++shuffle) {
+        board.runCommand(BoardCommand::Shuffle);
+        test::finishDealing(board);
         result.fields.append(board.grid());
     }
     return result;
@@ -69,19 +65,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     GameDatabase& db = *opened;
-    test::RecordingCues cues;
-    test::ScriptedMessages messages;
-    Services services;
-    SessionState session;
+    bench::BenchWorld world(dir.path(), db);
+    Services& services = world.services;
+    SessionState& session = world.session;
     session.setPlayerName(QStringLiteral("Ann"));
-    services.programFolder = dir.path();
-    services.database = &db;
-    services.cues = &cues;
-    services.messages = &messages;
-    std::uint64_t seed = 1;
-    services.newRandom = [&seed] {
-        return std::make_unique<SeededRandom>(seed++);
-    };
     const QStringList built{"CAT", "DOG", "HOUSE", "GARDEN", "TREES", "RIVER"};
     // Dealt first: a board empties the rejected words when it loads.
     std::map<Level, LevelResult> dealt;
