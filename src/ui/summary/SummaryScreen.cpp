@@ -351,11 +351,12 @@ void SummaryScreen::syncMissedWords() {
     if (all.isEmpty()) {
         note = QStringLiteral("No word escaped you: you built every word your fields held.");
     } else if (common == 0) {
-        note = QStringLiteral("Your fields held %1 more words, none of them an everyday word.")
+        note = QStringLiteral("Your fields held %1 words you did not build, none of them an "
+                              "everyday word.")
                    .arg(all.size());
     } else {
-        note = QStringLiteral("Your fields held %1 more words; %2 of them are everyday words, "
-                              "shown first. Rarer words are in italics.")
+        note = QStringLiteral("Your fields held %1 words you did not build. The %2 everyday ones "
+                              "come first; tick the box below for the rarer ones, in italics.")
                    .arg(all.size())
                    .arg(common);
     }
