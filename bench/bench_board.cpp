@@ -5,7 +5,7 @@
 #include "data/GameDatabase.h"
 
 #include "BenchSupport.h"
-#include "TestDoubles.h"
+#include "BenchWorld.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,18 +28,9 @@ int main(int argc, char** argv) {
     if (!opened) {
         return 1;
     }
-    test::RecordingCues cues;
-    test::ScriptedMessages messages;
-    Services services;
-    SessionState session;
-    services.programFolder = dir.path();
-    services.database = opened.get();
-    services.cues = &cues;
-    services.messages = &messages;
-    std::uint64_t seed = 1;
-    services.newRandom = [&seed] {
-        return std::make_unique<SeededRandom>(seed++);
-    };
+    bench::BenchWorld world(dir.path(), *opened);
+    Services& services = world.services;
+    SessionState& session = world.session;
 
     QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("raw"));
     raw.setDatabaseName(opened->path());

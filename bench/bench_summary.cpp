@@ -3,22 +3,28 @@
 // no suggestions), the time until the first suggestions show for a row whose cell is empty (the
 // whole dictionary), and the longest single step while scrolling those suggestions to the end.
 //
-//   bench_summary [--shots <folder>]   also writes a PNG of every summary state there
+//   bench_summary [--shots <folder>]   also writes a PNG of every summary state there, the
+//                                      review panel's "Words you missed" page among them
+#include "board/BoardModel.h"
 #include "summary/SummaryScreen.h"
 
 #include "BenchSupport.h"
-#include "TestDoubles.h"
+#include "BenchWorld.h"
+#include "Deals.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
+#include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
+#include <map>
 #include <vector>
 
 using namespace vortalex;
@@ -27,6 +33,22 @@ namespace {
 
 double msSince(const QElapsedTimer& t) {
     return t.nsecsElapsed() / 1e6;
+}
+
+// A level as a board would hand it over: the field of its deal and of two shuffles, seeded so
+// that every run shows the same words.
+LevelResult dealtResult(Level level, int total, const QStringList& built, bool passed,
+                        Services& services, SessionState& session) {
+    BoardModel board(level, services, session);
+    LevelResult result{level, total, QStringLiteral("00:00"), built, passed};
+    test::openAndPlay(board);
+    result.fields.append(board.grid());
+    for (int shuffle = 0; shuffle < 2; ++shuffle) {
+        board.runCommand(BoardCommand::Shuffle);
+        test::finishDealing(board);
+        result.fields.append(board.grid());
+    }
+    return result;
 }
 
 } // namespace
@@ -43,6 +65,20 @@ int main(int argc, char** argv) {
         return 1;
     }
     GameDatabase& db = *opened;
+    bench::BenchWorld world(dir.path(), db);
+    Services& services = world.services;
+    SessionState& session = world.session;
+    session.setPlayerName(QStringLiteral("Ann"));
+    const QStringList built{"CAT", "DOG", "HOUSE", "GARDEN", "TREES", "RIVER"};
+    // Dealt first: a board empties the rejected words when it loads.
+    std::map<Level, LevelResult> dealt;
+    for (const Level level : allLevels()) {
+        dealt[level] = dealtResult(level, 0, built, false, services, session);
+    }
+    auto withFields = [&dealt](LevelResult result) {
+        result.fields = dealt[result.level].fields;
+        return result;
+    };
     db.inTransaction([&db] {
         for (int i = 0; i < 200; ++i) {
             db.appendScore(Level::Easy,
@@ -54,16 +90,6 @@ int main(int argc, char** argv) {
         }
         return true;
     });
-    test::RecordingCues cues;
-    test::ScriptedMessages messages;
-    Services services;
-    SessionState session;
-    session.setPlayerName(QStringLiteral("Ann"));
-    services.programFolder = dir.path();
-    services.database = &db;
-    services.cues = &cues;
-    services.messages = &messages;
-    const QStringList built{"CAT", "DOG", "HOUSE", "GARDEN", "TREES", "RIVER"};
 
     {
         SummaryScreen screen({Level::Easy, 6100, "00:00", built, false}, services, session);
@@ -109,8 +135,9 @@ int main(int argc, char** argv) {
                 if (level == Level::Expert && !passed) {
                     continue; // a failed Expert level has no summary
                 }
-                SummaryScreen screen({level, passed ? 9400 : 1200, "00:00", built, passed},
-                                     services, session);
+                SummaryScreen screen(
+                    withFields({level, passed ? 9400 : 1200, "00:00", built, passed}), services,
+                    session);
                 screen.show();
                 screen.activateSummary();
                 QCoreApplication::processEvents();
@@ -129,6 +156,22 @@ int main(int argc, char** argv) {
         review.wordList()->setCurrentRow(2);
         QCoreApplication::processEvents();
         review.grab().save(shots + QStringLiteral("/review.png"));
+
+        // The missed words of an Easy level: the common ones, one selected with its meanings,
+        // then all of them.
+        SummaryScreen missed(withFields({Level::Easy, 1200, "00:00", built, false}), services,
+                             session);
+        missed.show();
+        missed.activateSummary();
+        QCoreApplication::processEvents();
+        missed.reviewTabs()->setCurrentIndex(1);
+        missed.missedList()->setCurrentCell(0, 0);
+        QCoreApplication::processEvents();
+        missed.grab().save(shots + QStringLiteral("/missed.png"));
+        missed.showAllMissedBox()->setChecked(true);
+        missed.missedList()->scrollToBottom();
+        QCoreApplication::processEvents();
+        missed.grab().save(shots + QStringLiteral("/missed-all.png"));
     }
     return 0;
 }

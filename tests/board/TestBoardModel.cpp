@@ -1,6 +1,7 @@
 #include "board/BoardModel.h"
 #include "sound/Cues.h"
 
+#include "Fields.h"
 #include "TestWorld.h"
 
 #include <QSignalSpy>
@@ -160,6 +161,37 @@ private slots:
         QVERIFY(!board.dealRunning());
         QVERIFY(board.word().isEmpty());
         QCOMPARE(board.grid().usedTiles(), QList<int>{});
+    }
+
+    void everyFinishedDealAndTheLastFieldGoToTheSummary() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        LevelResult result;
+        connect(&board, &BoardModel::levelEnded, this,
+                [&result](const LevelResult& r) { result = r; });
+        startPlaying(board);
+        QStringList dealt{letters(board)};
+        board.runCommand(BoardCommand::Shuffle);
+        board.dealTick();
+        board.dealTick();
+        board.clickTile(5); // freezes the shuffle's deal: that field is played on
+        dealt.append(letters(board));
+        board.runCommand(BoardCommand::Shuffle);
+        finishDeal(board);
+        dealt.append(letters(board));
+        submitAsWord(world, board, {1, 2, 3}); // new letters on three tiles
+        dealt.append(letters(board));
+        QCOMPARE(board.words().size(), 1);
+
+        for (int s = 0; s < board.info().levelSeconds(); ++s) {
+            board.clockTick();
+        }
+        QCoreApplication::processEvents();
+        QStringList handed;
+        for (const TileGrid& field : result.fields) {
+            handed.append(lettersOf(field));
+        }
+        QCOMPARE(handed, dealt);
     }
 
     void beforeTheFirstPlayATileOnlyClicks() {

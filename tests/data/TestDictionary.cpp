@@ -1,5 +1,6 @@
 // Checks the word list the build generated into the program folder, and that the build's
 // refresh of it never loses a player's rows.
+#include "common/Lexicon.h"
 #include "data/GameDatabase.h"
 
 #include <QProcess>
@@ -35,9 +36,9 @@ QString toRoman(int value) {
     return out;
 }
 
-int runSeeder(const QString& tsv, const QString& db) {
+int runSeeder(const QString& tsv, const QString& db, const QString& common = {}) {
     QProcess p;
-    p.start(kSeeder, {tsv, db});
+    p.start(kSeeder, common.isEmpty() ? QStringList{tsv, db} : QStringList{tsv, db, common});
     if (!p.waitForFinished(120000)) {
         return -1;
     }
@@ -243,6 +244,53 @@ private slots:
         QVERIFY(opened.db->findPlayer(QStringLiteral("Ann"), QStringLiteral("PW")));
         QCOMPARE(opened.db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 6100);
         QCOMPARE(opened.db->findTotal(QStringLiteral("Ann")), std::optional<qint64>(6100));
+    }
+
+    void theBuiltCommonWordsAreEverydayWordsOfTheDictionary() {
+        const Lexicon lexicon = Lexicon::load(*m_db);
+        QStringList distinct = m_db->wordsStartingWith(QString());
+        distinct.removeDuplicates();
+        QCOMPARE(lexicon.wordCount(), static_cast<std::size_t>(distinct.size()));
+        // Most dictionary words a board can spell are in SCOWL's mid-size list, not all.
+        QVERIFY2(lexicon.commonCount() > 40000 && lexicon.commonCount() < lexicon.wordCount(),
+                 qPrintable(QString::number(lexicon.commonCount())));
+        for (const char* w : {"HOUSE", "CAT", "RIVER", "GARDEN", "QUIXOTIC"}) {
+            QVERIFY2(lexicon.isCommon(QString::fromLatin1(w)), w);
+        }
+        for (const char* w : {"AARDWOLF", "ZYMURGY", "SYZYGY"}) {
+            QVERIFY2(lexicon.contains(QString::fromLatin1(w)), w);
+            QVERIFY2(!lexicon.isCommon(QString::fromLatin1(w)), w);
+        }
+    }
+
+    void theBuildRefreshesTheCommonWordsWithoutLosingPlayers() {
+        const QString db = m_dir.filePath(QStringLiteral("common.mdb"));
+        const QString tsv = m_dir.filePath(QStringLiteral("common.tsv"));
+        const QString list = m_dir.filePath(QStringLiteral("american-english"));
+        auto write = [](const QString& path, const QByteArray& text) {
+            QFile f(path);
+            return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
+        };
+        QVERIFY(write(tsv, "CAT\t(n.) feline\nZEBU\t(n.) humped cattle\n"));
+        // Names, possessives and accented words are no board words.
+        QVERIFY(write(list, "cat\nParis\ncat's\ncaf\xc3\xa9\n zebra \n"));
+        QCOMPARE(runSeeder(tsv, db, list), 0);
+        {
+            auto opened = GameDatabase::open(db);
+            QVERIFY(opened.db);
+            QCOMPARE(opened.db->commonWordsText(), QStringLiteral("CAT ZEBRA"));
+            QVERIFY(opened.db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
+                                            {true, false, false, false}));
+        }
+        QVERIFY(write(list, "cat\nzebu\n"));
+        QCOMPARE(runSeeder(tsv, db, list), 0); // the list changed: refreshed
+        QCOMPARE(runSeeder(tsv, db, list), 0); // unchanged: left alone
+        auto opened = GameDatabase::open(db);
+        QVERIFY(opened.db);
+        QCOMPARE(opened.db->commonWordsText(), QStringLiteral("CAT ZEBU"));
+        QCOMPARE(opened.db->dictionaryRowCount(), 2);
+        QVERIFY(opened.db->findPlayer(QStringLiteral("Ann"), QStringLiteral("pw")));
+        QCOMPARE(runSeeder(tsv, db, m_dir.filePath(QStringLiteral("missing"))), 1);
     }
 
     void theSeederRefusesAFileThatIsNotADatabase() {

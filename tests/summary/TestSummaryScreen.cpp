@@ -1,7 +1,11 @@
 #include "summary/SummaryScreen.h"
 #include "widgets/ScoreGrid.h"
 
+#include "Fields.h"
 #include "TestWorld.h"
+
+#include <QCheckBox>
+#include <QTabBar>
 
 #include <QGroupBox>
 #include <QLabel>
@@ -95,6 +99,61 @@ private slots:
         QCoreApplication::processEvents();
         QTest::keyClick(&screen, Qt::Key_Escape);
         QVERIFY(screen.isVisible());
+    }
+
+    void missedWordsHaveAPageOfTheirOwnThatMovesNoControl() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
+        QVERIFY(world.database->replaceCommonWords(
+            [done = false](QString& w) mutable {
+                w = QStringLiteral("SAT");
+                return !std::exchange(done, true);
+            },
+            QStringLiteral("test")));
+        // C A T  on top, S below the T: CAT was built; SAT (common) and CATS were missed.
+        LevelResult result{Level::Easy, 10, QStringLiteral("00:00"), {"CAT"}, false};
+        result.fields = {test::fieldOf(5, QStringLiteral("CATZZZZSZZZZZZZZZZZZZZZZZ"))};
+        SummaryScreen screen(result, world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+
+        const QList<QWidget*> controls{screen.wrongGrid(),      screen.suggestionsGrid(),
+                                       screen.wordList(),       screen.meaningsBox(),
+                                       screen.tryAgainButton(), screen.goOnButton()};
+        auto placeOf = [&screen](QWidget* w) {
+            return QRect(w->mapTo(&screen, QPoint()), w->size());
+        };
+        QList<QRect> places;
+        for (QWidget* w : controls) {
+            places.append(placeOf(w));
+            QVERIFY(!placeOf(screen.reviewTabs()).intersects(places.last()));
+        }
+        QVERIFY(screen.wordList()->isVisible());
+        QVERIFY(!screen.missedList()->isVisible());
+
+        screen.reviewTabs()->setCurrentIndex(1);
+        QVERIFY(screen.missedList()->isVisible());
+        QVERIFY(!screen.wordList()->isVisible() && !screen.wrongGrid()->isVisible());
+        QVERIFY(screen.meaningsBox()->isVisible() && screen.tryAgainButton()->isVisible());
+        QCOMPARE(screen.missedList()->rowCount(), 1);
+        QWidget* cells = screen.missedList()->viewport();
+        QTest::mouseClick(
+            cells, Qt::LeftButton, {},
+            screen.missedList()->visualItemRect(screen.missedList()->item(0, 0)).center());
+        QCOMPARE(screen.meaningsBox()->toPlainText(),
+                 QStringLiteral(" ### (v.) sat\n------------------------\n"));
+
+        QTest::mouseClick(screen.showAllMissedBox(), Qt::LeftButton);
+        QCOMPARE(screen.missedList()->rowCount(), 2);
+        QCOMPARE(screen.missedList()->item(1, 0)->text(), QStringLiteral("CATS"));
+        QCOMPARE(screen.missedList()->item(1, 1)->text(), QStringLiteral("300"));
+        QVERIFY(screen.missedList()->item(1, 0)->font().italic());
+        QVERIFY(!screen.missedList()->item(0, 0)->font().italic());
+
+        screen.reviewTabs()->setCurrentIndex(0);
+        QVERIFY(screen.wordList()->isVisible() && !screen.missedList()->isVisible());
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            QCOMPARE(placeOf(controls.at(i)), places.at(i));
+        }
     }
 };
 

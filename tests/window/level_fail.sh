@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # A failed Easy level in the real program, its clock sped up twenty times with libfaketime:
 # register a player with START, open Easy, press Play, let the clock run out, answer
-# "GAME OVER!", and on the summary's try-again question answer No. The menu must then be in
+# "GAME OVER!", look at the review panel's "Words you missed" page and the meaning of the first
+# missed word, and on the summary's try-again question answer No. The menu must then be in
 # front with no level entry that opens a board.
 #
 #   level_fail.sh <program folder>
+#
+# With VORTALEX_SHOTS=<folder> set, the missed-words page is also saved there as
+# window-missed.png, to look at.
 set -euo pipefail
 
-kTools=faketime
+kTools="faketime import compare"
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
@@ -21,6 +25,21 @@ start_easy 20 7 "Window Tester"
 # Five minutes of play are fifteen seconds here; then "GAME OVER!" waits for its OK.
 summary=$(wait_past_messages 'Easy summary')
 sleep 0.5
+# The page of the three lists (632 x 194 at 14, 28) gives way to the missed words, whose first
+# word shows its meaning in the meanings box (498 x 192 at 14, 234).
+import -window "$summary" -crop 632x194+14+28 "$work/lists.png"
+click_at "$summary" 565 13 # the "Words you missed" tab
+import -window "$summary" -crop 632x194+14+28 "$work/missed.png"
+changed=$(compare -metric AE "$work/lists.png" "$work/missed.png" null: 2>&1 || true)
+((${changed%%.*} > 2000)) || fail "the missed words did not show ($changed pixels)"
+import -window "$summary" -crop 498x192+14+234 "$work/before.png"
+click_at "$summary" 100 84 # the first missed word
+import -window "$summary" -crop 498x192+14+234 "$work/after.png"
+changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
+((${changed%%.*} > 200)) || fail "no meaning for the first missed word ($changed pixels)"
+if [[ -n "${VORTALEX_SHOTS:-}" ]]; then
+    import -window "$summary" "$VORTALEX_SHOTS/window-missed.png"
+fi
 click_at "$summary" 586 411 # the try-again Exit on the review panel
 sleep 0.5
 xdotool key Escape # No

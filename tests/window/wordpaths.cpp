@@ -6,6 +6,7 @@
 //   wordpaths saved <database> <level index> <name> <password>
 //       the saved score, the player's total, the overall ranking's first row and whether LOAD
 //       finds the player with that password
+#include "Deals.h"
 #include "TestDoubles.h"
 #include "board/BoardModel.h"
 #include "data/GameDatabase.h"
@@ -84,12 +85,7 @@ int play(GameDatabase& db, quint64 seed, Level level, int target) {
     };
     SessionState session;
     BoardModel board(level, services, session);
-    board.load();
-    board.activate();
-    board.clickCommand(BoardCommand::Play);
-    while (board.dealRunning()) {
-        board.dealTick();
-    }
+    test::openAndPlay(board);
     const Words dict = loadWords(db, board.info().minWordLength);
     QTextStream out(stdout);
     while (board.levelTotal() < target) {

@@ -106,7 +106,12 @@ void BoardModel::dealTick() {
     if (m_dealTicks == kDealTicks) {
         setDealRunning(false);
         fillBoardVowelCount();
+        keepField();
     }
+}
+
+void BoardModel::keepField() {
+    m_fields.append(m_grid);
 }
 
 void BoardModel::setDealRunning(bool running) {
@@ -143,7 +148,10 @@ void BoardModel::clickTile(int index) {
         emit bannerChanged();
     }
     // A click during a deal freezes the field as it stands, without the vowel quota.
-    setDealRunning(false);
+    if (m_dealRunning) {
+        setDealRunning(false);
+        keepField();
+    }
     if (index == 0) {
         quitGame();
         return;
@@ -326,7 +334,7 @@ void BoardModel::acceptWord() {
     emit tilesChanged();
 
     m_levelTotal += m_info.basePoints;
-    m_bonusPoints = (static_cast<int>(m_word.size()) - m_info.minWordLength) * kBonusPerExtraLetter;
+    m_bonusPoints = m_info.bonusFor(static_cast<int>(m_word.size()));
     m_levelTotal += m_bonusPoints;
     m_wordPoints = m_info.basePoints;
     m_subTotalText = QString::number(m_bonusPoints + m_info.basePoints);
@@ -351,6 +359,7 @@ void BoardModel::startLevel() {
     startDeal();
     setWord(QString());
     m_words.clear();
+    m_fields.clear();
     m_selectedWord = -1;
     emit wordListChanged();
     m_clock = Clock::Running;
@@ -442,6 +451,11 @@ void BoardModel::finishLevel() {
     result.total = m_levelTotal;
     result.timeText = m_clockText;
     result.words = m_words;
+    result.fields = m_fields;
+    // A deal still running at the end shows a passing random fill, not a field to play on.
+    if (!m_dealRunning) {
+        result.fields.append(m_grid);
+    }
     result.passed = m_info.passed(m_levelTotal);
 
     const std::optional<Level> next = m_info.next();

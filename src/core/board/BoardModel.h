@@ -105,6 +105,7 @@ private:
     void fillBoard();
     void fillBoardVowelCount();
     void startDeal();
+    void keepField(); // a deal has finished: its field goes to the summary
     void setDealRunning(bool running);
     void setSlideRunning(bool running);
     void setEnabled(BoardCommand command, bool enabled);
@@ -147,6 +148,7 @@ private:
     QString m_subTotalText = QStringLiteral("0");
     int m_shufflesLeft = 0;
     QStringList m_words;
+    QList<TileGrid> m_fields;
     int m_selectedWord = -1;
 
     bool m_bannerVisible = false;

@@ -60,6 +60,9 @@ struct LevelInfo {
     int tileCount() const { return side * side; }
     int levelSeconds() const { return (clockMinutes + 1) * 60; }
     bool passed(int total) const { return total >= passTarget; }
+    // The bonus of an accepted word of `letters` letters, and what it adds to the total.
+    int bonusFor(int letters) const { return (letters - minWordLength) * kBonusPerExtraLetter; }
+    int pointsFor(int letters) const { return basePoints + bonusFor(letters); }
     std::optional<Level> next() const;
 };
 

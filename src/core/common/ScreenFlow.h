@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Level.h"
+#include "common/TileGrid.h"
 
 #include <QString>
 #include <QStringList>
@@ -28,6 +29,9 @@ struct LevelResult {
     QString timeText;
     QStringList words; // in the order they were accepted
     bool passed = false;
+    // The field of every finished deal ("Play", each "Shuffle") and the field at the end, for
+    // the words the player could have built.
+    QList<TileGrid> fields{}; // braced, so results built without it stay warning-free
 };
 
 // Opens one board modally and returns what it asked for when it closed.

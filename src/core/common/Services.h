@@ -12,6 +12,7 @@
 namespace vortalex {
 
 class GameDatabase;
+class Lexicon;
 
 // What every screen needs from the outside world, handed down from main() (or a test) instead
 // of being reached through globals.
@@ -24,6 +25,8 @@ struct Services {
     std::function<std::unique_ptr<Random>()> newRandom;
     // A missing word list is told to the player once per run, not on every board.
     bool dictionaryProblemTold = false;
+    // The word tree of the dictionary, loaded once per run at its first use (runLexicon()).
+    std::shared_ptr<const Lexicon> lexicon;
 };
 
 } // namespace vortalex

@@ -54,6 +54,10 @@ const char* const kSchema[] = {
     // Which word list the dictionary was last filled from, so a rebuild refreshes it only
     // when the list changed.
     "CREATE TABLE IF NOT EXISTS tblDictionarySource (fldSource TEXT NOT NULL)",
+    // Words an ordinary player knows, from a smaller list than the dictionary's; the review
+    // shows missed words of this list first. Filled by the build like the dictionary.
+    "CREATE TABLE IF NOT EXISTS tblCommonWords (fldWord TEXT NOT NULL COLLATE NOCASE)",
+    "CREATE TABLE IF NOT EXISTS tblCommonWordsSource (fldSource TEXT NOT NULL)",
 };
 
 // The tables whose rows are looked up by name. SQLite matches column names ignoring case, so
@@ -397,10 +401,64 @@ bool GameDatabase::replaceDictionary(const std::function<bool(DictionaryEntry&)>
 }
 
 QString GameDatabase::dictionarySourceId() {
+    return sourceId(QStringLiteral("tblDictionarySource"));
+}
+
+QString GameDatabase::sourceId(const QString& table) {
     m_lastError.clear();
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT fldSource FROM tblDictionarySource LIMIT 1"));
+    q.prepare(QStringLiteral("SELECT fldSource FROM %1 LIMIT 1").arg(table));
     return exec(q) && q.next() ? q.value(0).toString() : QString();
+}
+
+QString GameDatabase::joinedWords(const QString& sql) {
+    m_lastError.clear();
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    return exec(q) && q.next() ? q.value(0).toString() : QString();
+}
+
+// One row holding every word instead of a hundred thousand rows: the solver's load is then a
+// matter of milliseconds rather than of the query layer's bookkeeping per row.
+QString GameDatabase::dictionaryWordsText() {
+    return joinedWords(QStringLiteral(
+        "SELECT group_concat(Word, ' ') FROM (SELECT DISTINCT Word FROM tbl_Dictionary)"));
+}
+
+QString GameDatabase::commonWordsText() {
+    return joinedWords(QStringLiteral("SELECT group_concat(fldWord, ' ') FROM tblCommonWords"));
+}
+
+bool GameDatabase::replaceCommonWords(const std::function<bool(QString&)>& next,
+                                      const QString& sourceId) {
+    return inTransaction([&] {
+        const QSqlDatabase db = QSqlDatabase::database(m_connection);
+        QSqlQuery q(db);
+        for (const char* statement :
+             {"DELETE FROM tblCommonWords", "DELETE FROM tblCommonWordsSource"}) {
+            if (!q.exec(QString::fromLatin1(statement))) {
+                return fail(q.lastError().text());
+            }
+        }
+        QSqlQuery insert(db);
+        insert.prepare(QStringLiteral("INSERT INTO tblCommonWords (fldWord) VALUES (?)"));
+        QString word;
+        while (next(word)) {
+            insert.bindValue(0, word);
+            if (!exec(insert)) {
+                return false;
+            }
+        }
+        QSqlQuery source(db);
+        source.prepare(QStringLiteral("INSERT INTO tblCommonWordsSource (fldSource) VALUES (?)"));
+        source.addBindValue(sourceId);
+        return exec(source);
+    });
+}
+
+QString GameDatabase::commonWordsSourceId() {
+    return sourceId(QStringLiteral("tblCommonWordsSource"));
 }
 
 // ---------------------------------------------------------------- tblWrong

@@ -87,6 +87,15 @@ public:
     bool replaceDictionary(const std::function<bool(DictionaryEntry&)>& next,
                            const QString& sourceId);
     QString dictionarySourceId();
+    // Each word once, separated by blanks, in no particular order: the text the solver's word
+    // tree is built from.
+    QString dictionaryWordsText();
+
+    // --- tblCommonWords ---
+    QString commonWordsText(); // as dictionaryWordsText()
+    // Refreshes only the common words, in one transaction, like replaceDictionary().
+    bool replaceCommonWords(const std::function<bool(QString&)>& next, const QString& sourceId);
+    QString commonWordsSourceId();
 
     // --- tblWrong ---
     bool clearWrongWords();
@@ -162,6 +171,8 @@ private:
     bool exec(QSqlQuery& query);
     bool fail(const QString& reason);
     QList<RankRow> ranking(const QString& sql);
+    QString joinedWords(const QString& sql); // the one value of a group_concat query
+    QString sourceId(const QString& table);
 
     QString m_connection;
     QString m_path;

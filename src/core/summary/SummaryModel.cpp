@@ -211,6 +211,39 @@ void SummaryModel::showMeanings(const QString& word) {
     emit meaningsChanged(text);
 }
 
+const QList<MissedWord>& SummaryModel::missedWords() {
+    if (!m_missed && m_result.fields.isEmpty()) {
+        m_missed.emplace(); // nothing was dealt, so the dictionary need not be loaded
+    }
+    if (!m_missed) {
+        const Lexicon& lexicon = runLexicon(m_services);
+        m_missed = vortalex::missedWords(lexicon, m_info, m_result.fields, m_result.words);
+        m_showAllMissed = lexicon.commonCount() == 0;
+    }
+    return *m_missed;
+}
+
+QList<MissedWord> SummaryModel::shownMissedWords() {
+    QList<MissedWord> shown = missedWords();
+    if (!m_showAllMissed) {
+        shown.removeIf([](const MissedWord& w) { return !w.common; });
+    }
+    return shown;
+}
+
+bool SummaryModel::showAllMissed() {
+    missedWords();
+    return m_showAllMissed;
+}
+
+void SummaryModel::setShowAllMissed(bool all) {
+    missedWords();
+    if (m_showAllMissed != all) {
+        m_showAllMissed = all;
+        emit missedWordsChanged();
+    }
+}
+
 Answer SummaryModel::message(const QString& text, MessageStyle style, const QString& title) {
     return m_services.messages->show(text, style, title);
 }

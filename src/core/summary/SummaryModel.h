@@ -5,10 +5,13 @@
 #include "common/Services.h"
 #include "common/SessionState.h"
 #include "data/GameDatabase.h"
+#include "summary/MissedWords.h"
 
 #include <QObject>
 #include <QSqlQueryModel>
 #include <QStringList>
+
+#include <optional>
 
 namespace vortalex {
 
@@ -65,12 +68,21 @@ public:
     void showMeanings(const QString& word);
     QString meaningsText() const { return m_meaningsText; }
 
+    // "Words you missed": words on the level's fields the player did not build, common words
+    // first, longest first. The common ones show unless the player asks for all of them; a
+    // database without common words shows all at once. The list is worked out at first use.
+    const QList<MissedWord>& missedWords();
+    QList<MissedWord> shownMissedWords();
+    bool showAllMissed();
+    void setShowAllMissed(bool all);
+
 signals:
     void layersChanged();
     void scoresChanged();
     void wrongWordsChanged();
     void playerNameChanged(const QString& name);
     void meaningsChanged(const QString& text);
+    void missedWordsChanged();
     // A button closed the summary; the board closes too and the loop opens `next`.
     void finished(vortalex::ScreenOutcome next);
 
@@ -90,6 +102,8 @@ private:
     QStringList m_wrongWords;
     QSqlQueryModel m_suggestions;
     QString m_meaningsText = kMeaningsHint;
+    std::optional<QList<MissedWord>> m_missed;
+    bool m_showAllMissed = false;
 };
 
 } // namespace vortalex

@@ -22,7 +22,7 @@ inline void makeFixedDialog(QDialog& dialog, const QSize& clientSize) {
     dialog.setAutoFillBackground(true);
 }
 
-inline void setTextColour(QLabel& label, const QColor& colour) {
+inline void setTextColour(QWidget& label, const QColor& colour) {
     QPalette p = label.palette();
     p.setColor(QPalette::WindowText, colour);
     label.setPalette(p);

@@ -6,6 +6,7 @@
 #include "widgets/PasswordBox.h"
 #include "widgets/ScoreGrid.h"
 
+#include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
 
@@ -177,9 +179,10 @@ void SummaryScreen::buildReviewPanel() {
     const int col2 = kMargin + columnWidth + kMargin;
     const int col3 = col2 + columnWidth + kMargin;
 
-    caption(QStringLiteral("Mispelled Words"),
-            expert ? QStringLiteral("Label7") : QStringLiteral("Label5"), m_review)
-        ->setGeometry(kMargin, top - 24, columnWidth, 22);
+    QLabel* wrongCaption =
+        caption(QStringLiteral("Mispelled Words"),
+                expert ? QStringLiteral("Label7") : QStringLiteral("Label5"), m_review);
+    wrongCaption->setGeometry(kMargin, top - 24, columnWidth, 22);
     m_wrong = new QTableWidget(0, 1, m_review);
     m_wrong->setObjectName(QStringLiteral("flxWrong"));
     gridLook(m_wrong);
@@ -191,8 +194,9 @@ void SummaryScreen::buildReviewPanel() {
     connect(m_wrong, &QTableWidget::cellClicked, this,
             [this](int row, int) { m_model.suggestFor(row + 1); });
 
-    caption(QStringLiteral("Suggested words"), QStringLiteral("Label6"), m_review)
-        ->setGeometry(col2, top - 24, columnWidth, 22);
+    QLabel* suggestionsCaption =
+        caption(QStringLiteral("Suggested words"), QStringLiteral("Label6"), m_review);
+    suggestionsCaption->setGeometry(col2, top - 24, columnWidth, 22);
     m_suggestions = new QTableView(m_review);
     m_suggestions->setObjectName(QStringLiteral("flxSample"));
     gridLook(m_suggestions);
@@ -204,9 +208,10 @@ void SummaryScreen::buildReviewPanel() {
     m_suggestions->verticalHeader()->setDefaultSectionSize(20);
     m_suggestions->setGeometry(col2, top, columnWidth, listHeight);
 
-    caption(QStringLiteral("Summary of your constructed words."),
-            expert ? QStringLiteral("Label5") : QStringLiteral("Label4"), m_review, 8.5)
-        ->setGeometry(col3, top - 24, columnWidth + kMargin, 22);
+    QLabel* wordsCaption =
+        caption(QStringLiteral("Summary of your constructed words."),
+                expert ? QStringLiteral("Label5") : QStringLiteral("Label4"), m_review, 8.5);
+    wordsCaption->setGeometry(col3, top - 24, columnWidth + kMargin, 22);
     m_words = new QListWidget(m_review);
     m_words->setObjectName(QStringLiteral("List1"));
     m_words->setFont(fonts::arial(10, true));
@@ -240,6 +245,127 @@ void SummaryScreen::buildReviewPanel() {
     }
     connect(m_tryAgain, &QPushButton::clicked, &m_model, &SummaryModel::tryAgainExit);
     connect(m_goOn, &QPushButton::clicked, &m_model, &SummaryModel::goOnExit);
+
+    m_ownWordsPage = {wrongCaption,  m_wrong,      suggestionsCaption,
+                      m_suggestions, wordsCaption, m_words};
+    buildMissedPage(QRect(kMargin, top - 24, kWidth - 2 * kMargin, listHeight + 24));
+}
+
+void SummaryScreen::buildMissedPage(const QRect& place) {
+    // The missed words take the place of the three lists as a second page, chosen by tabs in the
+    // panel's title row: the lists, the meanings box and "Exit" keep their places, and the
+    // meanings box serves both pages.
+    m_reviewTabs = new QTabBar(m_review);
+    m_reviewTabs->setObjectName(QStringLiteral("tabReview"));
+    m_reviewTabs->setFont(fonts::arial(9, true));
+    m_reviewTabs->setDrawBase(false);
+    m_reviewTabs->setExpanding(false);
+    m_reviewTabs->setUsesScrollButtons(false);
+    m_reviewTabs->setElideMode(Qt::ElideNone);
+    m_reviewTabs->addTab(QStringLiteral("Your words"));
+    m_reviewTabs->addTab(QStringLiteral("Words you missed"));
+    connect(m_reviewTabs, &QTabBar::currentChanged, this, &SummaryScreen::showReviewPage);
+
+    m_missedPage = new QWidget(m_review);
+    m_missedPage->setObjectName(QStringLiteral("pageMissed"));
+    m_missedPage->setGeometry(place);
+    const int listWidth = place.width() / 2 - kMargin / 2;
+    caption(QStringLiteral("Words you missed"), QStringLiteral("lblMissed"), m_missedPage)
+        ->setGeometry(0, 0, listWidth, 22);
+    m_missed = new QTableWidget(0, 2, m_missedPage);
+    m_missed->setObjectName(QStringLiteral("lstMissed"));
+    gridLook(m_missed);
+    m_missed->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Points")});
+    m_missed->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_missed->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_missed->verticalHeader()->hide();
+    m_missed->verticalHeader()->setDefaultSectionSize(20);
+    m_missed->setGeometry(0, 24, listWidth, place.height() - 24);
+    // Mouse and keyboard alike, as for the built words.
+    connect(m_missed, &QTableWidget::currentCellChanged, this, [this](int row) {
+        if (QTableWidgetItem* item = row >= 0 ? m_missed->item(row, 0) : nullptr) {
+            m_model.showMeanings(item->text());
+        }
+    });
+
+    const int sideLeft = listWidth + kMargin;
+    const int sideWidth = place.width() - sideLeft;
+    m_missedNote = new QLabel(m_missedPage);
+    m_missedNote->setObjectName(QStringLiteral("lblMissedNote"));
+    m_missedNote->setWordWrap(true);
+    m_missedNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_missedNote->setFont(fonts::arial(10, false, true));
+    look::setTextColour(*m_missedNote, palette::kHeading);
+    m_missedNote->setGeometry(sideLeft, 24, sideWidth, 100);
+    m_showAllMissed = new QCheckBox(QStringLiteral("Show all, rarer words too"), m_missedPage);
+    m_showAllMissed->setObjectName(QStringLiteral("chkShowAll"));
+    m_showAllMissed->setFont(fonts::arial(10, true));
+    look::setTextColour(*m_showAllMissed, palette::kGold);
+    m_showAllMissed->setGeometry(sideLeft, 132, sideWidth, 24);
+    connect(m_showAllMissed, &QCheckBox::toggled, &m_model, &SummaryModel::setShowAllMissed);
+    connect(&m_model, &SummaryModel::missedWordsChanged, this, &SummaryScreen::syncMissedWords);
+
+    syncMissedWords();
+    showReviewPage(m_reviewTabs->currentIndex());
+}
+
+void SummaryScreen::showReviewPage(int page) {
+    const bool missed = page == 1;
+    for (QWidget* w : std::as_const(m_ownWordsPage)) {
+        w->setVisible(!missed);
+    }
+    m_missedPage->setVisible(missed);
+}
+
+void SummaryScreen::syncMissedWords() {
+    const QList<MissedWord> shown = m_model.shownMissedWords();
+    const QList<MissedWord>& all = m_model.missedWords();
+    const auto common =
+        std::count_if(all.cbegin(), all.cend(), [](const MissedWord& w) { return w.common; });
+    const bool showAll = m_model.showAllMissed();
+    {
+        const QSignalBlocker quiet(m_showAllMissed);
+        m_showAllMissed->setChecked(showAll);
+    }
+    m_showAllMissed->setEnabled(common > 0 && common < all.size());
+
+    m_missed->clearContents();
+    m_missed->setRowCount(static_cast<int>(shown.size()));
+    QFont rarer = m_missed->font();
+    rarer.setBold(false);
+    rarer.setItalic(true);
+    for (int r = 0; r < shown.size(); ++r) {
+        const MissedWord& w = shown.at(r);
+        auto* word = new QTableWidgetItem(w.word);
+        auto* points = new QTableWidgetItem(QString::number(w.points));
+        points->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        if (!w.common) {
+            word->setFont(rarer);
+            points->setFont(rarer);
+        }
+        m_missed->setItem(r, 0, word);
+        m_missed->setItem(r, 1, points);
+    }
+
+    QString note;
+    if (all.isEmpty()) {
+        note = QStringLiteral("No word escaped you: you built every word your fields held.");
+    } else if (common == 0) {
+        note = QStringLiteral("Your fields held %1 words you did not build, none of them an "
+                              "everyday word.")
+                   .arg(all.size());
+    } else {
+        note = QStringLiteral("Your fields held %1 words you did not build. The %2 everyday ones "
+                              "come first; tick the box below for the rarer ones, in italics.")
+                   .arg(all.size())
+                   .arg(common);
+    }
+    m_missedNote->setText(note + QStringLiteral("\n\nSelect a word to read its meaning below."));
+    m_reviewTabs->setTabText(1, QStringLiteral("Words you missed (%1)").arg(all.size()));
+    // Right-aligned in the title row, above the captions of the lists.
+    const QSize tabs = m_reviewTabs->sizeHint();
+    m_reviewTabs->setGeometry(kWidth - kMargin - tabs.width(), 0, tabs.width(),
+                              std::min(tabs.height(), m_missedPage->y()));
 }
 
 void SummaryScreen::syncLayers() {

@@ -7,6 +7,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -14,6 +15,7 @@ class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
 class QTableView;
+class QTabBar;
 class QTableWidget;
 
 namespace vortalex {
@@ -47,6 +49,11 @@ public:
     QPlainTextEdit* meaningsBox() const { return m_meanings; }
     QPushButton* tryAgainButton() const { return m_tryAgain; }
     QPushButton* goOnButton() const { return m_goOn; }
+    // The panel's two pages: the player's own words, and "Words you missed".
+    QTabBar* reviewTabs() const { return m_reviewTabs; }
+    QTableWidget* missedList() const { return m_missed; }
+    QCheckBox* showAllMissedBox() const { return m_showAllMissed; }
+    QLabel* missedNote() const { return m_missedNote; }
 
     // The activation steps; the screen runs them whenever it becomes the active window.
     void activateSummary();
@@ -63,6 +70,9 @@ private:
     void buildReviewPanel();
     void syncLayers();
     void syncWrongWords();
+    void buildMissedPage(const QRect& place);
+    void showReviewPage(int page);
+    void syncMissedWords();
 
     SummaryModel m_model;
     ScreenOutcome m_outcome = ScreenOutcome::menu();
@@ -81,6 +91,12 @@ private:
     QPlainTextEdit* m_meanings = nullptr;
     QPushButton* m_tryAgain = nullptr;
     QPushButton* m_goOn = nullptr;
+    QList<QWidget*> m_ownWordsPage; // the three lists and their captions
+    QTabBar* m_reviewTabs = nullptr;
+    QWidget* m_missedPage = nullptr;
+    QTableWidget* m_missed = nullptr;
+    QLabel* m_missedNote = nullptr;
+    QCheckBox* m_showAllMissed = nullptr;
 };
 
 } // namespace vortalex

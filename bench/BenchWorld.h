@@ -1,0 +1,39 @@
+#pragma once
+
+#include "common/Services.h"
+#include "common/SessionState.h"
+#include "data/GameDatabase.h"
+
+#include "TestDoubles.h"
+
+#include <cstdint>
+#include <memory>
+
+namespace vortalex::bench {
+
+// What the screens and models need, over `db`: recording doubles for cues and message boxes
+// and a generator seeded 1, 2, 3, ... per board, so that every run deals the same fields.
+class BenchWorld {
+public:
+    BenchWorld(const QString& programFolder, GameDatabase& db) {
+        services.programFolder = programFolder;
+        services.database = &db;
+        services.cues = &cues;
+        services.messages = &messages;
+        services.newRandom = [this] {
+            return std::make_unique<SeededRandom>(m_seed++);
+        };
+    }
+    BenchWorld(const BenchWorld&) = delete;
+    BenchWorld& operator=(const BenchWorld&) = delete;
+
+    test::RecordingCues cues;
+    test::ScriptedMessages messages;
+    SessionState session;
+    Services services;
+
+private:
+    std::uint64_t m_seed = 1;
+};
+
+} // namespace vortalex::bench
