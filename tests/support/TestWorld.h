@@ -42,6 +42,8 @@ public:
     explicit TestWorld(const QList<DictionaryEntry>& words = {{"CAT", "(n.) feline"}},
                        Storage storage = InMemory) {
         services.programFolder = dir.path();
+        services.dataFolder = dir.path();
+        services.databasePath = GameDatabase::pathIn(dir.path());
         auto opened = GameDatabase::open(storage == OnDisk ? GameDatabase::pathIn(dir.path())
                                                            : QStringLiteral(":memory:"));
         if (!opened.db) {

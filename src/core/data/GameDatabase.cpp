@@ -246,6 +246,25 @@ QStringList GameDatabase::meanings(const QString& word) {
 
 bool GameDatabase::replaceDictionary(const std::function<bool(DictionaryEntry&)>& next,
                                      const QString& sourceId) {
+    return rebuildDictionary(
+        [&] {
+            QSqlQuery insert(QSqlDatabase::database(m_connection));
+            insert.prepare(
+                QStringLiteral("INSERT INTO tbl_Dictionary (Word, Meaning) VALUES (?, ?)"));
+            DictionaryEntry entry;
+            while (next(entry)) {
+                insert.bindValue(0, entry.word);
+                insert.bindValue(1, entry.meaning);
+                if (!exec(insert)) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        sourceId);
+}
+
+bool GameDatabase::rebuildDictionary(const std::function<bool()>& fill, const QString& sourceId) {
     return inTransaction([&] {
         const QSqlDatabase db = QSqlDatabase::database(m_connection);
         QSqlQuery q(db);
@@ -257,15 +276,8 @@ bool GameDatabase::replaceDictionary(const std::function<bool(DictionaryEntry&)>
                 return fail(q.lastError().text());
             }
         }
-        QSqlQuery insert(db);
-        insert.prepare(QStringLiteral("INSERT INTO tbl_Dictionary (Word, Meaning) VALUES (?, ?)"));
-        DictionaryEntry entry;
-        while (next(entry)) {
-            insert.bindValue(0, entry.word);
-            insert.bindValue(1, entry.meaning);
-            if (!exec(insert)) {
-                return false;
-            }
+        if (!fill()) {
+            return false;
         }
         if (!q.exec(QStringLiteral("CREATE INDEX tbl_Dictionary_Word ON tbl_Dictionary (Word)"))) {
             return fail(q.lastError().text());
@@ -275,6 +287,76 @@ bool GameDatabase::replaceDictionary(const std::function<bool(DictionaryEntry&)>
         source.addBindValue(sourceId);
         return exec(source);
     });
+}
+
+bool GameDatabase::refreshDictionaryFrom(const QString& otherPath, bool* refreshed) {
+    if (refreshed != nullptr) {
+        *refreshed = false;
+    }
+    m_lastError.clear();
+    // ATTACH would create a missing file.
+    if (!QFileInfo(otherPath).isFile()) {
+        return true;
+    }
+    const QSqlDatabase db = QSqlDatabase::database(m_connection);
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("ATTACH DATABASE ? AS installed"));
+    q.addBindValue(otherPath);
+    if (!exec(q)) {
+        return false;
+    }
+    QString source;
+    QSqlQuery read(db);
+    read.prepare(QStringLiteral("SELECT fldSource FROM installed.tblDictionarySource LIMIT 1"));
+    bool ok = exec(read);
+    if (ok && read.next()) {
+        source = read.value(0).toString();
+    }
+    read.finish();
+    // An installed copy that never got its words must not wipe ours.
+    if (ok && !source.isEmpty() && (source != dictionarySourceId() || !dictionaryAvailable())) {
+        ok = rebuildDictionary(
+            [&] {
+                QSqlQuery copy(db);
+                copy.prepare(QStringLiteral("INSERT INTO tbl_Dictionary (Word, Meaning) SELECT"
+                                            " Word, Meaning FROM installed.tbl_Dictionary"
+                                            " ORDER BY rowid"));
+                return exec(copy);
+            },
+            source);
+        if (ok && refreshed != nullptr) {
+            *refreshed = true;
+        }
+    }
+    const QString reason = m_lastError;
+    QSqlQuery detach(db);
+    detach.exec(QStringLiteral("DETACH DATABASE installed"));
+    m_lastError = reason;
+    return ok;
+}
+
+QString GameDatabase::writeProblem() {
+    m_lastError.clear();
+    const QSqlDatabase db = QSqlDatabase::database(m_connection);
+    QSqlQuery q(db);
+    QSqlError error;
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        error = q.lastError();
+    } else {
+        if (!q.exec(QStringLiteral("INSERT INTO tblWrong (WrongWord) VALUES ('')"))) {
+            error = q.lastError();
+        }
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    }
+    if (!error.isValid()) {
+        return {};
+    }
+    // SQLITE_BUSY and SQLITE_LOCKED: another copy of the game is writing, which passes.
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("5") || code == QLatin1String("6")) {
+        return {};
+    }
+    return error.text().isEmpty() ? QStringLiteral("unknown database error") : error.text();
 }
 
 QString GameDatabase::dictionarySourceId() {

@@ -80,6 +80,13 @@ public:
     bool replaceDictionary(const std::function<bool(DictionaryEntry&)>& next,
                            const QString& sourceId);
     QString dictionarySourceId();
+    // Takes the word list of another game database (the installed one) when its source differs
+    // from ours; players and scores stay. A missing file or one without a word list changes
+    // nothing. `refreshed` tells whether the words were replaced.
+    bool refreshDictionaryFrom(const QString& otherPath, bool* refreshed = nullptr);
+    // Why nothing can be saved here, found by a write that is rolled back at once; empty when
+    // the database takes writes. A file another program is busy writing is not a problem.
+    QString writeProblem();
 
     // --- tblWrong ---
     bool clearWrongWords();
@@ -124,6 +131,8 @@ public:
 private:
     GameDatabase(QString connection, QString path);
     bool createSchema();
+    // Empties the word list, lets `fill` insert the new rows and builds the index once.
+    bool rebuildDictionary(const std::function<bool()>& fill, const QString& sourceId);
     bool exec(QSqlQuery& query);
     bool fail(const QString& reason);
     QList<RankRow> ranking(const QString& sql);
