@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
+#include <QIcon>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -21,8 +22,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral(VORTALEX_VERSION));
-    // Ties the windows to the installed desktop entry and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vortalex.Vortalex"));
+    // Ties the windows to the installed desktop entry and its icon; a game run from its build
+    // folder finds no themed icon and keeps the window system's default.
+    const QString appId = QStringLiteral("io.github.vortalex.Vortalex");
+    QGuiApplication::setDesktopFileName(appId);
+    QApplication::setWindowIcon(QIcon::fromTheme(appId));
 
     QCommandLineParser options;
     options.setApplicationDescription(
