@@ -1,4 +1,4 @@
-#include "TestDoubles.h"
+#include "TestWorld.h"
 #include "common/Services.h"
 #include "data/DataLocation.h"
 #include "data/GameDatabase.h"
@@ -19,19 +19,7 @@ namespace {
 
 bool makeDatabase(const QString& path, const QList<DictionaryEntry>& words, const QString& source) {
     auto opened = GameDatabase::open(path);
-    if (!opened.db) {
-        return false;
-    }
-    qsizetype at = 0;
-    return opened.db->replaceDictionary(
-        [&](DictionaryEntry& e) {
-            if (at == words.size()) {
-                return false;
-            }
-            e = words[at++];
-            return true;
-        },
-        source);
+    return opened.db && test::fillDictionary(*opened.db, words, source);
 }
 
 // An installed tree under a prefix of its own: prefix/bin for the program, the data beside it
@@ -200,6 +188,16 @@ private slots:
             QStringLiteral("Scores and players cannot be kept: %1 cannot be written (no copy")
                 .arg(QDir::toNativeSeparators(install.installedDatabase()))));
         QCOMPARE(m_messages.shown.at(0).style, style::kExclamation);
+    }
+
+    void withoutADataFolderTheInstalledFileIsUsedAndSaysSo() {
+        Install install;
+        const DataLocation where = DataLocation::prepare(install.program(), QString());
+        QCOMPARE(where.databasePath, install.installedDatabase());
+        auto db = open(where);
+        QVERIFY(db);
+        QCOMPARE(m_messages.shown.size(), 1);
+        QVERIFY(m_messages.texts().at(0).contains(QStringLiteral("there is no data folder")));
     }
 
     void aReadOnlyDatabaseInUseIsToldOnceAtStart() {

@@ -88,6 +88,12 @@ DataLocation DataLocation::prepare(const QString& programFolder, const QString& 
         }
     }
     where.databasePath = GameDatabase::pathIn(userFolder);
+    if (userFolder.isEmpty()) {
+        // No home to keep anything in; the path would otherwise name the working folder.
+        where.problem = QStringLiteral("there is no data folder for you");
+        where.databasePath = where.templatePath;
+        return where;
+    }
     if (QFileInfo::exists(where.databasePath) || where.templatePath.isEmpty()) {
         return where;
     }
