@@ -9,6 +9,7 @@ packages=(
     libsqlite3-dev
     wordnet-base wamerican-large wamerican wamerican-small fonts-liberation
     xvfb xauth xdotool imagemagick x11-utils time faketime
+    librsvg2-bin desktop-file-utils appstream sqlite3
 )
 
 missing=()

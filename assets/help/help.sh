@@ -1,17 +1,38 @@
 #!/bin/sh
-# Opens the game's help page with the desktop's opener and returns at once; the game does not
-# wait for the page.
+# Opens the game's help page with the desktop's opener. The game waits for this script to say
+# whether help could be shown, so it ends within a fraction of a second and leaves the opener
+# running on its own.
+#   exit 0: an opener has the page   2: the page is missing
+#   3: no opener is installed        4: every opener failed at once
 here=$(cd "$(dirname "$0")" && pwd)
 page="$here/help/index.html"
 if [ ! -f "$page" ]; then
     echo "help.sh: $page is missing" >&2
-    exit 1
+    exit 2
 fi
+status=3
 for opener in xdg-open sensible-browser x-www-browser; do
-    if command -v "$opener" >/dev/null 2>&1; then
-        nohup "$opener" "$page" >/dev/null 2>&1 &
+    command -v "$opener" >/dev/null 2>&1 || continue
+    nohup "$opener" "$page" </dev/null >/dev/null 2>&1 &
+    child=$!
+    # An opener that cannot show the page fails at once (xdg-open with no browser, a browser
+    # without a display); one still running after a quarter second is showing it.
+    tries=0
+    while [ "$tries" -lt 5 ] && kill -0 "$child" 2>/dev/null; do
+        sleep 0.05
+        tries=$((tries + 1))
+    done
+    if kill -0 "$child" 2>/dev/null; then
         exit 0
     fi
+    if wait "$child"; then
+        exit 0
+    fi
+    status=4
 done
-echo "help.sh: no program to open $page was found (install xdg-utils)" >&2
-exit 1
+if [ "$status" -eq 3 ]; then
+    echo "help.sh: no program to open $page was found (install xdg-utils)" >&2
+else
+    echo "help.sh: no program could open $page" >&2
+fi
+exit "$status"

@@ -1,5 +1,6 @@
 #include "app/QtMessageBoxes.h"
 #include "app/SplashScreen.h"
+#include "data/DataLocation.h"
 #include "data/GameDatabase.h"
 #include "menu/MenuScreen.h"
 #include "sound/SoundCuePlayer.h"
@@ -7,8 +8,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
+#include <QIcon>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <QStandardPaths>
 
 #include <memory>
 #include <optional>
@@ -19,6 +22,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kAppTitle);
     QApplication::setApplicationVersion(QStringLiteral(VORTALEX_VERSION));
+    // Ties the windows to the installed desktop entry and its icon; a game run from its build
+    // folder finds no themed icon and keeps the window system's default.
+    const QString appId = QStringLiteral("io.github.vortalex.Vortalex");
+    QGuiApplication::setDesktopFileName(appId);
+    QApplication::setWindowIcon(QIcon::fromTheme(appId));
 
     QCommandLineParser options;
     options.setApplicationDescription(
@@ -42,12 +50,15 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
-    const QString programFolder = QCoreApplication::applicationDirPath();
+    // The database path decided here is the one the game opens for the whole run.
+    const DataLocation where =
+        DataLocation::prepare(QCoreApplication::applicationDirPath(),
+                              QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
     QtMessageBoxes messages;
-    SoundCuePlayer cues(programFolder);
+    SoundCuePlayer cues(where.dataFolder);
     Services services;
-    services.programFolder = programFolder;
+    services.programFolder = QCoreApplication::applicationDirPath();
     services.cues = &cues;
     services.messages = &messages;
     services.newRandom = [fixedSeed, boards = std::uint64_t{0}]() mutable {
@@ -59,13 +70,7 @@ int main(int argc, char** argv) {
                           QRandomGenerator::system()->generate64();
         return std::make_unique<SeededRandom>(seed);
     };
-
-    auto opened = GameDatabase::open(GameDatabase::pathIn(programFolder));
-    services.database = opened.db.get();
-    if (!opened.db) {
-        services.dictionaryProblemTold = true;
-        messages.show(opened.error, style::kCritical, kAppTitle);
-    }
+    const std::unique_ptr<GameDatabase> database = openGameDatabase(where, services);
 
     // Declared after everything it uses, so it is gone before they are.
     std::unique_ptr<MenuScreen> menu;

@@ -1,3 +1,4 @@
+#include "TestWorld.h"
 #include "data/GameDatabase.h"
 #include "data/PasswordHash.h"
 
@@ -47,19 +48,7 @@ private:
     static inline const QString kName = QStringLiteral("raw");
 };
 
-bool fillDictionary(GameDatabase& db, const QList<DictionaryEntry>& entries,
-                    const QString& source = QStringLiteral("test")) {
-    qsizetype at = 0;
-    return db.replaceDictionary(
-        [&](DictionaryEntry& e) {
-            if (at == entries.size()) {
-                return false;
-            }
-            e = entries[at++];
-            return true;
-        },
-        source);
-}
+using test::fillDictionary;
 
 // A file as the game made it before names were folded: the tables and columns in their places,
 // names compared by COLLATE NOCASE.

@@ -2,7 +2,9 @@
 #include "menu/HelpLauncher.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +25,53 @@ bool writeFile(const QString& path, const QByteArray& content, bool executable =
     return true;
 }
 
+#ifndef Q_OS_WIN
+// The shipped starter and page in a data folder of their own, run for real with a PATH whose
+// openers the test chooses.
+class ShippedHelp {
+public:
+    ShippedHelp() {
+        const QString source = QStringLiteral(VORTALEX_SOURCE_DIR "/assets/help/");
+        QDir data(m_data.path());
+        data.mkdir(QStringLiteral("help"));
+        QFile::copy(source + QStringLiteral("help.sh"), data.filePath(QStringLiteral("help.sh")));
+        QFile::copy(source + QStringLiteral("index.html"), page());
+        m_path = m_tools.path() + QLatin1Char(':') + QString::fromLocal8Bit(qgetenv("PATH"));
+    }
+    QString page() const { return QDir(m_data.path()).filePath(QStringLiteral("help/index.html")); }
+    QString opened() const { return QDir(m_tools.path()).filePath(QStringLiteral("opened.txt")); }
+    QString openedPage() const {
+        QFile file(opened());
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
+                                              : QString();
+    }
+    // An opener found first on the PATH, running `body`.
+    void addOpener(const QString& name, const QByteArray& body) {
+        writeFile(QDir(m_tools.path()).filePath(name), "#!/bin/sh\n" + body + "\n", true);
+    }
+    // Only what the starter itself needs stays on the PATH.
+    void hideInstalledOpeners() {
+        for (const char* tool : {"dirname", "sleep"}) {
+            const QString name = QString::fromLatin1(tool);
+            QFile::link(QStandardPaths::findExecutable(name), QDir(m_tools.path()).filePath(name));
+        }
+        m_path = m_tools.path();
+    }
+    bool launch(test::ScriptedMessages& messages) {
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", m_path.toLocal8Bit());
+        const bool started = HelpLauncher(m_data.path(), &messages).launch();
+        qputenv("PATH", path);
+        return started;
+    }
+
+private:
+    QTemporaryDir m_data;
+    QTemporaryDir m_tools;
+    QString m_path;
+};
+#endif
+
 struct Start {
     QString program;
     QStringList arguments;
@@ -37,14 +86,14 @@ class TestHelpLauncher : public QObject {
     QTemporaryDir m_folder;
     test::ScriptedMessages m_messages;
     QList<Start> m_starts;
-    bool m_starterWorks = true;
+    int m_starterStatus = 0;
 
     HelpLauncher launcher() {
         return HelpLauncher(
             m_folder.path(), &m_messages,
             [this](const QString& program, const QStringList& arguments, const QString& folder) {
                 m_starts.append({program, arguments, folder});
-                return m_starterWorks;
+                return m_starterStatus;
             });
     }
 
@@ -52,8 +101,10 @@ private slots:
     void init() {
         m_messages = test::ScriptedMessages();
         m_starts.clear();
-        m_starterWorks = true;
+        m_starterStatus = 0;
         QFile::remove(QDir(m_folder.path()).filePath(HelpLauncher::starterName()));
+        QDir(m_folder.path()).mkdir(QStringLiteral("help"));
+        QVERIFY(writeFile(launcher().pagePath(), "<html></html>\n"));
     }
 
     void aMissingStarterIsToldToThePlayer() {
@@ -82,10 +133,29 @@ private slots:
         QVERIFY(m_messages.shown.isEmpty());
     }
 
+    void aMissingPageIsToldWithoutRunningTheStarter() {
+        HelpLauncher help = launcher();
+        QVERIFY(writeFile(help.starterPath(), "exit 0\n"));
+        QVERIFY(QFile::remove(help.pagePath()));
+        QVERIFY(!help.launch());
+        QVERIFY(m_starts.isEmpty());
+        QCOMPARE(m_messages.texts(),
+                 QStringList{QStringLiteral("Help could not be started: %1 is missing.")
+                                 .arg(QDir::toNativeSeparators(help.pagePath()))});
+    }
+
+    void aStarterThatIsStillRunningCountsAsStarted() {
+        HelpLauncher help = launcher();
+        QVERIFY(writeFile(help.starterPath(), "exit 0\n"));
+        m_starterStatus = HelpLauncher::kStillRunning;
+        QVERIFY(help.launch());
+        QVERIFY(m_messages.shown.isEmpty());
+    }
+
     void aStarterThatCannotRunIsToldToThePlayer() {
         HelpLauncher help = launcher();
         QVERIFY(writeFile(help.starterPath(), "exit 0\n"));
-        m_starterWorks = false;
+        m_starterStatus = HelpLauncher::kNotStarted;
         QVERIFY(!help.launch());
         QCOMPARE(m_messages.texts(),
                  QStringList{QStringLiteral("Help could not be started: %1 could not be run.")
@@ -95,33 +165,51 @@ private slots:
 #ifndef Q_OS_WIN
     // The shipped help.sh opens the page beside it with the desktop's opener and returns.
     void theShippedStarterOpensTheHelpPage() {
-        QTemporaryDir program;
-        QTemporaryDir tools;
-        const QString source = QStringLiteral(VORTALEX_SOURCE_DIR "/assets/help/");
-        QVERIFY(QFile::copy(source + QStringLiteral("help.sh"),
-                            QDir(program.path()).filePath(QStringLiteral("help.sh"))));
-        QVERIFY(QDir(program.path()).mkdir(QStringLiteral("help")));
-        QVERIFY(QFile::copy(source + QStringLiteral("index.html"),
-                            QDir(program.path()).filePath(QStringLiteral("help/index.html"))));
+        ShippedHelp shipped;
         // A stand-in opener that notes the page it was asked to open.
-        const QString opened = QDir(tools.path()).filePath(QStringLiteral("opened.txt"));
-        QVERIFY(writeFile(QDir(tools.path()).filePath(QStringLiteral("xdg-open")),
-                          QByteArray("#!/bin/sh\necho \"$1\" > '") + opened.toUtf8() + "'\n",
-                          true));
-        const QByteArray path = qgetenv("PATH");
-        qputenv("PATH", tools.path().toUtf8() + ':' + path);
-        HelpLauncher help(program.path(), &m_messages);
-        const bool started = help.launch();
-        qputenv("PATH", path);
-        QVERIFY(started);
-        const auto openedPage = [&opened] {
-            QFile file(opened);
-            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed()
-                                                  : QString();
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(
-            openedPage(), QDir(program.path()).filePath(QStringLiteral("help/index.html")), 5000);
+        shipped.addOpener(QStringLiteral("xdg-open"),
+                          "echo \"$1\" > '" + shipped.opened().toUtf8() + "'");
+        QVERIFY(shipped.launch(m_messages));
+        QTRY_COMPARE_WITH_TIMEOUT(shipped.openedPage(), shipped.page(), 5000);
         QVERIFY(m_messages.shown.isEmpty());
+    }
+
+    // A browser that stays open is left running on its own; the game does not wait for it.
+    void aViewerThatKeepsRunningIsLeftAlone() {
+        ShippedHelp shipped;
+        shipped.addOpener(QStringLiteral("xdg-open"),
+                          "sleep 1; echo \"$1\" > '" + shipped.opened().toUtf8() + "'");
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(shipped.launch(m_messages));
+        qInfo("help decided after %lld ms with the viewer still running", clock.elapsed());
+        QVERIFY(shipped.openedPage().isEmpty());
+        QTRY_COMPARE_WITH_TIMEOUT(shipped.openedPage(), shipped.page(), 5000);
+        QVERIFY(m_messages.shown.isEmpty());
+    }
+
+    void noProgramToOpenThePageIsToldToThePlayer() {
+        ShippedHelp shipped;
+        shipped.hideInstalledOpeners();
+        QVERIFY(!shipped.launch(m_messages));
+        QCOMPARE(m_messages.texts(),
+                 QStringList{QStringLiteral("Help could not be started: no program to open %1 "
+                                            "is installed. Install xdg-utils and a web browser.")
+                                 .arg(shipped.page())});
+    }
+
+    void openersThatAllFailAtOnceAreToldToThePlayer() {
+        ShippedHelp shipped;
+        for (const char* opener : {"xdg-open", "sensible-browser", "x-www-browser"}) {
+            shipped.addOpener(QString::fromLatin1(opener), "exit 3");
+        }
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!shipped.launch(m_messages));
+        qInfo("help decided after %lld ms with three failing openers", clock.elapsed());
+        QCOMPARE(m_messages.texts(),
+                 QStringList{QStringLiteral("Help could not be started: no program could open %1.")
+                                 .arg(shipped.page())});
     }
 
     void theHelpPageCoversCommandsLevelsAndScoring() {

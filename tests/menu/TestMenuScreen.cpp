@@ -9,6 +9,7 @@
 #include "widgets/LetterTile.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -179,6 +180,21 @@ private slots:
         QCOMPARE(m_opened, QStringList{QStringLiteral("help")});
         QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("HELP"));
         QCOMPARE(m_menu->tile(23)->textColour(), LetterTile::kUsedText);
+    }
+
+    // The real help start of the menu looks in the data folder, and tells a missing page.
+    void helpWithoutItsPageIsToldOnTheMenu() {
+        m_menu = std::make_unique<MenuScreen>(m_world->services);
+        m_menu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
+        spell(kHelp);
+        clickOk();
+        QCOMPARE(
+            m_world->messages.texts(),
+            QStringList{QStringLiteral("Help could not be started: %1 is missing.")
+                            .arg(QDir::toNativeSeparators(
+                                QDir(m_world->services.dataFolder).filePath("help/index.html")))});
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("HELP"));
     }
 
     void messagesDoNotResetTheField() {

@@ -32,6 +32,21 @@ private:
     SeededRandom m_fallback;
 };
 
+// Gives `db` exactly these words, as the build's word list would.
+inline bool fillDictionary(GameDatabase& db, const QList<DictionaryEntry>& words,
+                           const QString& source = QStringLiteral("test")) {
+    qsizetype at = 0;
+    return db.replaceDictionary(
+        [&](DictionaryEntry& e) {
+            if (at == words.size()) {
+                return false;
+            }
+            e = words[at++];
+            return true;
+        },
+        source);
+}
+
 // Services over a database of its own, with recording doubles for cues and message boxes and a
 // seeded random generator, and a session. The database lives in memory unless a test is about
 // the file (OnDisk puts it in the temporary program folder); passwords hash with few rounds.
@@ -42,6 +57,8 @@ public:
     explicit TestWorld(const QList<DictionaryEntry>& words = {{"CAT", "(n.) feline"}},
                        Storage storage = InMemory) {
         services.programFolder = dir.path();
+        services.dataFolder = dir.path();
+        services.databasePath = GameDatabase::pathIn(dir.path());
         auto opened = GameDatabase::open(storage == OnDisk ? GameDatabase::pathIn(dir.path())
                                                            : QStringLiteral(":memory:"));
         if (!opened.db) {
@@ -60,16 +77,7 @@ public:
 
     void setWords(const QList<DictionaryEntry>& words) {
         m_words = words;
-        qsizetype at = 0;
-        database->replaceDictionary(
-            [&](DictionaryEntry& e) {
-                if (at == m_words.size()) {
-                    return false;
-                }
-                e = m_words[at++];
-                return true;
-            },
-            QStringLiteral("test"));
+        fillDictionary(*database, m_words);
     }
     void addWord(const QString& word) {
         QList<DictionaryEntry> words = m_words;

@@ -46,7 +46,7 @@ void BoardModel::activate() {
         m_services.dictionaryProblemTold = true;
         message(QStringLiteral("The dictionary in %1 is missing or cannot be read, so no word can "
                                "be accepted. Reinstall the game to restore it.")
-                    .arg(QDir::toNativeSeparators(GameDatabase::pathIn(m_services.programFolder))),
+                    .arg(QDir::toNativeSeparators(m_services.databasePath)),
                 style::kExclamation, kAppTitle);
     }
     setEnabled(BoardCommand::Done, false);

@@ -18,6 +18,11 @@ class Lexicon;
 // of being reached through globals.
 struct Services {
     QString programFolder;
+    // Where the cues, the help page and its starters are: the program folder, or the installed
+    // data folder (DataLocation).
+    QString dataFolder;
+    // The Dictionary.mdb in use, named in messages about it.
+    QString databasePath;
     GameDatabase* database = nullptr; // null when Dictionary.mdb could not be opened
     CuePlayer* cues = nullptr;
     MessageBoxes* messages = nullptr;

@@ -369,6 +369,25 @@ QStringList GameDatabase::meanings(const QString& word) {
 
 bool GameDatabase::replaceDictionary(const std::function<bool(DictionaryEntry&)>& next,
                                      const QString& sourceId) {
+    return rebuildDictionary(
+        [&] {
+            QSqlQuery insert(QSqlDatabase::database(m_connection));
+            insert.prepare(
+                QStringLiteral("INSERT INTO tbl_Dictionary (Word, Meaning) VALUES (?, ?)"));
+            DictionaryEntry entry;
+            while (next(entry)) {
+                insert.bindValue(0, entry.word);
+                insert.bindValue(1, entry.meaning);
+                if (!exec(insert)) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        sourceId);
+}
+
+bool GameDatabase::rebuildDictionary(const std::function<bool()>& fill, const QString& sourceId) {
     return inTransaction([&] {
         const QSqlDatabase db = QSqlDatabase::database(m_connection);
         QSqlQuery q(db);
@@ -380,15 +399,8 @@ bool GameDatabase::replaceDictionary(const std::function<bool(DictionaryEntry&)>
                 return fail(q.lastError().text());
             }
         }
-        QSqlQuery insert(db);
-        insert.prepare(QStringLiteral("INSERT INTO tbl_Dictionary (Word, Meaning) VALUES (?, ?)"));
-        DictionaryEntry entry;
-        while (next(entry)) {
-            insert.bindValue(0, entry.word);
-            insert.bindValue(1, entry.meaning);
-            if (!exec(insert)) {
-                return false;
-            }
+        if (!fill()) {
+            return false;
         }
         if (!q.exec(QStringLiteral("CREATE INDEX tbl_Dictionary_Word ON tbl_Dictionary (Word)"))) {
             return fail(q.lastError().text());
@@ -398,6 +410,96 @@ bool GameDatabase::replaceDictionary(const std::function<bool(DictionaryEntry&)>
         source.addBindValue(sourceId);
         return exec(source);
     });
+}
+
+bool GameDatabase::refreshDictionaryFrom(const QString& otherPath, bool* refreshed) {
+    if (refreshed != nullptr) {
+        *refreshed = false;
+    }
+    m_lastError.clear();
+    // ATTACH would create a missing file.
+    if (!QFileInfo(otherPath).isFile()) {
+        return true;
+    }
+    const QSqlDatabase db = QSqlDatabase::database(m_connection);
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("ATTACH DATABASE ? AS installed"));
+    q.addBindValue(otherPath);
+    if (!exec(q)) {
+        return false;
+    }
+    QString source;
+    QSqlQuery read(db);
+    read.prepare(QStringLiteral("SELECT fldSource FROM installed.tblDictionarySource LIMIT 1"));
+    bool ok = exec(read);
+    if (ok && read.next()) {
+        source = read.value(0).toString();
+    }
+    read.finish();
+    // An installed copy that never got its words must not wipe ours.
+    if (ok && !source.isEmpty() && (source != dictionarySourceId() || !dictionaryAvailable())) {
+        ok = rebuildDictionary(
+            [&] {
+                QSqlQuery copy(db);
+                copy.prepare(QStringLiteral("INSERT INTO tbl_Dictionary (Word, Meaning) SELECT"
+                                            " Word, Meaning FROM installed.tbl_Dictionary"
+                                            " ORDER BY rowid"));
+                return exec(copy);
+            },
+            source);
+        if (ok && refreshed != nullptr) {
+            *refreshed = true;
+        }
+    }
+    // The common words travel with the word list; an installed copy made before they existed
+    // has no such table, which leaves ours as it is.
+    QSqlQuery readCommon(db);
+    readCommon.prepare(
+        QStringLiteral("SELECT fldSource FROM installed.tblCommonWordsSource LIMIT 1"));
+    QString commonSource;
+    if (ok && readCommon.exec() && readCommon.next()) {
+        commonSource = readCommon.value(0).toString();
+    }
+    readCommon.finish();
+    if (ok && !commonSource.isEmpty() && commonSource != commonWordsSourceId()) {
+        ok = rebuildCommonWords(
+            [&] {
+                QSqlQuery copy(db);
+                copy.prepare(QStringLiteral("INSERT INTO tblCommonWords (fldWord) SELECT fldWord"
+                                            " FROM installed.tblCommonWords"));
+                return exec(copy);
+            },
+            commonSource);
+    }
+    const QString reason = m_lastError;
+    QSqlQuery detach(db);
+    detach.exec(QStringLiteral("DETACH DATABASE installed"));
+    m_lastError = reason;
+    return ok;
+}
+
+QString GameDatabase::writeProblem() {
+    m_lastError.clear();
+    const QSqlDatabase db = QSqlDatabase::database(m_connection);
+    QSqlQuery q(db);
+    QSqlError error;
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        error = q.lastError();
+    } else {
+        if (!q.exec(QStringLiteral("INSERT INTO tblWrong (WrongWord) VALUES ('')"))) {
+            error = q.lastError();
+        }
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    }
+    if (!error.isValid()) {
+        return {};
+    }
+    // SQLITE_BUSY and SQLITE_LOCKED: another copy of the game is writing, which passes.
+    const QString code = error.nativeErrorCode();
+    if (code == QLatin1String("5") || code == QLatin1String("6")) {
+        return {};
+    }
+    return error.text().isEmpty() ? QStringLiteral("unknown database error") : error.text();
 }
 
 QString GameDatabase::dictionarySourceId() {
@@ -432,6 +534,23 @@ QString GameDatabase::commonWordsText() {
 
 bool GameDatabase::replaceCommonWords(const std::function<bool(QString&)>& next,
                                       const QString& sourceId) {
+    return rebuildCommonWords(
+        [&] {
+            QSqlQuery insert(QSqlDatabase::database(m_connection));
+            insert.prepare(QStringLiteral("INSERT INTO tblCommonWords (fldWord) VALUES (?)"));
+            QString word;
+            while (next(word)) {
+                insert.bindValue(0, word);
+                if (!exec(insert)) {
+                    return false;
+                }
+            }
+            return true;
+        },
+        sourceId);
+}
+
+bool GameDatabase::rebuildCommonWords(const std::function<bool()>& fill, const QString& sourceId) {
     return inTransaction([&] {
         const QSqlDatabase db = QSqlDatabase::database(m_connection);
         QSqlQuery q(db);
@@ -441,14 +560,8 @@ bool GameDatabase::replaceCommonWords(const std::function<bool(QString&)>& next,
                 return fail(q.lastError().text());
             }
         }
-        QSqlQuery insert(db);
-        insert.prepare(QStringLiteral("INSERT INTO tblCommonWords (fldWord) VALUES (?)"));
-        QString word;
-        while (next(word)) {
-            insert.bindValue(0, word);
-            if (!exec(insert)) {
-                return false;
-            }
+        if (!fill()) {
+            return false;
         }
         QSqlQuery source(db);
         source.prepare(QStringLiteral("INSERT INTO tblCommonWordsSource (fldSource) VALUES (?)"));

@@ -96,6 +96,13 @@ public:
     // Refreshes only the common words, in one transaction, like replaceDictionary().
     bool replaceCommonWords(const std::function<bool(QString&)>& next, const QString& sourceId);
     QString commonWordsSourceId();
+    // Takes the word list of another game database (the installed one) when its source differs
+    // from ours; players and scores stay. A missing file or one without a word list changes
+    // nothing. `refreshed` tells whether the words were replaced.
+    bool refreshDictionaryFrom(const QString& otherPath, bool* refreshed = nullptr);
+    // Why nothing can be saved here, found by a write that is rolled back at once; empty when
+    // the database takes writes. A file another program is busy writing is not a problem.
+    QString writeProblem();
 
     // --- tblWrong ---
     bool clearWrongWords();
@@ -168,6 +175,9 @@ private:
     // INSERT of one row whose name is `name`, its key added when the table has one.
     bool insertRow(const QString& table, const QStringList& columns, const QVariantList& values,
                    const QString& name);
+    // Empties the word list, lets `fill` insert the new rows and builds the index once.
+    bool rebuildDictionary(const std::function<bool()>& fill, const QString& sourceId);
+    bool rebuildCommonWords(const std::function<bool()>& fill, const QString& sourceId);
     bool exec(QSqlQuery& query);
     bool fail(const QString& reason);
     QList<RankRow> ranking(const QString& sql);

@@ -8,9 +8,29 @@ namespace vortalex {
 
 namespace {
 
-bool startDetached(const QString& program, const QStringList& arguments,
-                   const QString& workingFolder) {
-    return QProcess::startDetached(program, arguments, workingFolder);
+// The starter decides within half a second; this only guards against one that hangs, which is
+// then left to finish on its own time.
+constexpr int kDecideMs = 1500;
+
+int runBriefly(const QString& program, const QStringList& arguments, const QString& workingFolder) {
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    process.setWorkingDirectory(workingFolder);
+    // No pipes to inherit: the viewer the starter leaves running must not keep any open.
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start();
+    if (!process.waitForStarted(kDecideMs)) {
+        return HelpLauncher::kNotStarted;
+    }
+    if (!process.waitForFinished(kDecideMs)) {
+        // The starter is only a shell by now: its viewer runs on without it.
+        return HelpLauncher::kStillRunning;
+    }
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode()
+                                                        : HelpLauncher::kNotStarted;
 }
 
 } // namespace
@@ -23,36 +43,57 @@ QString HelpLauncher::starterName() {
 #endif
 }
 
-HelpLauncher::HelpLauncher(QString programFolder, MessageBoxes* messages, Starter starter)
-    : m_programFolder(std::move(programFolder))
+HelpLauncher::HelpLauncher(QString dataFolder, MessageBoxes* messages, Starter starter)
+    : m_dataFolder(std::move(dataFolder))
     , m_messages(messages)
-    , m_starter(starter ? std::move(starter) : Starter(startDetached)) {}
+    , m_starter(starter ? std::move(starter) : Starter(runBriefly)) {}
 
 QString HelpLauncher::starterPath() const {
-    return QDir(m_programFolder).filePath(starterName());
+    return QDir(m_dataFolder).filePath(starterName());
+}
+
+QString HelpLauncher::pagePath() const {
+    return QDir(m_dataFolder).filePath(QStringLiteral("help/index.html"));
+}
+
+QString HelpLauncher::start() {
+    const QString starter = QDir::toNativeSeparators(starterPath());
+    const QString page = QDir::toNativeSeparators(pagePath());
+    if (!QFileInfo(pagePath()).isFile()) {
+        return QStringLiteral("Help could not be started: %1 is missing.").arg(page);
+    }
+    if (!QFileInfo(starterPath()).isFile()) {
+        return QStringLiteral("Help could not be started: %1 is missing.").arg(starter);
+    }
+#ifdef Q_OS_WIN
+    // "start /min" gives the batch file a minimised window that has the focus.
+    const QString program = QStringLiteral("cmd.exe");
+    const QStringList arguments{QStringLiteral("/c"), QStringLiteral("start"), QString(),
+                                QStringLiteral("/min"), starter};
+#else
+    // Through the shell, so a starter that lost its execute bit still runs.
+    const QString program = QStringLiteral("/bin/sh");
+    const QStringList arguments{starterPath()};
+#endif
+    switch (m_starter(program, arguments, m_dataFolder)) {
+    case 0:
+    case kStillRunning:
+        return {};
+    case kPageMissing:
+        return QStringLiteral("Help could not be started: %1 is missing.").arg(page);
+    case kNoOpener:
+        return QStringLiteral("Help could not be started: no program to open %1 is installed. "
+                              "Install xdg-utils and a web browser.")
+            .arg(page);
+    case kOpenersFailed:
+        return QStringLiteral("Help could not be started: no program could open %1.").arg(page);
+    default:
+        return QStringLiteral("Help could not be started: %1 could not be run.").arg(starter);
+    }
 }
 
 bool HelpLauncher::launch() {
-    const QString path = starterPath();
-    const QString shown = QDir::toNativeSeparators(path);
-    QString problem;
-    if (!QFileInfo(path).isFile()) {
-        problem = QStringLiteral("Help could not be started: %1 is missing.").arg(shown);
-    } else {
-#ifdef Q_OS_WIN
-        // "start /min" gives the batch file a minimised window that has the focus.
-        const QString program = QStringLiteral("cmd.exe");
-        const QStringList arguments{QStringLiteral("/c"), QStringLiteral("start"), QString(),
-                                    QStringLiteral("/min"), shown};
-#else
-        // Through the shell, so a starter that lost its execute bit still runs.
-        const QString program = QStringLiteral("/bin/sh");
-        const QStringList arguments{path};
-#endif
-        if (!m_starter(program, arguments, m_programFolder)) {
-            problem = QStringLiteral("Help could not be started: %1 could not be run.").arg(shown);
-        }
-    }
+    const QString problem = start();
     if (problem.isEmpty()) {
         return true;
     }

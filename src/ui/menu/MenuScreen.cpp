@@ -134,7 +134,7 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
         screen.exec();
     };
     startHelp = [this] {
-        HelpLauncher(m_services.programFolder, m_services.messages).launch();
+        HelpLauncher(m_services.dataFolder, m_services.messages).launch();
     };
     // Ends every event loop at once, a modal one included; nothing is waited for.
     endProgram = [] {
