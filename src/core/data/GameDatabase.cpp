@@ -54,8 +54,12 @@ const char* const kSchema[] = {
     // Which word list the dictionary was last filled from, so a rebuild refreshes it only
     // when the list changed.
     "CREATE TABLE IF NOT EXISTS tblDictionarySource (fldSource TEXT NOT NULL)",
-    // Words an ordinary player knows, from a smaller list than the dictionary's; the review
-    // shows missed words of this list first. Filled by the build like the dictionary.
+};
+
+// Words an ordinary player knows, from a smaller list than the dictionary's; the review shows
+// missed words of this list first. Filled by the build like the dictionary. Added to older
+// files when they can be written; without them the review simply shows every missed word.
+constexpr const char* kCommonWordsSchema[] = {
     "CREATE TABLE IF NOT EXISTS tblCommonWords (fldWord TEXT NOT NULL COLLATE NOCASE)",
     "CREATE TABLE IF NOT EXISTS tblCommonWordsSource (fldSource TEXT NOT NULL)",
 };
@@ -171,15 +175,23 @@ GameDatabase::~GameDatabase() {
 }
 
 bool GameDatabase::createSchema() {
-    return inTransaction([this] {
-        for (const char* statement : kSchema) {
-            QSqlQuery q(QSqlDatabase::database(m_connection));
-            if (!q.exec(QString::fromLatin1(statement))) {
-                return fail(q.lastError().text());
+    const auto create = [this](const auto& statements) {
+        return inTransaction([&] {
+            for (const char* statement : statements) {
+                QSqlQuery q(QSqlDatabase::database(m_connection));
+                if (!q.exec(QString::fromLatin1(statement))) {
+                    return fail(q.lastError().text());
+                }
             }
-        }
-        return true;
-    });
+            return true;
+        });
+    };
+    if (!create(kSchema)) {
+        return false;
+    }
+    // A read-only or busy older file still plays.
+    create(kCommonWordsSchema);
+    return true;
 }
 
 QStringList GameDatabase::columnsOf(const QString& table) {
