@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -79,6 +80,7 @@ protected:
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font());
         art::drawHaloText(p, rect(), static_cast<int>(alignment()), text(), textColour());
+        paintFocusRing(p);
     }
 };
 
@@ -106,6 +108,7 @@ protected:
             p.setPen(QColor(40, 46, 56));
             p.drawText(box, flags, text());
         }
+        paintFocusRing(p);
     }
 };
 
@@ -163,8 +166,10 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
     connect(&m_demoTimer, &QTimer::timeout, &m_model, &MenuModel::demoTick);
     connect(&m_clearTimer, &QTimer::timeout, &m_model, &MenuModel::clearTick);
     connect(&m_model, &MenuModel::tilesChanged, this, &MenuScreen::syncTiles);
-    connect(&m_model, &MenuModel::wordChanged, this,
-            [this] { m_commandWord->setText(m_model.word()); });
+    connect(&m_model, &MenuModel::wordChanged, this, [this] {
+        m_commandWord->setText(m_model.word());
+        m_commandWord->setAccessibleName(QStringLiteral("Command word: ") + m_model.word());
+    });
     connect(&m_model, &MenuModel::clearPendingChanged, this, &MenuScreen::syncTimers);
     connect(&m_session, &SessionState::demoRunningChanged, this, &MenuScreen::syncTimers);
     connect(&m_session, &SessionState::greetingChanged, m_greeting, &QLabel::setText);
@@ -214,6 +219,7 @@ void MenuScreen::buildField() {
         t->setLetter(MenuModel::letterAt(i));
         const int top = i == 5 ? kTopRightTileTop : kFieldTop + kTileStep * row;
         t->setGeometry(px(kFieldLeft + kTileStep * column), px(top), px(kTileSize), px(kTileSize));
+        t->setPlace(row + 1, column + 1);
         wireTile(t, this, m_model, i);
         m_tiles.at(static_cast<std::size_t>(i - 1)) = t;
     }
@@ -248,6 +254,8 @@ void MenuScreen::buildButtons() {
     build(QStringLiteral("Label2"), QStringLiteral("Ok"), kOkTop, m_okPicture, m_okLabel);
     build(QStringLiteral("Label1"), QStringLiteral("Clear"), kClearTop, m_clearPicture,
           m_clearLabel);
+    m_okLabel->setButtonLike(true);
+    m_clearLabel->setButtonLike(true);
 
     for (ClickLabel* okPart : {m_okLabel, m_okPicture}) {
         // Like the tiles, the menu's labels take a right click as a click.
@@ -284,6 +292,8 @@ void MenuScreen::buildLevels() {
         entry->setGeometry(kLevelLeft + i * (kLevelWidth + kLevelGap), kLevelTop, kLevelWidth,
                            kLevelHeight);
         entry->setEnabled(m_session.levelOpen(static_cast<Level>(i)));
+        entry->setButtonLike(true); // Tab reaches an entry once its level is open
+        entry->setAccessibleName(QStringLiteral("%1 level").arg(entry->text().remove(' ')));
         connect(entry, &ClickLabel::clicked, this,
                 [this, i](Qt::MouseButton) { m_model.chooseLevel(static_cast<Level>(i)); });
         connect(entry, &ClickLabel::hovered, this, [this, i] { hoverLevel(i); });
@@ -295,6 +305,7 @@ void MenuScreen::syncTiles() {
     for (int i = 1; i <= MenuModel::kSide * MenuModel::kSide; ++i) {
         LetterTile* t = tile(i);
         t->setState(m_model.colour(i));
+        t->setReach(LetterTile::reachOf(m_model.grid(), i));
         t->setLit(m_model.lit(i));
     }
 }
@@ -369,6 +380,32 @@ void MenuScreen::showEvent(QShowEvent* event) {
 void MenuScreen::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     p.drawPixmap(0, 0, m_background);
+}
+
+void MenuScreen::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QString text = event->text();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_model.pressReturn();
+        break;
+    case Qt::Key_Backspace:
+    case Qt::Key_Escape:
+        m_model.pressClear();
+        break;
+    default:
+        if (text.size() == 1 && text.at(0).isLetter()) {
+            m_model.typeLetter(text.at(0));
+            break;
+        }
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void MenuScreen::mouseMoveEvent(QMouseEvent* event) {

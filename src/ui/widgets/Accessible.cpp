@@ -1,0 +1,96 @@
+#include "widgets/Accessible.h"
+
+#include "widgets/LetterTile.h"
+
+#include <QAccessibleWidget>
+
+namespace vortalex {
+
+namespace {
+
+QString plainText(const QLabel* label) {
+    QString text = label->text();
+    text.remove(QLatin1Char('&'));
+    return text.simplified();
+}
+
+// A label clicked like a button.
+class ButtonLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ButtonLabelAccessible(ClickLabel* label)
+        : QAccessibleWidget(label, QAccessible::Button) {
+        addControllingSignal(QStringLiteral("clicked(Qt::MouseButton)"));
+    }
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && own.isEmpty()) {
+            return plainText(label());
+        }
+        return own;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && label()->isEnabled()) {
+            emit label()->clicked(Qt::LeftButton);
+            return;
+        }
+        QAccessibleWidget::doAction(action);
+    }
+
+protected:
+    ClickLabel* label() const { return static_cast<ClickLabel*>(object()); }
+};
+
+// A letter tile: "picked" reads as checked, "out of reach" as unavailable.
+class TileAccessible final : public ButtonLabelAccessible {
+public:
+    explicit TileAccessible(LetterTile* tile)
+        : ButtonLabelAccessible(tile) {}
+
+    QAccessible::Role role() const override { return QAccessible::CheckBox; }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Description) {
+            return LetterTile::reachText(tile()->reach());
+        }
+        return ButtonLabelAccessible::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = tile()->reach() == TileReach::Picked;
+        s.disabled = s.disabled || tile()->reach() == TileReach::OutOfReach;
+        return s;
+    }
+
+private:
+    LetterTile* tile() const { return static_cast<LetterTile*>(object()); }
+};
+
+QAccessibleInterface* gameWidgets(const QString& /*className*/, QObject* object) {
+    if (auto* tile = qobject_cast<LetterTile*>(object)) {
+        return new TileAccessible(tile);
+    }
+    if (auto* label = qobject_cast<ClickLabel*>(object); label != nullptr && label->isButtonLike()) {
+        return new ButtonLabelAccessible(label);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibleFactory() {
+    static const bool installed = [] {
+        QAccessible::installFactory(gameWidgets);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
+} // namespace vortalex
