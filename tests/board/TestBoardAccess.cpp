@@ -23,12 +23,16 @@ const QString kField = QStringLiteral("CATEO"
                                       "BONDS"
                                       "BONDS");
 
-void startPlaying(TestWorld& world, BoardScreen& screen) {
+// The board draws from the script when it is created: call before creating it.
+void scriptField(TestWorld& world) {
     std::deque<double> draws(9 * 25, 0.0);
     for (QChar c : kField) {
         draws.push_back((c.unicode() - u'A' + 0.5) / 26.0);
     }
     world.nextScript = draws;
+}
+
+void startPlaying(BoardScreen& screen) {
     screen.show();
     QCoreApplication::processEvents();
     screen.model().clickCommand(BoardCommand::Play);
@@ -71,12 +75,13 @@ class TestBoardAccess : public QObject {
 private slots:
     void aWordTypedOnTheScreenScoresAsTheMouseWould() {
         TestWorld world;
+        scriptField(world);
         BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(world, screen);
+        startPlaying(screen);
         QTest::keyClicks(&screen, QStringLiteral("cax"));
         QCOMPARE(screen.wordFormedLabel()->text(), QStringLiteral("CAX"));
         QCOMPARE(screen.tile(6)->textColour(), LetterTile::kUsedText); // the chain moved
-        QCOMPARE(screen.tile(2)->textColour(), LetterTile::kOpenText);
+        QCOMPARE(screen.tile(2)->textColour(), LetterTile::kPlainText);
         QTest::keyClick(&screen, Qt::Key_Backspace);
         QTest::keyClick(&screen, Qt::Key_Backspace);
         QTest::keyClicks(&screen, QStringLiteral("AT"));
@@ -88,8 +93,9 @@ private slots:
 
     void keysReachTheBoardWhereverTheFocusIs() {
         TestWorld world;
+        scriptField(world);
         BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(world, screen);
+        startPlaying(screen);
         screen.wordList()->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(screen.wordList(), QStringLiteral("CA"));
         QCOMPARE(screen.model().word(), QStringLiteral("CA"));
@@ -100,8 +106,9 @@ private slots:
 
     void spacePausesAndTheTraySaysSo() {
         TestWorld world;
+        scriptField(world);
         BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(world, screen);
+        startPlaying(screen);
         QVERIFY(!screen.pausedSignShown());
         screen.tile(3)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(screen.tile(3), Qt::Key_Space);
@@ -119,8 +126,9 @@ private slots:
 
     void leavingTheApplicationPausesTheLevelButAMessageBoxDoesNot() {
         TestWorld world;
+        scriptField(world);
         BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(world, screen);
+        startPlaying(screen);
         // A board message: the board's window loses the focus to the box, the application
         // does not.
         world.messages.onShow = [&](const ShownMessage&) {
@@ -142,8 +150,9 @@ private slots:
 
     void minimisingPausesTheLevel() {
         TestWorld world;
+        scriptField(world);
         BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(world, screen);
+        startPlaying(screen);
         screen.setWindowState(Qt::WindowMinimized);
         QCoreApplication::processEvents();
         QCOMPARE(screen.model().clock(), BoardModel::Clock::Paused);
@@ -176,8 +185,9 @@ private slots:
 
     void aTilesStateFollowsThePicks() {
         TestWorld world;
+        scriptField(world);
         BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(world, screen);
+        startPlaying(screen);
         QTest::keyClicks(&screen, QStringLiteral("CA"));
         const auto state = [&](int i) { return accessible(screen.tile(i))->state(); };
         const auto said = [&](int i) {
@@ -193,8 +203,9 @@ private slots:
 
     void labelsAndListsReadWithTheirRoleAndText() {
         TestWorld world;
+        scriptField(world);
         BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(world, screen);
+        startPlaying(screen);
         screen.model().clockTick();
         QTest::keyClicks(&screen, QStringLiteral("CAT"));
 
@@ -222,8 +233,9 @@ private slots:
 
     void tabVisitsTilesCommandsAndReadouts() {
         TestWorld world;
+        scriptField(world);
         BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(world, screen);
+        startPlaying(screen);
         screen.setFocus();
         QList<QWidget*> visited;
         for (int i = 0; i < 40; ++i) {

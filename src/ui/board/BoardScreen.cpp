@@ -135,10 +135,10 @@ void BoardScreen::buildField() {
     m_fieldRect = QRect(px(info.fieldLeft), px(info.fieldTop), extent, extent);
 
     m_quit = new ClickLabel(QStringLiteral("Quit Game"), this);
+    m_quit->setButtonLike(true); // first: widget changes below fix its accessible kind
     m_quit->setObjectName(QStringLiteral("Label1_0"));
     m_quit->setFont(fonts::courier(18));
     styleButtonLabel(m_quit);
-    m_quit->setButtonLike(true);
     const int quitWidth =
         qMax(px(kQuitWidth), QFontMetrics(m_quit->font()).horizontalAdvance(m_quit->text()) + 12);
     m_quit->setGeometry(px(info.quitLeft), px(info.quitTop), quitWidth, px(kQuitHeight));
@@ -170,6 +170,7 @@ void BoardScreen::buildPanel() {
         const auto i = static_cast<int>(command);
         auto* label =
             new ClickLabel(QString::fromLatin1(kCaptions.at(static_cast<std::size_t>(i))), this);
+        label->setButtonLike(true);
         label->setObjectName(QStringLiteral("lblCommands_%1").arg(i));
         label->setFont(fonts::courier(14.25));
         styleButtonLabel(label);
@@ -177,7 +178,6 @@ void BoardScreen::buildPanel() {
         const bool right = command == BoardCommand::Shuffle || command == BoardCommand::Clear;
         label->setGeometry(kColumnLeft + (right ? buttonWidth + 8 : 0), 44, buttonWidth, 32);
         label->setVisible(command == BoardCommand::Play || command == BoardCommand::Shuffle);
-        label->setButtonLike(true);
         connect(label, &ClickLabel::clicked, this, [this, label, command](Qt::MouseButton) {
             keepKeysOnTheField(label);
             m_model.clickCommand(command);
@@ -187,11 +187,11 @@ void BoardScreen::buildPanel() {
     }
 
     m_pause = new ClickLabel(m_model.pauseLabelText(), this);
+    m_pause->setButtonLike(true);
     m_pause->setObjectName(QStringLiteral("Label4"));
     m_pause->setFont(fonts::courier(12));
     styleButtonLabel(m_pause);
     m_pause->setGeometry(kColumnLeft + (columnWidth - 100) / 2, 86, 100, 26);
-    m_pause->setButtonLike(true);
     connect(m_pause, &ClickLabel::clicked, this, [this](Qt::MouseButton) {
         keepKeysOnTheField(m_pause);
         m_model.clickPauseLabel();

@@ -243,6 +243,7 @@ void MenuScreen::buildButtons() {
                                                                : QStringLiteral("Image2"));
         picture->setGeometry(px(kButtonLeft), px(top), px(kButtonWidth), px(kButtonHeight));
         label = new Caption(caption, this);
+        label->setButtonLike(true); // first: widget changes below fix its accessible kind
         label->setObjectName(name);
         label->setFont(captionFont);
         label->setAlignment(Qt::AlignCenter);
@@ -254,8 +255,6 @@ void MenuScreen::buildButtons() {
     build(QStringLiteral("Label2"), QStringLiteral("Ok"), kOkTop, m_okPicture, m_okLabel);
     build(QStringLiteral("Label1"), QStringLiteral("Clear"), kClearTop, m_clearPicture,
           m_clearLabel);
-    m_okLabel->setButtonLike(true);
-    m_clearLabel->setButtonLike(true);
 
     for (ClickLabel* okPart : {m_okLabel, m_okPicture}) {
         // Like the tiles, the menu's labels take a right click as a click.
@@ -291,8 +290,10 @@ void MenuScreen::buildLevels() {
         entry->setWordWrap(true);
         entry->setGeometry(kLevelLeft + i * (kLevelWidth + kLevelGap), kLevelTop, kLevelWidth,
                            kLevelHeight);
+        // Tab reaches an entry once its level is open. Set first: the widget changes below
+        // fix its accessible kind.
+        entry->setButtonLike(true);
         entry->setEnabled(m_session.levelOpen(static_cast<Level>(i)));
-        entry->setButtonLike(true); // Tab reaches an entry once its level is open
         entry->setAccessibleName(QStringLiteral("%1 level").arg(entry->text().remove(' ')));
         connect(entry, &ClickLabel::clicked, this,
                 [this, i](Qt::MouseButton) { m_model.chooseLevel(static_cast<Level>(i)); });
