@@ -189,7 +189,9 @@ private slots:
         BoardScreen screen(Level::Easy, world.services, world.session);
         startPlaying(screen);
         QTest::keyClicks(&screen, QStringLiteral("CA"));
-        const auto state = [&](int i) { return accessible(screen.tile(i))->state(); };
+        const auto state = [&](int i) {
+            return accessible(screen.tile(i))->state();
+        };
         const auto said = [&](int i) {
             return accessible(screen.tile(i))->text(QAccessible::Description);
         };

@@ -58,8 +58,8 @@ Outcome outcomeOf(TestWorld& world, const BoardModel& board) {
     for (int i = 1; i <= board.grid().count(); ++i) {
         letters += board.grid().tile(i).letter;
     }
-    return {board.word(), board.levelTotal(), board.words(), world.messages.texts(),
-            world.cues.played, letters};
+    return {board.word(),           board.levelTotal(), board.words(),
+            world.messages.texts(), world.cues.played,  letters};
 }
 
 } // namespace
@@ -119,7 +119,7 @@ private slots:
         startPlaying(world, board);
         type(board, QStringLiteral("CA"));
         QCOMPARE(board.grid().chain(), (QList<int>{1, 2})); // the first A found stays
-        board.typeLetter(QLatin1Char('x')); // X touches only the other A
+        board.typeLetter(QLatin1Char('x'));                 // X touches only the other A
         QCOMPARE(board.word(), QStringLiteral("CAX"));
         QCOMPARE(board.grid().chain(), (QList<int>{1, 6, 11}));
         QCOMPARE(board.grid().colour(2), TileColour::Plain); // let go of

@@ -24,8 +24,12 @@ private slots:
         m_menu = std::make_unique<MenuScreen>(m_world->services);
         m_opened.clear();
         m_levels.clear();
-        m_menu->openStatsScreen = [this] { m_opened.append(QStringLiteral("stats")); };
-        m_menu->openLevels = [this](Level level) { m_levels.append(level); };
+        m_menu->openStatsScreen = [this] {
+            m_opened.append(QStringLiteral("stats"));
+        };
+        m_menu->openLevels = [this](Level level) {
+            m_levels.append(level);
+        };
         m_menu->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
     }
@@ -77,9 +81,9 @@ private slots:
         QTest::keyClicks(m_menu.get(), QStringLiteral("Q"));
         QAccessibleInterface* q = QAccessible::queryAccessibleInterface(m_menu->tile(1));
         QVERIFY(q->state().checked);
-        QCOMPARE(QAccessible::queryAccessibleInterface(m_menu->tile(25))
-                     ->text(QAccessible::Description),
-                 QStringLiteral("out of reach"));
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(m_menu->tile(25))->text(QAccessible::Description),
+            QStringLiteral("out of reach"));
     }
 };
 

@@ -311,8 +311,7 @@ void BoardScreen::paintPausedSign(QPainter& p) const {
     lower.setTop(m_fieldRect.center().y() + 16);
     p.setFont(fonts::arial(11, false));
     p.setPen(kCaption);
-    p.drawText(lower, Qt::AlignHCenter | Qt::AlignTop,
-               QStringLiteral("Space or Resume to go on"));
+    p.drawText(lower, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Space or Resume to go on"));
 }
 
 void BoardScreen::syncWord() {

@@ -77,7 +77,8 @@ QAccessibleInterface* gameWidgets(const QString& /*className*/, QObject* object)
     if (auto* tile = qobject_cast<LetterTile*>(object)) {
         return new TileAccessible(tile);
     }
-    if (auto* label = qobject_cast<ClickLabel*>(object); label != nullptr && label->isButtonLike()) {
+    if (auto* label = qobject_cast<ClickLabel*>(object);
+        label != nullptr && label->isButtonLike()) {
         return new ButtonLabelAccessible(label);
     }
     return nullptr;

@@ -62,8 +62,7 @@ void LetterTile::setPlace(int row, int column) {
 
 void LetterTile::refreshName() {
     const QString letter = text().isEmpty() ? QStringLiteral("blank tile") : text();
-    setAccessibleName(
-        QStringLiteral("%1, row %2, column %3").arg(letter).arg(m_row).arg(m_column));
+    setAccessibleName(QStringLiteral("%1, row %2, column %3").arg(letter).arg(m_row).arg(m_column));
 }
 
 QString LetterTile::reachText(TileReach reach) {
