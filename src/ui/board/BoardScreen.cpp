@@ -3,6 +3,7 @@
 #include "summary/SummaryScreen.h"
 #include "widgets/Timers.h"
 
+#include "widgets/Accessible.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/LetterTile.h"
@@ -219,7 +220,7 @@ void BoardScreen::buildPanel() {
     m_wordFormed->setPalette(wp);
     m_wordFormed->setAlignment(Qt::AlignCenter);
     m_wordFormed->setGeometry(kColumnLeft, px(info.wordFormedTop), columnWidth, 34);
-    m_wordFormed->setFocusPolicy(Qt::TabFocus);
+    makeReadout(m_wordFormed);
 
     static const std::array<const char*, 5> kPanelCaptions{
         "Time : ", "Total Score : ", "Word Score : ", "Bonus Point : ", "Sub Total :"};
@@ -232,7 +233,7 @@ void BoardScreen::buildPanel() {
         QLabel* value = panelText(this, r == 0 ? QStringLiteral("00:00") : QStringLiteral("0"),
                                   kValue, true, Qt::AlignRight);
         value->setGeometry(kColumnLeft + 110, top, columnWidth - 114, 22);
-        value->setFocusPolicy(Qt::TabFocus);
+        makeReadout(value);
         *values.at(r) = value;
     }
     m_timer->setObjectName(QStringLiteral("lblTimer"));

@@ -3,6 +3,7 @@
 #include "widgets/LetterTile.h"
 
 #include <QAccessibleWidget>
+#include <QFocusEvent>
 
 namespace vortalex {
 
@@ -84,7 +85,32 @@ QAccessibleInterface* gameWidgets(const QString& /*className*/, QObject* object)
     return nullptr;
 }
 
+class ReadoutFrame final : public QObject {
+public:
+    explicit ReadoutFrame(QLabel* label)
+        : QObject(label) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* label = static_cast<QLabel*>(watched);
+        if (event->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            label->setFrameStyle(QFrame::NoFrame);
+        }
+        return false;
+    }
+};
+
 } // namespace
+
+void makeReadout(QLabel* label) {
+    label->setFocusPolicy(Qt::TabFocus);
+    label->installEventFilter(new ReadoutFrame(label));
+}
 
 void installAccessibleFactory() {
     static const bool installed = [] {
