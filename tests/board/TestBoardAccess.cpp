@@ -3,7 +3,7 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/LetterTile.h"
 
-#include "TestWorld.h"
+#include "KnownField.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -16,22 +16,6 @@ using namespace vortalex::test;
 
 namespace {
 
-// An Easy field with known letters: CAT along the top row, and a second A under the C.
-const QString kField = QStringLiteral("CATEO"
-                                      "AIUEO"
-                                      "XEIAU"
-                                      "BONDS"
-                                      "BONDS");
-
-// The board draws from the script when it is created: call before creating it.
-void scriptField(TestWorld& world) {
-    std::deque<double> draws(9 * 25, 0.0);
-    for (QChar c : kField) {
-        draws.push_back((c.unicode() - u'A' + 0.5) / 26.0);
-    }
-    world.nextScript = draws;
-}
-
 void startPlaying(BoardScreen& screen) {
     screen.show();
     QCoreApplication::processEvents();
@@ -40,6 +24,13 @@ void startPlaying(BoardScreen& screen) {
         screen.model().dealTick();
     }
 }
+
+// A shown Easy board in play on the known field.
+struct PlayedBoard {
+    KnownFieldWorld world;
+    BoardScreen screen{Level::Easy, world.services, world.session};
+    PlayedBoard() { startPlaying(screen); }
+};
 
 QAccessibleInterface* accessible(QObject* object) {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
@@ -74,10 +65,8 @@ class TestBoardAccess : public QObject {
     Q_OBJECT
 private slots:
     void aWordTypedOnTheScreenScoresAsTheMouseWould() {
-        TestWorld world;
-        scriptField(world);
-        BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(screen);
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
         QTest::keyClicks(&screen, QStringLiteral("cax"));
         QCOMPARE(screen.wordFormedLabel()->text(), QStringLiteral("CAX"));
         QCOMPARE(screen.tile(6)->textColour(), LetterTile::kUsedText); // the chain moved
@@ -92,10 +81,8 @@ private slots:
     }
 
     void keysReachTheBoardWhereverTheFocusIs() {
-        TestWorld world;
-        scriptField(world);
-        BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(screen);
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
         screen.wordList()->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(screen.wordList(), QStringLiteral("CA"));
         QCOMPARE(screen.model().word(), QStringLiteral("CA"));
@@ -105,10 +92,8 @@ private slots:
     }
 
     void spacePausesAndTheTraySaysSo() {
-        TestWorld world;
-        scriptField(world);
-        BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(screen);
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
         QVERIFY(!screen.pausedSignShown());
         screen.tile(3)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(screen.tile(3), Qt::Key_Space);
@@ -125,13 +110,11 @@ private slots:
     }
 
     void leavingTheApplicationPausesTheLevelButAMessageBoxDoesNot() {
-        TestWorld world;
-        scriptField(world);
-        BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(screen);
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
         // A board message: the board's window loses the focus to the box, the application
         // does not.
-        world.messages.onShow = [&](const ShownMessage&) {
+        played.world.messages.onShow = [&](const ShownMessage&) {
             QEvent deactivate(QEvent::WindowDeactivate);
             QCoreApplication::sendEvent(&screen, &deactivate);
             emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
@@ -149,10 +132,8 @@ private slots:
     }
 
     void minimisingPausesTheLevel() {
-        TestWorld world;
-        scriptField(world);
-        BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(screen);
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
         screen.setWindowState(Qt::WindowMinimized);
         QCoreApplication::processEvents();
         QCOMPARE(screen.model().clock(), BoardModel::Clock::Paused);
@@ -184,10 +165,8 @@ private slots:
     }
 
     void aTilesStateFollowsThePicks() {
-        TestWorld world;
-        scriptField(world);
-        BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(screen);
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
         QTest::keyClicks(&screen, QStringLiteral("CA"));
         const auto state = [&](int i) {
             return accessible(screen.tile(i))->state();
@@ -204,10 +183,8 @@ private slots:
     }
 
     void labelsAndListsReadWithTheirRoleAndText() {
-        TestWorld world;
-        scriptField(world);
-        BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(screen);
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
         screen.model().clockTick();
         QTest::keyClicks(&screen, QStringLiteral("CAT"));
 
@@ -234,10 +211,8 @@ private slots:
     }
 
     void tabVisitsTilesCommandsAndReadouts() {
-        TestWorld world;
-        scriptField(world);
-        BoardScreen screen(Level::Easy, world.services, world.session);
-        startPlaying(screen);
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
         screen.setFocus();
         QList<QWidget*> visited;
         for (int i = 0; i < 40; ++i) {

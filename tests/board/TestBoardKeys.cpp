@@ -1,7 +1,7 @@
 #include "board/BoardModel.h"
 #include "sound/Cues.h"
 
-#include "TestWorld.h"
+#include "KnownField.h"
 
 #include <QtTest>
 
@@ -10,24 +10,8 @@ using namespace vortalex::test;
 
 namespace {
 
-// The Easy field every test here plays on: 14 vowels, so the deal keeps it as it is.
-const QString kField = QStringLiteral("CATEO"
-                                      "AIUEO"
-                                      "XEIAU"
-                                      "BONDS"
-                                      "BONDS");
-
-// Scripts the deal: nine throwaway fills, then the final fill that spells kField.
-void dealField(TestWorld& world) {
-    std::deque<double> draws(9 * 25, 0.0);
-    for (QChar c : kField) {
-        draws.push_back((c.unicode() - u'A' + 0.5) / 26.0);
-    }
-    world.nextScript = draws;
-}
-
 void startPlaying(TestWorld& world, BoardModel& board) {
-    dealField(world);
+    scriptKnownField(world);
     board.load();
     board.activate();
     board.clickCommand(BoardCommand::Play);
