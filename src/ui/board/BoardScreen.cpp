@@ -304,10 +304,12 @@ void BoardScreen::paintPausedSign(QPainter& p) const {
     p.setRenderHint(QPainter::TextAntialiasing);
     QRect upper = m_fieldRect;
     upper.setBottom(m_fieldRect.center().y() + 8);
-    QFont big = fonts::arial(30, true);
-    p.setFont(big);
+    p.setFont(fonts::arial(30, true));
     p.setPen(palette::kGold);
     p.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Paused"));
+    if (m_model.pauseLabelText() != QStringLiteral("Resume")) {
+        return; // a message holds the clock: the message itself says how to go on
+    }
     QRect lower = m_fieldRect;
     lower.setTop(m_fieldRect.center().y() + 16);
     p.setFont(fonts::arial(11, false));
