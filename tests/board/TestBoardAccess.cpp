@@ -241,7 +241,9 @@ private slots:
         BoardScreen screen(Level::Easy, world.services, world.session);
         screen.show();
         QCoreApplication::processEvents();
-        screen.commandLabel(BoardCommand::Play)->setFocus(Qt::TabFocusReason);
+        screen.setFocus();
+        QTest::keyClick(&screen, Qt::Key_Tab); // the commands come first
+        QCOMPARE(QApplication::focusWidget(), screen.commandLabel(BoardCommand::Play));
         QTest::keyClick(screen.commandLabel(BoardCommand::Play), Qt::Key_Return);
         QVERIFY(screen.model().clockRunning());
         QCOMPARE(QApplication::focusWidget(), &screen);

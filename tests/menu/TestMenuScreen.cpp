@@ -410,11 +410,16 @@ private slots:
         QVERIFY(!easy->hasFocus()); // closed: no focus
         m_menu->session().setLevelOpen(Level::Easy, true);
         m_menu->okLabel()->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(m_menu->okLabel(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(m_menu->okLabel(), Qt::Key_Backtab); // the closed entries are passed by
         QCOMPARE(QApplication::focusWidget(), easy);
         QTest::keyClick(easy, Qt::Key_Return);
         QCOMPARE(m_levels, QList<Level>{Level::Easy});
+        // The keys are the field's again: Return is Ok, not the entry once more.
+        QCOMPARE(QApplication::focusWidget(), m_menu.get());
+        QTest::keyClicks(m_menu.get(), QStringLiteral("STAT"));
+        QTest::keyClick(m_menu.get(), Qt::Key_Return);
+        QCOMPARE(m_levels, QList<Level>{Level::Easy});
+        QCOMPARE(m_opened, QStringList{QStringLiteral("stats")});
         QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(easy);
         QCOMPARE(entry->role(), QAccessible::Button);
         QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Easy level"));

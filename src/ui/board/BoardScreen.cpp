@@ -84,6 +84,7 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
     buildField();
     buildPanel();
     connectModel();
+    orderTabStops();
 
     connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
             &BoardScreen::applicationStateChanged);
@@ -179,10 +180,8 @@ void BoardScreen::buildPanel() {
         const bool right = command == BoardCommand::Shuffle || command == BoardCommand::Clear;
         label->setGeometry(kColumnLeft + (right ? buttonWidth + 8 : 0), 44, buttonWidth, 32);
         label->setVisible(command == BoardCommand::Play || command == BoardCommand::Shuffle);
-        connect(label, &ClickLabel::clicked, this, [this, label, command](Qt::MouseButton) {
-            keepKeysOnTheField(label);
-            m_model.clickCommand(command);
-        });
+        connect(label, &ClickLabel::clicked, this,
+                [this, command](Qt::MouseButton) { m_model.clickCommand(command); });
         connect(label, &ClickLabel::hovered, this, [this, i] { hoverCommand(i); });
         m_commands.at(static_cast<std::size_t>(i)) = label;
     }
@@ -193,10 +192,8 @@ void BoardScreen::buildPanel() {
     m_pause->setFont(fonts::courier(12));
     styleButtonLabel(m_pause);
     m_pause->setGeometry(kColumnLeft + (columnWidth - 100) / 2, 86, 100, 26);
-    connect(m_pause, &ClickLabel::clicked, this, [this](Qt::MouseButton) {
-        keepKeysOnTheField(m_pause);
-        m_model.clickPauseLabel();
-    });
+    connect(m_pause, &ClickLabel::clicked, this,
+            [this](Qt::MouseButton) { m_model.clickPauseLabel(); });
     connect(m_pause, &ClickLabel::hovered, this, [this] {
         if (m_model.info().pauseLabelHover) {
             m_pause->setTextColour(palette::kHoverCommand);
@@ -271,6 +268,21 @@ void BoardScreen::connectModel() {
     connect(&m_model, &BoardModel::closeRequested, this, &BoardScreen::finish);
     connect(&m_model, &BoardModel::levelEnded, this,
             [this](const LevelResult& result) { finish(openSummary(result)); });
+}
+
+void BoardScreen::orderTabStops() {
+    // The commands first, so Play is one key away when the board opens; then the field, the
+    // readouts and the list; "Quit Game" last.
+    QList<QWidget*> order{m_commands.at(static_cast<std::size_t>(BoardCommand::Play)),
+                          m_commands.at(static_cast<std::size_t>(BoardCommand::Shuffle)), m_pause};
+    for (LetterTile* tile : m_tiles) {
+        order.append(tile);
+    }
+    order += QList<QWidget*>{m_wordFormed, m_timer,    m_total,    m_wordScore,
+                             m_bonus,      m_subTotal, m_wordList, m_quit};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
 }
 
 void BoardScreen::syncTiles() {
@@ -409,14 +421,6 @@ void BoardScreen::finish(ScreenOutcome next) {
 void BoardScreen::reject() {
     // Escape would close a dialog; on a board it does nothing, so a stray key press never
     // throws a level away. The window's own close button asks first (closeEvent).
-}
-
-void BoardScreen::keepKeysOnTheField(const ClickLabel* label) {
-    // A label pressed from the keyboard hands the keys back to the field, so the next Space
-    // pauses and the next Return submits instead of pressing the label again.
-    if (label->hasFocus()) {
-        setFocus(Qt::OtherFocusReason);
-    }
 }
 
 bool BoardScreen::playKey(const QKeyEvent* event) {

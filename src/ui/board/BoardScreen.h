@@ -79,7 +79,7 @@ protected:
 private:
     // Letters, Backspace, Escape, Return and Space; false for any other key.
     bool playKey(const QKeyEvent* event);
-    void keepKeysOnTheField(const ClickLabel* label);
+    void orderTabStops();
     void syncPausedSign();
     void paintPausedSign(QPainter& p) const;
     void buildField();

@@ -152,6 +152,15 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
     buildField();
     buildButtons();
     buildLevels();
+    // The open levels first and Ok and Clear next, each a key or two away; then the field.
+    QList<QWidget*> order(m_levels.begin(), m_levels.end());
+    order += QList<QWidget*>{m_okLabel, m_clearLabel};
+    for (LetterTile* t : m_tiles) {
+        order.append(t);
+    }
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        setTabOrder(order.at(i - 1), order.at(i));
+    }
 
     art::MenuFrames frames;
     frames.field = QRect(tile(1)->geometry().topLeft(), tile(25)->geometry().bottomRight());

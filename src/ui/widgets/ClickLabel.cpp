@@ -55,6 +55,13 @@ void ClickLabel::setButtonLike(bool buttonLike) {
 void ClickLabel::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool typing = event->text().size() == 1 && event->text().at(0).isLetter();
+    if (m_buttonLike && (press || typing) && hasFocus()) {
+        // The keys go back to the window first: the next Space or Return must act on the game,
+        // not press this label again, and a label that disables itself must not hand the
+        // focus on to the next one.
+        window()->setFocus(Qt::OtherFocusReason);
+    }
     if (m_buttonLike && press && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat()) {
         // The mouse's order: press, release, click.
         emit pressed(Qt::LeftButton);

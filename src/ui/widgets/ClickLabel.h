@@ -22,7 +22,8 @@ public:
     // Draws a single-line border, as a button picture does while pressed.
     void setFramed(bool framed);
     // Makes the label a button for the keyboard and for screen readers: it takes focus with Tab,
-    // Space, Return and Enter click it while it has focus, and it reads as a push button.
+    // Space, Return and Enter click it while it has focus (and give the focus back to the
+    // window, as a typed letter does), and it reads as a push button.
     void setButtonLike(bool buttonLike);
     bool isButtonLike() const { return m_buttonLike; }
 
