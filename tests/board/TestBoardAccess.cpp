@@ -241,6 +241,7 @@ private slots:
         BoardScreen screen(Level::Easy, world.services, world.session);
         screen.show();
         QCoreApplication::processEvents();
+        QCOMPARE(screen.focusWidget(), screen.commandLabel(BoardCommand::Play)); // at once
         screen.setFocus();
         QTest::keyClick(&screen, Qt::Key_Tab); // the commands come first
         QCOMPARE(QApplication::focusWidget(), screen.commandLabel(BoardCommand::Play));

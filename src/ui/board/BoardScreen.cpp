@@ -280,9 +280,11 @@ void BoardScreen::orderTabStops() {
     }
     order += QList<QWidget*>{m_wordFormed, m_timer,    m_total,    m_wordScore,
                              m_bonus,      m_subTotal, m_wordList, m_quit};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order.at(i - 1), order.at(i));
-    }
+    m_tabOrder.set(order);
+}
+
+bool BoardScreen::focusNextPrevChild(bool next) {
+    return m_tabOrder.enterFromWindow(this, next) || QDialog::focusNextPrevChild(next);
 }
 
 void BoardScreen::syncTiles() {
@@ -488,6 +490,7 @@ void BoardScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_activated) {
         m_activated = true;
+        m_tabOrder.focusFirst(); // Play: Return starts the level
         QMetaObject::invokeMethod(this, &BoardScreen::activateBoard, Qt::QueuedConnection);
     }
 }

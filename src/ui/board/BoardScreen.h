@@ -4,6 +4,7 @@
 #include "common/ScreenFlow.h"
 #include "common/Services.h"
 #include "common/SessionState.h"
+#include "widgets/Accessible.h"
 
 #include <QDialog>
 #include <QList>
@@ -75,6 +76,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // Letters, Backspace, Escape, Return and Space; false for any other key.
@@ -110,6 +112,7 @@ private:
     QLabel* m_bonus = nullptr;
     QLabel* m_subTotal = nullptr;
     QListWidget* m_wordList = nullptr;
+    TabOrder m_tabOrder;
     QTimer m_dealTimer;
     QTimer m_slideTimer;
     QTimer m_gameTimer;

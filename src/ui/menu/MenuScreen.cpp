@@ -158,9 +158,7 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
     for (LetterTile* t : m_tiles) {
         order.append(t);
     }
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        setTabOrder(order.at(i - 1), order.at(i));
-    }
+    m_tabOrder.set(order);
 
     art::MenuFrames frames;
     frames.field = QRect(tile(1)->geometry().topLeft(), tile(25)->geometry().bottomRight());
@@ -383,6 +381,7 @@ void MenuScreen::showEvent(QShowEvent* event) {
     // not wipe the field.
     if (!m_shownOnce) {
         m_shownOnce = true;
+        m_tabOrder.focusFirst();
         m_model.activate();
     }
 }
@@ -390,6 +389,10 @@ void MenuScreen::showEvent(QShowEvent* event) {
 void MenuScreen::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     p.drawPixmap(0, 0, m_background);
+}
+
+bool MenuScreen::focusNextPrevChild(bool next) {
+    return m_tabOrder.enterFromWindow(this, next) || QWidget::focusNextPrevChild(next);
 }
 
 void MenuScreen::keyPressEvent(QKeyEvent* event) {

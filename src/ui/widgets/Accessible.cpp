@@ -112,6 +112,45 @@ void makeReadout(QLabel* label) {
     label->installEventFilter(new ReadoutFrame(label));
 }
 
+void TabOrder::set(const QList<QWidget*>& order) {
+    m_order = order;
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget::setTabOrder(order.at(i - 1), order.at(i));
+    }
+}
+
+namespace {
+
+QWidget* firstTabStop(const QList<QWidget*>& order, bool next) {
+    const qsizetype count = order.size();
+    for (qsizetype k = 0; k < count; ++k) {
+        QWidget* w = order.at(next ? k : count - 1 - k);
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) != 0) {
+            return w;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool TabOrder::enterFromWindow(QWidget* window, bool next) const {
+    if (window->focusWidget() != nullptr && window->focusWidget() != window) {
+        return false;
+    }
+    QWidget* w = firstTabStop(m_order, next);
+    if (w != nullptr) {
+        w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+    return w != nullptr;
+}
+
+void TabOrder::focusFirst() const {
+    if (QWidget* w = firstTabStop(m_order, true)) {
+        w->setFocus(Qt::ActiveWindowFocusReason);
+    }
+}
+
 void installAccessibleFactory() {
     static const bool installed = [] {
         QAccessible::installFactory(gameWidgets);
