@@ -221,6 +221,17 @@ private slots:
             QVERIFY2(html.contains(QLatin1String(needle)), needle);
         }
     }
+
+    void theHelpPageListsThePlayingKeys() {
+        QFile page(QStringLiteral(VORTALEX_SOURCE_DIR "/assets/help/index.html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        for (const char* key : {"Backspace", "Return", "Escape", "Space", "Tab", "Paused"}) {
+            QVERIFY2(html.contains(QStringLiteral("<kbd>%1</kbd>").arg(QLatin1String(key))) ||
+                         html.contains(QStringLiteral("<b>%1</b>").arg(QLatin1String(key))),
+                     key);
+        }
+    }
 #endif
 };
 

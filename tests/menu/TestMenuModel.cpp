@@ -254,6 +254,51 @@ private slots:
         QCOMPARE(m_actions->calls, QStringList{QStringLiteral("load")});
     }
 
+    void typingSpellsTheCommandAndReturnRunsIt() {
+        for (QChar c : QStringLiteral("loAd")) {
+            m_model->typeLetter(c);
+        }
+        QCOMPARE(m_model->word(), QStringLiteral("LOAD"));
+        QCOMPARE(m_model->grid().chain(), kLoad);
+        QCOMPARE(m_cues.played, QList<Cue>(4, Cue::Clicking));
+        m_model->pressReturn();
+        QCOMPARE(m_actions->calls, QStringList{QStringLiteral("load")});
+    }
+
+    void aTypedLetterMovesTheChainOnlyWhenItMust() {
+        m_session->setDemoRunning(true);
+        m_model->typeLetter(QLatin1Char('Q'));
+        QVERIFY(!m_session->demoRunning()); // a key stops the demo as a click does
+        QCOMPARE(m_model->grid().chain(), QList<int>{1});
+        m_model->typeLetter(QLatin1Char('I')); // touches only the other Q
+        QCOMPARE(m_model->grid().chain(), (QList<int>{9, 10}));
+        m_model->typeLetter(QLatin1Char('X')); // no chain spells QIX
+        QCOMPARE(m_model->word(), QStringLiteral("QI"));
+        m_model->pressClear();
+        QCOMPARE(m_model->word(), QString());
+        QVERIFY(m_model->grid().chain().isEmpty());
+        QCOMPARE(m_cues.played.last(), Cue::Level);
+    }
+
+    void typingStopsAtTenLettersAsClicksDo() {
+        for (QChar c : QStringLiteral("QWDYUIQHANO")) {
+            m_model->typeLetter(c);
+        }
+        QCOMPARE(m_model->word(), QStringLiteral("QWDYUIQHAN"));
+    }
+
+    void keysWaitWhileAMessageIsOpen() {
+        m_messages.onShow = [this](const test::ShownMessage&) {
+            m_model->typeLetter(QLatin1Char('S'));
+            m_model->pressReturn();
+            m_model->pressClear();
+        };
+        m_model->pressReturn(); // nothing spelled: a message
+        QCOMPARE(m_messages.texts(), QStringList{MenuModel::kNoCommand});
+        QCOMPARE(m_model->word(), QString());
+        QVERIFY(!m_cues.played.contains(Cue::Level));
+    }
+
     void commandsMatchExactly_data() {
         QTest::addColumn<QList<int>>("tiles");
         QTest::addColumn<QStringList>("calls");

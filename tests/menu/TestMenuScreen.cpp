@@ -8,6 +8,7 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/LetterTile.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
@@ -395,6 +396,60 @@ private slots:
         QTest::mouseClick(menu.okLabel(), Qt::LeftButton);
         QCOMPARE(seen, (QStringList{"frmLoadSave", "frmStats"}));
         QCOMPARE(menu.commandWordLabel()->text(), QString());
+    }
+
+    // ---------------------------------------------------------------- keyboard
+
+    void typingACommandAndReturnRunsIt() {
+        QTest::keyClicks(m_menu.get(), QStringLiteral("stat"));
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("STAT"));
+        QCOMPARE(m_menu->tile(12)->textColour(), LetterTile::kUsedText);
+        QTest::keyClick(m_menu.get(), Qt::Key_Return);
+        QCOMPARE(m_opened, QStringList{QStringLiteral("stats")});
+    }
+
+    void backspaceAndEscapeClearAsTheClearButtonDoes() {
+        for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Escape}) {
+            QTest::keyClicks(m_menu.get(), QStringLiteral("LO"));
+            m_world->cues.played.clear();
+            QTest::keyClick(m_menu.get(), key);
+            QVERIFY(m_menu->commandWordLabel()->text().isEmpty());
+            QCOMPARE(m_menu->tile(17)->textColour(), LetterTile::kPlainText);
+            QCOMPARE(m_world->cues.played, QList<Cue>{Cue::Level});
+        }
+        QVERIFY(m_menu->isVisible());
+    }
+
+    void openLevelEntriesTakeTheFocusAndOpenFromTheKeyboard() {
+        ClickLabel* easy = m_menu->levelEntry(Level::Easy);
+        easy->setFocus(Qt::TabFocusReason);
+        QVERIFY(!easy->hasFocus()); // closed: no focus
+        m_menu->session().setLevelOpen(Level::Easy, true);
+        m_menu->okLabel()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_menu->okLabel(), Qt::Key_Backtab); // the closed entries are passed by
+        QCOMPARE(QApplication::focusWidget(), easy);
+        QTest::keyClick(easy, Qt::Key_Return);
+        QCOMPARE(m_levels, QList<Level>{Level::Easy});
+        // The keys are the field's again: Return is Ok, not the entry once more.
+        QCOMPARE(QApplication::focusWidget(), m_menu.get());
+        QTest::keyClicks(m_menu.get(), QStringLiteral("STAT"));
+        QTest::keyClick(m_menu.get(), Qt::Key_Return);
+        QCOMPARE(m_levels, QList<Level>{Level::Easy});
+        QCOMPARE(m_opened, QStringList{QStringLiteral("stats")});
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(easy);
+        QCOMPARE(entry->role(), QAccessible::Button);
+        QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Easy level"));
+    }
+
+    void menuTilesReadTheirLetterAndPlace() {
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_menu->tile(7))->text(QAccessible::Name),
+                 QStringLiteral("A, row 2, column 2"));
+        QTest::keyClicks(m_menu.get(), QStringLiteral("Q"));
+        QAccessibleInterface* q = QAccessible::queryAccessibleInterface(m_menu->tile(1));
+        QVERIFY(q->state().checked);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(m_menu->tile(25))->text(QAccessible::Description),
+            QStringLiteral("out of reach"));
     }
 
     // Last: ending the program leaves no event loop running for later tests.

@@ -3,6 +3,8 @@
 //
 //   wordpaths play <database> <seed> <level index> <target total>
 //       one line per word to build, the tile numbers in picking order, until the target is met
+//   wordpaths spell <database> <seed> <level index> <target total>
+//       the same words, one line each, spelled in letters as a player types them
 //   wordpaths saved <database> <level index> <name> <password>
 //       the saved score, the player's total, the overall ranking's first row and whether LOAD
 //       finds the player with that password
@@ -72,7 +74,7 @@ QList<int> findWord(const TileGrid& grid, const Words& dict, const QStringList& 
     return best;
 }
 
-int play(GameDatabase& db, quint64 seed, Level level, int target) {
+int play(GameDatabase& db, quint64 seed, Level level, int target, bool spell) {
     test::RecordingCues cues;
     test::ScriptedMessages messages;
     Services services;
@@ -97,14 +99,14 @@ int play(GameDatabase& db, quint64 seed, Level level, int target) {
         QStringList line;
         for (const int t : tiles) {
             board.clickTile(t);
-            line.append(QString::number(t));
+            line.append(spell ? board.grid().tile(t).letter : QString::number(t));
         }
         board.doubleClickTile(tiles.last());
         if (!messages.shown.isEmpty()) {
             std::fprintf(stderr, "the board refused %s\n", qPrintable(board.word()));
             return 3;
         }
-        out << line.join(QLatin1Char(' ')) << '\n';
+        out << line.join(spell ? QString() : QStringLiteral(" ")) << '\n';
     }
     return 0;
 }
@@ -135,9 +137,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%s\n", qPrintable(opened.error));
         return 2;
     }
-    if (args.at(1) == QLatin1String("play") && args.size() == 6) {
+    const bool spell = args.at(1) == QLatin1String("spell");
+    if ((args.at(1) == QLatin1String("play") || spell) && args.size() == 6) {
         return play(*opened.db, args.at(3).toULongLong(), static_cast<Level>(args.at(4).toInt()),
-                    args.at(5).toInt());
+                    args.at(5).toInt(), spell);
     }
     if (args.at(1) == QLatin1String("saved") && args.size() == 6) {
         return saved(*opened.db, static_cast<Level>(args.at(3).toInt()), args.at(4), args.at(5));

@@ -1,5 +1,6 @@
 #include "BoardModel.h"
 
+#include "common/WordTracer.h"
 #include "data/GameDatabase.h"
 
 #include <QDir>
@@ -142,11 +143,7 @@ void BoardModel::clickTile(int index) {
     if (index < 0 || index > m_grid.count()) {
         return;
     }
-    if (m_bannerVisible || m_bannerTop != kBannerStartTop) {
-        m_bannerVisible = false;
-        m_bannerTop = kBannerStartTop;
-        emit bannerChanged();
-    }
+    putBannerBack();
     // A click during a deal freezes the field as it stands, without the vowel quota.
     if (m_dealRunning) {
         setDealRunning(false);
@@ -196,6 +193,80 @@ void BoardModel::rightReleaseTile(int index) {
     }
     // The click the release completes must not pick the tile.
     m_ignoreNextClick = true;
+}
+
+void BoardModel::putBannerBack() {
+    if (m_bannerVisible || m_bannerTop != kBannerStartTop) {
+        m_bannerVisible = false;
+        m_bannerTop = kBannerStartTop;
+        emit bannerChanged();
+    }
+}
+
+// ------------------------------------------------------------------ keyboard
+
+bool BoardModel::keysTakeTiles() const {
+    return !m_messageOpen && tilesVisible() && m_clock != Clock::Ended;
+}
+
+void BoardModel::typeLetter(QChar letter) {
+    const QChar upper = letter.toUpper();
+    if (!keysTakeTiles() || upper < QLatin1Char('A') || upper > QLatin1Char('Z')) {
+        return;
+    }
+    const std::optional<QList<int>> chain = WordTracer::extend(m_grid, upper);
+    if (!chain) {
+        return; // no chain spells it: the letter is ignored, silently
+    }
+    // As a click would: the banner goes back, a running deal freezes the field as it stands.
+    putBannerBack();
+    setDealRunning(false);
+    m_ignoreNextClick = false;
+    play(Cue::Clicking);
+    takeChain(*chain);
+}
+
+void BoardModel::eraseLetter() {
+    if (!keysTakeTiles() || m_grid.chain().isEmpty()) {
+        return;
+    }
+    QList<int> chain = m_grid.chain();
+    chain.removeLast();
+    takeChain(chain);
+}
+
+void BoardModel::takeChain(const QList<int>& chain) {
+    m_grid.retrace(chain);
+    setWord(WordTracer::lettersOf(m_grid, chain));
+    emit tilesChanged();
+}
+
+void BoardModel::submitTypedWord() {
+    // A double-click on the last picked tile, which is white, runs Done.
+    if (keysTakeTiles() && !m_grid.chain().isEmpty()) {
+        m_ignoreNextClick = false;
+        doubleClickTile(m_grid.chain().last());
+    }
+}
+
+void BoardModel::dropTypedWord() {
+    // A right click on a white tile runs Clear; no click follows a key to be swallowed.
+    if (keysTakeTiles() && !m_grid.chain().isEmpty()) {
+        runCommand(BoardCommand::Clear);
+    }
+}
+
+void BoardModel::pressPauseKey() {
+    if (!m_messageOpen) {
+        clickPauseLabel();
+    }
+}
+
+void BoardModel::pauseInBackground() {
+    // A message's own pause framing already holds the clock (Paused), so it is left alone.
+    if (m_clock == Clock::Running && !m_messageOpen) {
+        clickPauseLabel();
+    }
 }
 
 void BoardModel::setWord(const QString& word) {
@@ -521,7 +592,10 @@ void BoardModel::withClockHeld(const std::function<void()>& show) {
 }
 
 Answer BoardModel::message(const QString& text, MessageStyle style, const QString& title) {
-    return m_services.messages->show(text, style, title);
+    m_messageOpen = true;
+    const Answer answer = m_services.messages->show(text, style, title);
+    m_messageOpen = false;
+    return answer;
 }
 
 void BoardModel::play(Cue cue) {

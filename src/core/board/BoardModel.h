@@ -51,6 +51,20 @@ public:
     void clickCommand(BoardCommand command); // a command label; ignored while disabled
     void runCommand(BoardCommand command);   // the gestures' way in, whatever the label's state
     void clickPauseLabel();
+
+    // Keyboard play. Each key ends in the same calls as its mouse gesture: letters pick the
+    // tiles that spell the typed word, Return submits as a double-click on the word does,
+    // Escape drops it as a right click does, Space works the pause label. Keys do nothing
+    // while a message is open, while the tiles are hidden (but Space) and once time is up.
+    void typeLetter(QChar letter);
+    void eraseLetter();
+    void submitTypedWord();
+    void dropTypedWord();
+    void pressPauseKey();
+    // The window went to the background (another application, or minimised): a running clock
+    // pauses as the pause label would pause it, and stays paused until the player resumes.
+    void pauseInBackground();
+    bool messageOpen() const { return m_messageOpen; }
     // The window is being closed by the window system. A level in play, running or paused, is
     // only left when the player says so; true when the board may close.
     bool confirmClose();
@@ -112,6 +126,9 @@ private:
     void setWord(const QString& word);
     void resetTiles();
     void unselectTiles();
+    void putBannerBack();
+    bool keysTakeTiles() const;
+    void takeChain(const QList<int>& chain);
     void selectLastWord();
     void quitGame();
 
@@ -138,6 +155,7 @@ private:
     TileGrid m_grid;
     QString m_word;
     bool m_ignoreNextClick = false;
+    bool m_messageOpen = false;
     int m_dealTicks = 0;
     bool m_dealRunning = false;
     std::array<bool, 4> m_enabled{false, true, false, false};

@@ -40,6 +40,7 @@ void TileGrid::pick(int index) {
     for (int n : neighbours(index)) {
         tile(n).open = true;
     }
+    m_chain.append(index);
     m_anyPicked = true;
 }
 
@@ -48,7 +49,16 @@ void TileGrid::reset() {
         t.open = true;
         t.used = false;
     }
+    m_chain.clear();
     m_anyPicked = false;
+}
+
+void TileGrid::retrace(const QList<int>& chain) {
+    const QList<int> tiles = chain; // may be our own chain, which reset() empties
+    reset();
+    for (int index : tiles) {
+        pick(index);
+    }
 }
 
 TileColour TileGrid::colour(int index) const {

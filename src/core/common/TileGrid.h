@@ -38,6 +38,10 @@ public:
     void pick(int index);
     // Every tile open and unused, nothing picked: the first letter may be any tile.
     void reset();
+    // Picks the given tiles in order from a reset field; the caller knows they form a chain.
+    void retrace(const QList<int>& chain);
+    // The picked tiles in the order they were picked.
+    const QList<int>& chain() const { return m_chain; }
 
     TileColour colour(int index) const;
     QList<int> neighbours(int index) const;
@@ -46,6 +50,7 @@ public:
 private:
     int m_side;
     QList<TileRecord> m_tiles;
+    QList<int> m_chain;
     bool m_anyPicked = false;
 };
 

@@ -1,5 +1,6 @@
 #include "MenuModel.h"
 
+#include "common/WordTracer.h"
 #include "data/GameDatabase.h"
 #include "sound/Cues.h"
 
@@ -122,6 +123,39 @@ void MenuModel::clickTile(int index) {
     m_lit.fill(false);
     emit tilesChanged();
     setWord(m_word + m_grid.tile(index).letter);
+}
+
+void MenuModel::typeLetter(QChar letter) {
+    const QChar upper = letter.toUpper();
+    if (m_messageOpen || upper < QLatin1Char('A') || upper > QLatin1Char('Z')) {
+        return;
+    }
+    stopDemo();
+    if (m_word.size() >= kMaxWordLength) {
+        return;
+    }
+    const std::optional<QList<int>> chain = WordTracer::extend(m_grid, upper);
+    if (!chain) {
+        return;
+    }
+    play(Cue::Clicking);
+    m_ignoreNextClick = false;
+    m_grid.retrace(*chain);
+    m_lit.fill(false);
+    emit tilesChanged();
+    setWord(WordTracer::lettersOf(m_grid, *chain));
+}
+
+void MenuModel::pressReturn() {
+    if (!m_messageOpen) {
+        ok();
+    }
+}
+
+void MenuModel::pressClear() {
+    if (!m_messageOpen) {
+        clear();
+    }
 }
 
 void MenuModel::doubleClickTile(int index) {
@@ -261,7 +295,9 @@ void MenuModel::setClearPending(bool pending) {
 
 void MenuModel::message(const QString& text) {
     if (m_services.messages != nullptr) {
+        m_messageOpen = true;
         m_services.messages->show(text, style::kCritical, kAppTitle);
+        m_messageOpen = false;
     }
 }
 

@@ -56,6 +56,12 @@ public:
     void rightReleaseTile(int index);
     void clear();
     void ok();
+    // Keyboard: a typed letter picks the tiles that spell the command word with it (the same
+    // pick rule and limit as clicks); Return is Ok, Backspace and Escape are Clear. Nothing
+    // happens while a message is open.
+    void typeLetter(QChar letter);
+    void pressReturn();
+    void pressClear();
     // An entry of the level chooser; closed levels take no clicks.
     void chooseLevel(Level level);
 
@@ -97,6 +103,7 @@ private:
     std::array<bool, kSide * kSide> m_lit{};
     QString m_word;
     bool m_ignoreNextClick = false;
+    bool m_messageOpen = false;
     int m_demoPosition = kDemoStartPosition;
     int m_phaseA = 1;
     int m_phaseB = 1;

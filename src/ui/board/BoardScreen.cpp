@@ -3,12 +3,15 @@
 #include "summary/SummaryScreen.h"
 #include "widgets/Timers.h"
 
+#include "widgets/Accessible.h"
 #include "widgets/ClickLabel.h"
 #include "widgets/Fonts.h"
 #include "widgets/LetterTile.h"
 #include "widgets/Palette.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPaintEvent>
 #include <QPainter>
@@ -58,6 +61,12 @@ void fitText(QLabel* label, const QFont& base) {
     }
 }
 
+// A value label reads as its caption and its value, so a screen reader says "Time: 04:59".
+void nameValue(QLabel* value, const QString& caption) {
+    const QString text = value->text().isEmpty() ? QStringLiteral("none") : value->text();
+    value->setAccessibleName(caption + QStringLiteral(": ") + text);
+}
+
 } // namespace
 
 BoardScreen::BoardScreen(Level level, Services& services, SessionState& session, QWidget* parent)
@@ -75,6 +84,10 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
     buildField();
     buildPanel();
     connectModel();
+    orderTabStops();
+
+    connect(qGuiApp, &QGuiApplication::applicationStateChanged, this,
+            &BoardScreen::applicationStateChanged);
 
     m_dealTimer.setInterval(kDealIntervalMs);
     m_slideTimer.setInterval(info.slideIntervalMs);
@@ -112,6 +125,7 @@ void BoardScreen::buildField() {
         tile->setFont(tileFont);
         tile->setGeometry(px(info.fieldLeft + kTileStep * column),
                           px(info.fieldTop + kTileStep * row), px(kTileSize), px(kTileSize));
+        tile->setPlace(row + 1, column + 1);
         wireTile(tile, this, m_model, i);
         connect(tile, &ClickLabel::hovered, this, [this] {
             m_quit->setTextColour(palette::kRest);
@@ -123,6 +137,7 @@ void BoardScreen::buildField() {
     m_fieldRect = QRect(px(info.fieldLeft), px(info.fieldTop), extent, extent);
 
     m_quit = new ClickLabel(QStringLiteral("Quit Game"), this);
+    m_quit->setButtonLike(true); // first: widget changes below fix its accessible kind
     m_quit->setObjectName(QStringLiteral("Label1_0"));
     m_quit->setFont(fonts::courier(18));
     styleButtonLabel(m_quit);
@@ -157,6 +172,7 @@ void BoardScreen::buildPanel() {
         const auto i = static_cast<int>(command);
         auto* label =
             new ClickLabel(QString::fromLatin1(kCaptions.at(static_cast<std::size_t>(i))), this);
+        label->setButtonLike(true);
         label->setObjectName(QStringLiteral("lblCommands_%1").arg(i));
         label->setFont(fonts::courier(14.25));
         styleButtonLabel(label);
@@ -171,6 +187,7 @@ void BoardScreen::buildPanel() {
     }
 
     m_pause = new ClickLabel(m_model.pauseLabelText(), this);
+    m_pause->setButtonLike(true);
     m_pause->setObjectName(QStringLiteral("Label4"));
     m_pause->setFont(fonts::courier(12));
     styleButtonLabel(m_pause);
@@ -200,6 +217,7 @@ void BoardScreen::buildPanel() {
     m_wordFormed->setPalette(wp);
     m_wordFormed->setAlignment(Qt::AlignCenter);
     m_wordFormed->setGeometry(kColumnLeft, px(info.wordFormedTop), columnWidth, 34);
+    makeReadout(m_wordFormed);
 
     static const std::array<const char*, 5> kPanelCaptions{
         "Time : ", "Total Score : ", "Word Score : ", "Bonus Point : ", "Sub Total :"};
@@ -212,6 +230,7 @@ void BoardScreen::buildPanel() {
         QLabel* value = panelText(this, r == 0 ? QStringLiteral("00:00") : QStringLiteral("0"),
                                   kValue, true, Qt::AlignRight);
         value->setGeometry(kColumnLeft + 110, top, columnWidth - 114, 22);
+        makeReadout(value);
         *values.at(r) = value;
     }
     m_timer->setObjectName(QStringLiteral("lblTimer"));
@@ -224,7 +243,10 @@ void BoardScreen::buildPanel() {
     m_wordList->setObjectName(QStringLiteral("lstWords"));
     m_wordList->setFont(fonts::arial(10, true));
     m_wordList->setGeometry(kColumnLeft, 364, columnWidth, 166);
-    m_wordList->setFocusPolicy(Qt::NoFocus);
+    // Tab reaches the list for screen readers; typed letters still build the word.
+    m_wordList->setFocusPolicy(Qt::TabFocus);
+    m_wordList->setAccessibleName(QStringLiteral("Words built"));
+    m_wordList->installEventFilter(this);
     m_wordList->setSelectionMode(QAbstractItemView::SingleSelection);
     QPalette lp = m_wordList->palette();
     lp.setColor(QPalette::Base, QColor(8, 32, 56));
@@ -248,20 +270,71 @@ void BoardScreen::connectModel() {
             [this](const LevelResult& result) { finish(openSummary(result)); });
 }
 
+void BoardScreen::orderTabStops() {
+    // The commands first, so Play is one key away when the board opens; then the field, the
+    // readouts and the list; "Quit Game" last.
+    QList<QWidget*> order{m_commands.at(static_cast<std::size_t>(BoardCommand::Play)),
+                          m_commands.at(static_cast<std::size_t>(BoardCommand::Shuffle)), m_pause};
+    for (LetterTile* tile : m_tiles) {
+        order.append(tile);
+    }
+    order += QList<QWidget*>{m_wordFormed, m_timer,    m_total,    m_wordScore,
+                             m_bonus,      m_subTotal, m_wordList, m_quit};
+    m_tabOrder.set(order);
+}
+
+bool BoardScreen::focusNextPrevChild(bool next) {
+    return m_tabOrder.enterFromWindow(this, next) || QDialog::focusNextPrevChild(next);
+}
+
 void BoardScreen::syncTiles() {
     const TileGrid& grid = m_model.grid();
     const bool visible = m_model.tilesVisible();
+    if (!visible && qobject_cast<LetterTile*>(focusWidget()) != nullptr) {
+        // Qt would hand the focus of a hidden tile to the next label, where Space or Return
+        // would press it: the keys stay with the board instead.
+        setFocus(Qt::OtherFocusReason);
+    }
     for (int i = 1; i <= grid.count(); ++i) {
         LetterTile* t = m_tiles.at(i - 1);
         t->setLetter(grid.tile(i).letter);
         t->setState(grid.colour(i));
+        t->setReach(LetterTile::reachOf(grid, i));
         t->setVisible(visible);
     }
+    syncPausedSign();
+}
+
+void BoardScreen::syncPausedSign() {
+    const bool paused = m_model.clock() == BoardModel::Clock::Paused;
+    if (paused != m_pausedSignShown) {
+        m_pausedSignShown = paused;
+        update(m_fieldRect);
+    }
+}
+
+void BoardScreen::paintPausedSign(QPainter& p) const {
+    // Over the empty tray, so hidden tiles never look like a broken board.
+    p.setRenderHint(QPainter::TextAntialiasing);
+    QRect upper = m_fieldRect;
+    upper.setBottom(m_fieldRect.center().y() + 8);
+    p.setFont(fonts::arial(30, true));
+    p.setPen(palette::kGold);
+    p.drawText(upper, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Paused"));
+    if (m_model.pauseLabelText() != QStringLiteral("Resume")) {
+        return; // a message holds the clock: the message itself says how to go on
+    }
+    QRect lower = m_fieldRect;
+    lower.setTop(m_fieldRect.center().y() + 16);
+    p.setFont(fonts::arial(11, false));
+    p.setPen(kCaption);
+    p.drawText(lower, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Space or Resume to go on"));
 }
 
 void BoardScreen::syncWord() {
     m_wordFormed->setText(m_model.word());
     fitText(m_wordFormed, fonts::courier(20.25));
+    nameValue(m_wordFormed, QStringLiteral("Word formed"));
 }
 
 void BoardScreen::syncScores() {
@@ -269,6 +342,10 @@ void BoardScreen::syncScores() {
     m_wordScore->setText(QString::number(m_model.wordPoints()));
     m_bonus->setText(QString::number(m_model.bonusPoints()));
     m_subTotal->setText(m_model.subTotalText());
+    nameValue(m_total, QStringLiteral("Total Score"));
+    nameValue(m_wordScore, QStringLiteral("Word Score"));
+    nameValue(m_bonus, QStringLiteral("Bonus Point"));
+    nameValue(m_subTotal, QStringLiteral("Sub Total"));
 }
 
 void BoardScreen::syncWordList() {
@@ -295,7 +372,9 @@ void BoardScreen::syncBanner() {
 
 void BoardScreen::syncClock() {
     m_timer->setText(m_model.clockText());
+    nameValue(m_timer, QStringLiteral("Time"));
     m_pause->setText(m_model.pauseLabelText());
+    syncPausedSign();
 }
 
 void BoardScreen::syncCommands() {
@@ -346,10 +425,72 @@ void BoardScreen::reject() {
     // throws a level away. The window's own close button asks first (closeEvent).
 }
 
+bool BoardScreen::playKey(const QKeyEvent* event) {
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        return false;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_model.submitTypedWord();
+        return true;
+    case Qt::Key_Backspace:
+        m_model.eraseLetter();
+        return true;
+    case Qt::Key_Escape:
+        m_model.dropTypedWord();
+        return true;
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat()) { // a held Space must not flicker the board
+            m_model.pressPauseKey();
+        }
+        return true;
+    default:
+        break;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text.at(0).isLetter()) {
+        m_model.typeLetter(text.at(0));
+        return true;
+    }
+    return false;
+}
+
+void BoardScreen::keyPressEvent(QKeyEvent* event) {
+    if (playKey(event)) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool BoardScreen::eventFilter(QObject* watched, QEvent* event) {
+    // The word list would take letters for its own search and Return for its items.
+    if (watched == m_wordList && event->type() == QEvent::KeyPress &&
+        playKey(static_cast<QKeyEvent*>(event))) {
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void BoardScreen::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) {
+        m_model.pauseInBackground();
+    }
+    QDialog::changeEvent(event);
+}
+
+void BoardScreen::applicationStateChanged(Qt::ApplicationState state) {
+    if (state != Qt::ApplicationActive) {
+        m_model.pauseInBackground();
+    }
+}
+
 void BoardScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!m_activated) {
         m_activated = true;
+        m_tabOrder.focusFirst(); // Play: Return starts the level
         QMetaObject::invokeMethod(this, &BoardScreen::activateBoard, Qt::QueuedConnection);
     }
 }
@@ -383,6 +524,9 @@ void BoardScreen::paintEvent(QPaintEvent* event) {
     p.drawPixmap(
         event->rect(), m_backdrop,
         QRectF(QPointF(event->rect().topLeft()) * dpr, QSizeF(event->rect().size()) * dpr));
+    if (m_pausedSignShown) {
+        paintPausedSign(p);
+    }
 }
 
 void BoardScreen::paintBackdrop(QPainter& p) const {

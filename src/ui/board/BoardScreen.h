@@ -4,6 +4,7 @@
 #include "common/ScreenFlow.h"
 #include "common/Services.h"
 #include "common/SessionState.h"
+#include "widgets/Accessible.h"
 
 #include <QDialog>
 #include <QList>
@@ -45,6 +46,8 @@ public:
     QLabel* bonusLabel() const { return m_bonus; }
     QLabel* subTotalLabel() const { return m_subTotal; }
     QListWidget* wordList() const { return m_wordList; }
+    // Whether the tray shows its "Paused" sign in place of the hidden tiles.
+    bool pausedSignShown() const { return m_pausedSignShown; }
     QTimer& dealTimer() { return m_dealTimer; }
     QTimer& slideTimer() { return m_slideTimer; }
     QTimer& gameTimer() { return m_gameTimer; }
@@ -61,14 +64,26 @@ public:
 
 public slots:
     void reject() override; // Escape must not drop a level in play
+    // The application left the foreground (another program took the focus, or the screen
+    // locked); a running level pauses. The board's own message boxes keep it active.
+    void applicationStateChanged(Qt::ApplicationState state);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    // Letters, Backspace, Escape, Return and Space; false for any other key.
+    bool playKey(const QKeyEvent* event);
+    void orderTabStops();
+    void syncPausedSign();
+    void paintPausedSign(QPainter& p) const;
     void buildField();
     void buildPanel();
     void connectModel();
@@ -97,6 +112,7 @@ private:
     QLabel* m_bonus = nullptr;
     QLabel* m_subTotal = nullptr;
     QListWidget* m_wordList = nullptr;
+    TabOrder m_tabOrder;
     QTimer m_dealTimer;
     QTimer m_slideTimer;
     QTimer m_gameTimer;
@@ -106,6 +122,7 @@ private:
     QRect m_fieldRect;
     QRect m_panelRect;
     bool m_activated = false;
+    bool m_pausedSignShown = false;
     bool m_finished = false;
     ScreenOutcome m_outcome = ScreenOutcome::menu();
 };

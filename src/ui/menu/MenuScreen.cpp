@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -79,6 +80,7 @@ protected:
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font());
         art::drawHaloText(p, rect(), static_cast<int>(alignment()), text(), textColour());
+        paintFocusRing(p);
     }
 };
 
@@ -106,6 +108,7 @@ protected:
             p.setPen(QColor(40, 46, 56));
             p.drawText(box, flags, text());
         }
+        paintFocusRing(p);
     }
 };
 
@@ -149,6 +152,13 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
     buildField();
     buildButtons();
     buildLevels();
+    // The open levels first and Ok and Clear next, each a key or two away; then the field.
+    QList<QWidget*> order(m_levels.begin(), m_levels.end());
+    order += QList<QWidget*>{m_okLabel, m_clearLabel};
+    for (LetterTile* t : m_tiles) {
+        order.append(t);
+    }
+    m_tabOrder.set(order);
 
     art::MenuFrames frames;
     frames.field = QRect(tile(1)->geometry().topLeft(), tile(25)->geometry().bottomRight());
@@ -163,8 +173,10 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
     connect(&m_demoTimer, &QTimer::timeout, &m_model, &MenuModel::demoTick);
     connect(&m_clearTimer, &QTimer::timeout, &m_model, &MenuModel::clearTick);
     connect(&m_model, &MenuModel::tilesChanged, this, &MenuScreen::syncTiles);
-    connect(&m_model, &MenuModel::wordChanged, this,
-            [this] { m_commandWord->setText(m_model.word()); });
+    connect(&m_model, &MenuModel::wordChanged, this, [this] {
+        m_commandWord->setText(m_model.word());
+        m_commandWord->setAccessibleName(QStringLiteral("Command word: ") + m_model.word());
+    });
     connect(&m_model, &MenuModel::clearPendingChanged, this, &MenuScreen::syncTimers);
     connect(&m_session, &SessionState::demoRunningChanged, this, &MenuScreen::syncTimers);
     connect(&m_session, &SessionState::greetingChanged, m_greeting, &QLabel::setText);
@@ -214,6 +226,7 @@ void MenuScreen::buildField() {
         t->setLetter(MenuModel::letterAt(i));
         const int top = i == 5 ? kTopRightTileTop : kFieldTop + kTileStep * row;
         t->setGeometry(px(kFieldLeft + kTileStep * column), px(top), px(kTileSize), px(kTileSize));
+        t->setPlace(row + 1, column + 1);
         wireTile(t, this, m_model, i);
         m_tiles.at(static_cast<std::size_t>(i - 1)) = t;
     }
@@ -237,6 +250,7 @@ void MenuScreen::buildButtons() {
                                                                : QStringLiteral("Image2"));
         picture->setGeometry(px(kButtonLeft), px(top), px(kButtonWidth), px(kButtonHeight));
         label = new Caption(caption, this);
+        label->setButtonLike(true); // first: widget changes below fix its accessible kind
         label->setObjectName(name);
         label->setFont(captionFont);
         label->setAlignment(Qt::AlignCenter);
@@ -283,7 +297,11 @@ void MenuScreen::buildLevels() {
         entry->setWordWrap(true);
         entry->setGeometry(kLevelLeft + i * (kLevelWidth + kLevelGap), kLevelTop, kLevelWidth,
                            kLevelHeight);
+        // Tab reaches an entry once its level is open. Set first: the widget changes below
+        // fix its accessible kind.
+        entry->setButtonLike(true);
         entry->setEnabled(m_session.levelOpen(static_cast<Level>(i)));
+        entry->setAccessibleName(QStringLiteral("%1 level").arg(entry->text().remove(' ')));
         connect(entry, &ClickLabel::clicked, this,
                 [this, i](Qt::MouseButton) { m_model.chooseLevel(static_cast<Level>(i)); });
         connect(entry, &ClickLabel::hovered, this, [this, i] { hoverLevel(i); });
@@ -295,6 +313,7 @@ void MenuScreen::syncTiles() {
     for (int i = 1; i <= MenuModel::kSide * MenuModel::kSide; ++i) {
         LetterTile* t = tile(i);
         t->setState(m_model.colour(i));
+        t->setReach(LetterTile::reachOf(m_model.grid(), i));
         t->setLit(m_model.lit(i));
     }
 }
@@ -362,6 +381,7 @@ void MenuScreen::showEvent(QShowEvent* event) {
     // not wipe the field.
     if (!m_shownOnce) {
         m_shownOnce = true;
+        m_tabOrder.focusFirst();
         m_model.activate();
     }
 }
@@ -369,6 +389,36 @@ void MenuScreen::showEvent(QShowEvent* event) {
 void MenuScreen::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     p.drawPixmap(0, 0, m_background);
+}
+
+bool MenuScreen::focusNextPrevChild(bool next) {
+    return m_tabOrder.enterFromWindow(this, next) || QWidget::focusNextPrevChild(next);
+}
+
+void MenuScreen::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const QString text = event->text();
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        m_model.pressReturn();
+        break;
+    case Qt::Key_Backspace:
+    case Qt::Key_Escape:
+        m_model.pressClear();
+        break;
+    default:
+        if (text.size() == 1 && text.at(0).isLetter()) {
+            m_model.typeLetter(text.at(0));
+            break;
+        }
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void MenuScreen::mouseMoveEvent(QMouseEvent* event) {

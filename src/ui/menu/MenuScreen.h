@@ -3,6 +3,7 @@
 #include "common/Services.h"
 #include "common/SessionState.h"
 #include "menu/MenuModel.h"
+#include "widgets/Accessible.h"
 
 #include <QPixmap>
 #include <QTimer>
@@ -61,6 +62,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     // MenuActions, each forwarded to the replaceable opener above.
@@ -94,6 +97,7 @@ private:
     std::array<ClickLabel*, kLevelCount> m_levels{};
     QLabel* m_greeting = nullptr;
     QLabel* m_instructions = nullptr;
+    TabOrder m_tabOrder;
     QTimer m_demoTimer;
     QTimer m_clearTimer;
     QPixmap m_background;

@@ -1,5 +1,9 @@
 #include "ClickLabel.h"
 
+#include "widgets/Accessible.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,6 +15,7 @@ ClickLabel::ClickLabel(QWidget* parent)
 
 ClickLabel::ClickLabel(const QString& text, QWidget* parent)
     : QLabel(text, parent) {
+    installAccessibleFactory();
     setMouseTracking(true);
     QPalette p = palette();
     p.setColor(QPalette::WindowText, m_textColour);
@@ -42,6 +47,58 @@ void ClickLabel::setFramed(bool framed) {
     }
 }
 
+void ClickLabel::setButtonLike(bool buttonLike) {
+    m_buttonLike = buttonLike;
+    setFocusPolicy(buttonLike ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool press = key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter;
+    const bool typing = event->text().size() == 1 && event->text().at(0).isLetter();
+    if (m_buttonLike && (press || typing) && hasFocus()) {
+        // The keys go back to the window first: the next Space or Return must act on the game,
+        // not press this label again, and a label that disables itself must not hand the
+        // focus on to the next one.
+        window()->setFocus(Qt::OtherFocusReason);
+    }
+    if (m_buttonLike && press && event->modifiers() == Qt::NoModifier && !event->isAutoRepeat()) {
+        // The mouse's order: press, release, click.
+        emit pressed(Qt::LeftButton);
+        emit released(Qt::LeftButton);
+        emit clicked(Qt::LeftButton);
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event); // anything else goes on to the screen
+}
+
+void ClickLabel::focusInEvent(QFocusEvent* event) {
+    const Qt::FocusReason reason = event->reason();
+    m_keyboardFocus = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+                      reason == Qt::ShortcutFocusReason;
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void ClickLabel::focusOutEvent(QFocusEvent* event) {
+    m_keyboardFocus = false;
+    update();
+    QLabel::focusOutEvent(event);
+}
+
+void ClickLabel::paintFocusRing(QPainter& painter) const {
+    if (!m_keyboardFocus || !hasFocus()) {
+        return;
+    }
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 214, 90), 2.0, Qt::DashLine));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5), 5, 5);
+    painter.restore();
+}
+
 void ClickLabel::paintEvent(QPaintEvent* event) {
     if (m_faceTop.isValid() || m_framed) {
         QPainter p(this);
@@ -66,6 +123,10 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
         }
     }
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter ring(this);
+        paintFocusRing(ring);
+    }
 }
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {

@@ -21,6 +21,11 @@ public:
     void setFace(const QColor& top, const QColor& bottom, const QColor& border);
     // Draws a single-line border, as a button picture does while pressed.
     void setFramed(bool framed);
+    // Makes the label a button for the keyboard and for screen readers: it takes focus with Tab,
+    // Space, Return and Enter click it while it has focus (and give the focus back to the
+    // window, as a typed letter does), and it reads as a push button.
+    void setButtonLike(bool buttonLike);
+    bool isButtonLike() const { return m_buttonLike; }
 
 signals:
     void pressed(Qt::MouseButton button);
@@ -35,6 +40,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    // A dashed ring while the label has focus that the keyboard gave it; subclasses that
+    // paint themselves call it last.
+    void paintFocusRing(QPainter& painter) const;
 
 private:
     QColor m_textColour{Qt::black};
@@ -43,6 +54,8 @@ private:
     QColor m_faceBottom;
     QColor m_faceBorder;
     bool m_framed = false;
+    bool m_buttonLike = false;
+    bool m_keyboardFocus = false;
 };
 
 } // namespace vortalex

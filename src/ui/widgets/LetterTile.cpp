@@ -1,5 +1,6 @@
 #include "LetterTile.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmapCache>
@@ -41,12 +42,59 @@ LetterTile::LetterTile(QWidget* parent)
     : ClickLabel(parent) {
     setAlignment(Qt::AlignCenter);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // Tab visits the tiles for screen readers; typed letters pass on to the screen.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(reachText(m_reach));
 }
 
 void LetterTile::setLetter(const QString& letter) {
     if (text() != letter) {
         setText(letter);
+        refreshName();
     }
+}
+
+void LetterTile::setPlace(int row, int column) {
+    m_row = row;
+    m_column = column;
+    refreshName();
+}
+
+void LetterTile::refreshName() {
+    const QString letter = text().isEmpty() ? QStringLiteral("blank tile") : text();
+    setAccessibleName(QStringLiteral("%1, row %2, column %3").arg(letter).arg(m_row).arg(m_column));
+}
+
+QString LetterTile::reachText(TileReach reach) {
+    switch (reach) {
+    case TileReach::Picked:
+        return QStringLiteral("picked");
+    case TileReach::OutOfReach:
+        return QStringLiteral("out of reach");
+    case TileReach::Open:
+        break;
+    }
+    return QStringLiteral("open");
+}
+
+TileReach LetterTile::reachOf(const TileGrid& grid, int index) {
+    if (grid.tile(index).used) {
+        return TileReach::Picked;
+    }
+    return grid.canPick(index) ? TileReach::Open : TileReach::OutOfReach;
+}
+
+void LetterTile::setReach(TileReach reach) {
+    if (reach == m_reach) {
+        return;
+    }
+    m_reach = reach;
+    setAccessibleDescription(reachText(reach));
+    QAccessible::State changed;
+    changed.checked = true;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 void LetterTile::setState(TileColour state) {
@@ -120,6 +168,7 @@ void LetterTile::paintEvent(QPaintEvent* /*event*/) {
     p.setFont(font());
     p.setPen(textColour());
     p.drawText(rect(), Qt::AlignCenter, text());
+    paintFocusRing(p);
 }
 
 } // namespace vortalex

@@ -5,6 +5,9 @@
 
 namespace vortalex {
 
+// What a tile offers the player now, as a screen reader says it.
+enum class TileReach { Open, Picked, OutOfReach };
+
 // A letter tile of the board or the menu. The letter's colour tells the tile's state as the
 // rules give it (black, (192, 192, 0) open, white used); the face behind it is darkened for
 // open and used tiles so that every one of those colours stays readable.
@@ -19,6 +22,13 @@ public:
 
     void setLetter(const QString& letter);
     void setState(TileColour state);
+    // Where the tile stands (1-based), for its accessible name.
+    void setPlace(int row, int column);
+    void setReach(TileReach reach);
+    TileReach reach() const { return m_reach; }
+    static QString reachText(TileReach reach);
+    // Open, picked or out of reach on a field that follows the pick rule.
+    static TileReach reachOf(const TileGrid& grid, int index);
     // The menu's demo paints letters yellow over the plain face.
     void setLit(bool lit);
     TileColour state() const { return m_state; }
@@ -30,9 +40,13 @@ protected:
 private:
     static QPixmap face(QSize size, qreal dpr, TileColour state, bool lit);
     void refreshColour();
+    void refreshName();
 
     TileColour m_state = TileColour::Plain;
     bool m_lit = false;
+    TileReach m_reach = TileReach::Open;
+    int m_row = 0;
+    int m_column = 0;
 };
 
 // Passes a tile's gestures to a model with the pick rules (the board's or the menu's): click,

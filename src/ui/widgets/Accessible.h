@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+
+class QLabel;
+class QWidget;
+
+namespace vortalex {
+
+// Lets screen readers follow the game's own widgets: letter tiles read as toggle buttons named
+// by letter and place with their state (open, picked, out of reach), and labels that act as
+// buttons read as push buttons with a press action. Installing twice is harmless.
+void installAccessibleFactory();
+
+// Lets Tab stop on a label that shows a value (the clock, a score, the word formed) so a screen
+// reader reads it; a thin frame shows where the keyboard's focus is while it is there.
+void makeReadout(QLabel* label);
+
+// Puts `order` into the window's Tab order. Tab from the window itself (where the keys go while
+// the player types) starts at the first widget of `order` that can take the focus, Shift+Tab
+// at the last.
+class TabOrder {
+public:
+    void set(const QList<QWidget*>& order);
+    // For the window's focusNextPrevChild(): true when it moved the focus.
+    bool enterFromWindow(QWidget* window, bool next) const;
+    // Where the focus starts when the window opens, without the ring Tab would draw.
+    void focusFirst() const;
+
+private:
+    QList<QWidget*> m_order;
+};
+
+} // namespace vortalex
