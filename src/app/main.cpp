@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QRandomGenerator>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
@@ -77,5 +79,14 @@ int main(int argc, char** argv) {
     splash->show();
     const int status = QApplication::exec();
     delete splash; // still there only if the program ended before the hand-over
+    menu.reset();
+    opened.db.reset(); // closed here, whatever becomes of the sound thread
+    if (!cues.shutDown(SoundCuePlayer::kShutDownGrace)) {
+        // The sound back end is stuck on a hung sound server, and its exit handlers would wait
+        // for it for half a minute after the window has gone. Nothing of the game's is left to
+        // tear down, so the process ends without them.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }
