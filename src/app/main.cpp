@@ -1,6 +1,7 @@
 #include "app/QtMessageBoxes.h"
 #include "app/SplashScreen.h"
 #include "data/GameDatabase.h"
+#include "data/InstanceLock.h"
 #include "menu/MenuScreen.h"
 #include "sound/SoundCuePlayer.h"
 
@@ -16,6 +17,16 @@
 #include <optional>
 
 using namespace vortalex;
+
+namespace {
+
+QString alreadyRunningText(const QString& databasePath) {
+    return QStringLiteral("Vortalex is already running.") + kLineBreak +
+           QStringLiteral("Only one game at a time can use %1; switch to the game that is open.")
+               .arg(databasePath);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -62,7 +73,19 @@ int main(int argc, char** argv) {
         return std::make_unique<SeededRandom>(seed);
     };
 
-    auto opened = GameDatabase::open(GameDatabase::pathIn(programFolder));
+    const QString databasePath = GameDatabase::pathIn(programFolder);
+    // Declared before the database, so its descriptor is closed after the connection.
+    std::optional<InstanceLock> oneGame;
+    auto opened = GameDatabase::open(databasePath);
+    if (opened.db) {
+        oneGame.emplace(databasePath);
+        if (oneGame->state() == InstanceLock::State::HeldElsewhere) {
+            // Before the menu empties the rejected words of the game that is running.
+            opened.db.reset();
+            messages.show(alreadyRunningText(oneGame->path()), style::kExclamation, kAppTitle);
+            return 1;
+        }
+    }
     services.database = opened.db.get();
     if (!opened.db) {
         services.dictionaryProblemTold = true;
