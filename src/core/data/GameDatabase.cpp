@@ -138,7 +138,9 @@ GameDatabase::~GameDatabase() {
 }
 
 bool GameDatabase::createSchema() {
-    return inTransaction([this] {
+    // Deferred: on a complete database nothing is written, so a file the game may only read
+    // still opens.
+    return runTransaction(QStringLiteral("BEGIN"), [this] {
         for (const char* statement : kSchema) {
             QSqlQuery q(QSqlDatabase::database(m_connection));
             if (!q.exec(QString::fromLatin1(statement))) {
@@ -162,19 +164,24 @@ bool GameDatabase::exec(QSqlQuery& query) {
 }
 
 bool GameDatabase::inTransaction(const std::function<bool()>& work) {
-    QSqlDatabase db = QSqlDatabase::database(m_connection);
+    return runTransaction(QStringLiteral("BEGIN IMMEDIATE"), work);
+}
+
+bool GameDatabase::runTransaction(const QString& begin, const std::function<bool()>& work) {
+    const QSqlDatabase db = QSqlDatabase::database(m_connection);
     m_lastError.clear();
-    if (!db.transaction()) {
-        return fail(db.lastError().text());
+    QSqlQuery control(db);
+    if (!control.exec(begin)) {
+        return fail(control.lastError().text());
     }
     if (!work()) {
         const QString reason = m_lastError;
-        db.rollback();
+        control.exec(QStringLiteral("ROLLBACK"));
         return fail(reason);
     }
-    if (!db.commit()) {
-        const QString reason = db.lastError().text();
-        db.rollback();
+    if (!control.exec(QStringLiteral("COMMIT"))) {
+        const QString reason = control.lastError().text();
+        control.exec(QStringLiteral("ROLLBACK"));
         return fail(reason);
     }
     return true;
