@@ -403,17 +403,12 @@ private slots:
                 return;
             }
             opened.db->setPasswordIterations(TestWorld::kTestIterations);
-            test::RecordingCues cues;
-            test::ScriptedMessages messages; // "Overwrite?" is answered Yes
-            Services services;
-            services.database = opened.db.get();
-            services.cues = &cues;
-            services.messages = &messages;
-            SessionState session;
+            test::ServicesOver game(opened.db.get());
             for (int score = 1; score <= kSaves; ++score) {
-                SummaryModel summary(result(Level::Intermediate, score, true), services, session);
+                SummaryModel summary(result(Level::Intermediate, score, true), game.services,
+                                     game.session);
                 summary.save(name, QString());
-                const QString said = messages.shown.last().text;
+                const QString said = game.messages.shown.last().text;
                 if (said == SummaryModel::kSaved) {
                     *savedSum += score;
                     ++*told;
