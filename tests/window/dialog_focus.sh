@@ -31,17 +31,8 @@ db.execute("INSERT INTO tblUsers (fldUsername, fldPassword, fldeasy) VALUES ('An
 db.commit()
 PY
 
-boxes() { # how many windows titled "Vortalex" (dialogs and message boxes) show
-    xdotool search --onlyvisible --name '^Vortalex$' 2>/dev/null | wc -l
-}
-wait_boxes() { # <count> <what>
-    local _
-    for _ in $(seq 100); do
-        (($(boxes) == $1)) && return 0
-        sleep 0.05
-    done
-    import -window root "$work/../dialog_focus_failure.png" 2>/dev/null || true
-    fail "$2"
+wait_boxes() { # <count> <what>: windows titled "Vortalex" are dialogs and message boxes
+    wait_titled "$1" '^Vortalex$' "$2"
 }
 
 start_game 1
