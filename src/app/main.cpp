@@ -2,6 +2,7 @@
 #include "app/SplashScreen.h"
 #include "data/DataLocation.h"
 #include "data/GameDatabase.h"
+#include "data/InstanceLock.h"
 #include "menu/MenuScreen.h"
 #include "sound/SoundCuePlayer.h"
 
@@ -13,10 +14,22 @@
 #include <QRandomGenerator>
 #include <QStandardPaths>
 
+#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 
 using namespace vortalex;
+
+namespace {
+
+QString alreadyRunningText(const QString& databasePath) {
+    return QStringLiteral("Vortalex is already running.") + kLineBreak +
+           QStringLiteral("Only one game at a time can use %1; switch to the game that is open.")
+               .arg(databasePath);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -70,7 +83,27 @@ int main(int argc, char** argv) {
                           QRandomGenerator::system()->generate64();
         return std::make_unique<SeededRandom>(seed);
     };
-    const std::unique_ptr<GameDatabase> database = openGameDatabase(where, services);
+    // Declared before the database, so its descriptor is closed after the connection.
+    std::optional<InstanceLock> oneGame;
+    // Taken before anything is written to the file: a second start turned away must leave the
+    // running game's rejected words and word list alone.
+    const auto turnedAway = [&] {
+        oneGame.emplace(where.databasePath);
+        if (oneGame->state() != InstanceLock::State::HeldElsewhere) {
+            return false;
+        }
+        messages.show(alreadyRunningText(oneGame->path()), style::kExclamation, kAppTitle);
+        return true;
+    };
+    if (turnedAway()) {
+        return 1;
+    }
+    std::unique_ptr<GameDatabase> database = openGameDatabase(where, services);
+    // A file the open has only now created had nothing to lock before.
+    if (database && oneGame->state() == InstanceLock::State::Unavailable && turnedAway()) {
+        database.reset();
+        return 1;
+    }
 
     // Declared after everything it uses, so it is gone before they are.
     std::unique_ptr<MenuScreen> menu;
@@ -82,5 +115,14 @@ int main(int argc, char** argv) {
     splash->show();
     const int status = QApplication::exec();
     delete splash; // still there only if the program ended before the hand-over
+    menu.reset();
+    database.reset(); // closed here, whatever becomes of the sound thread
+    if (!cues.shutDown(SoundCuePlayer::kShutDownGrace)) {
+        // The sound back end is stuck on a hung sound server, and its exit handlers would wait
+        // for it for half a minute after the window has gone. Nothing of the game's is left to
+        // tear down, so the process ends without them.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }

@@ -10,6 +10,9 @@
 #include <QListWidget>
 #include <QtTest>
 
+#include <algorithm>
+#include <climits>
+
 using namespace vortalex;
 using namespace vortalex::test;
 
@@ -26,6 +29,28 @@ void startPlaying(BoardScreen& screen) {
     }
 }
 
+// The room between a level's field and the window's edges and the column beside it.
+struct FieldRoom {
+    int left = 0;
+    int top = 0;
+    int bottom = 0;
+    int column = 0;
+};
+FieldRoom fieldRoom(Level level) {
+    TestWorld world;
+    BoardScreen screen(level, world.services, world.session);
+    const int n = screen.model().info().side;
+    const QRect field = screen.tile(1)->geometry().united(screen.tile(n * n)->geometry());
+    int columnLeft = screen.width();
+    for (QWidget* w : screen.findChildren<QWidget*>()) {
+        if (qobject_cast<LetterTile*>(w) == nullptr && w->parentWidget() == &screen) {
+            columnLeft = std::min(columnLeft, w->x());
+        }
+    }
+    return {field.left(), field.top(), screen.height() - 1 - field.bottom(),
+            columnLeft - field.right() - 1};
+}
+
 } // namespace
 
 class TestBoardScreen : public QObject {
@@ -38,7 +63,7 @@ private slots:
         QTest::newRow("easy") << 0 << QPoint(164, 157) << QSize(787, 580);
         QTest::newRow("intermediate") << 1 << QPoint(108, 117) << QSize(784, 579);
         QTest::newRow("difficult") << 2 << QPoint(56, 58) << QSize(784, 579);
-        QTest::newRow("expert") << 3 << QPoint(8, 8) << QSize(790, 585);
+        QTest::newRow("expert") << 3 << QPoint(56, 58) << QSize(894, 683);
     }
     void theFieldSitsWhereTheLevelPutsIt() {
         QFETCH(int, level);
@@ -57,6 +82,40 @@ private slots:
                 w->parentWidget() == &screen) {
                 QVERIFY2(!w->geometry().intersects(field), qPrintable(w->objectName()));
                 QVERIFY2(screen.rect().contains(w->geometry()), qPrintable(w->objectName()));
+            }
+        }
+    }
+
+    void theExpertFieldHasTheRoomTheOtherFieldsHave() {
+        FieldRoom least{INT_MAX, INT_MAX, INT_MAX, INT_MAX};
+        for (const Level level : {Level::Easy, Level::Intermediate, Level::Difficult}) {
+            const FieldRoom room = fieldRoom(level);
+            least = {std::min(least.left, room.left), std::min(least.top, room.top),
+                     std::min(least.bottom, room.bottom), std::min(least.column, room.column)};
+        }
+        const FieldRoom expert = fieldRoom(Level::Expert);
+        QVERIFY2(expert.left >= least.left, qPrintable(QString::number(expert.left)));
+        QVERIFY2(expert.top >= least.top, qPrintable(QString::number(expert.top)));
+        QVERIFY2(expert.bottom >= least.bottom, qPrintable(QString::number(expert.bottom)));
+        QVERIFY2(expert.column >= least.column, qPrintable(QString::number(expert.column)));
+    }
+
+    void buttonCaptionsHaveRoomAroundThem() {
+        for (const Level level : allLevels()) {
+            TestWorld world;
+            BoardScreen screen(level, world.services, world.session);
+            for (const QLabel* button :
+                 {static_cast<QLabel*>(screen.quitLabel()),
+                  static_cast<QLabel*>(screen.commandLabel(BoardCommand::Shuffle)),
+                  static_cast<QLabel*>(screen.commandLabel(BoardCommand::Play))}) {
+                const QFontMetrics metrics(button->font());
+                const int side = (button->width() - metrics.horizontalAdvance(button->text())) / 2;
+                const int above = (button->height() - metrics.height()) / 2;
+                const QString where = button->text() + QStringLiteral(" on ") +
+                                      QString::fromLatin1(levelInfo(level).title);
+                QVERIFY2(side >= metrics.height() / 4, qPrintable(where));
+                QVERIFY2(above >= metrics.height() / 8, qPrintable(where));
+                QVERIFY2(screen.rect().contains(button->geometry()), qPrintable(where));
             }
         }
     }

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <mutex>
+#include <thread>
+
 using namespace vortalex;
 
 namespace {
@@ -549,6 +552,55 @@ private slots:
                    m_db->appendTotal(QStringLiteral("Ann"), 5000);
         }));
         QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+    }
+
+    // Two connections, as two copies of the game would have, each adding 1 to a total many
+    // times, each time reading the total first. A transaction that only locked the file when
+    // it first wrote would find the other's read in its way and fail with "database is
+    // locked"; taking the write lock at the start makes them wait for each other instead.
+    void transactionsThatReadBeforeWritingWaitForEachOtherAndAllLand() {
+        QVERIFY(m_db->appendTotal(QStringLiteral("Ann"), 0));
+        constexpr int kRounds = 150;
+        std::mutex guard;
+        QStringList errors;
+        const auto addOnes = [&] {
+            auto opened = GameDatabase::open(m_path);
+            if (!opened.db) {
+                const std::lock_guard lock(guard);
+                errors.append(opened.error);
+                return;
+            }
+            GameDatabase& db = *opened.db;
+            for (int i = 0; i < kRounds; ++i) {
+                const bool ok = db.inTransaction([&db] {
+                    const std::optional<qint64> old = db.findTotal(QStringLiteral("Ann"));
+                    return old && db.updateTotal(QStringLiteral("Ann"), *old + 1);
+                });
+                if (!ok) {
+                    const std::lock_guard lock(guard);
+                    errors.append(db.lastError());
+                }
+            }
+        };
+        std::thread first(addOnes);
+        std::thread second(addOnes);
+        first.join();
+        second.join();
+        QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
+        QCOMPARE(m_db->findTotal(QStringLiteral("Ann")), std::optional<qint64>(2 * kRounds));
+    }
+
+    // A file another connection is writing is waited for, then reported: never a success.
+    void aWriteThatCannotGetTheFileFailsAndWritesNothing() {
+        RawConnection other(m_path);
+        QVERIFY(other.query(QStringLiteral("BEGIN IMMEDIATE")).isActive());
+        const bool ok =
+            m_db->inTransaction([&] { return m_db->appendTotal(QStringLiteral("Ann"), 5000); });
+        QVERIFY(!ok);
+        QVERIFY2(m_db->lastError().contains(QStringLiteral("locked")),
+                 qPrintable(m_db->lastError()));
+        other.query(QStringLiteral("ROLLBACK"));
+        QVERIFY(!m_db->findTotal(QStringLiteral("Ann")));
     }
 
     void refreshingTheDictionaryKeepsPlayersAndScores() {

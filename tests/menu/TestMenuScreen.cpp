@@ -215,6 +215,22 @@ private slots:
         QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("QW"));
     }
 
+    void aLongNameIsCutShortInTheGreetingAndShownWholeAsItsTooltip() {
+        const QString name = QStringLiteral("Maximiliana Theodora Wolkenstein-Berg"); // 37
+        QCOMPARE(name.size(), 37);
+        registerWith(name, false);
+        spell(kStart);
+        clickOk();
+        QCOMPARE(m_menu->session().playerName(), name);
+        const QLabel* greeting = m_menu->greetingLabel();
+        const QString shown = greeting->text();
+        QVERIFY2(shown.startsWith(QStringLiteral("Welcome [Maxi")), qPrintable(shown));
+        QVERIFY2(shown.endsWith(QStringLiteral("…]")), qPrintable(shown));
+        QVERIFY(greeting->fontMetrics().horizontalAdvance(shown) <=
+                greeting->contentsRect().width());
+        QCOMPARE(greeting->toolTip(), name);
+    }
+
     void startThenRegistrationOkSignsThePlayerIn() {
         registerWith(QStringLiteral("O'Brien \"Bob\""), false);
         spell(kStart);

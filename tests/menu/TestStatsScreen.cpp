@@ -94,6 +94,22 @@ private slots:
         QCOMPARE(shownRows(screen.table()).size(), 4);
     }
 
+    void aLongNameIsCutShortWithAnEllipsisAndShownWholeAsItsTooltip() {
+        const QString name = QStringLiteral("Maximiliana Theodora Wolkenstein-Berg"); // 37
+        QVERIFY(m_world->database->appendTotal(name, 12000));
+        QVERIFY(m_world->database->appendTotal(QStringLiteral("Ann"), 900));
+        StatsScreen screen(m_world->services);
+        screen.show();
+        const QTableWidget* table = screen.table();
+        const QString shown = table->item(0, 0)->text();
+        QVERIFY2(shown.startsWith(QStringLiteral("Maxi")) && shown.endsWith(QStringLiteral("…")),
+                 qPrintable(shown));
+        QVERIFY(table->fontMetrics().horizontalAdvance(shown) < table->columnWidth(0));
+        QCOMPARE(table->item(0, 0)->toolTip(), name);
+        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("Ann"));
+        QVERIFY(table->item(1, 0)->toolTip().isEmpty());
+    }
+
     void buttonsCarryTheirCaptionsAndEscapeIsDone() {
         StatsScreen screen(m_world->services);
         screen.show();

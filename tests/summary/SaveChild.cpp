@@ -21,13 +21,10 @@ int main(int argc, char** argv) {
     if (!opened.db) {
         return 2;
     }
-    test::RecordingCues cues;
-    test::ScriptedMessages messages; // "Overwrite?" is answered Yes
-    Services services;
-    services.database = opened.db.get();
-    services.cues = &cues;
-    services.messages = &messages;
-    SessionState session;
+    test::ServicesOver world(opened.db.get());
+    Services& services = world.services;
+    SessionState& session = world.session;
+    test::ScriptedMessages& messages = world.messages;
     for (int score = 1;; ++score) {
         const LevelResult result{Level::Intermediate, score, QStringLiteral("00:00"), {}, true};
         SummaryModel summary(result, services, session);

@@ -7,6 +7,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <thread>
+
 using namespace vortalex;
 using test::TestWorld;
 
@@ -405,6 +407,52 @@ private slots:
             QVERIFY(db.updateTotal(QStringLiteral("Ann"), 0));
             QVERIFY(db.updateScore(Level::Intermediate, QStringLiteral("Ann"), 0, "00:00"));
         }
+    }
+
+    // Two connections saving at the same moment, as two copies of the game would: every save
+    // either lands whole and says so, or says it failed and leaves nothing; a total never
+    // holds a save that was reported failed, nor misses one reported saved.
+    void savesOnTwoConnectionsAtOnceLandOrSayTheyFailed() {
+        TestWorld world({{"CAT", "(n.) feline"}}, TestWorld::OnDisk);
+        const QString path = world.database->path();
+        constexpr int kSaves = 12;
+        const auto saveMany = [&path](const QString& name, qint64* savedSum, int* told) {
+            auto opened = GameDatabase::open(path);
+            if (!opened.db) {
+                return;
+            }
+            opened.db->setPasswordIterations(TestWorld::kTestIterations);
+            test::ServicesOver game(opened.db.get());
+            for (int score = 1; score <= kSaves; ++score) {
+                SummaryModel summary(result(Level::Intermediate, score, true), game.services,
+                                     game.session);
+                summary.save(name, QString());
+                const QString said = game.messages.shown.last().text;
+                if (said == SummaryModel::kSaved) {
+                    *savedSum += score;
+                    ++*told;
+                } else if (said.startsWith(QStringLiteral("The score could not be saved"))) {
+                    ++*told;
+                }
+            }
+        };
+        qint64 annSaved = 0;
+        qint64 bobSaved = 0;
+        int annTold = 0;
+        int bobTold = 0;
+        std::thread ann(saveMany, QStringLiteral("Ann"), &annSaved, &annTold);
+        std::thread bob(saveMany, QStringLiteral("Bob"), &bobSaved, &bobTold);
+        ann.join();
+        bob.join();
+        QCOMPARE(annTold, kSaves);
+        QCOMPARE(bobTold, kSaves);
+        GameDatabase& db = *world.database;
+        QCOMPARE(db.findTotal(QStringLiteral("Ann")).value_or(0), annSaved);
+        QCOMPARE(db.findTotal(QStringLiteral("Bob")).value_or(0), bobSaved);
+        // Here the file is only ever busy for a moment, so every save waits its turn and lands.
+        QCOMPARE(annSaved + bobSaved, 2 * (kSaves * (kSaves + 1) / 2));
+        QVERIFY(db.findPlayerByName(QStringLiteral("Ann")));
+        QVERIFY(db.findPlayerByName(QStringLiteral("Bob")));
     }
 
     // ------------------------------------------------------------ review

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "common/MessageBox.h"
+#include "common/Services.h"
+#include "common/SessionState.h"
 #include "sound/CuePlayer.h"
 
 #include <QList>
@@ -46,6 +48,23 @@ public:
     QList<ShownMessage> shown;
     QList<Answer> answers;
     std::function<void(const ShownMessage&)> onShow;
+};
+
+// Services and a session over a database opened elsewhere (another thread, another process),
+// with recording doubles for cues and message boxes.
+struct ServicesOver {
+    explicit ServicesOver(GameDatabase* database) {
+        services.database = database;
+        services.cues = &cues;
+        services.messages = &messages;
+    }
+    ServicesOver(const ServicesOver&) = delete;
+    ServicesOver& operator=(const ServicesOver&) = delete;
+
+    RecordingCues cues;
+    ScriptedMessages messages; // "Overwrite?" and every other question is answered Yes
+    Services services;
+    SessionState session;
 };
 
 } // namespace vortalex::test

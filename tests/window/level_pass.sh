@@ -90,10 +90,10 @@ xdotool type --delay 20 "$kName"
 xdotool key Tab
 xdotool type --delay 20 "PW1" # the password test ignores letter case
 xdotool key Return
-sleep 0.5
-xdotool search --onlyvisible --name '^Vortalex$' >/dev/null 2>&1 || fail "no LOAD message"
+# The LOAD dialog and its message both carry the game's title; the check may take a while.
+wait_titled 2 '^Vortalex$' "no LOAD message"
 xdotool key Return # Game Loaded!
-sleep 0.5
+wait_titled 0 '^Vortalex$' "the LOAD dialog stayed open"
 click_at "$menu" 564 518 # the Intermediate entry
 next=$(wait_window '^Vortalex - Intermediate' 5)
 click_at "$next" 690 553 # Quit Game

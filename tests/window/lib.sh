@@ -45,6 +45,18 @@ wait_window() {
     echo "$id"
 }
 
+# wait_titled <count> <title> <what>: waits (at most 5 s) until exactly <count> visible windows
+# have a title matching <title>; fails saying <what> otherwise.
+wait_titled() {
+    local _ shown
+    for _ in $(seq 100); do
+        shown=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | wc -l || true)
+        ((shown == $1)) && return 0
+        sleep 0.05
+    done
+    fail "$3"
+}
+
 # click_at <window> <x> <y>: one click, well apart from the next so no two make a double-click.
 click_at() {
     xdotool mousemove --window "$1" "$2" "$3" click 1

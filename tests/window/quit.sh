@@ -4,7 +4,11 @@
 # two seconds with status 0. Also prints how long the menu took beyond the splash's 3000 ms
 # and the peak memory of the run.
 #
-#   quit.sh <program folder>
+# With --hung-sound-server the sound server is one that accepts the connection and never
+# answers: the clicks' cues leave the sound thread stuck in the multimedia library, and the
+# program must still end in time, its database closed cleanly.
+#
+#   quit.sh <program folder> [--hung-sound-server]
 set -euo pipefail
 
 readonly kTitle='^A Game for the Quillaro'
@@ -14,11 +18,26 @@ source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
 work=$2
+hung_sound=${3:-}
 program="$work/bin/vortalex"
 log="$work/program.log"
 usage="$work/usage.txt"
 export QT_QPA_PLATFORM=xcb # the caller may have asked for offscreen
 unset SESSION_MANAGER
+
+server=
+if [[ "$hung_sound" == --hung-sound-server ]]; then
+    command -v python3 >/dev/null || { echo "SKIP: python3 is not installed"; exit 77; }
+    socket="$work/pulse.socket"
+    python3 "$(dirname "$0")/hung_sound_server.py" "$socket" >"$work/server.log" &
+    server=$!
+    for _ in $(seq 100); do
+        [[ -S "$socket" ]] && break
+        sleep 0.05
+    done
+    [[ -S "$socket" ]] || fail "the hung sound server did not start"
+    export PULSE_SERVER="unix:$socket"
+fi
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
@@ -33,6 +52,7 @@ cleanup() {
     if kill -0 "$pid" 2>/dev/null; then
         kill "$pid" 2>/dev/null || true
     fi
+    [[ -z "$server" ]] || kill "$server" 2>/dev/null || true
 }
 trap cleanup EXIT
 
@@ -64,4 +84,17 @@ if [[ -f "$usage" ]]; then
     grep -E 'Maximum resident set size' "$usage" | sed 's/^\s*/peak memory: /'
 fi
 ((status == 0)) || { cat "$log" >&2; fail "exit status $status, expected 0"; }
+if [[ -n "$server" ]]; then
+    # The tile clicks must really have reached the hung server, or this proves nothing.
+    grep -q connected "$work/server.log" || fail "the program never connected to the sound server"
+fi
+# Closed cleanly: no journal left behind, and the file is whole.
+[[ ! -e "$work/bin/Dictionary.mdb-journal" ]] || fail "the database was left with a hot journal"
+if command -v python3 >/dev/null; then
+    python3 - "$work/bin/Dictionary.mdb" <<'PY' || fail "the database is damaged"
+import sqlite3, sys
+result = sqlite3.connect(sys.argv[1]).execute("PRAGMA integrity_check").fetchone()[0]
+sys.exit(0 if result == "ok" else 1)
+PY
+fi
 echo "PASS"

@@ -30,7 +30,10 @@ const std::array<LevelInfo, kLevelCount> kLevels{{
      11, 40, 6, 400, 19, 1,
      Cue::Correct, std::nullopt, Cue::Winner, std::nullopt, 200, false,
      false, false, "Vortalex", "Do You want to try again??",
-     11850, 8775, 120, 120, 9345, 8100, 10140, 2700},
+     // Larger than the first design's 11850 x 8775 with the field at (120, 120), which ran
+     // the field's frame off the window and against the column: the field keeps the
+     // Difficult field's margin and the rest moves with it.
+     13410, 10245, 840, 865, 10905, 9645, 11700, 2700},
 }};
 // clang-format on
 

@@ -175,8 +175,10 @@ GameDatabase::~GameDatabase() {
 }
 
 bool GameDatabase::createSchema() {
+    // Deferred, as is keyNames(): on a complete database nothing is written, so a file the
+    // game may only read still opens.
     const auto create = [this](const auto& statements) {
-        return inTransaction([&] {
+        return runTransaction(QStringLiteral("BEGIN"), [&] {
             for (const char* statement : statements) {
                 QSqlQuery q(QSqlDatabase::database(m_connection));
                 if (!q.exec(QString::fromLatin1(statement))) {
@@ -210,7 +212,7 @@ QStringList GameDatabase::columnsOf(const QString& table) {
 // of the rows it writes, which is why every open checks them all: a few hundred players and
 // scores take a few milliseconds, and nothing is written when every key is right.
 bool GameDatabase::keyNames() {
-    const bool written = inTransaction([this] {
+    const bool written = runTransaction(QStringLiteral("BEGIN"), [this] {
         const QSqlDatabase db = QSqlDatabase::database(m_connection);
         for (const QString& table : nameTables()) {
             QSqlQuery q(db);
@@ -297,19 +299,24 @@ bool GameDatabase::exec(QSqlQuery& query) {
 }
 
 bool GameDatabase::inTransaction(const std::function<bool()>& work) {
-    QSqlDatabase db = QSqlDatabase::database(m_connection);
+    return runTransaction(QStringLiteral("BEGIN IMMEDIATE"), work);
+}
+
+bool GameDatabase::runTransaction(const QString& begin, const std::function<bool()>& work) {
+    const QSqlDatabase db = QSqlDatabase::database(m_connection);
     m_lastError.clear();
-    if (!db.transaction()) {
-        return fail(db.lastError().text());
+    QSqlQuery control(db);
+    if (!control.exec(begin)) {
+        return fail(control.lastError().text());
     }
     if (!work()) {
         const QString reason = m_lastError;
-        db.rollback();
+        control.exec(QStringLiteral("ROLLBACK"));
         return fail(reason);
     }
-    if (!db.commit()) {
-        const QString reason = db.lastError().text();
-        db.rollback();
+    if (!control.exec(QStringLiteral("COMMIT"))) {
+        const QString reason = control.lastError().text();
+        control.exec(QStringLiteral("ROLLBACK"));
         return fail(reason);
     }
     return true;

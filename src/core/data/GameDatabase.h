@@ -161,7 +161,10 @@ public:
     bool updateTotal(const QString& name, qint64 total);
     QList<RankRow> overallRanking(); // highest first
 
-    // Runs work in one transaction: committed when it returns true, rolled back otherwise.
+    // Runs work in one transaction: committed when it returns true, rolled back otherwise. The
+    // write lock is taken at the start (BEGIN IMMEDIATE), so a transaction that reads before it
+    // writes never finds another connection's write in its way halfway through; a busy file is
+    // waited for, then reported as a failure. Keep slow work (hashing) out of it.
     bool inTransaction(const std::function<bool()>& work);
 
 private:
@@ -178,6 +181,7 @@ private:
     // Empties the word list, lets `fill` insert the new rows and builds the index once.
     bool rebuildDictionary(const std::function<bool()>& fill, const QString& sourceId);
     bool rebuildCommonWords(const std::function<bool()>& fill, const QString& sourceId);
+    bool runTransaction(const QString& begin, const std::function<bool()>& work);
     bool exec(QSqlQuery& query);
     bool fail(const QString& reason);
     QList<RankRow> ranking(const QString& sql);

@@ -118,9 +118,16 @@ void SummaryModel::save(const QString& name, const QString& password) {
                          kAppTitle) == Answer::Yes;
     }
     if (wanted) {
-        // Hashing is slow on purpose; it happens before the write transaction starts.
-        const QString hash =
-            m_info.level == Level::Easy && !overwrite ? db->passwordHash(password) : QString();
+        // Hashing is slow on purpose; it happens before the write transaction starts, so the
+        // file is never held for it. Intermediate and Difficult saves need one only for a
+        // player who has no row yet (signed in by START, no Easy save): the empty password.
+        QString hash;
+        if (m_info.level == Level::Easy && !overwrite) {
+            hash = db->passwordHash(password);
+        } else if ((m_info.level == Level::Intermediate || m_info.level == Level::Difficult) &&
+                   !db->findPlayerByName(name)) {
+            hash = db->passwordHash(QString());
+        }
         if (db->inTransaction([&] { return writeScore(name, hash, overwrite); })) {
             message(kSaved, style::kInformation, kAppTitle);
             if (m_info.level != Level::Easy) {
@@ -169,7 +176,8 @@ bool SummaryModel::writeScore(const QString& name, const QString& passwordHash, 
             for (int i = 0; i <= static_cast<int>(highest); ++i) {
                 open.at(static_cast<std::size_t>(i)) = true;
             }
-            if (!db.appendPlayerHashed(name, db.passwordHash(QString()), open)) {
+            // The row was not there before the transaction either, so the hash is ready.
+            if (passwordHash.isEmpty() || !db.appendPlayerHashed(name, passwordHash, open)) {
                 return false;
             }
         }

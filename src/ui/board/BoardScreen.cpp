@@ -26,11 +26,19 @@ using fonts::px;
 const QColor kCaption{196, 214, 236};
 const QColor kValue{255, 255, 255};
 
-constexpr int kTileSize = 750;   // twips
-constexpr int kTileStep = 780;   // twips
-constexpr int kColumnLeft = 592; // pixels: the right-hand column, clear of the widest field
-constexpr int kQuitWidth = 1890;
-constexpr int kQuitHeight = 405;
+constexpr int kTileSize = 750;     // twips
+constexpr int kTileStep = 780;     // twips
+constexpr int kColumnLeft = 592;   // pixels: the right-hand column, beside the smaller fields
+constexpr int kFieldToColumn = 70; // pixels: the least room between a field and the column
+constexpr int kQuitHeight = 405;   // twips: the design height of "Quit Game"
+
+// A caption with room around it: half a line on either side, a quarter above and below, so
+// no button's text runs into its edges.
+QSize captionRoom(const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    return {metrics.horizontalAdvance(text) + metrics.height(),
+            metrics.height() + metrics.height() / 2};
+}
 
 void styleButtonLabel(ClickLabel* label) {
     label->setAlignment(Qt::AlignCenter);
@@ -140,10 +148,7 @@ void BoardScreen::buildField() {
     m_quit->setButtonLike(true); // first: widget changes below fix its accessible kind
     m_quit->setObjectName(QStringLiteral("Label1_0"));
     m_quit->setFont(fonts::courier(18));
-    styleButtonLabel(m_quit);
-    const int quitWidth =
-        qMax(px(kQuitWidth), QFontMetrics(m_quit->font()).horizontalAdvance(m_quit->text()) + 12);
-    m_quit->setGeometry(px(info.quitLeft), px(info.quitTop), quitWidth, px(kQuitHeight));
+    styleButtonLabel(m_quit); // placed with the column (buildPanel)
     connect(m_quit, &ClickLabel::clicked, this, [this](Qt::MouseButton) { m_model.clickTile(0); });
     connect(m_quit, &ClickLabel::hovered, this, [this] {
         m_quit->setTextColour(palette::kHoverGo);
@@ -153,8 +158,10 @@ void BoardScreen::buildField() {
 
 void BoardScreen::buildPanel() {
     const LevelInfo& info = m_model.info();
-    const int columnWidth = width() - kColumnLeft - 10;
-    m_panelRect = QRect(kColumnLeft - 8, 6, columnWidth + 16, height() - 12);
+    // The widest field pushes the column (and the window) right rather than crowd it.
+    const int columnLeft = std::max(kColumnLeft, m_fieldRect.right() + 1 + kFieldToColumn);
+    const int columnWidth = width() - columnLeft - 10;
+    m_panelRect = QRect(columnLeft - 8, 6, columnWidth + 16, height() - 12);
 
     auto* title = new QLabel(
         QStringLiteral("%1  %2 x %2").arg(QString::fromLatin1(info.title).toUpper()).arg(info.side),
@@ -164,7 +171,7 @@ void BoardScreen::buildPanel() {
     tp.setColor(QPalette::WindowText, palette::kGold);
     title->setPalette(tp);
     title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(kColumnLeft, 10, columnWidth, 26);
+    title->setGeometry(columnLeft, 10, columnWidth, 26);
 
     static const std::array<const char*, 4> kCaptions{"Done", "Play", "Clear", "Shuffle"};
     const int buttonWidth = (columnWidth - 8) / 2;
@@ -174,11 +181,11 @@ void BoardScreen::buildPanel() {
             new ClickLabel(QString::fromLatin1(kCaptions.at(static_cast<std::size_t>(i))), this);
         label->setButtonLike(true);
         label->setObjectName(QStringLiteral("lblCommands_%1").arg(i));
-        label->setFont(fonts::courier(14.25));
+        label->setFont(fonts::courier(12));
         styleButtonLabel(label);
         // Done and Clear are reached by double-click and right click on the tiles only.
         const bool right = command == BoardCommand::Shuffle || command == BoardCommand::Clear;
-        label->setGeometry(kColumnLeft + (right ? buttonWidth + 8 : 0), 44, buttonWidth, 32);
+        label->setGeometry(columnLeft + (right ? buttonWidth + 8 : 0), 44, buttonWidth, 32);
         label->setVisible(command == BoardCommand::Play || command == BoardCommand::Shuffle);
         connect(label, &ClickLabel::clicked, this,
                 [this, command](Qt::MouseButton) { m_model.clickCommand(command); });
@@ -191,7 +198,7 @@ void BoardScreen::buildPanel() {
     m_pause->setObjectName(QStringLiteral("Label4"));
     m_pause->setFont(fonts::courier(12));
     styleButtonLabel(m_pause);
-    m_pause->setGeometry(kColumnLeft + (columnWidth - 100) / 2, 86, 100, 26);
+    m_pause->setGeometry(columnLeft + (columnWidth - 100) / 2, 86, 100, 26);
     connect(m_pause, &ClickLabel::clicked, this,
             [this](Qt::MouseButton) { m_model.clickPauseLabel(); });
     connect(m_pause, &ClickLabel::hovered, this, [this] {
@@ -216,7 +223,7 @@ void BoardScreen::buildPanel() {
     wp.setColor(QPalette::WindowText, QColor(255, 255, 255));
     m_wordFormed->setPalette(wp);
     m_wordFormed->setAlignment(Qt::AlignCenter);
-    m_wordFormed->setGeometry(kColumnLeft, px(info.wordFormedTop), columnWidth, 34);
+    m_wordFormed->setGeometry(columnLeft, px(info.wordFormedTop), columnWidth, 34);
     makeReadout(m_wordFormed);
 
     static const std::array<const char*, 5> kPanelCaptions{
@@ -226,10 +233,10 @@ void BoardScreen::buildPanel() {
         const int top = 248 + static_cast<int>(r) * 22;
         QLabel* caption = panelText(this, QString::fromLatin1(kPanelCaptions.at(r)), kCaption,
                                     false, Qt::AlignLeft);
-        caption->setGeometry(kColumnLeft + 4, top, 110, 22);
+        caption->setGeometry(columnLeft + 4, top, 110, 22);
         QLabel* value = panelText(this, r == 0 ? QStringLiteral("00:00") : QStringLiteral("0"),
                                   kValue, true, Qt::AlignRight);
-        value->setGeometry(kColumnLeft + 110, top, columnWidth - 114, 22);
+        value->setGeometry(columnLeft + 110, top, columnWidth - 114, 22);
         makeReadout(value);
         *values.at(r) = value;
     }
@@ -242,7 +249,13 @@ void BoardScreen::buildPanel() {
     m_wordList = new QListWidget(this);
     m_wordList->setObjectName(QStringLiteral("lstWords"));
     m_wordList->setFont(fonts::arial(10, true));
-    m_wordList->setGeometry(kColumnLeft, 364, columnWidth, 166);
+    // "Quit Game" keeps the bottom edge the level's layout gives it and sits centred under
+    // the column; the word list takes the room above it.
+    const QSize quit = captionRoom(m_quit->font(), m_quit->text());
+    const int quitBottom = px(info.quitTop) + px(kQuitHeight);
+    m_quit->setGeometry(columnLeft + (columnWidth - quit.width()) / 2, quitBottom - quit.height(),
+                        quit.width(), quit.height());
+    m_wordList->setGeometry(columnLeft, 364, columnWidth, m_quit->y() - 8 - 364);
     // Tab reaches the list for screen readers; typed letters still build the word.
     m_wordList->setFocusPolicy(Qt::TabFocus);
     m_wordList->setAccessibleName(QStringLiteral("Words built"));

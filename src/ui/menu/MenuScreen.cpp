@@ -179,7 +179,7 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
     });
     connect(&m_model, &MenuModel::clearPendingChanged, this, &MenuScreen::syncTimers);
     connect(&m_session, &SessionState::demoRunningChanged, this, &MenuScreen::syncTimers);
-    connect(&m_session, &SessionState::greetingChanged, m_greeting, &QLabel::setText);
+    connect(&m_session, &SessionState::greetingChanged, this, &MenuScreen::showGreeting);
     connect(&m_session, &SessionState::levelOpenChanged, this,
             [this](Level level, bool open) { levelEntry(level)->setEnabled(open); });
 
@@ -213,6 +213,28 @@ void MenuScreen::buildTexts() {
     m_instructions->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_instructions->setGeometry(kInstructionsBox);
     m_instructions->setPalette(gp);
+}
+
+void MenuScreen::showGreeting(const QString& greeting) {
+    // A long name is cut short with "…" inside the brackets, so the greeting still reads as
+    // one; the whole name shows as the tooltip.
+    const QFontMetrics metrics = m_greeting->fontMetrics();
+    const int room = m_greeting->contentsRect().width();
+    const QString name = m_session.playerName();
+    QString shown = greeting;
+    QString whole;
+    if (metrics.horizontalAdvance(greeting) > room) {
+        if (!name.isEmpty() && greeting == SessionState::welcome(name)) {
+            const int frame = metrics.horizontalAdvance(SessionState::welcome(QString()));
+            shown = SessionState::welcome(metrics.elidedText(name, Qt::ElideRight, room - frame));
+            whole = name;
+        } else {
+            shown = metrics.elidedText(greeting, Qt::ElideRight, room);
+            whole = greeting;
+        }
+    }
+    m_greeting->setText(shown);
+    m_greeting->setToolTip(whole);
 }
 
 void MenuScreen::buildField() {

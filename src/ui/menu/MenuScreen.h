@@ -78,6 +78,7 @@ private:
     void buildButtons();
     void buildLevels();
     void buildTexts();
+    void showGreeting(const QString& greeting);
     void syncTiles();
     void syncTimers();
     void hoverOk(bool clearToo);

@@ -1,5 +1,6 @@
 #include "SoundCuePlayer.h"
 
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QSoundEffect>
 #include <QThread>
@@ -43,12 +44,23 @@ SoundCuePlayer::SoundCuePlayer(QString programFolder)
 }
 
 SoundCuePlayer::~SoundCuePlayer() {
-    m_thread->quit();
-    // A sound server that hangs keeps the thread in play() for good; quitting the game must not
-    // hang with it, so such a thread is left to the end of the process.
-    if (m_thread->wait(500)) {
-        delete m_thread;
+    shutDown(kShutDownGrace);
+}
+
+bool SoundCuePlayer::shutDown(std::chrono::milliseconds grace) {
+    if (m_thread == nullptr) {
+        return true;
     }
+    m_thread->quit();
+    if (!m_thread->wait(QDeadlineTimer(grace))) {
+        // A sound server that hangs keeps the thread inside the back end for good; the thread
+        // is left to the end of the process, and so is the worker it would have deleted.
+        return false;
+    }
+    delete m_thread;
+    m_thread = nullptr;
+    m_worker = nullptr;
+    return true;
 }
 
 void SoundCuePlayer::play(Cue cue) {
@@ -57,7 +69,7 @@ void SoundCuePlayer::play(Cue cue) {
         found = m_resolved.insert(cue, resolveCueFile(m_programFolder, cueFileName(cue)));
     }
     const QString path = found.value();
-    if (path.isEmpty()) {
+    if (path.isEmpty() || m_worker == nullptr) {
         return;
     }
     QMetaObject::invokeMethod(m_worker, "play", Qt::QueuedConnection, Q_ARG(QString, path));

@@ -5,6 +5,8 @@
 #include <QHash>
 #include <QString>
 
+#include <chrono>
+
 class QThread;
 
 namespace vortalex {
@@ -15,10 +17,18 @@ class CueWorker;
 // the sound server is half set up, so the interface thread only posts a request and returns.
 class SoundCuePlayer final : public CuePlayer {
 public:
+    static constexpr std::chrono::milliseconds kShutDownGrace{300};
+
     explicit SoundCuePlayer(QString programFolder);
     ~SoundCuePlayer() override;
 
     void play(Cue cue) override;
+
+    // Ends the sound thread, waiting at most `grace` for it; later cues are dropped. False when
+    // the thread is stuck in the sound back end, whose exit handlers would then wait for it
+    // when the process ends (half a minute with a hung server): the caller ends the process
+    // without them.
+    bool shutDown(std::chrono::milliseconds grace);
 
 private:
     QString m_programFolder;

@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace vortalex {
 
@@ -31,6 +32,7 @@ ScoreGrid::ScoreGrid(QWidget* parent)
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     horizontalHeader()->setHighlightSections(false);
     setAlternatingRowColors(true);
+    setWordWrap(false); // a name with blanks stays on its one row
 }
 
 int ScoreGrid::naturalWidth() const {
@@ -41,9 +43,18 @@ int ScoreGrid::naturalWidth() const {
 void ScoreGrid::fill(const QList<RankRow>& rows) {
     clearContents();
     setRowCount(static_cast<int>(rows.size()));
+    // A name too long for its column ends in "…" and shows whole as the tooltip.
+    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = px(kPlayerColumnTwips) - 2 * textMargin;
+    const QFontMetrics metrics = fontMetrics();
     for (int r = 0; r < rows.size(); ++r) {
-        auto* name = new QTableWidgetItem(rows.at(r).name);
+        const QString& whole = rows.at(r).name;
+        const QString shown = metrics.elidedText(whole, Qt::ElideRight, room);
+        auto* name = new QTableWidgetItem(shown);
         name->setTextAlignment(kPlayerAlign);
+        if (shown != whole) {
+            name->setToolTip(whole);
+        }
         auto* score = new QTableWidgetItem(QString::number(rows.at(r).score));
         score->setTextAlignment(kScoreAlign);
         setItem(r, 0, name);
