@@ -407,25 +407,34 @@ bool GameDatabase::replaceDictionary(const std::function<bool(DictionaryEntry&)>
 }
 
 bool GameDatabase::rebuildDictionary(const std::function<bool()>& fill, const QString& sourceId) {
+    // Filling without the index and building it once afterwards is several times faster.
+    return refillWords({QStringLiteral("DROP INDEX IF EXISTS tbl_Dictionary_Word"),
+                        QStringLiteral("DELETE FROM tbl_Dictionary")},
+                       fill,
+                       QStringLiteral("CREATE INDEX tbl_Dictionary_Word ON tbl_Dictionary (Word)"),
+                       QStringLiteral("tblDictionarySource"), sourceId);
+}
+
+bool GameDatabase::refillWords(const QStringList& emptying, const std::function<bool()>& fill,
+                               const QString& afterFill, const QString& sourceTable,
+                               const QString& sourceId) {
     return inTransaction([&] {
         const QSqlDatabase db = QSqlDatabase::database(m_connection);
         QSqlQuery q(db);
-        // Filling without the index and building it once afterwards is several times faster.
-        for (const char* statement :
-             {"DROP INDEX IF EXISTS tbl_Dictionary_Word", "DELETE FROM tbl_Dictionary",
-              "DELETE FROM tblDictionarySource"}) {
-            if (!q.exec(QString::fromLatin1(statement))) {
+        for (const QString& statement :
+             emptying + QStringList{QStringLiteral("DELETE FROM %1").arg(sourceTable)}) {
+            if (!q.exec(statement)) {
                 return fail(q.lastError().text());
             }
         }
         if (!fill()) {
             return false;
         }
-        if (!q.exec(QStringLiteral("CREATE INDEX tbl_Dictionary_Word ON tbl_Dictionary (Word)"))) {
+        if (!afterFill.isEmpty() && !q.exec(afterFill)) {
             return fail(q.lastError().text());
         }
         QSqlQuery source(db);
-        source.prepare(QStringLiteral("INSERT INTO tblDictionarySource (fldSource) VALUES (?)"));
+        source.prepare(QStringLiteral("INSERT INTO %1 (fldSource) VALUES (?)").arg(sourceTable));
         source.addBindValue(sourceId);
         return exec(source);
     });
@@ -570,23 +579,8 @@ bool GameDatabase::replaceCommonWords(const std::function<bool(QString&)>& next,
 }
 
 bool GameDatabase::rebuildCommonWords(const std::function<bool()>& fill, const QString& sourceId) {
-    return inTransaction([&] {
-        const QSqlDatabase db = QSqlDatabase::database(m_connection);
-        QSqlQuery q(db);
-        for (const char* statement :
-             {"DELETE FROM tblCommonWords", "DELETE FROM tblCommonWordsSource"}) {
-            if (!q.exec(QString::fromLatin1(statement))) {
-                return fail(q.lastError().text());
-            }
-        }
-        if (!fill()) {
-            return false;
-        }
-        QSqlQuery source(db);
-        source.prepare(QStringLiteral("INSERT INTO tblCommonWordsSource (fldSource) VALUES (?)"));
-        source.addBindValue(sourceId);
-        return exec(source);
-    });
+    return refillWords({QStringLiteral("DELETE FROM tblCommonWords")}, fill, {},
+                       QStringLiteral("tblCommonWordsSource"), sourceId);
 }
 
 QString GameDatabase::commonWordsSourceId() {

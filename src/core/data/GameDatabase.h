@@ -181,6 +181,10 @@ private:
     // Empties the word list, lets `fill` insert the new rows and builds the index once.
     bool rebuildDictionary(const std::function<bool()>& fill, const QString& sourceId);
     bool rebuildCommonWords(const std::function<bool()>& fill, const QString& sourceId);
+    // One transaction: runs `emptying`, empties `sourceTable`, lets `fill` insert the new rows,
+    // runs `afterFill` (when given) and records `sourceId`.
+    bool refillWords(const QStringList& emptying, const std::function<bool()>& fill,
+                     const QString& afterFill, const QString& sourceTable, const QString& sourceId);
     bool runTransaction(const QString& begin, const std::function<bool()>& work);
     bool exec(QSqlQuery& query);
     bool fail(const QString& reason);
