@@ -28,7 +28,18 @@ enter_xvfb() {
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     cp -a "$source_dir/." "$work/bin"
-    xvfb-run -a -s '-screen 0 1024x768x24' bash "$script" --inside "$work" "$@" || status=$?
+    # The server's process id is kept (its lock file holds it): xvfb-run does not wait for its
+    # server to end, and the next test's server could take the same display number and then
+    # lose its socket to this one's clean-up.
+    xvfb-run -a -s '-screen 0 1024x768x24' \
+        bash -c 'tr -d " " <"/tmp/.X${DISPLAY#:}-lock" >"$0/xvfb.pid"; exec bash "$@"' \
+        "$work" "$script" --inside "$work" "$@" || status=$?
+    local server i
+    server=$(cat "$work/xvfb.pid" 2>/dev/null || true)
+    for ((i = 0; i < 100; i++)); do
+        [[ -n "$server" ]] && kill -0 "$server" 2>/dev/null || break
+        sleep 0.05
+    done
     exit "$status"
 }
 
