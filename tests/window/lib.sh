@@ -1,8 +1,8 @@
 # Shared by the real-window tests; sourced, never run on its own.
 #
 # A test script calls enter_xvfb "$0" "$@" first: outside the virtual X server it checks the
-# tools, copies the program folder to a temporary one and runs the script again inside
-# xvfb-run with "--inside <work folder> <the other arguments>"; inside, it returns.
+# tools, copies the program folder to a temporary one, starts a virtual X server and runs the
+# script again on it with "--inside <work folder> <the other arguments>"; inside, it returns.
 
 fail() {
     echo "FAIL: $*" >&2
@@ -17,29 +17,33 @@ enter_xvfb() {
     local source_dir=${1:?usage: $script <program folder> ...}
     shift
     local tool
-    for tool in xvfb-run xdotool ${kTools:-}; do
+    for tool in Xvfb xdotool ${kTools:-}; do
         if ! command -v "$tool" >/dev/null; then
             echo "SKIP: $tool is not installed (scripts/install-deps.sh installs it)"
             exit 77
         fi
     done
     [[ -x "$source_dir/vortalex" ]] || fail "$source_dir/vortalex has not been built"
-    local work status=0
+    local work status=0 server display= i
     work=$(mktemp -d)
     trap 'rm -rf "$work"' EXIT
     cp -a "$source_dir/." "$work/bin"
-    # The server's process id is kept (its lock file holds it): xvfb-run does not wait for its
-    # server to end, and the next test's server could take the same display number and then
-    # lose its socket to this one's clean-up.
-    xvfb-run -a -s '-screen 0 1024x768x24' \
-        bash -c 'tr -d " " <"/tmp/.X${DISPLAY#:}-lock" >"$0/xvfb.pid"; exec bash "$@"' \
-        "$work" "$script" --inside "$work" "$@" || status=$?
-    local server i
-    server=$(cat "$work/xvfb.pid" 2>/dev/null || true)
-    for ((i = 0; i < 100; i++)); do
-        [[ -n "$server" ]] && kill -0 "$server" 2>/dev/null || break
+    # The server chooses a free display itself (-displayfd) and it is this shell's own child,
+    # so its end can be waited for. Choosing a number by looking for lock files, as xvfb-run
+    # does, let a test's server start on the number of a server still ending, whose clean-up
+    # then took the new one's socket.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    server=$!
+    for ((i = 0; i < 200; i++)); do
+        display=$(head -n 1 "$work/display")
+        [[ -n "$display" ]] && break
+        kill -0 "$server" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
         sleep 0.05
     done
+    [[ -n "$display" ]] || fail "Xvfb gave no display within 10 s"
+    DISPLAY=":$display" XAUTHORITY=/dev/null bash "$script" --inside "$work" "$@" || status=$?
+    kill "$server" 2>/dev/null || true
+    wait "$server" || true
     exit "$status"
 }
 
