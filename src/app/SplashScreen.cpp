@@ -18,6 +18,8 @@ SplashScreen::SplashScreen(QWidget* parent)
         move(screen->availableGeometry().center() - rect().center());
     }
     m_timer.setSingleShot(true);
+    // A coarse timer may fire up to 5% early; the picture stays its full time.
+    m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(kShowMs);
     connect(&m_timer, &QTimer::timeout, this, &SplashScreen::handOver);
     m_timer.start();
