@@ -19,8 +19,6 @@ build=$3
 root="$work/root"
 installed="$root$kPrefix"
 log="$work/program.log"
-export QT_QPA_PLATFORM=xcb # the caller may have asked for offscreen
-unset SESSION_MANAGER
 
 DESTDIR="$root" cmake --install "$build" --prefix "$kPrefix" >"$work/install.log" ||
     { cat "$work/install.log" >&2; fail "cmake --install failed"; }

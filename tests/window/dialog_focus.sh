@@ -14,8 +14,6 @@ enter_xvfb "$0" "$@"
 
 work=$2
 log="$work/program.log"
-export QT_QPA_PLATFORM=xcb
-unset SESSION_MANAGER
 
 # A stored player "Ann" with the password "pw", hashed as the game stores passwords.
 python3 - "$work/bin/Dictionary.mdb" <<'PY'

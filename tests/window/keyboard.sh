@@ -19,8 +19,6 @@ wordpaths=$3
 readonly kSeed=7
 log="$work/program.log"
 shots=${VORTALEX_SHOTS:-$work}
-export QT_QPA_PLATFORM=xcb
-unset SESSION_MANAGER
 started=$SECONDS
 
 word=$("$wordpaths" spell "$work/bin/Dictionary.mdb" "$kSeed" 0 1 | head -n 1)

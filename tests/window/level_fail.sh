@@ -17,8 +17,6 @@ enter_xvfb "$0" "$@"
 
 work=$2
 log="$work/program.log"
-export QT_QPA_PLATFORM=xcb
-unset SESSION_MANAGER
 started=$SECONDS
 
 start_easy 20 7 "Window Tester"

@@ -19,8 +19,6 @@ wordpaths=$3
 readonly kName="Window Tester"
 readonly kSeed=7
 log="$work/program.log"
-export QT_QPA_PLATFORM=xcb
-unset SESSION_MANAGER
 started=$SECONDS
 
 paths="$work/paths.txt"

@@ -13,7 +13,13 @@ fail() {
 enter_xvfb() {
     local script=$1
     shift
-    [[ "${1:-}" == --inside ]] && return 0
+    if [[ "${1:-}" == --inside ]]; then
+        # The real window system, whatever the caller asked for, and no session manager to
+        # hold the program up at its end.
+        export QT_QPA_PLATFORM=xcb
+        unset SESSION_MANAGER
+        return 0
+    fi
     local source_dir=${1:?usage: $script <program folder> ...}
     shift
     local tool

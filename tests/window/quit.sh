@@ -22,8 +22,6 @@ hung_sound=${3:-}
 program="$work/bin/vortalex"
 log="$work/program.log"
 usage="$work/usage.txt"
-export QT_QPA_PLATFORM=xcb # the caller may have asked for offscreen
-unset SESSION_MANAGER
 
 server=
 if [[ "$hung_sound" == --hung-sound-server ]]; then

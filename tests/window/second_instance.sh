@@ -14,8 +14,6 @@ enter_xvfb "$0" "$@"
 work=$2
 database="$work/bin/Dictionary.mdb"
 log="$work/first.log"
-export QT_QPA_PLATFORM=xcb
-unset SESSION_MANAGER
 
 sql() { # <statement>: runs it on the game's database and prints the first column of each row
     python3 - "$database" "$1" <<'PY'
