@@ -252,6 +252,30 @@ private slots:
         QCOMPARE(screen.model().clock(), BoardModel::Clock::Paused);
         QCOMPARE(world.messages.shown.size(), 0);
     }
+
+    void aLabelClickedWithTheMouseLeavesTheKeysWithTheGame() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QTest::mouseClick(screen.commandLabel(BoardCommand::Play), Qt::LeftButton);
+        while (screen.model().dealRunning()) {
+            screen.model().dealTick();
+        }
+        QTest::mouseClick(screen.commandLabel(BoardCommand::Shuffle), Qt::LeftButton);
+        while (screen.model().dealRunning()) {
+            screen.model().dealTick();
+        }
+        const int shufflesLeft = screen.model().shufflesLeft();
+        const qsizetype messages = world.messages.shown.size();
+        // Keys go where a real keyboard sends them: to whatever holds the focus now.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(screen.model().clock(), BoardModel::Clock::Paused);
+        QCOMPARE(screen.model().shufflesLeft(), shufflesLeft);
+        QCOMPARE(world.messages.shown.size(), messages);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QVERIFY(screen.model().clockRunning()); // Return or Space never pressed Pause itself
+    }
 };
 
 QTEST_MAIN(TestBoardAccess)

@@ -49,7 +49,19 @@ void ClickLabel::setFramed(bool framed) {
 
 void ClickLabel::setButtonLike(bool buttonLike) {
     m_buttonLike = buttonLike;
-    setFocusPolicy(buttonLike ? Qt::StrongFocus : Qt::NoFocus);
+    // Tab only: a label clicked with the mouse must not keep the keys, or the next Space would
+    // press it again instead of pausing the level.
+    setFocusPolicy(buttonLike ? Qt::TabFocus : Qt::NoFocus);
+}
+
+bool ClickLabel::focusNextPrevChild(bool next) {
+    if (!isEnabled() && hasFocus()) {
+        // Disabled while it held the keys (Play once clicked): they go back to the window, not
+        // on to the next label, where Space or Return would press it.
+        window()->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QLabel::focusNextPrevChild(next);
 }
 
 void ClickLabel::keyPressEvent(QKeyEvent* event) {

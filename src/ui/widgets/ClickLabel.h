@@ -43,6 +43,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     // A dashed ring while the label has focus that the keyboard gave it; subclasses that
     // paint themselves call it last.
     void paintFocusRing(QPainter& painter) const;
