@@ -1,6 +1,7 @@
 #include "board/BoardModel.h"
 #include "sound/Cues.h"
 
+#include "Fields.h"
 #include "KnownField.h"
 
 #include <QtTest>
@@ -190,15 +191,53 @@ private slots:
     }
 
     void aLetterDuringTheDealFreezesTheFieldAsAClickDoes() {
+        // The same deal on two boards, stopped by a typed C on one and a clicked C on the other;
+        // both must hand the frozen field on for the missed words.
+        QList<QStringList> handed;
+        for (const bool byKey : {true, false}) {
+            TestWorld world;
+            world.nextScript = std::deque<double>(25 * 9, 2.5 / 26); // the fills are all C
+            BoardModel board(Level::Easy, world.services, world.session);
+            QStringList fields;
+            connect(&board, &BoardModel::levelEnded, this, [&fields](const LevelResult& r) {
+                for (const TileGrid& field : r.fields) {
+                    fields.append(lettersOf(field));
+                }
+            });
+            board.load();
+            board.activate();
+            board.clickCommand(BoardCommand::Play);
+            board.dealTick();
+            if (byKey) {
+                board.typeLetter(QLatin1Char('C'));
+            } else {
+                board.clickTile(1);
+            }
+            QVERIFY(!board.dealRunning());
+            QCOMPARE(board.word(), QStringLiteral("C"));
+            for (int s = 0; s < board.info().levelSeconds(); ++s) {
+                board.clockTick();
+            }
+            QCoreApplication::processEvents();
+            handed.append(fields);
+        }
+        QCOMPARE(handed.first(), handed.last());
+    }
+
+    void keysAfterAShuffleStartAFreshWord() {
+        // A shuffle empties the word before its deal repaints the picked tiles.
         TestWorld world;
-        world.nextScript = std::deque<double>(25 * 9, 2.5 / 26); // the deal's fills are all C
         BoardModel board(Level::Easy, world.services, world.session);
-        board.load();
-        board.activate();
-        board.clickCommand(BoardCommand::Play);
-        board.dealTick();
+        startPlaying(world, board);
+        type(board, QStringLiteral("CA"));
+        board.runCommand(BoardCommand::Shuffle);
+        QVERIFY(board.word().isEmpty());
+        board.eraseLetter();
+        QVERIFY(board.word().isEmpty()); // not "C"
+        const int messages = static_cast<int>(world.messages.shown.size());
+        board.submitTypedWord();
+        QCOMPARE(world.messages.shown.size(), messages); // no stale word to check
         board.typeLetter(QLatin1Char('C'));
-        QVERIFY(!board.dealRunning());
         QCOMPARE(board.word(), QStringLiteral("C"));
     }
 

@@ -54,11 +54,12 @@ private slots:
     }
 
     void thePickedChainIsKeptWhenTheLetterFitsAfterIt() {
-        // Two A's touch the C; the player picked the right-hand one.
+        // Two A's touch the C, each with a T after it; the player picked the lower one, which a
+        // search in tile order would not find first.
         TileGrid grid = field({"CAT", "AXX", "TXX"});
         grid.pick(1);
-        grid.pick(2);
-        QCOMPARE(WordTracer::extend(grid, QLatin1Char('T')), (QList<int>{1, 2, 3}));
+        grid.pick(4);
+        QCOMPARE(WordTracer::extend(grid, QLatin1Char('T')), (QList<int>{1, 4, 7}));
     }
 
     void anotherChainIsChosenWhenTheLetterOnlyFitsThere() {

@@ -111,6 +111,14 @@ void BoardModel::dealTick() {
     }
 }
 
+void BoardModel::freezeDeal() {
+    // A click during a deal freezes the field as it stands, without the vowel quota.
+    if (m_dealRunning) {
+        setDealRunning(false);
+        keepField();
+    }
+}
+
 void BoardModel::keepField() {
     m_fields.append(m_grid);
 }
@@ -144,11 +152,7 @@ void BoardModel::clickTile(int index) {
         return;
     }
     putBannerBack();
-    // A click during a deal freezes the field as it stands, without the vowel quota.
-    if (m_dealRunning) {
-        setDealRunning(false);
-        keepField();
-    }
+    freezeDeal();
     if (index == 0) {
         quitGame();
         return;
@@ -214,23 +218,32 @@ void BoardModel::typeLetter(QChar letter) {
     if (!keysTakeTiles() || upper < QLatin1Char('A') || upper > QLatin1Char('Z')) {
         return;
     }
-    const std::optional<QList<int>> chain = WordTracer::extend(m_grid, upper);
+    const QList<int> picked = typedChain();
+    const std::optional<QList<int>> chain =
+        WordTracer::trace(m_grid, WordTracer::lettersOf(m_grid, picked) + upper, picked);
     if (!chain) {
         return; // no chain spells it: the letter is ignored, silently
     }
     // As a click would: the banner goes back, a running deal freezes the field as it stands.
     putBannerBack();
-    setDealRunning(false);
+    freezeDeal();
     m_ignoreNextClick = false;
     play(Cue::Clicking);
     takeChain(*chain);
 }
 
+QList<int> BoardModel::typedChain() const {
+    // Tiles can stay picked under a word that is gone (a shuffle empties the word before its
+    // deal repaints the tiles): keys then start afresh instead of bringing that word back.
+    const QList<int>& chain = m_grid.chain();
+    return WordTracer::lettersOf(m_grid, chain) == m_word ? chain : QList<int>{};
+}
+
 void BoardModel::eraseLetter() {
-    if (!keysTakeTiles() || m_grid.chain().isEmpty()) {
+    QList<int> chain = typedChain();
+    if (!keysTakeTiles() || chain.isEmpty()) {
         return;
     }
-    QList<int> chain = m_grid.chain();
     chain.removeLast();
     takeChain(chain);
 }
@@ -243,15 +256,16 @@ void BoardModel::takeChain(const QList<int>& chain) {
 
 void BoardModel::submitTypedWord() {
     // A double-click on the last picked tile, which is white, runs Done.
-    if (keysTakeTiles() && !m_grid.chain().isEmpty()) {
+    const QList<int> chain = typedChain();
+    if (keysTakeTiles() && !chain.isEmpty()) {
         m_ignoreNextClick = false;
-        doubleClickTile(m_grid.chain().last());
+        doubleClickTile(chain.last());
     }
 }
 
 void BoardModel::dropTypedWord() {
     // A right click on a white tile runs Clear; no click follows a key to be swallowed.
-    if (keysTakeTiles() && !m_grid.chain().isEmpty()) {
+    if (keysTakeTiles() && !typedChain().isEmpty()) {
         runCommand(BoardCommand::Clear);
     }
 }

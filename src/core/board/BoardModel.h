@@ -120,6 +120,7 @@ private:
     void fillBoardVowelCount();
     void startDeal();
     void keepField(); // a deal has finished: its field goes to the summary
+    void freezeDeal();
     void setDealRunning(bool running);
     void setSlideRunning(bool running);
     void setEnabled(BoardCommand command, bool enabled);
@@ -128,6 +129,7 @@ private:
     void unselectTiles();
     void putBannerBack();
     bool keysTakeTiles() const;
+    QList<int> typedChain() const; // the picked tiles, when they still spell the word formed
     void takeChain(const QList<int>& chain);
     void selectLastWord();
     void quitGame();
