@@ -166,7 +166,7 @@ private slots:
         QVERIFY(!world.services.lexicon);
     }
 
-    void aDatabaseWithoutCommonWordsShowsEveryMissedWord() {
+    void withNoCommonWordMissedEveryMissedWordShows() {
         QList<DictionaryEntry> entries;
         for (const QString& w : kWords) {
             entries.append({w, QStringLiteral("(n.) x")});
@@ -175,6 +175,13 @@ private slots:
         SummaryModel model(easyResult({}, kFields), world.services, world.session);
         QVERIFY(model.showAllMissed());
         QCOMPARE(model.shownMissedWords().size(), 6);
+
+        // Every common word built: the rarer ones show at once instead of an empty list.
+        fillCommonWords(*world.database, kCommon);
+        world.services.lexicon.reset();
+        SummaryModel builtCommon(easyResult(kCommon, kFields), world.services, world.session);
+        QVERIFY(builtCommon.showAllMissed());
+        QCOMPARE(builtCommon.shownMissedWords().size(), 2); // DOGS, GOD
     }
 };
 

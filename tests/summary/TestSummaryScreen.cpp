@@ -154,6 +154,24 @@ private slots:
         for (qsizetype i = 0; i < controls.size(); ++i) {
             QCOMPARE(placeOf(controls.at(i)), places.at(i));
         }
+
+        // One meanings box for both pages: a built word takes it, and a click on the missed word
+        // that is still current brings that word's meanings back.
+        const auto clickMissed = [&] {
+            QTest::mouseClick(
+                cells, Qt::LeftButton, {},
+                screen.missedList()->visualItemRect(screen.missedList()->item(0, 0)).center());
+        };
+        screen.reviewTabs()->setCurrentIndex(1);
+        clickMissed();
+        screen.reviewTabs()->setCurrentIndex(0);
+        QTest::mouseClick(screen.wordList()->viewport(), Qt::LeftButton, {},
+                          screen.wordList()->visualItemRect(screen.wordList()->item(0)).center());
+        QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (n.) feline")));
+        screen.reviewTabs()->setCurrentIndex(1);
+        QCOMPARE(screen.missedList()->currentRow(), 0);
+        clickMissed();
+        QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (v.) sat")));
     }
 };
 

@@ -550,14 +550,17 @@ QString GameDatabase::joinedWords(const QString& sql) {
 }
 
 // One row holding every word instead of a hundred thousand rows: the solver's load is then a
-// matter of milliseconds rather than of the query layer's bookkeeping per row.
+// matter of milliseconds rather than of the query layer's bookkeeping per row. The words are
+// joined by blanks, so an entry of two words (no tile word anyway) stays out.
 QString GameDatabase::dictionaryWordsText() {
-    return joinedWords(QStringLiteral(
-        "SELECT group_concat(Word, ' ') FROM (SELECT DISTINCT Word FROM tbl_Dictionary)"));
+    return joinedWords(
+        QStringLiteral("SELECT group_concat(Word, ' ') FROM "
+                       "(SELECT DISTINCT Word FROM tbl_Dictionary WHERE Word NOT LIKE '% %')"));
 }
 
 QString GameDatabase::commonWordsText() {
-    return joinedWords(QStringLiteral("SELECT group_concat(fldWord, ' ') FROM tblCommonWords"));
+    return joinedWords(QStringLiteral(
+        "SELECT group_concat(fldWord, ' ') FROM tblCommonWords WHERE fldWord NOT LIKE '% %'"));
 }
 
 bool GameDatabase::replaceCommonWords(const std::function<bool(QString&)>& next,

@@ -2,6 +2,8 @@
 
 #include <QSqlError>
 
+#include <algorithm>
+
 namespace vortalex {
 
 namespace {
@@ -226,7 +228,9 @@ const QList<MissedWord>& SummaryModel::missedWords() {
     if (!m_missed) {
         const Lexicon& lexicon = runLexicon(m_services);
         m_missed = vortalex::missedWords(lexicon, m_info, m_result.fields, m_result.words);
-        m_showAllMissed = lexicon.commonCount() == 0;
+        // With no common word among them the rarer ones show at once, not an empty list.
+        m_showAllMissed = std::none_of(m_missed->cbegin(), m_missed->cend(),
+                                       [](const MissedWord& w) { return w.common; });
     }
     return *m_missed;
 }

@@ -221,6 +221,10 @@ void SummaryScreen::buildReviewPanel() {
             m_model.showMeanings(word);
         }
     });
+    // The meanings box also serves the missed words: a click on the word already current brings
+    // its meanings back after another list's word has taken the box.
+    connect(m_words, &QListWidget::itemClicked, this,
+            [this](const QListWidgetItem* item) { m_model.showMeanings(item->text()); });
 
     m_meanings = new QPlainTextEdit(m_model.meaningsText(), m_review);
     m_meanings->setObjectName(QStringLiteral("Text1"));
@@ -282,11 +286,13 @@ void SummaryScreen::buildMissedPage(const QRect& place) {
     m_missed->verticalHeader()->setDefaultSectionSize(20);
     m_missed->setGeometry(0, 24, listWidth, place.height() - 24);
     // Mouse and keyboard alike, as for the built words.
-    connect(m_missed, &QTableWidget::currentCellChanged, this, [this](int row) {
+    const auto showMissed = [this](int row) {
         if (QTableWidgetItem* item = row >= 0 ? m_missed->item(row, 0) : nullptr) {
             m_model.showMeanings(item->text());
         }
-    });
+    };
+    connect(m_missed, &QTableWidget::currentCellChanged, this, showMissed);
+    connect(m_missed, &QTableWidget::cellClicked, this, showMissed);
 
     const int sideLeft = listWidth + kMargin;
     const int sideWidth = place.width() - sideLeft;
