@@ -30,26 +30,34 @@ enter_xvfb() {
         fi
     done
     [[ -x "$source_dir/vortalex" ]] || fail "$source_dir/vortalex has not been built"
-    local work status=0 server display= i
-    work=$(mktemp -d)
-    trap 'rm -rf "$work"' EXIT
+    local status=0 display= i
+    # Global, not local: the EXIT trap runs where the function's variables are gone, and it must
+    # end the server and remove the folder on every way out, a failure included.
+    xvfb_work=$(mktemp -d)
+    xvfb_server=
+    trap '[[ -z "$xvfb_server" ]] || kill "$xvfb_server" 2>/dev/null; rm -rf "$xvfb_work"' EXIT
+    local work=$xvfb_work
     cp -a "$source_dir/." "$work/bin"
     # The server chooses a free display itself (-displayfd) and it is this shell's own child,
     # so its end can be waited for. Choosing a number by looking for lock files, as xvfb-run
     # does, let a test's server start on the number of a server still ending, whose clean-up
     # then took the new one's socket.
+    # The file exists before the server starts: the background shell opens it only later.
+    : >"$work/display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-    server=$!
+    xvfb_server=$!
     for ((i = 0; i < 200; i++)); do
         display=$(head -n 1 "$work/display")
         [[ -n "$display" ]] && break
-        kill -0 "$server" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
+        kill -0 "$xvfb_server" 2>/dev/null ||
+            { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
         sleep 0.05
     done
     [[ -n "$display" ]] || fail "Xvfb gave no display within 10 s"
     DISPLAY=":$display" XAUTHORITY=/dev/null bash "$script" --inside "$work" "$@" || status=$?
-    kill "$server" 2>/dev/null || true
-    wait "$server" || true
+    kill "$xvfb_server" 2>/dev/null || true
+    wait "$xvfb_server" || true
+    xvfb_server=
     exit "$status"
 }
 
