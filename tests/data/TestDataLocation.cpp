@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <thread>
+
 #include <unistd.h>
 
 using namespace vortalex;
@@ -173,6 +175,45 @@ private slots:
         QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).has_value());
         QCOMPARE(db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5250);
         QVERIFY(m_messages.shown.isEmpty());
+    }
+
+    void twoFirstStartsAtOnceBothTakeThePlayersCopy() {
+        for (int round = 0; round < 8; ++round) {
+            Install install;
+            DataLocation other;
+            std::thread second(
+                [&] { other = DataLocation::prepare(install.program(), install.user()); });
+            const DataLocation first = DataLocation::prepare(install.program(), install.user());
+            second.join();
+            for (const DataLocation& where : {first, other}) {
+                QVERIFY2(where.problem.isEmpty(), qPrintable(where.problem));
+                QCOMPARE(where.databasePath, GameDatabase::pathIn(install.user()));
+            }
+            QCOMPARE(QDir(install.user()).entryList(QDir::Files), QStringList{"Dictionary.mdb"});
+        }
+    }
+
+    void aReadOnlyInstalledFileGivesAWritableCopy() {
+        RERUN_UNPRIVILEGED_WHEN_ROOT();
+        Install install;
+        QVERIFY(QFile::setPermissions(install.installedDatabase(),
+                                      QFile::ReadOwner | QFile::ReadUser | QFile::ReadGroup |
+                                          QFile::ReadOther));
+        auto db = open(DataLocation::prepare(install.program(), install.user()));
+        QVERIFY(db);
+        QVERIFY(m_messages.shown.isEmpty());
+        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+    }
+
+    void withNoInstalledFileThePlayersDatabaseIsStillMade() {
+        // Scores can be kept; the empty word list is told when a level opens.
+        Install install;
+        QVERIFY(QFile::remove(install.installedDatabase()));
+        auto db = open(DataLocation::prepare(install.program(), install.user()));
+        QVERIFY(db);
+        QCOMPARE(db->path(), GameDatabase::pathIn(install.user()));
+        QVERIFY(!db->dictionaryAvailable());
+        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
     }
 
     void anUnchangedWordListIsLeftAlone() {

@@ -3,9 +3,12 @@
 #include "common/Services.h"
 #include "data/GameDatabase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <atomic>
 
 #ifndef VORTALEX_DATA_FROM_PROGRAM
 #define VORTALEX_DATA_FROM_PROGRAM "../share/vortalex"
@@ -26,13 +29,17 @@ QString shown(const QString& path) {
 }
 
 // Copies through a file of another name and renames it, so that a start cut short never leaves
-// a half copy that later starts would take for the player's database.
+// a half copy that later starts would take for the player's database. The name is this
+// copy's own: two first starts at once each copy, and the copy renamed first is the one.
 QString copyOnce(const QString& from, const QString& to) {
     const QFileInfo target(to);
     if (!QDir().mkpath(target.absolutePath())) {
         return QStringLiteral("the folder cannot be created");
     }
-    const QString part = to + QStringLiteral(".part");
+    static std::atomic<int> copies{0};
+    const QString part = to + QStringLiteral(".part-%1-%2")
+                                  .arg(QCoreApplication::applicationPid())
+                                  .arg(copies.fetch_add(1));
     QFile::remove(part);
     QFile source(from);
     if (!source.copy(part)) {
@@ -41,9 +48,13 @@ QString copyOnce(const QString& from, const QString& to) {
     // The installed file may be read-only for everyone; the player's copy is theirs to write.
     QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                     QFile::WriteUser);
-    if (!QFile::rename(part, to)) {
+    // Never replaces a file: a copy another start renamed meanwhile may already be in use.
+    const bool renamed = QFile::rename(part, to);
+    if (!renamed) {
         QFile::remove(part);
-        return QStringLiteral("the copy cannot be renamed to %1").arg(target.fileName());
+        if (!QFileInfo::exists(to)) {
+            return QStringLiteral("the copy cannot be renamed to %1").arg(target.fileName());
+        }
     }
     return {};
 }
@@ -94,7 +105,13 @@ DataLocation DataLocation::prepare(const QString& programFolder, const QString& 
         where.databasePath = where.templatePath;
         return where;
     }
-    if (QFileInfo::exists(where.databasePath) || where.templatePath.isEmpty()) {
+    if (QFileInfo::exists(where.databasePath)) {
+        return where;
+    }
+    if (where.templatePath.isEmpty()) {
+        // Nothing installed to copy: an empty database still keeps players and scores, the
+        // missing word list is told when a level opens, and a reinstall refills it.
+        QDir().mkpath(userFolder);
         return where;
     }
     const QString failure = copyOnce(where.templatePath, where.databasePath);
