@@ -108,6 +108,7 @@ spell_on_menu() { # <menu window> <tile> ... ; then Ok
 readonly kStartTiles="12 18 24 20 25" # S T A R T, each touching the one before
 readonly kQuitTiles="9 5 10 14"       # Q U I T
 readonly kLoadTiles="17 11 7 3"       # L O A D
+readonly kHelpTiles="8 13 17 23"      # H E L P
 
 # Answers each plain message box with Return until a window titled $1 shows (at most $2 s) and
 # prints its id: how the end of a level's message is got past.
