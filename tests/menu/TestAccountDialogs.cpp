@@ -158,6 +158,23 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
+    void aRefusedTryByMouseGivesTheKeysBackToTheNameBox() {
+        // The button clicked took the keyboard; the player's next keys are a corrected name.
+        auto registration = openRegistration();
+        QVERIFY(QTest::qWaitForWindowActive(registration.get()));
+        QTest::mouseClick(registration->okButton(), Qt::LeftButton);
+        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kEmptyName});
+        QCOMPARE(QApplication::focusWidget(), registration->nameBox());
+        registration.reset();
+
+        auto load = openLoad();
+        QVERIFY(QTest::qWaitForWindowActive(load.get()));
+        load->nameBox()->setText(QStringLiteral("Nobody"));
+        QTest::mouseClick(load->loadButton(), Qt::LeftButton);
+        QTRY_COMPARE(m_world->messages.shown.size(), 2);
+        QCOMPARE(QApplication::focusWidget(), load->nameBox());
+    }
+
     void loadWithoutADatabaseFindsNobody() {
         m_world->services.database = nullptr;
         auto dialog = openLoad();

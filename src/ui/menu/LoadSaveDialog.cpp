@@ -70,6 +70,8 @@ LoadSaveDialog::LoadSaveDialog(Services& services, SessionState& session, QWidge
     connect(&m_account, &AccountModel::loadFinished, this, [this](bool signedIn) {
         if (signedIn) {
             accept();
+        } else {
+            m_name->setFocus(); // a clicked Load took the keys; the next ones are a corrected name
         }
     });
     connect(m_cancel, &QPushButton::clicked, this, &LoadSaveDialog::reject);

@@ -47,6 +47,8 @@ RegistrationDialog::RegistrationDialog(Services& services, SessionState& session
 void RegistrationDialog::confirm() {
     if (m_account.registerPlayer(m_name->text())) {
         accept();
+    } else {
+        m_name->setFocus(); // a clicked Ok took the keys; the next ones are a corrected name
     }
 }
 
