@@ -39,6 +39,13 @@ fi
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
+# In write-ahead-log mode only a connection closed cleanly removes its -wal file, so the check at
+# the end can tell a closed database from one the process merely left behind.
+if command -v python3 >/dev/null; then
+    python3 -c 'import sqlite3, sys; sqlite3.connect(sys.argv[1]).execute("PRAGMA journal_mode=WAL")' \
+        "$work/bin/Dictionary.mdb"
+fi
+
 started=$(now_ms)
 if [[ -x /usr/bin/time ]]; then
     /usr/bin/time -v -o "$usage" "$program" >"$log" 2>&1 &
@@ -86,9 +93,10 @@ if [[ -n "$server" ]]; then
     # The tile clicks must really have reached the hung server, or this proves nothing.
     grep -q connected "$work/server.log" || fail "the program never connected to the sound server"
 fi
-# Closed cleanly: no journal left behind, and the file is whole.
+# Closed cleanly: no journal or log left behind, and the file is whole.
 [[ ! -e "$work/bin/Dictionary.mdb-journal" ]] || fail "the database was left with a hot journal"
 if command -v python3 >/dev/null; then
+    [[ ! -e "$work/bin/Dictionary.mdb-wal" ]] || fail "the database was never closed"
     python3 - "$work/bin/Dictionary.mdb" <<'PY' || fail "the database is damaged"
 import sqlite3, sys
 result = sqlite3.connect(sys.argv[1]).execute("PRAGMA integrity_check").fetchone()[0]
