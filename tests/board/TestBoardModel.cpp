@@ -450,6 +450,17 @@ private slots:
         QCOMPARE(board.word(), word);
         QVERIFY(board.grid().usedTiles().isEmpty());
         QVERIFY(!world.cues.played.contains(Cue::WrongWord));
+
+        // A database the player was told at start cannot be written: no write is tried, and the
+        // word is turned down as any other.
+        world.services.writesRefused = true;
+        board.runCommand(BoardCommand::Clear);
+        pick(board, {1, 2, 3});
+        board.doubleClickTile(3);
+        QCOMPARE(world.messages.shown.last().text,
+                 QStringLiteral("Sorry! Word is not in the Dictionary."));
+        QVERIFY(world.cues.played.contains(Cue::WrongWord));
+        QVERIFY(board.word().isEmpty());
     }
 
     void theThreeShufflesCountDownAndThenStop() {

@@ -270,6 +270,7 @@ private slots:
                                  .arg(QDir::toNativeSeparators(where.databasePath)) +
                              kLineBreak +
                              QStringLiteral("You can go on playing, but nothing will be saved.")});
+        QVERIFY(m_services.writesRefused);
         QVERIFY(db->isWord(QStringLiteral("cat")));
     }
 

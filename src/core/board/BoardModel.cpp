@@ -383,7 +383,8 @@ void BoardModel::rejectNotInDictionary() {
     unselectTiles();
     if (m_word.size() >= m_info.minWordLength) {
         GameDatabase* db = m_services.database;
-        if (db == nullptr || !db->addWrongWord(m_word)) {
+        const bool kept = m_services.writesRefused || (db != nullptr && db->addWrongWord(m_word));
+        if (!kept) {
             // The word stays formed so the player sees what could not be kept.
             message(QStringLiteral("Word not found in the dictionary!!"), style::kPlain, QString());
             return;

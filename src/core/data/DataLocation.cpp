@@ -139,6 +139,7 @@ std::unique_ptr<GameDatabase> openGameDatabase(const DataLocation& where, Servic
         db.refreshDictionaryFrom(where.templatePath);
     }
     const QString why = whyUnwritable(db, where);
+    services.writesRefused = !why.isEmpty();
     if (!why.isEmpty()) {
         services.messages->show(
             QStringLiteral("Scores and players cannot be kept: %1 cannot be written (%2).")
