@@ -239,6 +239,24 @@ private slots:
         QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ДМИТРИЙ"))->score, 7000);
     }
 
+    void rowsAnOlderGameWroteWithoutKeysAreFoundWhenTheirKeysCannotBeWritten() {
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("Ann"), 5000, "00:00"}));
+        m_db.reset();
+        {
+            // An older game's row has no key, and this file takes no updates any more.
+            RawConnection raw(m_path);
+            raw.query(QStringLiteral("UPDATE tblEasyScores SET fldNameKey = NULL"));
+            raw.query(QStringLiteral("CREATE TRIGGER frozen BEFORE UPDATE ON tblEasyScores "
+                                     "BEGIN SELECT RAISE(ABORT, 'frozen'); END"));
+        }
+        auto opened = GameDatabase::open(m_path);
+        QVERIFY2(opened.db, qPrintable(opened.error));
+        m_db = std::move(opened.db);
+        const std::optional<ScoreRow> found = m_db->findScore(Level::Easy, QStringLiteral("ANN"));
+        QVERIFY(found.has_value());
+        QCOMPARE(found->score, 5000);
+    }
+
     void everyLookupByNameUsesTheIndexOfFoldedNames() {
         QStringList tables{QStringLiteral("tblUsers"), QStringLiteral("total")};
         for (Level level : allLevels()) {

@@ -250,10 +250,13 @@ bool GameDatabase::keyNames() {
         }
         return true;
     });
+    // Keys that could not all be written leave rows an older game added without one: those are
+    // found only by the name itself, as before.
     const QStringList tables = nameTables();
-    m_namesKeyed = std::all_of(tables.cbegin(), tables.cend(), [this](const QString& table) {
-        return columnsOf(table).contains(kNameKeyColumn, Qt::CaseInsensitive);
-    });
+    m_namesKeyed =
+        written && std::all_of(tables.cbegin(), tables.cend(), [this](const QString& table) {
+            return columnsOf(table).contains(kNameKeyColumn, Qt::CaseInsensitive);
+        });
     return written;
 }
 
