@@ -13,7 +13,13 @@ fi
 status=3
 for opener in xdg-open sensible-browser x-www-browser; do
     command -v "$opener" >/dev/null 2>&1 || continue
-    nohup "$opener" "$page" </dev/null >/dev/null 2>&1 &
+    # In a session of its own where setsid exists, so neither the game's end nor a Ctrl+C in the
+    # terminal that started the game takes the browser with it.
+    if command -v setsid >/dev/null 2>&1; then
+        setsid "$opener" "$page" </dev/null >/dev/null 2>&1 &
+    else
+        nohup "$opener" "$page" </dev/null >/dev/null 2>&1 &
+    fi
     child=$!
     # An opener that cannot show the page fails at once (xdg-open with no browser, a browser
     # without a display); one still running after a quarter second is showing it.

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <unistd.h>
+
 using namespace vortalex;
 
 namespace {
@@ -177,8 +179,10 @@ private slots:
     // A browser that stays open is left running on its own; the game does not wait for it.
     void aViewerThatKeepsRunningIsLeftAlone() {
         ShippedHelp shipped;
-        shipped.addOpener(QStringLiteral("xdg-open"),
-                          "sleep 1; echo \"$1\" > '" + shipped.opened().toUtf8() + "'");
+        const QByteArray session = shipped.opened().toUtf8() + ".session";
+        shipped.addOpener(QStringLiteral("xdg-open"), "cut -d' ' -f6 /proc/$$/stat > '" + session +
+                                                          "'; sleep 1; echo \"$1\" > '" +
+                                                          shipped.opened().toUtf8() + "'");
         QElapsedTimer clock;
         clock.start();
         QVERIFY(shipped.launch(m_messages));
@@ -186,6 +190,10 @@ private slots:
         QVERIFY(shipped.openedPage().isEmpty());
         QTRY_COMPARE_WITH_TIMEOUT(shipped.openedPage(), shipped.page(), 5000);
         QVERIFY(m_messages.shown.isEmpty());
+        // Detached: a session of its own, which the game's end or a Ctrl+C does not reach.
+        QFile sessionFile(QString::fromUtf8(session));
+        QVERIFY(sessionFile.open(QIODevice::ReadOnly));
+        QVERIFY(sessionFile.readAll().trimmed().toLongLong() != ::getsid(0));
     }
 
     void noProgramToOpenThePageIsToldToThePlayer() {
