@@ -295,13 +295,21 @@ bool isNumeralNotWord(std::string_view word) {
 // Abbreviations of units and the like (MPH, RPM, KPH, LBS, HRS, PCT, CWT, WPM, BPS) are WordNet
 // nouns or SCOWL words, yet no player counts them as words. They are told by having no vowel,
 // Y counting as one after the first letter, so that GYM, LYNX and RHYTHM stay and YRS goes. The
-// few real words spelled without a vowel are named, with their plurals.
+// few real words spelled without a vowel are named, with their plurals. Symbols that do carry a
+// vowel cannot be told from words by their letters; the few WordNet lists as units are named
+// (reviewed by hand: SEC, MOL, RAD, VAR, PSI, DAL, GAL and AMP are played as words and stay).
 bool isAbbreviation(std::string_view word) {
     static constexpr std::array<std::string_view, 16> kVowellessWords = {
         "brr", "crwth", "cwm", "grr", "hmm", "hmmm",   "nth", "pfft",
         "pht", "psst",  "pst", "shh", "tsk", "tsktsk", "zzz", "zzzz"};
+    static constexpr std::array<std::string_view, 6> kUnitSymbols = {"atm",  "kbit", "kibit",
+                                                                     "msec", "myg",  "mym"};
     if (word.size() < 3)
         return false;
+    const std::string_view singular = word.ends_with('s') ? word.substr(0, word.size() - 1) : word;
+    for (const std::string_view symbol : kUnitSymbols)
+        if (word == symbol || singular == symbol)
+            return true;
     for (std::size_t i = 0; i < word.size(); ++i)
         if (std::string_view("aeiou").find(word[i]) != std::string_view::npos ||
             (word[i] == 'y' && i > 0))
