@@ -27,6 +27,15 @@ void type(BoardModel& board, const QString& letters) {
     }
 }
 
+// Every key the board takes, once each; `letter` is one that would go on the word.
+void pressEveryKey(BoardModel& board, QChar letter) {
+    board.typeLetter(letter);
+    board.eraseLetter();
+    board.submitTypedWord();
+    board.dropTypedWord();
+    board.pressPauseKey();
+}
+
 // What a player can see and hear of a board after some play.
 struct Outcome {
     QString word;
@@ -137,11 +146,7 @@ private slots:
         world.messages.onShow = [&](const ShownMessage&) {
             looked = true;
             QVERIFY(board.messageOpen());
-            board.typeLetter(QLatin1Char('C'));
-            board.submitTypedWord();
-            board.dropTypedWord();
-            board.eraseLetter();
-            board.pressPauseKey();
+            pressEveryKey(board, QLatin1Char('C'));
             board.pauseInBackground();
             QCOMPARE(board.word(), QStringLiteral("OX"));
             QCOMPARE(board.pauseLabelText(), QStringLiteral("Pause"));
@@ -165,11 +170,7 @@ private slots:
         }
         QCOMPARE(board.clock(), BoardModel::Clock::Ended);
         world.cues.played.clear();
-        board.typeLetter(QLatin1Char('T'));
-        board.eraseLetter();
-        board.submitTypedWord();
-        board.dropTypedWord();
-        board.pressPauseKey();
+        pressEveryKey(board, QLatin1Char('T'));
         QCOMPARE(board.word(), QStringLiteral("CA"));
         QCOMPARE(board.pauseLabelText(), QStringLiteral("Pause"));
         QVERIFY(world.cues.played.isEmpty());

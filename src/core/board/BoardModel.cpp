@@ -218,9 +218,7 @@ void BoardModel::typeLetter(QChar letter) {
     if (!keysTakeTiles() || upper < QLatin1Char('A') || upper > QLatin1Char('Z')) {
         return;
     }
-    const QList<int> picked = typedChain();
-    const std::optional<QList<int>> chain =
-        WordTracer::trace(m_grid, WordTracer::lettersOf(m_grid, picked) + upper, picked);
+    const std::optional<QList<int>> chain = WordTracer::extend(m_grid, typedChain(), upper);
     if (!chain) {
         return; // no chain spells it: the letter is ignored, silently
     }

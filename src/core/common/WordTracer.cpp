@@ -88,7 +88,11 @@ std::optional<QList<int>> WordTracer::trace(const TileGrid& grid, const QString&
 }
 
 std::optional<QList<int>> WordTracer::extend(const TileGrid& grid, QChar letter) {
-    const QList<int>& picked = grid.chain();
+    return extend(grid, grid.chain(), letter);
+}
+
+std::optional<QList<int>> WordTracer::extend(const TileGrid& grid, const QList<int>& picked,
+                                             QChar letter) {
     return trace(grid, lettersOf(grid, picked) + letter, picked);
 }
 

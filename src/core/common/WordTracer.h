@@ -23,9 +23,11 @@ public:
     static std::optional<QList<int>> trace(const TileGrid& grid, const QString& word,
                                            const QList<int>& preferred = {});
 
-    // The grid's picked chain with `letter` added; re-chosen when the letter only fits after
-    // another chain for the same letters.
+    // The grid's picked chain (or `picked`) with `letter` added; re-chosen when the letter only
+    // fits after another chain for the same letters.
     static std::optional<QList<int>> extend(const TileGrid& grid, QChar letter);
+    static std::optional<QList<int>> extend(const TileGrid& grid, const QList<int>& picked,
+                                            QChar letter);
 
     static QString lettersOf(const TileGrid& grid, const QList<int>& chain);
 };

@@ -49,8 +49,7 @@ QString copyOnce(const QString& from, const QString& to) {
     QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
                                     QFile::WriteUser);
     // Never replaces a file: a copy another start renamed meanwhile may already be in use.
-    const bool renamed = QFile::rename(part, to);
-    if (!renamed) {
+    if (!QFile::rename(part, to)) {
         QFile::remove(part);
         if (!QFileInfo::exists(to)) {
             return QStringLiteral("the copy cannot be renamed to %1").arg(target.fileName());
