@@ -131,6 +131,55 @@ private slots:
         QCOMPARE(screen.pauseLabel()->text(), QStringLiteral("Resume")); // no resuming alone
     }
 
+    void aBoardThatLosesActivationToItsLeaveQuestionKeepsRunning() {
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
+        QTest::keyClicks(&screen, QStringLiteral("CA"));
+        played.world.messages.answers = {Answer::No};
+        bool looked = false;
+        played.world.messages.onShow = [&](const ShownMessage&) {
+            looked = true;
+            // The box is a window of its own over the board, and takes the activation; the
+            // window system may even call the game inactive while the focus passes.
+            QDialog box(&screen);
+            box.show();
+            box.activateWindow();
+            QCoreApplication::processEvents();
+            QVERIFY(!screen.isActiveWindow());
+            emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+            emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+            QVERIFY(screen.gameTimer().isActive());
+        };
+        screen.close();
+        QVERIFY(looked);
+        QVERIFY(screen.isVisible());
+        QVERIFY(screen.gameTimer().isActive());
+        QCOMPARE(screen.pauseLabel()->text(), QStringLiteral("Pause"));
+        QVERIFY(!screen.pausedSignShown());
+        QCOMPARE(screen.wordFormedLabel()->text(), QStringLiteral("CA"));
+    }
+
+    void ctrlAndAltLettersDoNotTypeAndAHeldSpacePausesOnce() {
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
+        QTest::keyClick(&screen, Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(&screen, Qt::Key_C, Qt::AltModifier);
+        QVERIFY(screen.wordFormedLabel()->text().isEmpty());
+        QTest::keyClick(&screen, Qt::Key_C);
+        QCOMPARE(screen.wordFormedLabel()->text(), QStringLiteral("C"));
+        // Held down: one press, then the keyboard's repeats (an odd number, so that toggling
+        // on each would end on "Pause").
+        QTest::keyPress(&screen, Qt::Key_Space);
+        for (int i = 0; i < 3; ++i) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                             true);
+            QCoreApplication::sendEvent(&screen, &repeat);
+        }
+        QTest::keyRelease(&screen, Qt::Key_Space);
+        QCOMPARE(screen.pauseLabel()->text(), QStringLiteral("Resume"));
+        QCOMPARE(screen.model().clock(), BoardModel::Clock::Paused);
+    }
+
     void minimisingPausesTheLevel() {
         PlayedBoard played;
         BoardScreen& screen = played.screen;

@@ -27,13 +27,21 @@ void type(BoardModel& board, const QString& letters) {
     }
 }
 
-// Every key the board takes, once each; `letter` is one that would go on the word.
-void pressEveryKey(BoardModel& board, QChar letter) {
+// Every key the board takes, once each; `letter` is one that would go on the word. Returns the
+// word after each key, so that Backspace cannot hide a letter that got through.
+QStringList pressEveryKey(BoardModel& board, QChar letter) {
+    QStringList after;
     board.typeLetter(letter);
+    after << board.word();
     board.eraseLetter();
+    after << board.word();
     board.submitTypedWord();
+    after << board.word();
     board.dropTypedWord();
+    after << board.word();
     board.pressPauseKey();
+    after << board.word();
+    return after;
 }
 
 // What a player can see and hear of a board after some play.
@@ -146,9 +154,8 @@ private slots:
         world.messages.onShow = [&](const ShownMessage&) {
             looked = true;
             QVERIFY(board.messageOpen());
-            pressEveryKey(board, QLatin1Char('C'));
+            QCOMPARE(pressEveryKey(board, QLatin1Char('C')), QStringList(5, QStringLiteral("OX")));
             board.pauseInBackground();
-            QCOMPARE(board.word(), QStringLiteral("OX"));
             QCOMPARE(board.pauseLabelText(), QStringLiteral("Pause"));
             QCOMPARE(world.messages.shown.size(), 1);
         };
@@ -158,6 +165,35 @@ private slots:
         QVERIFY(board.clockRunning()); // the framing resumed the clock; nothing paused it
         QCOMPARE(board.pauseLabelText(), QStringLiteral("Pause"));
         QVERIFY(board.word().isEmpty());
+    }
+
+    void keysAndTheBackgroundLeaveTheLevelAloneWhileTheLeaveQuestionIsOpen() {
+        // The one message that leaves the clock running and the tiles shown: only its being
+        // open keeps the keys and the background pause away.
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(world, board);
+        type(board, QStringLiteral("CA"));
+        world.messages.answers = {Answer::No};
+        bool looked = false;
+        world.messages.onShow = [&](const ShownMessage&) {
+            if (looked) {
+                return; // a key that got through opened a message of its own
+            }
+            looked = true;
+            QVERIFY(board.clockRunning());
+            QVERIFY(board.tilesVisible());
+            QCOMPARE(pressEveryKey(board, QLatin1Char('T')), QStringList(5, QStringLiteral("CA")));
+            board.pauseInBackground();
+            QVERIFY(board.clockRunning());
+            QCOMPARE(board.pauseLabelText(), QStringLiteral("Pause"));
+        };
+        QVERIFY(!board.confirmClose());
+        QVERIFY(looked);
+        QCOMPARE(world.messages.texts(), QStringList{BoardModel::kLeaveQuestion});
+        QVERIFY(board.clockRunning());
+        QCOMPARE(board.pauseLabelText(), QStringLiteral("Pause"));
+        QCOMPARE(board.word(), QStringLiteral("CA"));
     }
 
     void keysDoNothingAfterTheClockRanOut() {
@@ -170,8 +206,7 @@ private slots:
         }
         QCOMPARE(board.clock(), BoardModel::Clock::Ended);
         world.cues.played.clear();
-        pressEveryKey(board, QLatin1Char('T'));
-        QCOMPARE(board.word(), QStringLiteral("CA"));
+        QCOMPARE(pressEveryKey(board, QLatin1Char('T')), QStringList(5, QStringLiteral("CA")));
         QCOMPARE(board.pauseLabelText(), QStringLiteral("Pause"));
         QVERIFY(world.cues.played.isEmpty());
     }

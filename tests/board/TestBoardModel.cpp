@@ -194,6 +194,27 @@ private slots:
         QCOMPARE(handed, dealt);
     }
 
+    void aShuffleStillDealingWhenTimeRunsOutHandsOnOnlyFinishedFields() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        LevelResult result;
+        connect(&board, &BoardModel::levelEnded, this,
+                [&result](const LevelResult& r) { result = r; });
+        startPlaying(board);
+        const QString dealt = letters(board);
+        for (int s = 1; s < board.info().levelSeconds(); ++s) {
+            board.clockTick();
+        }
+        board.runCommand(BoardCommand::Shuffle);
+        board.dealTick();
+        board.dealTick();
+        QVERIFY(board.dealRunning());
+        board.clockTick(); // the last second, with a random fill on the field
+        QCoreApplication::processEvents();
+        QCOMPARE(result.fields.size(), 1);
+        QCOMPARE(lettersOf(result.fields.first()), dealt);
+    }
+
     void beforeTheFirstPlayATileOnlyClicks() {
         TestWorld world;
         BoardModel board(Level::Easy, world.services, world.session);

@@ -118,7 +118,9 @@ private slots:
               "CRUNCHIER", "BACKLOGGED", "BOBSLEDDED", "BABIER", "BRANDIED", "APPARELLED",
               "AFTERLIVES", "BEHALVES", "AVOCADOES", "KEYWORDS", "EKED", "EUREKA", "MIX",
               // Words that look like numerals or abbreviations.
-              "CIVIL", "DIM", "LID", "MILD", "VIVID", "GYM", "RHYTHM", "LYNX", "CWM", "NTH"}) {
+              "CIVIL", "DIM", "LID", "MILD", "VIVID", "GYM", "RHYTHM", "LYNX", "CWM", "NTH",
+              // Names that are words too, in lower case.
+              "TURKEY", "CHINA", "MARCH", "POLISH", "JACK", "LOUVRED"}) {
             QTest::newRow(w) << QString::fromLatin1(w);
         }
     }
@@ -136,7 +138,9 @@ private slots:
                               "AUTOPSYED", "LINKER", "XII", "MCMXCIX",
                               // Irregular numerals and abbreviations of units.
                               "ILX", "XCL", "MPH", "RPM", "KPH", "LBS", "HRS", "PCT", "CWT", "WPM",
-                              "BPS", "YRS", "ATM", "MSEC", "KBIT"}) {
+                              "BPS", "YRS", "ATM", "MSEC", "KBIT",
+                              // Proper nouns, though WordNet has a lower-case sense for each.
+                              "BOLIVIA", "EASTER", "OREO", "TROJAN", "LOUVRE", "AMELIA"}) {
             QTest::newRow(w) << QString::fromLatin1(w);
         }
     }
@@ -193,9 +197,9 @@ private slots:
         const double share = 1.0 - double(missed.size()) / double(list.size());
         qInfo("%lld words of %s, %lld accepted with a meaning (%.2f%%)", qlonglong(list.size()),
               qPrintable(kSmallList), qlonglong(list.size() - missed.size()), 100.0 * share);
-        QVERIFY2(share >= 0.99, qPrintable(QStringLiteral("%1 missed, such as: %2")
-                                               .arg(missed.size())
-                                               .arg(missed.mid(0, 40).join(' '))));
+        QVERIFY2(share >= 0.995, qPrintable(QStringLiteral("%1 missed, such as: %2")
+                                                .arg(missed.size())
+                                                .arg(missed.mid(0, 40).join(' '))));
     }
 
     void romanNumeralsAreNotWords() {

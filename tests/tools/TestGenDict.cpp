@@ -110,7 +110,11 @@ private slots:
                    {"gym", "a hall for exercise", "gymnasium"},
                    {"lynx", "a short-tailed wildcat"},
                    {"rhythm", "the basic beat of music", "beat"},
-                   {"lid", "a movable cover", "eyelid"}});
+                   {"lid", "a movable cover", "eyelid"},
+                   // Lower case in WordNet; the word list has OREO and LOUVRE only as names.
+                   {"oreo", "a chocolate cookie"},
+                   {"louvre", "one of a set of slats"},
+                   {"turkey", "a large bird"}});
         writePart(wn, "verb", 'v',
                   {{"apparel", "to dress"},
                    {"autopsy", "to examine a dead body"},
@@ -146,7 +150,7 @@ private slots:
                   "backlogged\nblogged\nblogging\nhoped\nhopped\nhoping\nlinker\noverate\n"
                   "visited\nbadder\nbaddest\ncasuals\nsneakier\nsneakiest\nsoutherner\n"
                   "southerners\nxii\nmix\nkeywords\neked\neking\nekes\nParis\nhrs\nlbs\nyrs\n"
-                  "cwms\ngyms\n");
+                  "cwms\ngyms\nOreo\nLouvre\nlouvred\nTurkey\nturkey\n");
         writeFile(path("closed.tsv"), "# closed\nTHE\t(art.) that one\n");
         m_everyday = path("everyday.tsv");
         writeFile(m_everyday, "# ours\nKEYWORD\t(n.) a word that matters most\n"
@@ -230,9 +234,21 @@ private slots:
             QVERIFY2(m_rows.contains(QString::fromLatin1(kept)), kept);
         // Only what would have been a word is counted: XII and ILX; MPH, RPM, CWT, HRS, LBS,
         // YRS.
-        QVERIFY2(m_normalReport.contains(
-                     QStringLiteral("left out 2 Roman numerals and 6 abbreviations")),
+        QVERIFY2(m_normalReport.contains(QStringLiteral(
+                     "left out 2 Roman numerals, 6 abbreviations and 2 proper nouns")),
                  qPrintable(m_normalReport));
+    }
+
+    void aWordTheListHasOnlyWithACapitalIsLeftOut() {
+        QVERIFY2(!m_rows.contains("OREO"), qPrintable(meaningsOf("OREO")));
+        QVERIFY2(!m_rows.contains("LOUVRE"), qPrintable(meaningsOf("LOUVRE")));
+        // Listed in lower case too, or not listed at all: a word.
+        QCOMPARE(m_rows.value("TURKEY"), QStringList{"(n.) a large bird"});
+        QVERIFY(m_rows.contains("ALIAS"));
+        // A form the list spells in lower case keeps the meaning of its base.
+        QVERIFY2(meaningsOf("LOUVRED").startsWith(
+                     "(v.) past tense or past participle of LOUVRE (n.): one of a set"),
+                 qPrintable(meaningsOf("LOUVRED")));
     }
 
     void aRowWithoutAPartOfSpeechStopsTheBuild() {

@@ -153,6 +153,7 @@ bool parseNumber(std::string_view s, int base, unsigned long& value) {
 struct LeftOut {
     std::unordered_set<std::string> numerals;
     std::unordered_set<std::string> abbreviations;
+    std::unordered_set<std::string> properNouns;
 };
 
 bool isDigits(std::string_view s) {
@@ -749,12 +750,27 @@ std::unordered_map<std::string, std::vector<std::string>>
 loadInflections(const Lexicon& lex, const fs::path& path, LeftOut& leftOut) {
     const std::string text = readFile(path);
     std::unordered_set<std::string> words;
+    std::unordered_set<std::string> capitalised; // lower-cased
     forEachLine(text, [&](std::string_view line, std::size_t) {
         // Entries with capitals (names), apostrophes or accents are never playable.
         line = trim(line);
-        if (isLowerWord(line))
+        if (isLowerWord(line)) {
             words.emplace(line);
+        } else if (!line.empty() && std::all_of(line.begin(), line.end(), [](char c) {
+                       return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+                   })) {
+            std::string folded(line);
+            for (char& c : folded)
+                c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            capitalised.insert(std::move(folded));
+        }
     });
+    // WordNet spells BOLIVIA the card game and OREO the cookie in lower case, but players know
+    // them as names: a lemma the list has only with a capital is a proper noun. TURKEY and
+    // POLISH, listed both ways, stay. Our own lists are reviewed against the same list.
+    for (const auto& [lemma, senses] : lex.wn.senses)
+        if (capitalised.count(lemma) && !words.count(lemma))
+            leftOut.properNouns.insert(lemma);
     // A base word is never read as a form of another: our SOUTHERNER is no comparative.
     std::erase_if(words, [&](const std::string& w) {
         return lex.wn.senses.count(w) != 0 || lex.ours.count(w) != 0;
@@ -871,7 +887,7 @@ std::optional<Options> parseArguments(int argc, char** argv) {
 
 int run(const Options& options) {
     LeftOut leftOut;
-    const WordNet wn = loadWordNet(options.wordnet, leftOut);
+    WordNet wn = loadWordNet(options.wordnet, leftOut);
     // One duplicate check across all our lists: the same row twice would show twice in the game.
     std::unordered_set<std::string> seen;
     ExtraRows closed;
@@ -882,6 +898,10 @@ int run(const Options& options) {
         loadExtra(path, everyday, seen);
     const Lexicon lex{wn, sensesOf(everyday)};
     const auto inflections = loadInflections(lex, options.words, leftOut);
+    // Only after the forms are spelled: LOUVRED, which the list has in lower case, keeps its
+    // meaning though LOUVRE itself is a name.
+    std::erase_if(wn.senses,
+                  [&](const auto& entry) { return leftOut.properNouns.count(entry.first) != 0; });
     // Our everyday rows follow the closed-class ones of the same word, both after WordNet's.
     for (auto& [word, meanings] : everyday) {
         std::vector<std::string>& rows = closed[word];
@@ -957,8 +977,8 @@ int run(const Options& options) {
 
     std::cout << "vortalex-gendict: " << words.size() << " words, " << rowCount << " rows, "
               << out.size() << " bytes written to " << options.out.string() << "; left out "
-              << leftOut.numerals.size() << " Roman numerals and " << leftOut.abbreviations.size()
-              << " abbreviations\n";
+              << leftOut.numerals.size() << " Roman numerals, " << leftOut.abbreviations.size()
+              << " abbreviations and " << leftOut.properNouns.size() << " proper nouns\n";
     return 0;
 }
 
