@@ -37,7 +37,9 @@ for size in 48 64 128 256; do
         fail "the ${size} px icon is $(identify -format '%wx%h' "$png")"
 done
 data="$installed/share/vortalex"
-for file in Dictionary.mdb NOTICE help.sh help.bat help/index.html; do
+for file in Dictionary.mdb NOTICE help.sh help.bat help/index.html screenshots/menu.png \
+    screenshots/easy.png screenshots/review.png ../doc/vortalex/copyright \
+    ../doc/vortalex/changelog.gz ../man/man6/vortalex.6.gz; do
     [[ -s "$data/$file" ]] || fail "$data/$file was not installed"
 done
 cues=0

@@ -126,12 +126,12 @@ wait_past_messages() {
     echo "$id"
 }
 
-# start_game <clock speed> [argument ...]: starts the program under libfaketime and waits for
-# its menu. Sets $pid and $menu.
+# start_game <clock speed> [argument ...]: starts the program ($program, the program folder's
+# copy by default) under libfaketime and waits for its menu. Sets $pid and $menu.
 start_game() {
     local speed=$1
     shift
-    faketime -f "+0 x$speed" "$work/bin/vortalex" "$@" >"$log" 2>&1 &
+    faketime -f "+0 x$speed" "${program:-$work/bin/vortalex}" "$@" >"$log" 2>&1 &
     pid=$!
     trap 'kill "$pid" 2>/dev/null || true' EXIT
     menu=$(wait_window '^A Game for the Quillaro')

@@ -1,0 +1,115 @@
+// The pictures an installed game ships: the menu, an Easy level in play and the review after
+// it, drawn offscreen from fixed seeds over a copy of the word list the game installs, so every
+// build draws the same screens.
+//
+//   shots <template Dictionary.mdb> <folder>
+#include "board/BoardModel.h"
+#include "board/BoardScreen.h"
+#include "common/FieldSolver.h"
+#include "common/Lexicon.h"
+#include "menu/MenuScreen.h"
+#include "summary/SummaryScreen.h"
+
+#include "BenchWorld.h"
+#include "Deals.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+using namespace vortalex;
+
+namespace {
+
+bool save(QWidget& screen, const QString& path) {
+    screen.show();
+    QCoreApplication::processEvents();
+    if (!screen.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+// Types `word` as a player would and lets its banner slide.
+void build(BoardModel& board, const QString& word) {
+    for (const QChar letter : word) {
+        board.typeLetter(letter);
+    }
+    board.submitTypedWord();
+    while (board.slideRunning()) {
+        board.slideTick();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3) {
+        std::fprintf(stderr, "usage: shots <template Dictionary.mdb> <folder>\n");
+        return 2;
+    }
+    const QString out = args.at(2);
+    QTemporaryDir dir;
+    const QString path = GameDatabase::pathIn(dir.path());
+    if (!QDir().mkpath(out) || !QFile::copy(args.at(1), path)) {
+        std::fprintf(stderr, "cannot copy %s\n", qPrintable(args.at(1)));
+        return 1;
+    }
+    auto opened = GameDatabase::open(path);
+    if (!opened.db) {
+        std::fprintf(stderr, "%s\n", qPrintable(opened.error));
+        return 1;
+    }
+    bench::BenchWorld world(dir.path(), *opened.db);
+    world.session.setPlayerName(QStringLiteral("Ann"));
+
+    MenuScreen menu(world.services);
+    if (!save(menu, out + QStringLiteral("/menu.png"))) {
+        return 1;
+    }
+
+    // Three words built, each the longest everyday word of the field as it stands, and the
+    // start of a fourth.
+    BoardScreen board(Level::Easy, world.services, world.session);
+    BoardModel& model = board.model();
+    test::openAndPlay(model);
+    const auto longestWord = [&] {
+        FoundWord best;
+        for (const FoundWord& w :
+             solveField(model.grid(), runLexicon(world.services), model.info().minWordLength)) {
+            if (w.common && w.word.size() > best.word.size() && !model.words().contains(w.word)) {
+                best = w;
+            }
+        }
+        return best.word;
+    };
+    for (int words = 0; words < 3; ++words) {
+        build(model, longestWord());
+    }
+    const QString next = longestWord();
+    model.typeLetter(next.at(0));
+    model.typeLetter(next.at(1));
+    for (int second = 0; second < 43; ++second) {
+        model.clockTick();
+    }
+    if (!save(board, out + QStringLiteral("/easy.png"))) {
+        return 1;
+    }
+
+    LevelResult result{Level::Easy, model.levelTotal(), QStringLiteral("00:00"), model.words(),
+                       false};
+    result.fields.append(model.grid());
+    SummaryScreen summary(result, world.services, world.session);
+    summary.show();
+    summary.activateSummary();
+    summary.wordList()->setCurrentRow(0);
+    return save(summary, out + QStringLiteral("/review.png")) ? 0 : 1;
+}
