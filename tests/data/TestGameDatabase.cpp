@@ -453,14 +453,16 @@ private slots:
 
     void storedHashesClaimingParametersOutsideTheTrustedRangeNeverMatch() {
         // The test policy trusts PBKDF2 from 1000 rounds; a row claiming fewer is refused as
-        // weak, one claiming more than the ceiling as a stall, right or not.
+        // weak, one claiming more work than a whole check may take as a stall, right or not.
+        password::Policy pbkdf2 = password::fastPolicy();
+        pbkdf2.workBudget = 2000 * password::kPbkdf2RoundWork;
+        m_db->setPasswordPolicy(pbkdf2);
         const auto withRounds = [](int rounds) {
             return password::pbkdf2Hash(QStringLiteral("pw"), password::newSalt(), rounds);
         };
         QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Weak"), withRounds(999), {}));
-        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Heavy"),
-                                         withRounds(password::kMaxIterations + 1), {}));
-        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Fair"), withRounds(1000), {}));
+        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Heavy"), withRounds(2001), {}));
+        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Fair"), withRounds(2000), {}));
         QVERIFY(!m_db->findPlayer(QStringLiteral("Weak"), QStringLiteral("pw")));
         QVERIFY(!m_db->findPlayer(QStringLiteral("Heavy"), QStringLiteral("pw")));
         QVERIFY(m_db->findPlayer(QStringLiteral("Fair"), QStringLiteral("pw")));

@@ -13,7 +13,7 @@
 namespace vortalex {
 
 // Checks a password against stored hashes on a thread of its own, so that the slow hashing
-// (some 60 ms a row at the shipped strength) never holds up the interface. The answer comes
+// (60 to 100 ms a row at the shipped strength) never holds up the interface. The answer comes
 // back as a queued signal on the thread that owns the check.
 class PasswordCheck : public QObject {
     Q_OBJECT

@@ -165,8 +165,7 @@ std::optional<quint64> workOf(const QString& stored, const Policy& policy) {
             work = claim->memoryKiB * claim->passes;
         }
     } else if (const std::optional<Pbkdf2Claim> rounds = pbkdf2Claim(stored)) {
-        if (rounds->iterations >= std::max(policy.leastIterations, 1) &&
-            rounds->iterations <= kMaxIterations) {
+        if (rounds->iterations >= std::max(policy.leastIterations, 1)) {
             work = static_cast<quint64>(rounds->iterations) * kPbkdf2RoundWork;
         }
     }
