@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-qpa-plugins
-    libsqlite3-dev
+    libsqlite3-dev libsodium-dev
     wordnet-base wamerican-large wamerican wamerican-small fonts-liberation
     xvfb xauth xdotool imagemagick x11-utils time faketime python3
     librsvg2-bin desktop-file-utils appstream sqlite3 lintian groff-base

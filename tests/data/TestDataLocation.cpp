@@ -90,7 +90,7 @@ class TestDataLocation : public QObject {
         m_services.messages = &m_messages;
         auto db = openGameDatabase(where, m_services);
         if (db) {
-            db->setPasswordIterations(1000);
+            db->setPasswordPolicy(password::fastPolicy());
         }
         return db;
     }

@@ -3,6 +3,7 @@
 #include "data/PasswordHash.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -85,9 +86,12 @@ void writeUnfoldedFile(const QString& path) {
     raw.query(QStringLiteral("INSERT INTO total VALUES ('Дмитрий', 28000), ('Ann', '5200.0')"));
     // Two spellings of one name, which the old comparison kept apart.
     const QString insertPlayer = QStringLiteral("INSERT INTO tblUsers VALUES (?, ?, 1, ?, 0, 0)");
-    raw.query(insertPlayer, {QStringLiteral("émile"), password::hash("one", "salt", 1000), true});
-    raw.query(insertPlayer, {QStringLiteral("ÉMILE"), password::hash("two", "salt", 1000), false});
-    raw.query(insertPlayer, {QStringLiteral("Ann"), password::hash("pw", "salt", 1000), true});
+    raw.query(insertPlayer,
+              {QStringLiteral("émile"), password::pbkdf2Hash("one", "salt", 1000), true});
+    raw.query(insertPlayer,
+              {QStringLiteral("ÉMILE"), password::pbkdf2Hash("two", "salt", 1000), false});
+    raw.query(insertPlayer,
+              {QStringLiteral("Ann"), password::pbkdf2Hash("pw", "salt", 1000), true});
 }
 
 int rowCount(RawConnection& raw, const QString& table) {
@@ -124,7 +128,7 @@ private slots:
         auto opened = GameDatabase::open(m_path);
         QVERIFY2(opened.db, qPrintable(opened.error));
         m_db = std::move(opened.db);
-        m_db->setPasswordIterations(1000); // the shipped count is checked where it matters
+        m_db->setPasswordPolicy(password::fastPolicy()); // the shipped one where it matters
     }
     void cleanup() {
         m_db.reset();
@@ -189,7 +193,7 @@ private slots:
             auto opened = GameDatabase::open(m_path);
             QVERIFY2(opened.db, qPrintable(opened.error));
             m_db = std::move(opened.db);
-            m_db->setPasswordIterations(1000);
+            m_db->setPasswordPolicy(password::fastPolicy());
             QVERIFY(m_db->namesKeyed());
             QCOMPARE(m_db->findPlayer(QStringLiteral("ÉMILE"), QStringLiteral("one"))->name,
                      QStringLiteral("émile"));
@@ -223,7 +227,7 @@ private slots:
             QVERIFY2(opened.db, qPrintable(opened.error));
             m_db = std::move(opened.db);
             QVERIFY(!m_db->namesKeyed());
-            m_db->setPasswordIterations(1000);
+            m_db->setPasswordPolicy(password::fastPolicy());
             QCOMPARE(m_db->findPlayer(QStringLiteral("ANN"), QStringLiteral("pw"))->name,
                      QStringLiteral("Ann"));
             QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ann"))->score, 5000);
@@ -280,22 +284,39 @@ private slots:
         }
     }
 
-    void passwordHashesAreStandardPbkdf2SoStoredRowsKeepMatching() {
+    void passwordHashesOfOlderVersionsAreStandardPbkdf2AndKeepMatching() {
         // Published PBKDF2-HMAC-SHA256 results for the password "password" and the salt
-        // "salt"; the password is typed in another case on purpose.
-        const QList<std::pair<int, const char*>> known = {
-            {1, "120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b"},
-            {2, "ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43"},
-            {4096, "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a"}};
-        for (const auto& [rounds, hex] : known) {
-            const QString stored =
-                QStringLiteral("pbkdf2-sha256$%1$%2$%3")
-                    .arg(rounds)
-                    .arg(QString::fromLatin1(QByteArray("salt").toBase64()))
-                    .arg(QString::fromLatin1(QByteArray::fromHex(hex).toBase64()));
-            QVERIFY(password::matches(QStringLiteral("PassWord"), stored, 1));
-            QVERIFY(!password::matches(QStringLiteral("passwords"), stored, 1));
-            QCOMPARE(password::hash(QStringLiteral("password"), "salt", rounds), stored);
+        // "salt", and one for "straße": older versions folded by toLower() alone, and their rows
+        // are checked that way, the password typed in another case on purpose.
+        const QList<std::tuple<QString, QString, int, const char*>> known = {
+            {"password", "PassWord", 1,
+             "120fb6cffcf8b32c43e7225256c4f837a86548c92ccc35480805987cb70be17b"},
+            {"password", "PassWord", 2,
+             "ae4d0c95af6b46d32d0adff928f06dd02a303f8ef3c251dfd6e2d85a95474c43"},
+            {"password", "PassWord", 4096,
+             "c5e478d59288c841aa530db6845c4c8d962893a001ce4e11a4963873aa98134a"},
+            {QStringLiteral("straße"), QStringLiteral("STRAßE"), 2,
+             "77c67ad311f955053ab2c708fb6fb8ec7869a8e0a8c6f5efc34459d7e934cf72"}};
+        password::Policy policy = password::fastPolicy();
+        policy.leastIterations = 1;
+        const auto stored = [](int rounds, const QByteArray& key) {
+            return QStringLiteral("pbkdf2-sha256$%1$%2$%3")
+                .arg(rounds)
+                .arg(QString::fromLatin1(QByteArray("salt").toBase64()))
+                .arg(QString::fromLatin1(key.toBase64()));
+        };
+        for (const auto& [original, typed, rounds, hex] : known) {
+            const QByteArray key = QByteArray::fromHex(hex);
+            QVERIFY(password::matches(typed, stored(rounds, key), policy));
+            QVERIFY(!password::matches(typed + QLatin1Char('s'), stored(rounds, key), policy));
+            QCOMPARE(password::pbkdf2Hash(original, "salt", rounds), stored(rounds, key));
+            // A key wrong in any one byte, the first, one inside or the last, is refused.
+            for (const qsizetype at : {qsizetype(0), key.size() / 2, key.size() - 1}) {
+                QByteArray wrong = key;
+                wrong[at] = static_cast<char>(wrong[at] ^ 0x01);
+                QVERIFY2(!password::matches(typed, stored(rounds, wrong), policy),
+                         qPrintable(QString::number(at)));
+            }
         }
     }
 
@@ -377,8 +398,8 @@ private slots:
         QVERIFY(m_db->lastError().isEmpty());
     }
 
-    void passwordsAreStoredAsSaltedHashesAndCheckedIgnoringCase() {
-        m_db->setPasswordIterations(password::kIterations);
+    void passwordsAreStoredAsSaltedArgon2idHashesAndCheckedIgnoringCase() {
+        m_db->setPasswordPolicy(password::Policy());
         QVERIFY(m_db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("Secret"),
                                    {true, true, false, false}));
         QVERIFY(m_db->appendPlayer(QStringLiteral("Bob"), QStringLiteral("Secret"),
@@ -391,7 +412,13 @@ private slots:
                 stored.append(q.value(0).toString());
             }
             QCOMPARE(stored.size(), 2);
-            QVERIFY(stored[0].startsWith(QStringLiteral("pbkdf2-sha256$100000$")));
+            // At least what current guidance asks of Argon2id: 19 MiB and two passes.
+            const QRegularExpressionMatch claim =
+                QRegularExpression(QStringLiteral("^\\$argon2id\\$v=19\\$m=(\\d+),t=(\\d+),p=1\\$"))
+                    .match(stored[0]);
+            QVERIFY2(claim.hasMatch(), qPrintable(stored[0]));
+            QVERIFY(claim.captured(1).toInt() >= 19 * 1024);
+            QVERIFY(claim.captured(2).toInt() >= 2);
             QVERIFY(!stored[0].contains(QStringLiteral("Secret"), Qt::CaseInsensitive));
             QVERIFY2(stored[0] != stored[1], "the same password must not hash alike twice");
         }
@@ -406,22 +433,76 @@ private slots:
         QVERIFY(!password::matches(QStringLiteral("x"), QStringLiteral("pbkdf2-sha256$0$$")));
     }
 
-    void storedRoundCountsOutsideTheTrustedRangeNeverMatch() {
-        // The test seam lowers the count new hashes get (1000 here); a row claiming fewer is
-        // refused as weak, and one claiming more than the ceiling as a stall, right or not.
+    // Pairs of spellings of one password that differ only in letter case, folded as names are.
+    void passwordsIgnoreLetterCaseInEveryScriptAsNamesDo_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("sharp s") << QStringLiteral("straße") << QStringLiteral("STRASSE");
+        QTest::newRow("greek final sigma") << QStringLiteral("λόγος") << QStringLiteral("ΛΌΓΟΣ");
+        QTest::newRow("decomposed") << QStringLiteral("caf\u00e9") << QStringLiteral("CAFE\u0301");
+        QTest::newRow("cyrillic") << QStringLiteral("пароль") << QStringLiteral("ПАРОЛЬ");
+    }
+    void passwordsIgnoreLetterCaseInEveryScriptAsNamesDo() {
+        QFETCH(QString, stored);
+        QFETCH(QString, typed);
+        QVERIFY(m_db->appendPlayer(QStringLiteral("Ann"), stored, {true, false, false, false}));
+        QVERIFY(m_db->findPlayer(QStringLiteral("Ann"), typed));
+        QVERIFY(m_db->findPlayer(QStringLiteral("Ann"), stored));
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Ann"), typed + QLatin1Char('x')));
+    }
+
+    void storedHashesClaimingParametersOutsideTheTrustedRangeNeverMatch() {
+        // The test policy trusts PBKDF2 from 1000 rounds; a row claiming fewer is refused as
+        // weak, one claiming more work than a whole check may take as a stall, right or not.
+        password::Policy pbkdf2 = password::fastPolicy();
+        pbkdf2.workBudget = 2000 * password::kPbkdf2RoundWork;
+        m_db->setPasswordPolicy(pbkdf2);
         const auto withRounds = [](int rounds) {
-            return password::hash(QStringLiteral("pw"), password::newSalt(), rounds);
+            return password::pbkdf2Hash(QStringLiteral("pw"), password::newSalt(), rounds);
         };
         QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Weak"), withRounds(999), {}));
-        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Heavy"),
-                                         withRounds(password::kMaxIterations + 1), {}));
-        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Fair"), withRounds(1000), {}));
+        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Heavy"), withRounds(2001), {}));
+        QVERIFY(m_db->appendPlayerHashed(QStringLiteral("Fair"), withRounds(2000), {}));
         QVERIFY(!m_db->findPlayer(QStringLiteral("Weak"), QStringLiteral("pw")));
         QVERIFY(!m_db->findPlayer(QStringLiteral("Heavy"), QStringLiteral("pw")));
         QVERIFY(m_db->findPlayer(QStringLiteral("Fair"), QStringLiteral("pw")));
-        // The game itself trusts nothing below the count it writes.
-        m_db->setPasswordIterations(password::kIterations);
+        // The game itself trusts nothing below the count older versions wrote.
+        m_db->setPasswordPolicy(password::Policy());
         QVERIFY(!m_db->findPlayer(QStringLiteral("Fair"), QStringLiteral("pw")));
+
+        // Argon2id: right hashes whose memory or passes lie outside what the policy trusts.
+        password::Policy policy = password::fastPolicy();
+        const password::Strength least = policy.leastTrusted;
+        policy.leastTrusted = {2, 2 * least.memoryBytes};
+        policy.mostMemory = 4 * least.memoryBytes;
+        m_db->setPasswordPolicy(policy);
+        const auto argon2 = [&](const QString& name, const password::Strength& strength) {
+            QVERIFY(
+                m_db->appendPlayerHashed(name, password::hash(QStringLiteral("pw"), strength), {}));
+        };
+        argon2(QStringLiteral("Little memory"), {2, least.memoryBytes});
+        argon2(QStringLiteral("One pass"), {1, 2 * least.memoryBytes});
+        argon2(QStringLiteral("Much memory"), {2, 5 * least.memoryBytes});
+        argon2(QStringLiteral("Trusted"), {3, 4 * least.memoryBytes});
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Little memory"), QStringLiteral("pw")));
+        QVERIFY(!m_db->findPlayer(QStringLiteral("One pass"), QStringLiteral("pw")));
+        QVERIFY(!m_db->findPlayer(QStringLiteral("Much memory"), QStringLiteral("pw")));
+        QVERIFY(m_db->findPlayer(QStringLiteral("Trusted"), QStringLiteral("pw")));
+
+        // Doctored strings are refused before anything is hashed: claims libsodium would try
+        // to honour with terabytes or billions of passes, and more than one lane.
+        const QString real = password::hash(QStringLiteral("pw"), {2, 2 * least.memoryBytes});
+        const QString kib = QString::number(2 * least.memoryBytes / 1024);
+        const QString claim = QStringLiteral("m=%1,t=2,p=1").arg(kib);
+        QVERIFY(real.contains(claim));
+        QVERIFY(password::matches(QStringLiteral("pw"), real, policy));
+        for (const QString& doctored : {QStringLiteral("m=4294967295,t=2,p=1"),
+                                        QStringLiteral("m=%1,t=4294967295,p=1").arg(kib),
+                                        QStringLiteral("m=%1,t=2,p=4").arg(kib)}) {
+            const QString stored = QString(real).replace(claim, doctored);
+            QVERIFY2(!password::workOf(stored, policy), qPrintable(stored));
+            QVERIFY(!password::matches(QStringLiteral("pw"), stored, policy));
+        }
     }
 
     void duplicateNamesAreAllowedAndTheFirstMatchingRowWins() {

@@ -106,7 +106,7 @@ private slots:
         QCOMPARE(m_session->playerName(), QStringLiteral("Ann"));
     }
 
-    void loadChecksThePasswordWhileTheWindowGoesOnWithItsButtonsOff() {
+    void loadChecksThePasswordWhileTheWindowGoesOnWithLoadOff() {
         for (int i = 0; i < 10; ++i) {
             QVERIFY(m_world->database->appendPlayer(
                 QStringLiteral("Ann"), QStringLiteral("pw%1").arg(i), {true, false, false, false}));
@@ -118,9 +118,9 @@ private slots:
         // The click has returned before any answer: the hashing goes on elsewhere.
         QVERIFY(m_world->messages.shown.isEmpty());
         QVERIFY(!dialog->loadButton()->isEnabled());
-        QVERIFY(!dialog->cancelButton()->isEnabled());
+        QVERIFY(dialog->cancelButton()->isEnabled());
         QVERIFY(QApplication::overrideCursor() != nullptr);
-        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::BusyCursor);
         QTRY_COMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
         QVERIFY(dialog->loadButton()->isEnabled());
         QVERIFY(dialog->cancelButton()->isEnabled());
@@ -156,6 +156,27 @@ private slots:
         QVERIFY(m_world->messages.shown.isEmpty());
         QCOMPARE(m_session->playerName(), QString());
         QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void aClickOnCancelDuringACheckClosesTheDialogAndDropsTheAnswer() {
+        for (int i = 0; i < 10; ++i) {
+            QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
+                                                    {true, true, true, true}));
+        }
+        auto dialog = openLoad();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
+        dialog->nameBox()->setText(QStringLiteral("Ann"));
+        dialog->passwordBox()->setText(QStringLiteral("pw"));
+        dialog->loadButton()->click();
+        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QVERIFY(m_session->demoRunning());
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QVERIFY(m_world->messages.shown.isEmpty());
+        QCOMPARE(m_session->playerName(), QString());
     }
 
     void aRefusedTryByMouseGivesTheKeysBackToTheNameBox() {

@@ -1,4 +1,5 @@
 #include "TestWorld.h"
+#include "data/PasswordHash.h"
 #include "menu/AccountModel.h"
 
 #include <QSignalSpy>
@@ -178,6 +179,18 @@ private slots:
         QVERIFY(!session().levelOpen(Level::Expert));
     }
 
+    void ofTwoRowsWithOneNameAndOnePasswordTheFirstRowWins() {
+        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
+                                                {true, false, false, false}));
+        QVERIFY(m_world->database->appendPlayer(QStringLiteral("ANN"), QStringLiteral("pw"),
+                                                {true, true, true, true}));
+        QVERIFY(load(QStringLiteral("ann"), QStringLiteral("PW")));
+        QCOMPARE(session().playerName(), QStringLiteral("Ann"));
+        QVERIFY(session().levelOpen(Level::Easy));
+        QVERIFY(!session().levelOpen(Level::Intermediate));
+        QVERIFY(!session().levelOpen(Level::Expert));
+    }
+
     void loadFindsAStoredNameTypedInAnyLetterCase() {
         QVERIFY(m_world->database->appendPlayer(QStringLiteral("Åsa Ölander"), QStringLiteral("pw"),
                                                 {true, true, true, false}));
@@ -209,6 +222,71 @@ private slots:
         QVERIFY(!running.last().first().toBool());
         QVERIFY(!m_account->loadRunning());
         QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
+    }
+
+    void theWholeCheckStopsAtItsWorkBudgetAndThenFindsNobody() {
+        // Each row alone is cheap; the three together cost more than a check may spend.
+        GameDatabase& db = *m_world->database;
+        for (const QString& password :
+             {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}) {
+            QVERIFY(db.appendPlayer(QStringLiteral("Ann"), password, {true, true, true, true}));
+        }
+        password::Policy policy = db.passwordPolicy();
+        quint64 work = 0;
+        for (const StoredPlayer& row : db.playersNamed(QStringLiteral("Ann"))) {
+            work += password::workOf(row.passwordHash, policy).value();
+        }
+        policy.workBudget = work - 1;
+        db.setPasswordPolicy(policy);
+        QVERIFY(load(QStringLiteral("Ann"), QStringLiteral("two")));
+        QVERIFY(!load(QStringLiteral("Ann"), QStringLiteral("three")));
+        QCOMPARE(m_world->messages.texts(),
+                 (QStringList{AccountModel::kLoaded, AccountModel::kNotFound}));
+    }
+
+    void aCheckStoppedAndStartedAgainAtOnceAnswersOnceWithTheSecondAnswer() {
+        addAnn(1, QStringLiteral("pw"));
+        QSignalSpy finished(m_account.get(), &AccountModel::loadFinished);
+        m_account->startLoad(QStringLiteral("Ann"), QStringLiteral("wrong"));
+        m_account->cancelLoad();
+        m_account->startLoad(QStringLiteral("Ann"), QStringLiteral("pw"));
+        QVERIFY(finished.wait());
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(finished.size(), 1);
+        QVERIFY(finished.first().first().toBool());
+        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kLoaded});
+        QCOMPARE(session().playerName(), QStringLiteral("Ann"));
+    }
+
+    // Hashes older versions wrote, or of another strength than the game's, are replaced by
+    // the game's own after the first load that matches them; the level flags stay.
+    void aRowOfAnOlderHashGetsTheNewOneAfterALoad_data() {
+        QTest::addColumn<QString>("old");
+        QTest::newRow("pbkdf2") << password::pbkdf2Hash(QStringLiteral("Pw"), password::newSalt(),
+                                                        1000);
+        QTest::newRow("argon2id of another strength")
+            << password::hash(QStringLiteral("Pw"), {password::fastPolicy().strength.passes + 1,
+                                                     password::fastPolicy().strength.memoryBytes});
+    }
+    void aRowOfAnOlderHashGetsTheNewOneAfterALoad() {
+        QFETCH(QString, old);
+        GameDatabase& db = *m_world->database;
+        QVERIFY(db.appendPlayerHashed(QStringLiteral("Ann"), old, {true, true, false, false}));
+        const auto stored = [&db] {
+            return db.playersNamed(QStringLiteral("Ann")).first();
+        };
+        QVERIFY(!load(QStringLiteral("Ann"), QStringLiteral("wrong")));
+        QCOMPARE(stored().passwordHash, old);
+        QVERIFY(load(QStringLiteral("ANN"), QStringLiteral("pW")));
+        const QString fresh = stored().passwordHash;
+        QVERIFY(fresh.startsWith(QStringLiteral("$argon2id$")));
+        QVERIFY(!password::needsRehash(fresh, db.passwordPolicy()));
+        QCOMPARE(stored().player.levelOpen, (std::array<bool, 4>{true, true, false, false}));
+        QCOMPARE(db.playersNamed(QStringLiteral("Ann")).size(), 1);
+        QVERIFY(load(QStringLiteral("Ann"), QStringLiteral("PW")));
+        QVERIFY(!load(QStringLiteral("Ann"), QStringLiteral("P")));
+        QCOMPARE(stored().passwordHash, fresh);
     }
 
     void aCancelledLoadNeverAnswers() {

@@ -421,7 +421,7 @@ private slots:
             if (!opened.db) {
                 return;
             }
-            opened.db->setPasswordIterations(TestWorld::kTestIterations);
+            opened.db->setPasswordPolicy(password::fastPolicy());
             test::ServicesOver game(opened.db.get());
             for (int score = 1; score <= kSaves; ++score) {
                 SummaryModel summary(result(Level::Intermediate, score, true), game.services,

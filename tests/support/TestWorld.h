@@ -49,7 +49,8 @@ inline bool fillDictionary(GameDatabase& db, const QList<DictionaryEntry>& words
 
 // Services over a database of its own, with recording doubles for cues and message boxes and a
 // seeded random generator, and a session. The database lives in memory unless a test is about
-// the file (OnDisk puts it in the temporary program folder); passwords hash with few rounds.
+// the file (OnDisk puts it in the temporary program folder); passwords hash at the cheapest
+// strength.
 class TestWorld {
 public:
     enum Storage { InMemory, OnDisk };
@@ -65,7 +66,7 @@ public:
             qFatal("cannot open a test database: %s", qPrintable(opened.error));
         }
         database = std::move(opened.db);
-        database->setPasswordIterations(kTestIterations);
+        database->setPasswordPolicy(password::fastPolicy());
         services.database = database.get();
         services.cues = &cues;
         services.messages = &messages;
@@ -84,8 +85,6 @@ public:
         words.append({word, QStringLiteral("(n.) test word")});
         setWords(words);
     }
-
-    static constexpr int kTestIterations = 1000;
 
     QTemporaryDir dir;
     std::unique_ptr<GameDatabase> database;

@@ -161,8 +161,7 @@ QString GameDatabase::pathIn(const QString& programFolder) {
 
 GameDatabase::GameDatabase(QString connection, QString path)
     : m_connection(std::move(connection))
-    , m_path(std::move(path))
-    , m_passwordIterations(password::kIterations) {}
+    , m_path(std::move(path)) {}
 
 GameDatabase::~GameDatabase() {
     {
@@ -627,13 +626,13 @@ QStringList GameDatabase::wrongWords() {
 // ---------------------------------------------------------------- tblUsers
 
 std::optional<PlayerRow> GameDatabase::findPlayer(const QString& name, const QString& password) {
-    const int lowest = lowestTrustedIterations();
-    for (const StoredPlayer& row : playersNamed(name)) {
-        if (password::matches(password, row.passwordHash, lowest)) {
-            return row.player;
-        }
+    const QList<StoredPlayer> rows = playersNamed(name);
+    QStringList hashes;
+    for (const StoredPlayer& row : rows) {
+        hashes.append(row.passwordHash);
     }
-    return std::nullopt;
+    const int found = password::firstMatch(password, hashes, m_passwordPolicy);
+    return found >= 0 ? std::optional(rows.at(found).player) : std::nullopt;
 }
 
 QList<StoredPlayer> GameDatabase::playersNamed(const QString& name) {
@@ -641,18 +640,15 @@ QList<StoredPlayer> GameDatabase::playersNamed(const QString& name) {
     QList<StoredPlayer> rows;
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
-    q.prepare(rowsOfNameSql(QStringLiteral("tblUsers"), kPlayerColumns));
+    q.prepare(
+        rowsOfNameSql(QStringLiteral("tblUsers"), kPlayerColumns + QStringLiteral(", rowid")));
     q.addBindValue(nameValue(name));
     if (exec(q)) {
         while (q.next()) {
-            rows.append({playerFrom(q), q.value(1).toString()});
+            rows.append({playerFrom(q), q.value(1).toString(), q.value(6).toLongLong()});
         }
     }
     return rows;
-}
-
-int GameDatabase::lowestTrustedIterations() const {
-    return std::min(m_passwordIterations, password::kIterations);
 }
 
 std::optional<PlayerRow> GameDatabase::findPlayerByName(const QString& name) {
@@ -673,11 +669,29 @@ bool GameDatabase::appendPlayer(const QString& name, const QString& password,
 }
 
 QString GameDatabase::passwordHash(const QString& password) const {
-    return password::hash(password, password::newSalt(), m_passwordIterations);
+    return password::hash(password, m_passwordPolicy.strength);
+}
+
+bool GameDatabase::replacePasswordHash(qint64 rowId, const QString& old, const QString& fresh) {
+    if (fresh.isEmpty()) {
+        return fail(QStringLiteral("the password could not be hashed"));
+    }
+    return inTransaction([&] {
+        QSqlQuery q(QSqlDatabase::database(m_connection));
+        q.prepare(QStringLiteral("UPDATE tblUsers SET fldPassword = ? WHERE rowid = ? AND"
+                                 " fldPassword = ?"));
+        q.addBindValue(fresh);
+        q.addBindValue(rowId);
+        q.addBindValue(old);
+        return exec(q) && q.numRowsAffected() == 1;
+    });
 }
 
 bool GameDatabase::appendPlayerHashed(const QString& name, const QString& hash,
                                       const std::array<bool, kLevelCount>& levelOpen) {
+    if (hash.isEmpty()) {
+        return fail(QStringLiteral("the password could not be hashed"));
+    }
     QVariantList values{name, hash};
     for (bool open : levelOpen) {
         values.append(open);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Level.h"
+#include "data/PasswordHash.h"
 
 #include <QList>
 #include <QSqlDatabase>
@@ -26,10 +27,12 @@ struct PlayerRow {
     std::array<bool, kLevelCount> levelOpen{};
 };
 
-// A player row with its stored password hash, for checking the password elsewhere.
+// A player row with its stored password hash, for checking the password elsewhere, and where
+// to write the hash anew.
 struct StoredPlayer {
     PlayerRow player;
     QString passwordHash;
+    qint64 rowId = 0;
 };
 
 struct ScoreRow {
@@ -129,20 +132,22 @@ public:
     // Every row of that name, in stored order, with its password hash: LOAD reads them here
     // and checks the password off the interface thread.
     QList<StoredPlayer> playersNamed(const QString& name);
-    // A stored hash that claims fewer rounds than this, or more than password::kMaxIterations,
-    // never matches, so that a doctored row cannot stall a check or pass a weak hash.
-    int lowestTrustedIterations() const;
+    // How new hashes are made and which stored ones a check tries (password::Policy), so that
+    // a doctored row can neither stall a check nor pass a weak hash.
+    const password::Policy& passwordPolicy() const { return m_passwordPolicy; }
+    // Tests use password::fastPolicy() to stay fast; the game keeps the default.
+    void setPasswordPolicy(const password::Policy& policy) { m_passwordPolicy = policy; }
     // First row of that name.
     std::optional<PlayerRow> findPlayerByName(const QString& name);
     bool appendPlayer(const QString& name, const QString& password,
                       const std::array<bool, kLevelCount>& levelOpen);
     // The same with the password already hashed (passwordHash()), so that a save can do the
-    // slow hashing before its transaction begins.
+    // slow hashing before its transaction begins. An empty hash (hashing failed) is refused.
     bool appendPlayerHashed(const QString& name, const QString& hash,
                             const std::array<bool, kLevelCount>& levelOpen);
     QString passwordHash(const QString& password) const;
-    // Tests use a low count to stay fast; the game keeps the default.
-    void setPasswordIterations(int iterations) { m_passwordIterations = iterations; }
+    // Writes `fresh` over the row's hash in one transaction, if the row still holds `old`.
+    bool replacePasswordHash(qint64 rowId, const QString& old, const QString& fresh);
     // Opens every level up to `highest` on the first row of the name, writing the name as
     // typed; false when no row has that name.
     bool openPlayerLevels(const QString& name, Level highest);
@@ -195,7 +200,7 @@ private:
     QString m_connection;
     QString m_path;
     QString m_lastError;
-    int m_passwordIterations;
+    password::Policy m_passwordPolicy;
     bool m_namesKeyed = false;
 };
 

@@ -8,10 +8,7 @@ AccountModel::AccountModel(Services& services, SessionState& session, QObject* p
     : QObject(parent)
     , m_services(services)
     , m_session(session) {
-    connect(&m_check, &PasswordCheck::finished, this, [this](int index) {
-        emit loadRunningChanged(false);
-        finishLoad(index >= 0 ? std::optional(m_candidates.at(index)) : std::nullopt);
-    });
+    connect(&m_check, &PasswordCheck::finished, this, &AccountModel::checked);
 }
 
 bool AccountModel::registerPlayer(const QString& name) {
@@ -52,14 +49,28 @@ void AccountModel::startLoad(const QString& name, const QString& password) {
         finishLoad(std::nullopt);
         return;
     }
-    m_candidates.clear();
+    m_candidates = rows;
     QStringList hashes;
     for (const StoredPlayer& row : rows) {
-        m_candidates.append(row.player);
         hashes.append(row.passwordHash);
     }
-    m_check.start(password, hashes, db->lowestTrustedIterations());
+    m_check.start(password, hashes, db->passwordPolicy());
     emit loadRunningChanged(true);
+}
+
+void AccountModel::checked(int index, const QString& rehashed) {
+    emit loadRunningChanged(false);
+    if (index < 0) {
+        finishLoad(std::nullopt);
+        return;
+    }
+    const StoredPlayer& row = m_candidates.at(index);
+    // A file that cannot be written keeps the old hash, which goes on matching.
+    GameDatabase* db = m_services.database;
+    if (!rehashed.isEmpty() && db != nullptr) {
+        db->replacePasswordHash(row.rowId, row.passwordHash, rehashed);
+    }
+    finishLoad(row.player);
 }
 
 void AccountModel::finishLoad(const std::optional<PlayerRow>& player) {

@@ -31,8 +31,10 @@ public:
 
     // Signs a stored player in and restores the levels open to them. The rows of the name are
     // read at once; their passwords are checked off the interface thread, one row at a time
-    // until one matches. loadFinished() follows the message that tells the outcome, at once
-    // when no row has the name. Does nothing while a check runs.
+    // until one matches or the work budget of the database's password policy is spent.
+    // loadFinished() follows the message that tells the outcome, at once when no row has the
+    // name. A row that matched with a hash of an older kind or strength gets the new one.
+    // Does nothing while a check runs.
     void startLoad(const QString& name, const QString& password);
     bool loadRunning() const { return m_check.running(); }
     // Gives up a running check, whose answer is dropped, and restarts the menu's demo.
@@ -44,11 +46,12 @@ signals:
 
 private:
     void finishLoad(const std::optional<PlayerRow>& player);
+    void checked(int index, const QString& rehashed);
 
     Services& m_services;
     SessionState& m_session;
     PasswordCheck m_check;
-    QList<PlayerRow> m_candidates; // the rows of the name being checked, in stored order
+    QList<StoredPlayer> m_candidates; // the rows of the name being checked, in stored order
 };
 
 } // namespace vortalex

@@ -94,12 +94,12 @@ void LoadSaveDialog::load() {
 }
 
 void LoadSaveDialog::showChecking(bool checking) {
+    // "&Cancel" stays on: it gives up the check.
     m_load->setEnabled(!checking);
-    m_cancel->setEnabled(!checking);
     if (checking != m_busyCursor) {
         m_busyCursor = checking;
         if (checking) {
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
         } else {
             QGuiApplication::restoreOverrideCursor();
         }

@@ -27,11 +27,11 @@ public:
 public slots:
     // Starts the check; the dialog closes when it signs the player in.
     void load();
-    // Escape and the "&Cancel" button; Escape also gives up a running check.
+    // Escape and the "&Cancel" button, also while a password is checked: the check is given up.
     void reject() override;
 
 private:
-    // While a password is checked the buttons are off and the cursor is busy.
+    // While a password is checked "&Load" is off and the cursor shows the game at work.
     void showChecking(bool checking);
 
     bool m_busyCursor = false;
