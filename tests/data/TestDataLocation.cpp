@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,6 +44,20 @@ struct Install {
         makeDatabase(installedDatabase(), words, source);
     }
 };
+
+// Runs statements on the file behind the data layer's back.
+void rawSql(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
+        raw.setDatabaseName(path);
+        QVERIFY(raw.open());
+        for (const QString& statement : statements) {
+            QSqlQuery q(raw);
+            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
 
 bool runningAsRoot() {
     return ::geteuid() == 0;
@@ -301,6 +318,25 @@ private slots:
         QFile::setPermissions(user, readOnlyFolder | QFile::WriteOwner | QFile::WriteUser);
         QFile::setPermissions(program.path(),
                               readOnlyFolder | QFile::WriteOwner | QFile::WriteUser);
+    }
+
+    void anOlderReadOnlyFileWithoutItsWordListSourceIsPlayedReadOnly() {
+        RERUN_UNPRIVILEGED_WHEN_ROOT();
+        Install install;
+        const DataLocation where = DataLocation::prepare(install.program(), install.user());
+        QVERIFY(open(where));
+        rawSql(where.databasePath, {QStringLiteral("DROP TABLE tblDictionarySource"),
+                                    QStringLiteral("DROP TABLE tblCommonWords"),
+                                    QStringLiteral("DROP TABLE tblCommonWordsSource")});
+        QVERIFY(QFile::setPermissions(where.databasePath, QFile::ReadOwner | QFile::ReadUser));
+        m_messages = test::ScriptedMessages();
+        auto db = open(DataLocation::prepare(install.program(), install.user()));
+        QVERIFY(db);
+        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QVERIFY(m_services.writesRefused);
+        QCOMPARE(m_messages.shown.size(), 1);
+        QVERIFY2(m_messages.texts().at(0).contains(QStringLiteral("(the file is read-only)")),
+                 qPrintable(m_messages.texts().at(0)));
     }
 };
 

@@ -51,15 +51,17 @@ const char* const kSchema[] = {
     "CREATE TABLE IF NOT EXISTS total (fldusername TEXT NOT NULL COLLATE NOCASE,"
     " totscore NUMERIC NOT NULL DEFAULT 0)",
     "CREATE INDEX IF NOT EXISTS total_fldusername ON total (fldusername)",
-    // Which word list the dictionary was last filled from, so a rebuild refreshes it only
-    // when the list changed.
-    "CREATE TABLE IF NOT EXISTS tblDictionarySource (fldSource TEXT NOT NULL)",
 };
 
-// Words an ordinary player knows, from a smaller list than the dictionary's; the review shows
-// missed words of this list first. Filled by the build like the dictionary. Added to older
-// files when they can be written; without them the review simply shows every missed word.
-constexpr const char* kCommonWordsSchema[] = {
+// Tables the first files were made without, added to older files when they can be written: a
+// read-only or busy older file plays without them.
+constexpr const char* kAdditions[] = {
+    // Which word list the dictionary was last filled from, so a rebuild refreshes it only
+    // when the list changed. Without it every start offers the installed list again.
+    "CREATE TABLE IF NOT EXISTS tblDictionarySource (fldSource TEXT NOT NULL)",
+    // Words an ordinary player knows, from a smaller list than the dictionary's; the review
+    // shows missed words of this list first. Filled by the build like the dictionary; without
+    // them the review simply shows every missed word.
     "CREATE TABLE IF NOT EXISTS tblCommonWords (fldWord TEXT NOT NULL COLLATE NOCASE)",
     "CREATE TABLE IF NOT EXISTS tblCommonWordsSource (fldSource TEXT NOT NULL)",
 };
@@ -192,7 +194,7 @@ bool GameDatabase::createSchema() {
         return false;
     }
     // A read-only or busy older file still plays.
-    create(kCommonWordsSchema);
+    create(kAdditions);
     return true;
 }
 
