@@ -4,6 +4,7 @@
 #include "Fields.h"
 #include "TestWorld.h"
 
+#include <QDir>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -69,6 +70,38 @@ QList<int> path(const LevelInfo& info, int length) {
         tiles.append((r - 1) * info.side + info.side);
     }
     return tiles;
+}
+
+// Another program holding the world's database file in a write transaction.
+class FileHeld {
+public:
+    explicit FileHeld(const QString& path) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kName);
+        db.setDatabaseName(path);
+        m_held = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    ~FileHeld() {
+        {
+            QSqlDatabase db = QSqlDatabase::database(kName);
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(kName);
+    }
+    bool held() const { return m_held; }
+
+private:
+    static inline const QString kName = QStringLiteral("other program");
+    bool m_held = false;
+};
+
+// The world's file again, through a connection that waits only briefly for a busy file.
+std::unique_ptr<GameDatabase> impatientDatabase(TestWorld& world) {
+    auto opened = GameDatabase::open(world.database->path(), 20);
+    if (opened.db) {
+        world.services.database = opened.db.get();
+    }
+    return std::move(opened.db);
 }
 
 } // namespace
@@ -482,6 +515,64 @@ private slots:
                  QStringLiteral("Sorry! Word is not in the Dictionary."));
         QVERIFY(world.cues.played.contains(Cue::WrongWord));
         QVERIFY(board.word().isEmpty());
+    }
+
+    void aWordWhoseLookupFailsStaysOnTheFieldUnscoredAndUnrecorded() {
+        TestWorld world(QList<DictionaryEntry>{{"ZZZZZ", "(n.) none of these letters"}},
+                        TestWorld::OnDisk);
+        const auto db = impatientDatabase(world);
+        QVERIFY(db);
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        const QString word = pick(board, {1, 2, 3});
+        world.addWord(word);
+        const QList<int> picked = board.grid().usedTiles();
+        {
+            const FileHeld other(db->path());
+            QVERIFY(other.held());
+            board.doubleClickTile(3);
+            QCOMPARE(world.messages.shown.size(), 1);
+            QCOMPARE(world.messages.shown[0].text,
+                     QStringLiteral("%1 could not be checked: the dictionary in %2 cannot be read "
+                                    "(another program is using it).")
+                             .arg(word, QDir::toNativeSeparators(world.services.databasePath)) +
+                         kLineBreak +
+                         QStringLiteral("The word stays on the field; submit it again to have it "
+                                        "checked."));
+            QCOMPARE(world.messages.shown[0].style, style::kExclamation);
+            QCOMPARE(world.messages.shown[0].title, kAppTitle);
+            QCOMPARE(board.word(), word);
+            QCOMPARE(board.grid().usedTiles(), picked);
+            QCOMPARE(board.levelTotal(), 0);
+            QVERIFY(board.words().isEmpty());
+            QCOMPARE(board.clock(), BoardModel::Clock::Running);
+        }
+        QVERIFY(world.database->wrongWords().isEmpty());
+        board.doubleClickTile(3); // the same word, once the file is free
+        QCOMPARE(board.words(), QStringList{word});
+        QCOMPARE(board.levelTotal(), 250);
+        QCOMPARE(world.messages.shown.size(), 1);
+    }
+
+    void aDictionaryBusyWhenTheBoardOpensIsToldAsBusyNotMissing() {
+        TestWorld world(QList<DictionaryEntry>{{"CAT", "x"}}, TestWorld::OnDisk);
+        const auto db = impatientDatabase(world);
+        QVERIFY(db);
+        const FileHeld other(db->path());
+        QVERIFY(other.held());
+        for (int i = 0; i < 2; ++i) {
+            BoardModel board(Level::Easy, world.services, world.session);
+            board.load();
+            board.activate();
+        }
+        QCOMPARE(world.messages.shown.size(), 1);
+        QVERIFY2(world.messages.shown[0].text.startsWith(
+                     QStringLiteral("%1 is busy: another program is using it.")
+                         .arg(QDir::toNativeSeparators(world.services.databasePath))),
+                 qPrintable(world.messages.shown[0].text));
+        QCOMPARE(world.messages.shown[0].title, kAppTitle);
+        // A real loss of the dictionary can still be told later in the run.
+        QVERIFY(!world.services.dictionaryProblemTold);
     }
 
     void theThreeShufflesCountDownAndThenStop() {

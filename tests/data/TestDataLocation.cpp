@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -41,6 +44,40 @@ struct Install {
         makeDatabase(installedDatabase(), words, source);
     }
 };
+
+// Runs statements on the file behind the data layer's back.
+void rawSql(const QString& path, const QStringList& statements) {
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
+        raw.setDatabaseName(path);
+        QVERIFY(raw.open());
+        for (const QString& statement : statements) {
+            QSqlQuery q(raw);
+            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+}
+
+// Zeros the page the word list's rows start from: none of them can be read any more.
+void damageWordRows(const QString& path) {
+    int root = 0;
+    {
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "pages");
+        raw.setDatabaseName(path);
+        QVERIFY(raw.open());
+        QSqlQuery q(raw);
+        QVERIFY(q.exec(
+            QStringLiteral("SELECT rootpage FROM sqlite_schema WHERE name = 'tbl_Dictionary'")));
+        QVERIFY(q.next());
+        root = q.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("pages"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek(qint64(root - 1) * 4096));
+    file.write(QByteArray(4096, '\0'));
+}
 
 bool runningAsRoot() {
     return ::geteuid() == 0;
@@ -288,19 +325,194 @@ private slots:
         const DataLocation where = DataLocation::prepare(program.path(), user);
         QCOMPARE(where.databasePath, GameDatabase::pathIn(user));
         QVERIFY(open(where));
-        QVERIFY(m_messages.shown.isEmpty());
+        const QString beside = QDir::toNativeSeparators(GameDatabase::pathIn(program.path()));
+        const QString own = QDir::toNativeSeparators(where.databasePath);
+        // Told on every start, as the player would look for it beside the program.
+        QCOMPARE(m_messages.texts(),
+                 QStringList{QStringLiteral("%1 cannot be written because its folder is read-only,"
+                                            " so Vortalex uses your own database %2 instead.")
+                                 .arg(beside, own)});
+        QCOMPARE(m_messages.shown.at(0).title, kAppTitle);
+        m_messages = test::ScriptedMessages();
         // The player's own folder turns read-only too.
         QVERIFY(QFile::setPermissions(user, readOnlyFolder));
         auto db = open(DataLocation::prepare(program.path(), user));
         QVERIFY(db);
-        QCOMPARE(m_messages.shown.size(), 1);
-        QVERIFY2(m_messages.texts().at(0).contains(
+        QCOMPARE(m_messages.shown.size(), 2);
+        QVERIFY2(m_messages.texts().at(1).contains(
                      QStringLiteral("(its folder %1 is read-only)")
                          .arg(QDir::toNativeSeparators(QFileInfo(user).absoluteFilePath()))),
-                 qPrintable(m_messages.texts().at(0)));
+                 qPrintable(m_messages.texts().at(1)));
         QFile::setPermissions(user, readOnlyFolder | QFile::WriteOwner | QFile::WriteUser);
         QFile::setPermissions(program.path(),
                               readOnlyFolder | QFile::WriteOwner | QFile::WriteUser);
+    }
+
+    void aReadOnlyDatabaseBesideTheProgramInAWritableFolderLeadsToThePlayersOwnCopy() {
+        RERUN_UNPRIVILEGED_WHEN_ROOT();
+        QTemporaryDir program;
+        QTemporaryDir home;
+        const QString beside = GameDatabase::pathIn(program.path());
+        QVERIFY(makeDatabase(beside, {{"CAT", "x"}}, "v1"));
+        QVERIFY(QFile::setPermissions(beside, QFile::ReadOwner | QFile::ReadUser));
+        const QString user = home.filePath(QStringLiteral("Vortalex"));
+        const DataLocation where = DataLocation::prepare(program.path(), user);
+        QCOMPARE(where.databasePath, GameDatabase::pathIn(user));
+        QCOMPARE(where.templatePath, beside);
+        QCOMPARE(where.dataFolder, program.path());
+        auto db = open(where);
+        QVERIFY(db);
+        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+        QVERIFY(!m_services.writesRefused);
+        QCOMPARE(m_messages.texts(),
+                 QStringList{QStringLiteral("%1 is read-only, so Vortalex uses your own database "
+                                            "%2 instead.")
+                                 .arg(QDir::toNativeSeparators(beside),
+                                      QDir::toNativeSeparators(where.databasePath))});
+        auto original = GameDatabase::open(beside);
+        QVERIFY(!original.db->findPlayerByName(QStringLiteral("Ann")));
+    }
+
+    void aFolderNamedLikeTheDatabaseBesideAPortableProgramIsToldAtStart() {
+        QTemporaryDir program;
+        QTemporaryDir home;
+        const QString beside = GameDatabase::pathIn(program.path());
+        QVERIFY(QDir().mkpath(beside));
+        const QString user = home.filePath(QStringLiteral("Vortalex"));
+        const DataLocation where = DataLocation::prepare(program.path(), user);
+        QCOMPARE(where.databasePath, GameDatabase::pathIn(user));
+        auto db = open(where);
+        QVERIFY(db);
+        QCOMPARE(m_messages.shown.size(), 1);
+        QCOMPARE(m_messages.shown.at(0).title, kAppTitle);
+        QCOMPARE(m_messages.texts().at(0),
+                 QStringLiteral("%1 is a folder, not a game database, so Vortalex uses your own "
+                                "database %2 instead.")
+                         .arg(QDir::toNativeSeparators(beside),
+                              QDir::toNativeSeparators(where.databasePath)) +
+                     kLineBreak +
+                     QStringLiteral("That database has no word list, so no word can be accepted "
+                                    "until the game's Dictionary.mdb is back beside the "
+                                    "program."));
+        // The board need not say it again, nor send the player to reinstall.
+        QVERIFY(m_services.dictionaryProblemTold);
+    }
+
+    void aMissingDatabaseBesideAPortableProgramIsToldEvenWhenThePlayersOwnHasWords() {
+        QTemporaryDir program;
+        QTemporaryDir home;
+        const QString user = home.filePath(QStringLiteral("Vortalex"));
+        QVERIFY(QDir().mkpath(user));
+        QVERIFY(makeDatabase(GameDatabase::pathIn(user), {{"CAT", "x"}}, "v1"));
+        const DataLocation where = DataLocation::prepare(program.path(), user);
+        auto db = open(where);
+        QVERIFY(db);
+        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QCOMPARE(
+            m_messages.texts(),
+            QStringList{QStringLiteral("There is no %1, so Vortalex uses your own database "
+                                       "%2 instead.")
+                            .arg(QDir::toNativeSeparators(GameDatabase::pathIn(program.path())),
+                                 QDir::toNativeSeparators(where.databasePath))});
+        QVERIFY(!m_services.dictionaryProblemTold);
+    }
+
+    void anInstalledGameWithoutItsDatabaseSaysNothingAtStart() {
+        // Its players never look beside the program; an empty word list is told at Play.
+        Install install;
+        QVERIFY(QFile::remove(install.installedDatabase()));
+        auto db = open(DataLocation::prepare(install.program(), install.user()));
+        QVERIFY(db);
+        QVERIFY(m_messages.shown.isEmpty());
+        QVERIFY(!m_services.dictionaryProblemTold);
+    }
+
+    void anOlderReadOnlyFileWithoutItsWordListSourceIsPlayedReadOnly() {
+        RERUN_UNPRIVILEGED_WHEN_ROOT();
+        Install install;
+        const DataLocation where = DataLocation::prepare(install.program(), install.user());
+        QVERIFY(open(where));
+        rawSql(where.databasePath, {QStringLiteral("DROP TABLE tblDictionarySource"),
+                                    QStringLiteral("DROP TABLE tblCommonWords"),
+                                    QStringLiteral("DROP TABLE tblCommonWordsSource")});
+        QVERIFY(QFile::setPermissions(where.databasePath, QFile::ReadOwner | QFile::ReadUser));
+        m_messages = test::ScriptedMessages();
+        auto db = open(DataLocation::prepare(install.program(), install.user()));
+        QVERIFY(db);
+        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QVERIFY(m_services.writesRefused);
+        QCOMPARE(m_messages.shown.size(), 1);
+        QVERIFY2(m_messages.texts().at(0).contains(QStringLiteral("(the file is read-only)")),
+                 qPrintable(m_messages.texts().at(0)));
+    }
+
+    void aDatabaseAnotherProgramIsWritingAtStartIsToldAsBusyAndUsedOnceFree() {
+        QTemporaryDir program;
+        QTemporaryDir home;
+        const QString beside = GameDatabase::pathIn(program.path());
+        QVERIFY(makeDatabase(beside, {{"CAT", "x"}}, "v1"));
+        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
+        raw.setDatabaseName(beside);
+        QVERIFY(raw.open());
+        QVERIFY(QSqlQuery(raw).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        auto db = open(DataLocation::prepare(program.path(), home.path()));
+        QVERIFY(db);
+        QCOMPARE(m_services.database, db.get());
+        QCOMPARE(m_messages.shown.size(), 1);
+        QCOMPARE(m_messages.shown.at(0).title, kAppTitle);
+        QCOMPARE(m_messages.texts().at(0),
+                 QStringLiteral("%1 is busy: another program is using it.")
+                         .arg(QDir::toNativeSeparators(beside)) +
+                     kLineBreak +
+                     QStringLiteral("Vortalex tries it again whenever it needs it; until then "
+                                    "words cannot be checked and nothing can be saved."));
+        QVERIFY(m_services.databaseBusyTold);
+        QVERIFY(!m_services.writesRefused);
+        QVERIFY(QSqlQuery(raw).exec(QStringLiteral("ROLLBACK")));
+        raw.close();
+        raw = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("other"));
+        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+        // Told once: a second busy spell is not told again.
+        tellDatabaseBusy(m_services);
+        QCOMPARE(m_messages.shown.size(), 1);
+    }
+
+    void aDamagedWordListIsMendedFromTheInstalledCopyAtStartWithoutAWord() {
+        Install install;
+        const DataLocation where = DataLocation::prepare(install.program(), install.user());
+        {
+            auto db = open(where);
+            QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+        }
+        damageWordRows(where.databasePath);
+        auto db = open(DataLocation::prepare(install.program(), install.user()));
+        QVERIFY(db);
+        QVERIFY(m_messages.shown.isEmpty());
+        QCOMPARE(db->checkDictionary(), GameDatabase::Health::Sound);
+        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")));
+    }
+
+    void aDamagedWordListThatCannotBeMendedIsToldOnceAtStart() {
+        // A portable copy has no installed word list to take the words from.
+        QTemporaryDir program;
+        const QString beside = GameDatabase::pathIn(program.path());
+        QVERIFY(makeDatabase(beside, {{"CAT", "x"}}, "v1"));
+        damageWordRows(beside);
+        auto db = open(DataLocation::prepare(program.path(), QString()));
+        QVERIFY(db);
+        QCOMPARE(m_messages.shown.size(), 1);
+        QCOMPARE(m_messages.shown.at(0).title, kAppTitle);
+        const QString text = m_messages.texts().at(0);
+        QVERIFY2(text.startsWith(QStringLiteral("The word list in %1 is damaged and could not be "
+                                                "repaired (")
+                                     .arg(QDir::toNativeSeparators(beside))),
+                 qPrintable(text));
+        QVERIFY(m_services.dictionaryProblemTold);
+        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
     }
 };
 

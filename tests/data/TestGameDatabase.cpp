@@ -2,6 +2,7 @@
 #include "data/GameDatabase.h"
 #include "data/PasswordHash.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSqlError>
@@ -92,6 +93,42 @@ void writeUnfoldedFile(const QString& path) {
               {QStringLiteral("ÉMILE"), password::pbkdf2Hash("two", "salt", 1000), false});
     raw.query(insertPlayer,
               {QStringLiteral("Ann"), password::pbkdf2Hash("pw", "salt", 1000), true});
+}
+
+// Words enough for the word list and its index to span many pages each.
+QList<DictionaryEntry> manyWords() {
+    QList<DictionaryEntry> words;
+    for (int i = 0; i < 3000; ++i) {
+        QString word = QStringLiteral("W");
+        for (int n = i; n > 0 || word.size() < 4; n /= 26) {
+            word.append(QLatin1Char(static_cast<char>('A' + n % 26)));
+        }
+        words.append({word, QStringLiteral("(n.) word number %1").arg(i)});
+    }
+    return words;
+}
+
+int pragmaValue(const QString& path, const QString& pragma) {
+    RawConnection raw(path);
+    QSqlQuery q = raw.query(QStringLiteral("PRAGMA %1").arg(pragma));
+    return q.next() ? q.value(0).toInt() : -1;
+}
+
+// Overwrites pages first .. last (counted from 1) with zeros, as a disk that lost them would
+// leave them.
+void zeroPages(const QString& path, int first, int last) {
+    const int pageSize = pragmaValue(path, QStringLiteral("page_size"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.seek(qint64(first - 1) * pageSize));
+    file.write(QByteArray(qsizetype(last - first + 1) * pageSize, '\0'));
+}
+
+int rootPage(const QString& path, const QString& name) {
+    RawConnection raw(path);
+    QSqlQuery q =
+        raw.query(QStringLiteral("SELECT rootpage FROM sqlite_schema WHERE name = ?"), {name});
+    return q.next() ? q.value(0).toInt() : -1;
 }
 
 int rowCount(RawConnection& raw, const QString& table) {
@@ -700,6 +737,118 @@ private slots:
                  qPrintable(m_db->lastError()));
         other.query(QStringLiteral("ROLLBACK"));
         QVERIFY(!m_db->findTotal(QStringLiteral("Ann")));
+    }
+
+    // Another program in the middle of writing the file when the game starts: the file is
+    // fine, so it opens, and is set up once the other program is done.
+    void aFileAnotherProgramIsWritingOpensAndIsSetUpAtItsNextUse() {
+        m_db.reset();
+        QFile::remove(m_path);
+        writeUnfoldedFile(m_path);
+        RawConnection other(m_path);
+        QVERIFY(other.query(QStringLiteral("BEGIN EXCLUSIVE")).isActive());
+        auto opened = GameDatabase::open(m_path, 50);
+        QVERIFY2(opened.db, qPrintable(opened.error));
+        m_db = std::move(opened.db);
+        QVERIFY(m_db->setUpPending());
+        QCOMPARE(m_db->lookUpWord(QStringLiteral("cat")), WordLookup::Failed);
+        QVERIFY(m_db->lastErrorBusy());
+        QVERIFY(!m_db->appendScore(Level::Easy, {QStringLiteral("Bob"), 6000, "00:00"}));
+        QVERIFY(m_db->lastErrorBusy());
+        other.query(QStringLiteral("ROLLBACK"));
+        QCOMPARE(m_db->lookUpWord(QStringLiteral("cat")), WordLookup::NotFound);
+        QVERIFY(!m_db->setUpPending());
+        QVERIFY(m_db->namesKeyed());
+        QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ДМИТРИЙ"))->score, 7000);
+    }
+
+    void aLookupThatCannotReadTheDictionaryFailsInsteadOfFindingNothing() {
+        QVERIFY(fillDictionary(*m_db, {{"CAT", "x"}}));
+        auto opened = GameDatabase::open(m_path, 50);
+        QVERIFY(opened.db);
+        GameDatabase& db = *opened.db;
+        RawConnection other(m_path);
+        QVERIFY(other.query(QStringLiteral("BEGIN EXCLUSIVE")).isActive());
+        QCOMPARE(db.lookUpWord(QStringLiteral("cat")), WordLookup::Failed);
+        QVERIFY(db.lastErrorBusy());
+        QVERIFY(!db.isWord(QStringLiteral("cat")));
+        other.query(QStringLiteral("ROLLBACK"));
+        QCOMPARE(db.lookUpWord(QStringLiteral("cat")), WordLookup::Found);
+        QCOMPARE(db.lookUpWord(QStringLiteral("dog")), WordLookup::NotFound);
+    }
+
+    // The index is built after the rows, so it fills the last pages of the file.
+    void aWordIndexWhoseLastPagesAreLostIsRebuiltFromItsRowsAndPlayersStay() {
+        QVERIFY(m_db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+        QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("Ann"), 5300, "00:00"}));
+        const QList<DictionaryEntry> words = manyWords();
+        QVERIFY(fillDictionary(*m_db, words));
+        QCOMPARE(m_db->checkDictionary(), GameDatabase::Health::Sound);
+        m_db.reset();
+        const int pages = pragmaValue(m_path, QStringLiteral("page_count"));
+        QVERIFY(rootPage(m_path, QStringLiteral("tbl_Dictionary_Word")) < pages - 3);
+        zeroPages(m_path, pages - 3, pages);
+
+        auto opened = GameDatabase::open(m_path);
+        QVERIFY2(opened.db, qPrintable(opened.error));
+        m_db = std::move(opened.db);
+        m_db->setPasswordIterations(1000);
+        QCOMPARE(m_db->checkDictionary(), GameDatabase::Health::Damaged);
+        QVERIFY(!m_db->lastError().isEmpty());
+        int failed = 0;
+        for (const DictionaryEntry& entry : words) {
+            const WordLookup lookup = m_db->lookUpWord(entry.word);
+            QVERIFY2(lookup != WordLookup::NotFound, qPrintable(entry.word));
+            failed += lookup == WordLookup::Failed ? 1 : 0;
+        }
+        QVERIFY(failed > 0);
+
+        QVERIFY2(m_db->repairDictionary(QString()), qPrintable(m_db->lastError()));
+        QCOMPARE(m_db->checkDictionary(), GameDatabase::Health::Sound);
+        for (const DictionaryEntry& entry : words) {
+            QCOMPARE(m_db->lookUpWord(entry.word), WordLookup::Found);
+        }
+        QCOMPARE(m_db->dictionaryRowCount(), words.size());
+        QCOMPARE(m_db->findPlayer(QStringLiteral("ann"), QStringLiteral("pw"))->name,
+                 QStringLiteral("Ann"));
+        QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5300);
+        m_db.reset();
+        RawConnection raw(m_path);
+        QSqlQuery check = raw.query(QStringLiteral("PRAGMA integrity_check"));
+        QVERIFY(check.next());
+        QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
+    }
+
+    void wordRowsThatCannotBeReadAreTakenFromTheInstalledCopyOnly() {
+        QVERIFY(m_db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+        const QList<DictionaryEntry> words = manyWords();
+        QVERIFY(fillDictionary(*m_db, words, QStringLiteral("v1")));
+        m_db.reset();
+        const QString installed = m_dir.filePath(QStringLiteral("installed.mdb"));
+        {
+            auto made = GameDatabase::open(installed);
+            QVERIFY(made.db && fillDictionary(*made.db, words, QStringLiteral("v1")));
+        }
+        const int root = rootPage(m_path, QStringLiteral("tbl_Dictionary"));
+        zeroPages(m_path, root, root);
+
+        auto opened = GameDatabase::open(m_path);
+        QVERIFY2(opened.db, qPrintable(opened.error));
+        m_db = std::move(opened.db);
+        QCOMPARE(m_db->checkDictionary(), GameDatabase::Health::Damaged);
+        QVERIFY(!m_db->repairDictionary(QString()));
+        QVERIFY(m_db->lastError().contains(QStringLiteral("no installed word list")));
+        QCOMPARE(m_db->checkDictionary(), GameDatabase::Health::Damaged);
+
+        QVERIFY2(m_db->repairDictionary(installed), qPrintable(m_db->lastError()));
+        QCOMPARE(m_db->checkDictionary(), GameDatabase::Health::Sound);
+        QCOMPARE(m_db->dictionaryRowCount(), words.size());
+        QCOMPARE(m_db->meanings(words.last().word), QStringList{words.last().meaning});
+        QVERIFY(m_db->isWord(words.first().word.toLower()));
+        QCOMPARE(m_db->findPlayerByName(QStringLiteral("ANN"))->name, QStringLiteral("Ann"));
+        // The word list's refresh works on the mended table as on any other.
+        QVERIFY(fillDictionary(*m_db, {{"NEW", "y"}}, QStringLiteral("v2")));
+        QVERIFY(m_db->isWord(QStringLiteral("new")));
     }
 
     void refreshingTheDictionaryKeepsPlayersAndScores() {

@@ -1,6 +1,7 @@
 #include "BoardModel.h"
 
 #include "common/WordTracer.h"
+#include "data/DataLocation.h"
 #include "data/GameDatabase.h"
 
 #include <QDir>
@@ -43,7 +44,12 @@ void BoardModel::load() {
 void BoardModel::activate() {
     GameDatabase* db = m_services.database;
     const bool wordsReadable = db != nullptr && db->dictionaryAvailable();
-    if (!wordsReadable && !m_services.dictionaryProblemTold) {
+    if (!wordsReadable && db != nullptr && db->lastErrorBusy()) {
+        // Nothing is wrong with the file: another program holds it for now.
+        m_messageOpen = true;
+        tellDatabaseBusy(m_services);
+        m_messageOpen = false;
+    } else if (!wordsReadable && !m_services.dictionaryProblemTold) {
         m_services.dictionaryProblemTold = true;
         message(QStringLiteral("The dictionary in %1 is missing or cannot be read, so no word can "
                                "be accepted. Reinstall the game to restore it.")
@@ -351,8 +357,12 @@ void BoardModel::selectLastWord() {
 void BoardModel::submitWord() {
     play(Cue::Slide);
     GameDatabase* db = m_services.database;
-    const bool found = db != nullptr && db->isWord(m_word.toLower());
-    if (!found) {
+    const WordLookup lookup = db != nullptr ? db->lookUpWord(m_word.toLower()) : WordLookup::Failed;
+    if (lookup == WordLookup::Failed) {
+        keepUncheckedWord();
+        return;
+    }
+    if (lookup == WordLookup::NotFound) {
         rejectNotInDictionary();
         return;
     }
@@ -375,6 +385,23 @@ void BoardModel::submitWord() {
     }
     acceptWord();
     selectLastWord();
+}
+
+void BoardModel::keepUncheckedWord() {
+    // Nothing is known about the word, so it is neither scored nor recorded as rejected, and
+    // its tiles stay picked for the player to submit it again.
+    GameDatabase* db = m_services.database;
+    const QString why = db == nullptr         ? QStringLiteral("it could not be opened")
+                        : db->lastErrorBusy() ? QStringLiteral("another program is using it")
+                                              : db->lastError();
+    withClockHeld([&] {
+        message(QStringLiteral("%1 could not be checked: the dictionary in %2 cannot be read (%3).")
+                        .arg(m_word, QDir::toNativeSeparators(m_services.databasePath), why) +
+                    kLineBreak +
+                    QStringLiteral("The word stays on the field; submit it again to have it "
+                                   "checked."),
+                style::kExclamation, kAppTitle);
+    });
 }
 
 void BoardModel::rejectNotInDictionary() {

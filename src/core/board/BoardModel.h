@@ -135,6 +135,7 @@ private:
     void quitGame();
 
     void submitWord();
+    void keepUncheckedWord(); // the dictionary could not be read
     void rejectNotInDictionary();
     void rejectTooShort();
     void acceptWord();

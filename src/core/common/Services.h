@@ -30,6 +30,8 @@ struct Services {
     std::function<std::unique_ptr<Random>()> newRandom;
     // A missing word list is told to the player once per run, not on every board.
     bool dictionaryProblemTold = false;
+    // Another program holding the database is told once per run as well.
+    bool databaseBusyTold = false;
     // The database cannot be written, and the player was told so at start: nothing is tried.
     bool writesRefused = false;
     // The word tree of the dictionary, loaded once per run at its first use (runLexicon()).

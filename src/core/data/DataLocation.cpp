@@ -58,6 +58,28 @@ QString copyOnce(const QString& from, const QString& to) {
     return {};
 }
 
+// Why a portable folder's own database is not used; writableHere() turned it down.
+QString whyNotBeside(const QString& beside, const QString& used) {
+    const QFileInfo file(beside);
+    const QString instead =
+        QStringLiteral(", so Vortalex uses your own database %1 instead.").arg(shown(used));
+    if (file.isDir()) {
+        return QStringLiteral("%1 is a folder, not a game database").arg(shown(beside)) + instead;
+    }
+    if (!file.exists()) {
+        return QStringLiteral("There is no %1").arg(shown(beside)) + instead;
+    }
+    if (!file.isFile()) {
+        return QStringLiteral("%1 is not a file").arg(shown(beside)) + instead;
+    }
+    if (!file.isWritable()) {
+        return QStringLiteral("%1 is read-only").arg(shown(beside)) + instead;
+    }
+    return QStringLiteral("%1 cannot be written because its folder is read-only")
+               .arg(shown(beside)) +
+           instead;
+}
+
 QString whyUnwritable(GameDatabase& db, const DataLocation& where) {
     if (!where.problem.isEmpty()) {
         return where.problem;
@@ -76,20 +98,31 @@ QString whyUnwritable(GameDatabase& db, const DataLocation& where) {
     return problem;
 }
 
-} // namespace
-
-QString DataLocation::installedDataFolder(const QString& programFolder) {
-    return QDir::cleanPath(
-        QDir(programFolder).filePath(QStringLiteral(VORTALEX_DATA_FROM_PROGRAM)));
+// A damaged word list would refuse the words on its damaged pages without a word said, so it
+// is checked on every start and mended when it can be.
+void checkWordList(GameDatabase& db, const QString& installedPath, Services& services) {
+    const GameDatabase::Health health = db.checkDictionary();
+    if (health == GameDatabase::Health::Unchecked && db.lastErrorBusy()) {
+        tellDatabaseBusy(services);
+    }
+    if (health != GameDatabase::Health::Damaged || db.repairDictionary(installedPath)) {
+        return;
+    }
+    services.dictionaryProblemTold = true;
+    services.messages->show(
+        QStringLiteral("The word list in %1 is damaged and could not be repaired (%2).")
+                .arg(shown(db.path()), db.lastError()) +
+            kLineBreak +
+            QStringLiteral("Words kept in its damaged part cannot be checked; players and scores "
+                           "are left as they are."),
+        style::kExclamation, kAppTitle);
 }
 
-DataLocation DataLocation::prepare(const QString& programFolder, const QString& userFolder) {
+// prepare() for a program folder whose own database cannot be used.
+DataLocation elsewhere(const QString& programFolder, const QString& userFolder) {
     const QString beside = GameDatabase::pathIn(programFolder);
-    if (writableHere(beside)) {
-        return {programFolder, beside, {}, {}};
-    }
     DataLocation where;
-    const QString installed = installedDataFolder(programFolder);
+    const QString installed = DataLocation::installedDataFolder(programFolder);
     where.dataFolder = QFileInfo(installed).isDir() ? installed : programFolder;
     for (const QString& candidate : {GameDatabase::pathIn(where.dataFolder), beside}) {
         if (QFileInfo(candidate).isFile()) {
@@ -109,7 +142,8 @@ DataLocation DataLocation::prepare(const QString& programFolder, const QString& 
     }
     if (where.templatePath.isEmpty()) {
         // Nothing installed to copy: an empty database still keeps players and scores, the
-        // missing word list is told when a level opens, and a reinstall refills it.
+        // missing word list is told (at start for a portable folder, when a level opens for an
+        // installed game), and a reinstall refills it.
         QDir().mkpath(userFolder);
         return where;
     }
@@ -118,6 +152,29 @@ DataLocation DataLocation::prepare(const QString& programFolder, const QString& 
         where.problem =
             QStringLiteral("no copy of it could be made in %1: %2").arg(shown(userFolder), failure);
         where.databasePath = where.templatePath;
+    }
+    return where;
+}
+
+} // namespace
+
+QString DataLocation::installedDataFolder(const QString& programFolder) {
+    return QDir::cleanPath(
+        QDir(programFolder).filePath(QStringLiteral(VORTALEX_DATA_FROM_PROGRAM)));
+}
+
+DataLocation DataLocation::prepare(const QString& programFolder, const QString& userFolder) {
+    const QString beside = GameDatabase::pathIn(programFolder);
+    if (writableHere(beside)) {
+        return {programFolder, beside, {}, {}, {}};
+    }
+    DataLocation where = elsewhere(programFolder, userFolder);
+    // A program folder without the installed data folder beside it is a portable copy, whose
+    // players expect the database beside the program; an installed game's players expect
+    // nothing in particular.
+    const bool portable = where.dataFolder == programFolder;
+    if (portable && where.problem.isEmpty()) {
+        where.notice = whyNotBeside(beside, where.databasePath);
     }
     return where;
 }
@@ -133,9 +190,31 @@ std::unique_ptr<GameDatabase> openGameDatabase(const DataLocation& where, Servic
         return {};
     }
     GameDatabase& db = *opened.db;
-    if (!where.templatePath.isEmpty() && where.templatePath != where.databasePath) {
+    const bool busy = db.setUpPending();
+    if (!where.notice.isEmpty()) {
+        QString text = where.notice;
+        // A word list that cannot be read is the check's to tell, below.
+        if (!busy && !db.dictionaryAvailable() && db.lastError().isEmpty()) {
+            // Said here, so that the board does not send the player to reinstall the game.
+            services.dictionaryProblemTold = true;
+            text += kLineBreak + QStringLiteral("That database has no word list, so no word can be "
+                                                "accepted until the game's Dictionary.mdb is back "
+                                                "beside the program.");
+        }
+        services.messages->show(text, style::kInformation, kAppTitle);
+    }
+    if (busy) {
+        // Nothing more can be learnt about the file now; each use tries it again.
+        tellDatabaseBusy(services);
+        services.database = opened.db.get();
+        return std::move(opened.db);
+    }
+    const QString installed =
+        where.templatePath != where.databasePath ? where.templatePath : QString();
+    checkWordList(db, installed, services);
+    if (!installed.isEmpty()) {
         // A failed refresh keeps the words the copy has; the check below says why.
-        db.refreshDictionaryFrom(where.templatePath);
+        db.refreshDictionaryFrom(installed);
     }
     const QString why = whyUnwritable(db, where);
     services.writesRefused = !why.isEmpty();
@@ -148,6 +227,20 @@ std::unique_ptr<GameDatabase> openGameDatabase(const DataLocation& where, Servic
     }
     services.database = opened.db.get();
     return std::move(opened.db);
+}
+
+void tellDatabaseBusy(Services& services) {
+    if (services.databaseBusyTold) {
+        return;
+    }
+    services.databaseBusyTold = true;
+    services.messages->show(
+        QStringLiteral("%1 is busy: another program is using it.")
+                .arg(shown(services.databasePath)) +
+            kLineBreak +
+            QStringLiteral("Vortalex tries it again whenever it needs it; until then words cannot "
+                           "be checked and nothing can be saved."),
+        style::kExclamation, kAppTitle);
 }
 
 } // namespace vortalex

@@ -22,6 +22,10 @@ struct DataLocation {
     QString templatePath;
     // Why the player's copy could not be made; the database is then the read-only template.
     QString problem;
+    // Said at start when a portable program folder's own Dictionary.mdb is not the one used:
+    // which file is used instead, and why. Empty for an installed game, whose database is
+    // always the player's copy.
+    QString notice;
 
     // The installed data folder of a program in `programFolder`, wherever it was installed.
     static QString installedDataFolder(const QString& programFolder);
@@ -29,9 +33,14 @@ struct DataLocation {
     static DataLocation prepare(const QString& programFolder, const QString& userFolder);
 };
 
-// Opens the database `where` names, brings the word list of the player's copy up to date and
-// fills in the services' database, its path and the data folder. A database that cannot be
-// opened or cannot be written is told to the player here, once.
+// Opens the database `where` names, checks its word list and mends a damaged one, brings the
+// word list of the player's copy up to date and fills in the services' database, its path and
+// the data folder. A database that cannot be opened, is busy, cannot be written or keeps a
+// damaged word list is told to the player here, once; so is a portable folder's database that
+// is not the one used.
 std::unique_ptr<GameDatabase> openGameDatabase(const DataLocation& where, Services& services);
+
+// Tells the player, once per run, that another program holds the database in use.
+void tellDatabaseBusy(Services& services);
 
 } // namespace vortalex

@@ -18,12 +18,14 @@ namespace {
 
 QAtomicInt g_connectionCounter;
 
+// The word list's columns, shared by its creation and its repair.
+#define VORTALEX_WORD_LIST_COLUMNS                                                                 \
+    "(Word TEXT NOT NULL COLLATE NOCASE, Meaning TEXT NOT NULL DEFAULT '')"
+
 // Text columns that queries compare carry NOCASE so that "=" and LIKE ignore letter case and
 // still use their index.
 const char* const kSchema[] = {
-    "CREATE TABLE IF NOT EXISTS tbl_Dictionary ("
-    " Word TEXT NOT NULL COLLATE NOCASE,"
-    " Meaning TEXT NOT NULL DEFAULT '')",
+    "CREATE TABLE IF NOT EXISTS tbl_Dictionary " VORTALEX_WORD_LIST_COLUMNS,
     "CREATE INDEX IF NOT EXISTS tbl_Dictionary_Word ON tbl_Dictionary (Word)",
     "CREATE TABLE IF NOT EXISTS tblWrong (WrongWord TEXT COLLATE NOCASE)",
     "CREATE TABLE IF NOT EXISTS tblUsers ("
@@ -51,15 +53,17 @@ const char* const kSchema[] = {
     "CREATE TABLE IF NOT EXISTS total (fldusername TEXT NOT NULL COLLATE NOCASE,"
     " totscore NUMERIC NOT NULL DEFAULT 0)",
     "CREATE INDEX IF NOT EXISTS total_fldusername ON total (fldusername)",
-    // Which word list the dictionary was last filled from, so a rebuild refreshes it only
-    // when the list changed.
-    "CREATE TABLE IF NOT EXISTS tblDictionarySource (fldSource TEXT NOT NULL)",
 };
 
-// Words an ordinary player knows, from a smaller list than the dictionary's; the review shows
-// missed words of this list first. Filled by the build like the dictionary. Added to older
-// files when they can be written; without them the review simply shows every missed word.
-constexpr const char* kCommonWordsSchema[] = {
+// Tables the first files were made without, added to older files when they can be written: a
+// read-only or busy older file plays without them.
+constexpr const char* kAdditions[] = {
+    // Which word list the dictionary was last filled from, so a rebuild refreshes it only
+    // when the list changed. Without it every start offers the installed list again.
+    "CREATE TABLE IF NOT EXISTS tblDictionarySource (fldSource TEXT NOT NULL)",
+    // Words an ordinary player knows, from a smaller list than the dictionary's; the review
+    // shows missed words of this list first. Filled by the build like the dictionary; without
+    // them the review simply shows every missed word.
     "CREATE TABLE IF NOT EXISTS tblCommonWords (fldWord TEXT NOT NULL COLLATE NOCASE)",
     "CREATE TABLE IF NOT EXISTS tblCommonWordsSource (fldSource TEXT NOT NULL)",
 };
@@ -122,7 +126,7 @@ QString scoreTable(Level level) {
 
 } // namespace
 
-GameDatabase::Opened GameDatabase::open(const QString& path) {
+GameDatabase::Opened GameDatabase::open(const QString& path, int busyTimeoutMs) {
     const QString connection =
         QStringLiteral("vortalex-%1").arg(g_connectionCounter.fetchAndAddRelaxed(1));
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
@@ -135,7 +139,7 @@ GameDatabase::Opened GameDatabase::open(const QString& path) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
         // A busy file (another copy of the game saving) is waited for briefly, not failed at once.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
         if (!db.open()) {
             const QString reason = db.lastError().text();
             db = QSqlDatabase();
@@ -144,15 +148,37 @@ GameDatabase::Opened GameDatabase::open(const QString& path) {
         }
     }
     std::unique_ptr<GameDatabase> game(new GameDatabase(connection, path));
-    if (!game->createSchema()) {
+    // A file another program is writing is sound as far as anyone can tell: it is set up at
+    // its first use once the other program lets go of it.
+    if (!game->ready() && !game->lastErrorBusy()) {
         return {
             nullptr,
             QStringLiteral("%1 is not a usable game database: %2").arg(path, game->lastError())};
     }
-    // A file that cannot take the keys still plays, with names matched as they used to be.
-    game->keyNames();
-    game->m_lastError.clear();
     return {std::move(game), {}};
+}
+
+bool GameDatabase::ready() {
+    clearError();
+    if (m_setUp) {
+        return true;
+    }
+    if (!createSchema()) {
+        // Only a busy file is worth trying again; any other failure is the file as it is, and
+        // later operations say so themselves.
+        m_setUp = !m_lastErrorBusy;
+        return false;
+    }
+    m_setUp = true;
+    // A file that cannot take the keys still plays, with names matched as they used to be.
+    keyNames();
+    clearError();
+    return true;
+}
+
+void GameDatabase::clearError() {
+    m_lastError.clear();
+    m_lastErrorBusy = false;
 }
 
 QString GameDatabase::pathIn(const QString& programFolder) {
@@ -181,7 +207,7 @@ bool GameDatabase::createSchema() {
             for (const char* statement : statements) {
                 QSqlQuery q(QSqlDatabase::database(m_connection));
                 if (!q.exec(QString::fromLatin1(statement))) {
-                    return fail(q.lastError().text());
+                    return fail(q.lastError());
                 }
             }
             return true;
@@ -191,7 +217,7 @@ bool GameDatabase::createSchema() {
         return false;
     }
     // A read-only or busy older file still plays.
-    create(kCommonWordsSchema);
+    create(kAdditions);
     return true;
 }
 
@@ -218,16 +244,16 @@ bool GameDatabase::keyNames() {
             if (!columnsOf(table).contains(kNameKeyColumn, Qt::CaseInsensitive) &&
                 !q.exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT")
                             .arg(table, kNameKeyColumn))) {
-                return fail(q.lastError().text());
+                return fail(q.lastError());
             }
             if (!q.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1_%2 ON %1 (%2)")
                             .arg(table, kNameKeyColumn))) {
-                return fail(q.lastError().text());
+                return fail(q.lastError());
             }
             q.setForwardOnly(true);
             if (!q.exec(QStringLiteral("SELECT rowid, %1, %2 FROM %3")
                             .arg(kNameColumn, kNameKeyColumn, table))) {
-                return fail(q.lastError().text());
+                return fail(q.lastError());
             }
             QList<std::pair<qint64, QString>> stale;
             while (q.next()) {
@@ -270,7 +296,9 @@ QVariant GameDatabase::nameValue(const QString& name) const {
 
 bool GameDatabase::insertRow(const QString& table, const QStringList& columns,
                              const QVariantList& values, const QString& name) {
-    m_lastError.clear();
+    if (!ready()) {
+        return false;
+    }
     QStringList allColumns = columns;
     QVariantList allValues = values;
     if (m_namesKeyed) {
@@ -288,68 +316,91 @@ bool GameDatabase::insertRow(const QString& table, const QStringList& columns,
     return exec(q);
 }
 
-bool GameDatabase::fail(const QString& reason) {
+bool GameDatabase::fail(const QString& reason, bool busy) {
     m_lastError = reason.isEmpty() ? QStringLiteral("unknown database error") : reason;
+    m_lastErrorBusy = busy;
     return false;
+}
+
+bool GameDatabase::fail(const QSqlError& error) {
+    return fail(error.text(), isBusy(error));
+}
+
+bool GameDatabase::isBusy(const QSqlError& error) {
+    // SQLITE_BUSY and SQLITE_LOCKED, with or without an extended code.
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 5 || code == 6;
 }
 
 bool GameDatabase::exec(QSqlQuery& query) {
     if (!query.exec()) {
-        return fail(query.lastError().text());
+        return fail(query.lastError());
     }
     return true;
 }
 
 bool GameDatabase::inTransaction(const std::function<bool()>& work) {
-    return runTransaction(QStringLiteral("BEGIN IMMEDIATE"), work);
+    return ready() && runTransaction(QStringLiteral("BEGIN IMMEDIATE"), work);
 }
 
 bool GameDatabase::runTransaction(const QString& begin, const std::function<bool()>& work) {
     const QSqlDatabase db = QSqlDatabase::database(m_connection);
-    m_lastError.clear();
+    clearError();
     QSqlQuery control(db);
     if (!control.exec(begin)) {
-        return fail(control.lastError().text());
+        return fail(control.lastError());
     }
     if (!work()) {
         const QString reason = m_lastError;
+        const bool busy = m_lastErrorBusy;
         control.exec(QStringLiteral("ROLLBACK"));
-        return fail(reason);
+        return fail(reason, busy);
     }
     if (!control.exec(QStringLiteral("COMMIT"))) {
-        const QString reason = control.lastError().text();
+        const QSqlError error = control.lastError();
         control.exec(QStringLiteral("ROLLBACK"));
-        return fail(reason);
+        return fail(error);
     }
     return true;
 }
 
 // ---------------------------------------------------------------- dictionary
 
-bool GameDatabase::isWord(const QString& word) {
-    m_lastError.clear();
+WordLookup GameDatabase::lookUpWord(const QString& word) {
+    if (!ready()) {
+        return WordLookup::Failed;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("SELECT 1 FROM tbl_Dictionary WHERE Word = ? LIMIT 1"));
     q.addBindValue(word);
-    return exec(q) && q.next();
+    if (!exec(q)) {
+        return WordLookup::Failed;
+    }
+    return q.next() ? WordLookup::Found : WordLookup::NotFound;
 }
 
 bool GameDatabase::dictionaryAvailable() {
-    m_lastError.clear();
+    if (!ready()) {
+        return false;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("SELECT 1 FROM tbl_Dictionary LIMIT 1"));
     return exec(q) && q.next();
 }
 
 qint64 GameDatabase::dictionaryRowCount() {
-    m_lastError.clear();
+    if (!ready()) {
+        return 0;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("SELECT COUNT(*) FROM tbl_Dictionary"));
     return exec(q) && q.next() ? q.value(0).toLongLong() : 0;
 }
 
 QStringList GameDatabase::wordsStartingWith(const QString& prefix) {
-    m_lastError.clear();
+    if (!ready()) {
+        return {};
+    }
     QStringList words;
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
@@ -364,7 +415,9 @@ QStringList GameDatabase::wordsStartingWith(const QString& prefix) {
 }
 
 QSqlQuery GameDatabase::wordsStartingWithCursor(const QString& prefix) {
-    m_lastError.clear();
+    if (!ready()) {
+        return QSqlQuery(QSqlDatabase::database(m_connection));
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     // Not forward-only: a grid reads rows again as they scroll back into view.
     q.prepare(kWordsStartingWithSql);
@@ -374,7 +427,9 @@ QSqlQuery GameDatabase::wordsStartingWithCursor(const QString& prefix) {
 }
 
 QStringList GameDatabase::meanings(const QString& word) {
-    m_lastError.clear();
+    if (!ready()) {
+        return {};
+    }
     QStringList result;
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
@@ -426,14 +481,14 @@ bool GameDatabase::refillWords(const QStringList& emptying, const std::function<
         for (const QString& statement :
              emptying + QStringList{QStringLiteral("DELETE FROM %1").arg(sourceTable)}) {
             if (!q.exec(statement)) {
-                return fail(q.lastError().text());
+                return fail(q.lastError());
             }
         }
         if (!fill()) {
             return false;
         }
         if (!afterFill.isEmpty() && !q.exec(afterFill)) {
-            return fail(q.lastError().text());
+            return fail(q.lastError());
         }
         QSqlQuery source(db);
         source.prepare(QStringLiteral("INSERT INTO %1 (fldSource) VALUES (?)").arg(sourceTable));
@@ -446,10 +501,13 @@ bool GameDatabase::refreshDictionaryFrom(const QString& otherPath, bool* refresh
     if (refreshed != nullptr) {
         *refreshed = false;
     }
-    m_lastError.clear();
     // ATTACH would create a missing file.
     if (!QFileInfo(otherPath).isFile()) {
+        clearError();
         return true;
+    }
+    if (!ready()) {
+        return false;
     }
     const QSqlDatabase db = QSqlDatabase::database(m_connection);
     QSqlQuery q(db);
@@ -508,8 +566,133 @@ bool GameDatabase::refreshDictionaryFrom(const QString& otherPath, bool* refresh
     return ok;
 }
 
+GameDatabase::Health GameDatabase::checkDictionary() {
+    if (!ready()) {
+        return Health::Unchecked;
+    }
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.setForwardOnly(true);
+    QStringList problems;
+    if (q.exec(QStringLiteral("PRAGMA quick_check(tbl_Dictionary)"))) {
+        while (q.next()) {
+            problems.append(q.value(0).toString());
+        }
+    }
+    const QSqlError error = q.lastError();
+    if (error.isValid()) {
+        // SQLITE_CORRUPT: a page the check itself could not get past.
+        const bool corrupt = (error.nativeErrorCode().toInt() & 0xff) == 11;
+        fail(error);
+        return corrupt ? Health::Damaged : Health::Unchecked;
+    }
+    if (problems == QStringList{QStringLiteral("ok")}) {
+        return Health::Sound;
+    }
+    fail(problems.value(0));
+    return Health::Damaged;
+}
+
+bool GameDatabase::repairDictionary(const QString& installedPath) {
+    if (!ready()) {
+        return false;
+    }
+    // Rows intact under a damaged index: the index is built again from them.
+    if (replaceWordTrees(QString()) && checkDictionary() == Health::Sound) {
+        return vacuum();
+    }
+    if (!QFileInfo(installedPath).isFile()) {
+        return fail(QStringLiteral("%1; no installed word list is there to take the words from")
+                        .arg(m_lastError));
+    }
+    if (replaceWordTrees(installedPath) && checkDictionary() == Health::Sound) {
+        return vacuum();
+    }
+    return false;
+}
+
+// DROP and REINDEX free the pages of the old tree, which means reading them, and a damaged
+// page cannot be read. So the new tree is built beside the old one and the schema is pointed
+// at it; the old pages are then out of every tree, unread, until VACUUM gives them back.
+bool GameDatabase::replaceWordTrees(const QString& installedPath) {
+    const bool fromInstalled = !installedPath.isEmpty();
+    const QSqlDatabase db = QSqlDatabase::database(m_connection);
+    if (fromInstalled) {
+        QSqlQuery attach(db);
+        attach.prepare(QStringLiteral("ATTACH DATABASE ? AS installed"));
+        attach.addBindValue(installedPath);
+        if (!exec(attach)) {
+            return false;
+        }
+    }
+    const QString table = QStringLiteral("tbl_Dictionary");
+    const QString index = QStringLiteral("tbl_Dictionary_Word");
+    const QString newTable = table + QStringLiteral("_repair");
+    const QString newIndex = index + QStringLiteral("_repair");
+    const bool ok = runTransaction(QStringLiteral("BEGIN IMMEDIATE"), [&] {
+        QStringList build;
+        if (fromInstalled) {
+            build << QStringLiteral("CREATE TABLE %1 " VORTALEX_WORD_LIST_COLUMNS).arg(newTable)
+                  << QStringLiteral("INSERT INTO %1 (Word, Meaning) SELECT Word, Meaning FROM"
+                                    " installed.tbl_Dictionary ORDER BY rowid")
+                         .arg(newTable);
+        }
+        build << QStringLiteral("CREATE INDEX %1 ON %2 (Word)")
+                     .arg(newIndex, fromInstalled ? newTable : table)
+              << QStringLiteral("PRAGMA writable_schema = ON");
+        QSqlQuery q(db);
+        for (const QString& statement : std::as_const(build)) {
+            if (!q.exec(statement)) {
+                return fail(q.lastError());
+            }
+        }
+        // The old table goes with its index; its rows are what could not be read.
+        q.prepare(fromInstalled ? QStringLiteral("DELETE FROM sqlite_schema WHERE tbl_name = ?")
+                                : QStringLiteral("DELETE FROM sqlite_schema WHERE name = ?"));
+        q.addBindValue(fromInstalled ? table : index);
+        if (!exec(q)) {
+            return false;
+        }
+        // CREATE above already moved the schema's version on, so other connections read the
+        // schema again; this one is reset below.
+        QSqlQuery rename(db);
+        rename.prepare(QStringLiteral(
+            "UPDATE sqlite_schema SET name = ?, tbl_name = ?, sql = ? WHERE name = ?"));
+        const auto renameTo = [&](const QString& name, const QString& sql, const QString& from) {
+            rename.bindValue(0, name);
+            rename.bindValue(1, table);
+            rename.bindValue(2, sql);
+            rename.bindValue(3, from);
+            return exec(rename) && rename.numRowsAffected() == 1;
+        };
+        return (!fromInstalled ||
+                renameTo(table,
+                         QStringLiteral("CREATE TABLE %1 " VORTALEX_WORD_LIST_COLUMNS).arg(table),
+                         newTable)) &&
+               renameTo(index, QStringLiteral("CREATE INDEX %1 ON %2 (Word)").arg(index, table),
+                        newIndex);
+    });
+    const QString reason = m_lastError;
+    const bool busy = m_lastErrorBusy;
+    // Off again, and the schema read anew whether the change was kept or rolled back.
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA writable_schema = RESET"));
+    if (fromInstalled) {
+        QSqlQuery(db).exec(QStringLiteral("DETACH DATABASE installed"));
+    }
+    return ok || fail(reason, busy);
+}
+
+bool GameDatabase::vacuum() {
+    // Gives back the pages a repair left out of every tree; the file works without that, so a
+    // VACUUM that cannot run (no room for its copy) is no failure of the repair.
+    QSqlQuery(QSqlDatabase::database(m_connection)).exec(QStringLiteral("VACUUM"));
+    clearError();
+    return true;
+}
+
 QString GameDatabase::writeProblem() {
-    m_lastError.clear();
+    if (!ready()) {
+        return m_lastErrorBusy ? QString() : m_lastError;
+    }
     const QSqlDatabase db = QSqlDatabase::database(m_connection);
     QSqlQuery q(db);
     QSqlError error;
@@ -524,9 +707,8 @@ QString GameDatabase::writeProblem() {
     if (!error.isValid()) {
         return {};
     }
-    // SQLITE_BUSY and SQLITE_LOCKED: another copy of the game is writing, which passes.
-    const QString code = error.nativeErrorCode();
-    if (code == QLatin1String("5") || code == QLatin1String("6")) {
+    // Another copy of the game is writing, which passes.
+    if (isBusy(error)) {
         return {};
     }
     return error.text().isEmpty() ? QStringLiteral("unknown database error") : error.text();
@@ -537,14 +719,18 @@ QString GameDatabase::dictionarySourceId() {
 }
 
 QString GameDatabase::sourceId(const QString& table) {
-    m_lastError.clear();
+    if (!ready()) {
+        return {};
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("SELECT fldSource FROM %1 LIMIT 1").arg(table));
     return exec(q) && q.next() ? q.value(0).toString() : QString();
 }
 
 QString GameDatabase::joinedWords(const QString& sql) {
-    m_lastError.clear();
+    if (!ready()) {
+        return {};
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
     q.prepare(sql);
@@ -595,14 +781,18 @@ QString GameDatabase::commonWordsSourceId() {
 // ---------------------------------------------------------------- tblWrong
 
 bool GameDatabase::clearWrongWords() {
-    m_lastError.clear();
+    if (!ready()) {
+        return false;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("DELETE FROM tblWrong"));
     return exec(q);
 }
 
 bool GameDatabase::addWrongWord(const QString& word) {
-    m_lastError.clear();
+    if (!ready()) {
+        return false;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("INSERT INTO tblWrong (WrongWord) VALUES (?)"));
     q.addBindValue(word);
@@ -610,7 +800,9 @@ bool GameDatabase::addWrongWord(const QString& word) {
 }
 
 QStringList GameDatabase::wrongWords() {
-    m_lastError.clear();
+    if (!ready()) {
+        return {};
+    }
     QStringList words;
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
@@ -636,7 +828,9 @@ std::optional<PlayerRow> GameDatabase::findPlayer(const QString& name, const QSt
 }
 
 QList<StoredPlayer> GameDatabase::playersNamed(const QString& name) {
-    m_lastError.clear();
+    if (!ready()) {
+        return {};
+    }
     QList<StoredPlayer> rows;
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
@@ -652,7 +846,9 @@ QList<StoredPlayer> GameDatabase::playersNamed(const QString& name) {
 }
 
 std::optional<PlayerRow> GameDatabase::findPlayerByName(const QString& name) {
-    m_lastError.clear();
+    if (!ready()) {
+        return std::nullopt;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(rowsOfNameSql(QStringLiteral("tblUsers"), kPlayerColumns) +
               QStringLiteral(" LIMIT 1"));
@@ -701,7 +897,9 @@ bool GameDatabase::appendPlayerHashed(const QString& name, const QString& hash,
 }
 
 bool GameDatabase::openPlayerLevels(const QString& name, Level highest) {
-    m_lastError.clear();
+    if (!ready()) {
+        return false;
+    }
     QStringList sets{kNameColumn + QStringLiteral(" = ?")};
     for (int i = 0; i <= static_cast<int>(highest); ++i) {
         sets.append(QString::fromLatin1(levelInfo(i).flagColumn) + QStringLiteral(" = 1"));
@@ -719,7 +917,9 @@ bool GameDatabase::openPlayerLevels(const QString& name, Level highest) {
 // ---------------------------------------------------------------- scores
 
 std::optional<ScoreRow> GameDatabase::findScore(Level level, const QString& name) {
-    m_lastError.clear();
+    if (!ready()) {
+        return std::nullopt;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(rowsOfNameSql(scoreTable(level), QStringLiteral("fldUsername, fldScore, fldTime")) +
               QStringLiteral(" LIMIT 1"));
@@ -738,7 +938,9 @@ bool GameDatabase::appendScore(Level level, const ScoreRow& row) {
 
 bool GameDatabase::updateScore(Level level, const QString& name, qint64 score,
                                const QString& time) {
-    m_lastError.clear();
+    if (!ready()) {
+        return false;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(
         QStringLiteral("UPDATE %1 SET fldScore = ?, fldTime = ? WHERE rowid = (%2 LIMIT 1)")
@@ -750,7 +952,9 @@ bool GameDatabase::updateScore(Level level, const QString& name, qint64 score,
 }
 
 QList<RankRow> GameDatabase::ranking(const QString& sql) {
-    m_lastError.clear();
+    if (!ready()) {
+        return {};
+    }
     QList<RankRow> rows;
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
@@ -783,7 +987,9 @@ bool GameDatabase::appendTotal(const QString& name, qint64 total) {
 }
 
 std::optional<qint64> GameDatabase::findTotal(const QString& name) {
-    m_lastError.clear();
+    if (!ready()) {
+        return std::nullopt;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(rowsOfNameSql(QStringLiteral("total"), QStringLiteral("totscore")) +
               QStringLiteral(" LIMIT 1"));
@@ -795,7 +1001,9 @@ std::optional<qint64> GameDatabase::findTotal(const QString& name) {
 }
 
 bool GameDatabase::updateTotal(const QString& name, qint64 total) {
-    m_lastError.clear();
+    if (!ready()) {
+        return false;
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("UPDATE total SET fldusername = ?, totscore = ? WHERE rowid = (%1"
                              " LIMIT 1)")

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -16,6 +17,10 @@
 #include <optional>
 
 namespace vortalex {
+
+// What a formed word's lookup found. Failed: the dictionary could not be read (another
+// program holds the file, or the file is damaged), which says nothing about the word.
+enum class WordLookup { Found, NotFound, Failed };
 
 struct DictionaryEntry {
     QString word;
@@ -66,8 +71,12 @@ public:
         QString error; // empty when db is set
     };
 
+    // How long an operation waits for a file another program is writing before it fails.
+    static constexpr int kBusyTimeoutMs = 3000;
+
     // Creates a missing file or missing tables; a file that is not a database gives an error.
-    static Opened open(const QString& path);
+    // A file another program is writing opens all the same (setUpPending()).
+    static Opened open(const QString& path, int busyTimeoutMs = kBusyTimeoutMs);
     static QString pathIn(const QString& programFolder);
 
     ~GameDatabase();
@@ -76,9 +85,16 @@ public:
 
     QString path() const { return m_path; }
     QString lastError() const { return m_lastError; }
+    // The last failure was another program holding the file, not a fault of the file: the same
+    // operation may well succeed later.
+    bool lastErrorBusy() const { return m_lastErrorBusy; }
+    // The file was too busy to be set up when it was opened. Every operation tries again first
+    // and fails as busy while the other program holds on.
+    bool setUpPending() const { return !m_setUp; }
 
     // --- tbl_Dictionary ---
-    bool isWord(const QString& word);                     // formed word lookup
+    WordLookup lookUpWord(const QString& word); // formed word lookup
+    bool isWord(const QString& word) { return lookUpWord(word) == WordLookup::Found; }
     bool dictionaryAvailable();                           // the board's open of the list
     QStringList wordsStartingWith(const QString& prefix); // suggestions
     QStringList meanings(const QString& word);            // word review
@@ -103,6 +119,16 @@ public:
     // from ours; players and scores stay. A missing file or one without a word list changes
     // nothing. `refreshed` tells whether the words were replaced.
     bool refreshDictionaryFrom(const QString& otherPath, bool* refreshed = nullptr);
+    // SQLite's quick check of the word list and its index, which reads every page of both
+    // (40 to 70 ms on the full list; bench_lookup measures it). Damaged and Unchecked leave
+    // the reason in lastError().
+    enum class Health { Sound, Damaged, Unchecked };
+    Health checkDictionary();
+    // Mends a damaged word list, each attempt one transaction: the index is built again from
+    // the rows, or, when the rows themselves cannot be read, the word list of `installedPath`
+    // (a game database; empty for none) replaces them. Players and scores are left as they
+    // are. True when the check passes afterwards; otherwise lastError() says why.
+    bool repairDictionary(const QString& installedPath);
     // Why nothing can be saved here, found by a write that is rolled back at once; empty when
     // the database takes writes. A file another program is busy writing is not a problem.
     QString writeProblem();
@@ -174,6 +200,10 @@ public:
 
 private:
     GameDatabase(QString connection, QString path);
+    // Clears the last error and, while the file has not been set up, sets it up; false (the
+    // reason in lastError()) while another program keeps it too busy for that.
+    bool ready();
+    void clearError();
     bool createSchema();
     // Gives every name table its key column and index, and rewrites each key that differs
     // from the fold of its name (rows written by older versions of the game, or folded by an
@@ -191,8 +221,14 @@ private:
     bool refillWords(const QStringList& emptying, const std::function<bool()>& fill,
                      const QString& afterFill, const QString& sourceTable, const QString& sourceId);
     bool runTransaction(const QString& begin, const std::function<bool()>& work);
+    // Builds a new index (and, given an installed database, a new word list from its words)
+    // and points the schema at it in place of the old one, in one transaction.
+    bool replaceWordTrees(const QString& installedPath);
+    bool vacuum();
     bool exec(QSqlQuery& query);
-    bool fail(const QString& reason);
+    bool fail(const QString& reason, bool busy = false);
+    bool fail(const QSqlError& error);
+    static bool isBusy(const QSqlError& error);
     QList<RankRow> ranking(const QString& sql);
     QString joinedWords(const QString& sql); // the one value of a group_concat query
     QString sourceId(const QString& table);
@@ -201,6 +237,8 @@ private:
     QString m_path;
     QString m_lastError;
     password::Policy m_passwordPolicy;
+    bool m_lastErrorBusy = false;
+    bool m_setUp = false;
     bool m_namesKeyed = false;
 };
 
