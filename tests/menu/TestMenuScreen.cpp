@@ -198,7 +198,7 @@ private slots:
         clickOk();
         QCOMPARE(
             m_world->messages.texts(),
-            QStringList{QStringLiteral("Help could not be started: %1 is missing.")
+            QStringList{QStringLiteral("Help could not be started:\r\n%1 is missing.")
                             .arg(QDir::toNativeSeparators(
                                 QDir(m_world->services.dataFolder).filePath("help/index.html")))});
         QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("HELP"));
