@@ -1,3 +1,4 @@
+#include "AccessTree.h"
 #include "Gestures.h"
 #include "TestWorld.h"
 #include "menu/LoadSaveDialog.h"
@@ -475,6 +476,27 @@ private slots:
         QCOMPARE(
             QAccessible::queryAccessibleInterface(m_menu->tile(25))->text(QAccessible::Description),
             QStringLiteral("out of reach"));
+    }
+
+    // The pictures behind Ok and Clear only decorate; the command word reads even while empty.
+    void aScreenReaderMeetsNoSilentLabelOnTheMenu() {
+        const QStringList silent = test::silentAccessibleNodes(m_menu.get());
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QStringLiteral(", "))));
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_menu->commandWordLabel())
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Command word: none"));
+        QTest::keyClicks(m_menu.get(), QStringLiteral("QW"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_menu->commandWordLabel())
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Command word: QW"));
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(m_menu.get());
+        QCOMPARE(menu->role(), QAccessible::Client);
+        QCOMPARE(menu->text(QAccessible::Name), MenuScreen::kTitle);
+        QAccessibleInterface* ok = QAccessible::queryAccessibleInterface(m_menu->okLabel());
+        QVERIFY(menu->indexOfChild(ok) >= 0);
+        QCOMPARE(menu->child(menu->indexOfChild(ok)), ok);
+        QCOMPARE(menu->indexOfChild(QAccessible::queryAccessibleInterface(m_menu->okPicture())),
+                 -1);
     }
 
     // Last: ending the program leaves no event loop running for later tests.

@@ -215,6 +215,7 @@ void BoardScreen::buildPanel() {
     m_banner->setPalette(bp);
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->hide();
+    markDecorative(m_banner); // the accepted word it carries is read in the word list
 
     m_wordFormed = new QLabel(this);
     m_wordFormed->setObjectName(QStringLiteral("lblWordFormed"));

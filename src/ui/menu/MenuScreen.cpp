@@ -173,10 +173,14 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
     connect(&m_demoTimer, &QTimer::timeout, &m_model, &MenuModel::demoTick);
     connect(&m_clearTimer, &QTimer::timeout, &m_model, &MenuModel::clearTick);
     connect(&m_model, &MenuModel::tilesChanged, this, &MenuScreen::syncTiles);
-    connect(&m_model, &MenuModel::wordChanged, this, [this] {
-        m_commandWord->setText(m_model.word());
-        m_commandWord->setAccessibleName(QStringLiteral("Command word: ") + m_model.word());
-    });
+    const auto showWord = [this] {
+        const QString word = m_model.word();
+        m_commandWord->setText(word);
+        m_commandWord->setAccessibleName(QStringLiteral("Command word: ") +
+                                         (word.isEmpty() ? QStringLiteral("none") : word));
+    };
+    showWord();
+    connect(&m_model, &MenuModel::wordChanged, this, showWord);
     connect(&m_model, &MenuModel::clearPendingChanged, this, &MenuScreen::syncTimers);
     connect(&m_session, &SessionState::demoRunningChanged, this, &MenuScreen::syncTimers);
     connect(&m_session, &SessionState::greetingChanged, this, &MenuScreen::showGreeting);
@@ -271,6 +275,7 @@ void MenuScreen::buildButtons() {
         picture->setObjectName(name == QLatin1String("Label2") ? QStringLiteral("Image1")
                                                                : QStringLiteral("Image2"));
         picture->setGeometry(px(kButtonLeft), px(top), px(kButtonWidth), px(kButtonHeight));
+        markDecorative(picture); // its caption is the button a screen reader reads
         label = new Caption(caption, this);
         label->setButtonLike(true); // first: widget changes below fix its accessible kind
         label->setObjectName(name);
