@@ -5,6 +5,7 @@
 
 #include "widgets/Accessible.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/Fonts.h"
 #include "widgets/LetterTile.h"
 #include "widgets/Palette.h"
@@ -88,6 +89,7 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
     setFixedSize(px(info.clientWidth), px(info.clientHeight));
     setMouseTracking(true);
     setModal(true);
+    centreOnOwner(*this);
 
     buildField();
     buildPanel();
