@@ -2,6 +2,7 @@
 #include "Gestures.h"
 #include "TestWorld.h"
 #include "menu/LoadSaveDialog.h"
+#include "menu/MenuArt.h"
 #include "menu/MenuScreen.h"
 #include "menu/RegistrationDialog.h"
 #include "sound/Cues.h"
@@ -135,6 +136,31 @@ private slots:
         QCOMPARE(m_menu->okPicture()->geometry(), QRect(216, 516, 88, 32));
         QCOMPARE(m_menu->clearPicture()->geometry(), QRect(216, 549, 88, 32));
         QVERIFY(m_menu->okPicture()->geometry().contains(m_menu->okLabel()->geometry()));
+    }
+
+    // The tiles stand close to the window's bottom edge and to Ok and Clear; what the
+    // background lays behind them must neither overlap nor crowd the edge.
+    void thePanelsKeepClearOfOneAnotherAndOfTheWindowsEdges() {
+        const art::MenuFrames frames = m_menu->frames();
+        const art::MenuPanels panels = art::menuPanels(frames);
+        QVERIFY(panels.field.contains(QRectF(frames.field)));
+        QVERIFY(panels.buttons.intersects(QRectF(frames.buttons)));
+        const QList<std::pair<const char*, QRectF>> all{{"field", panels.field},
+                                                        {"command word", panels.commandWord},
+                                                        {"buttons", panels.buttons},
+                                                        {"instructions", panels.instructions},
+                                                        {"levels", panels.levels}};
+        const qreal edge = 16;
+        const QRectF inside = QRectF(m_menu->rect()).adjusted(edge, edge, -edge, -edge);
+        for (qsizetype i = 0; i < all.size(); ++i) {
+            QVERIFY2(inside.contains(all.at(i).second), all.at(i).first);
+            for (qsizetype j = i + 1; j < all.size(); ++j) {
+                QVERIFY2(!all.at(i).second.intersects(all.at(j).second),
+                         qPrintable(QStringLiteral("%1 and %2")
+                                        .arg(QLatin1String(all.at(i).first),
+                                             QLatin1String(all.at(j).first))));
+            }
+        }
     }
 
     void theDemoLightsTilesOnItsOwnTimer() {

@@ -160,13 +160,7 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
     }
     m_tabOrder.set(order);
 
-    art::MenuFrames frames;
-    frames.field = QRect(tile(1)->geometry().topLeft(), tile(25)->geometry().bottomRight());
-    frames.commandWord = kCommandWordBox;
-    frames.buttons = m_okPicture->geometry().united(m_clearPicture->geometry());
-    frames.instructions = kInstructionsBox;
-    frames.levels = m_levels.front()->geometry().united(m_levels.back()->geometry());
-    m_background = art::menuBackground(size(), frames, devicePixelRatioF());
+    m_background = art::menuBackground(size(), frames(), devicePixelRatioF());
 
     m_demoTimer.setInterval(MenuModel::kDemoIntervalMs);
     m_clearTimer.setInterval(MenuModel::kClearIntervalMs);
@@ -217,6 +211,16 @@ void MenuScreen::buildTexts() {
     m_instructions->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_instructions->setGeometry(kInstructionsBox);
     m_instructions->setPalette(gp);
+}
+
+art::MenuFrames MenuScreen::frames() const {
+    art::MenuFrames frames;
+    frames.field = QRect(tile(1)->geometry().topLeft(), tile(25)->geometry().bottomRight());
+    frames.commandWord = kCommandWordBox;
+    frames.buttons = m_okPicture->geometry().united(m_clearPicture->geometry());
+    frames.instructions = kInstructionsBox;
+    frames.levels = m_levels.front()->geometry().united(m_levels.back()->geometry());
+    return frames;
 }
 
 void MenuScreen::showGreeting(const QString& greeting) {
