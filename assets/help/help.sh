@@ -1,7 +1,7 @@
 #!/bin/sh
 # Opens the game's help page with the desktop's opener. The game waits for this script to say
-# whether help could be shown, so it ends within a fraction of a second and leaves the opener
-# running on its own.
+# whether help could be shown, so it ends within about a second and a half and leaves the
+# opener running on its own.
 #   exit 0: an opener has the page   2: the page is missing
 #   3: no opener is installed        4: every opener failed at once
 here=$(cd "$(dirname "$0")" && pwd)
@@ -11,6 +11,11 @@ if [ ! -f "$page" ]; then
     exit 2
 fi
 status=3
+# Steps of 0.05 s that all openers share: an opener answers once the browser has the page, or
+# fails (xdg-open with no browser takes about half a second on Debian 12); one still running
+# when they are spent counts as showing the page, as a browser that runs in the opener's own
+# process does. Each opener gets at least a quarter second of them.
+budget=30
 for opener in xdg-open sensible-browser x-www-browser; do
     command -v "$opener" >/dev/null 2>&1 || continue
     # In a session of its own where setsid exists, so neither the game's end nor a Ctrl+C in the
@@ -21,12 +26,10 @@ for opener in xdg-open sensible-browser x-www-browser; do
         nohup "$opener" "$page" </dev/null >/dev/null 2>&1 &
     fi
     child=$!
-    # An opener that cannot show the page fails at once (xdg-open with no browser, a browser
-    # without a display); one still running after a quarter second is showing it.
-    tries=0
-    while [ "$tries" -lt 5 ] && kill -0 "$child" 2>/dev/null; do
+    [ "$budget" -ge 5 ] || budget=5
+    while [ "$budget" -gt 0 ] && kill -0 "$child" 2>/dev/null; do
         sleep 0.05
-        tries=$((tries + 1))
+        budget=$((budget - 1))
     done
     if kill -0 "$child" 2>/dev/null; then
         exit 0

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -23,25 +24,8 @@ using namespace vortalex;
 
 namespace {
 
-QString alreadyRunningText(const QString& databasePath) {
-    return QStringLiteral("Vortalex is already running.") + kLineBreak +
-           QStringLiteral("Only one game at a time can use %1; switch to the game that is open.")
-               .arg(databasePath);
-}
-
-} // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(kAppTitle);
-    QApplication::setApplicationVersion(QStringLiteral(VORTALEX_VERSION));
-    // Ties the windows to the installed desktop entry and its icon; a game run from its build
-    // folder finds no themed icon and keeps the window system's default.
-    const QString appId = QStringLiteral("io.github.vortalex.Vortalex");
-    QGuiApplication::setDesktopFileName(appId);
-    QApplication::setWindowIcon(QIcon::fromTheme(appId));
-
-    QCommandLineParser options;
+// The program's options; the seed option is returned for reading its value.
+QCommandLineOption describeOptions(QCommandLineParser& options) {
     options.setApplicationDescription(
         QStringLiteral("Build words from touching letter tiles against the clock."));
     options.addHelpOption();
@@ -52,6 +36,57 @@ int main(int argc, char** argv) {
                        "can be replayed. Without it, deals are seeded from the clock."),
         QStringLiteral("n"));
     options.addOption(seedOption);
+    return seedOption;
+}
+
+// --help and --version are answered before the window system is asked for, so they work in a
+// terminal without a display. The window system's own options are not known here: any option
+// this parse does not know is left for the full parse once the application exists.
+void answerHelpOrVersion(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    QCommandLineParser options;
+    describeOptions(options);
+    // A window-system option such as "-reverse" must not read as the short options in it (-v).
+    options.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    options.parse(arguments);
+    if (options.isSet(QStringLiteral("help"))) {
+        // Without an application the parser cannot name the program itself.
+        QString text = options.helpText();
+        const QString program =
+            argc > 0 ? QFileInfo(arguments.first()).fileName() : QStringLiteral("vortalex");
+        text.replace(QStringLiteral("<executable_name>"), program);
+        std::fputs(qPrintable(text), stdout);
+        std::exit(0);
+    }
+    if (options.isSet(QStringLiteral("version"))) {
+        options.showVersion();
+    }
+}
+
+QString alreadyRunningText(const QString& databasePath) {
+    return QStringLiteral("Vortalex is already running.") + kLineBreak +
+           QStringLiteral("Only one game at a time can use %1; switch to the game that is open.")
+               .arg(databasePath);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(kAppTitle);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORTALEX_VERSION));
+    answerHelpOrVersion(argc, argv);
+    QApplication app(argc, argv);
+    // Ties the windows to the installed desktop entry and its icon; a game run from its build
+    // folder finds no themed icon and keeps the window system's default.
+    const QString appId = QStringLiteral("io.github.vortalex.Vortalex");
+    QGuiApplication::setDesktopFileName(appId);
+    QApplication::setWindowIcon(QIcon::fromTheme(appId));
+
+    QCommandLineParser options;
+    const QCommandLineOption seedOption = describeOptions(options);
     options.process(app);
     std::optional<std::uint64_t> fixedSeed;
     if (options.isSet(seedOption)) {

@@ -3,6 +3,7 @@
 #include "widgets/ClickLabel.h"
 #include "widgets/LetterTile.h"
 
+#include "AccessTree.h"
 #include "KnownField.h"
 
 #include <QAccessible>
@@ -257,6 +258,25 @@ private slots:
         QAccessibleInterface* list = accessible(screen.wordList());
         QCOMPARE(list->role(), QAccessible::List);
         QCOMPARE(list->text(QAccessible::Name), QStringLiteral("Words built"));
+    }
+
+    // The sliding copy of an accepted word only decorates: the word is read in the list.
+    void aScreenReaderMeetsNoSilentLabelOnTheBoard() {
+        PlayedBoard played;
+        BoardScreen& screen = played.screen;
+        const QStringList silent = test::silentAccessibleNodes(&screen);
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QStringLiteral(", "))));
+        QTest::keyClicks(&screen, QStringLiteral("CAT"));
+        QTest::keyClick(&screen, Qt::Key_Return);
+        QVERIFY(screen.bannerLabel()->isVisible());
+        const QStringList silentWhileSliding = test::silentAccessibleNodes(&screen);
+        QVERIFY2(silentWhileSliding.isEmpty(),
+                 qPrintable(silentWhileSliding.join(QStringLiteral(", "))));
+        QAccessibleInterface* board = accessible(&screen);
+        QCOMPARE(board->role(), QAccessible::Dialog);
+        QCOMPARE(board->indexOfChild(accessible(screen.bannerLabel())), -1);
+        QCOMPARE(board->child(board->indexOfChild(accessible(screen.wordList()))),
+                 accessible(screen.wordList()));
     }
 
     void tabVisitsTilesCommandsAndReadouts() {

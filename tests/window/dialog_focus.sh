@@ -2,13 +2,15 @@
 # After a message box closes over the registration or the LOAD dialog, the keys the player
 # types go to the dialog's text box again, in a real (virtual) X session without a window
 # manager to hand the focus back. Registration: Return on an empty name, Return to close the
-# box, type a name and Return: the dialog closes. LOAD: Return on an empty name ("not found"),
+# box, type a name and Return: the dialog closes; the START before it follows a cancelled one at
+# once, before the menu's demo has ticked again, and it opens centred on the menu, as the score
+# tables of STAT do. LOAD: Return on an empty name ("not found"),
 # Return, type a stored name, Tab, its password and Return: "Game Loaded!" shows.
 #
 #   dialog_focus.sh <program folder>
 set -euo pipefail
 
-kTools="python3"
+kTools="python3 xwininfo"
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
@@ -38,14 +40,24 @@ sleep 0.3
 
 spell_on_menu "$menu" $kStartTiles
 wait_boxes 1 "START opened no registration dialog"
+xdotool key Escape
+spell_on_menu "$menu" $kStartTiles
+wait_boxes 1 "START opened no registration dialog"
+expect_centred "$(xdotool search --onlyvisible --name '^Vortalex$')" "$menu" "registration"
 xdotool key Return
-wait_boxes 2 "an empty name was not answered with a message"
+wait_boxes 2 "START was refused after a cancelled one, or an empty name was not answered"
 xdotool key Return
 wait_boxes 1 "the message did not close"
 xdotool type --delay 30 "Bea"
 xdotool key Return
 wait_boxes 0 "the name typed after the message did not reach the registration dialog"
 echo "registration: typing reached the name box after the message"
+
+spell_on_menu "$menu" $kStatTiles
+wait_boxes 1 "STAT opened no score tables"
+expect_centred "$(xdotool search --onlyvisible --name '^Vortalex$')" "$menu" "the score tables"
+xdotool key Escape
+wait_boxes 0 "the score tables stayed open"
 
 spell_on_menu "$menu" $kLoadTiles
 wait_boxes 1 "LOAD opened no dialog"

@@ -3,7 +3,8 @@
 # register a player with START, open Easy, press Play, let the clock run out, answer
 # "GAME OVER!", look at the review panel's "Words you missed" page and the meaning of the first
 # missed word, and on the summary's try-again question answer No. The menu must then be in
-# front with no level entry that opens a board.
+# front with no level entry that opens a board. The board opens centred on the menu, the summary
+# on the board.
 #
 #   level_fail.sh <program folder>
 #
@@ -11,7 +12,7 @@
 # window-missed.png, to look at.
 set -euo pipefail
 
-kTools="faketime import compare"
+kTools="faketime import compare xwininfo"
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
 
@@ -20,9 +21,11 @@ log="$work/program.log"
 started=$SECONDS
 
 start_easy 20 7 "Window Tester"
+expect_centred "$board" "$menu" "the board"
 # Five minutes of play are fifteen seconds here; then "GAME OVER!" waits for its OK.
 summary=$(wait_past_messages 'Easy summary')
 sleep 0.5
+expect_centred "$summary" "$board" "the summary"
 # The page of the three lists (632 x 194 at 14, 28) gives way to the missed words, whose first
 # word shows its meaning in the meanings box (498 x 192 at 14, 234).
 import -window "$summary" -crop 632x194+14+28 "$work/lists.png"

@@ -86,6 +86,18 @@ wait_titled() {
     fail "$3"
 }
 
+# expect_centred <window> <on window> <what>: the two windows' centres are at most a pixel
+# apart (xwininfo; there are no frames without a window manager).
+expect_centred() {
+    local centres
+    centres=$(for w in "$1" "$2"; do xwininfo -id "$w"; done | awk '
+        /Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+        /Width:/ { w = $2 } /Height:/ { printf "%d %d ", 2 * x + w, 2 * y + $2 }')
+    read -r ax ay bx by <<<"$centres"
+    ((ax - bx <= 2 && bx - ax <= 2 && ay - by <= 2 && by - ay <= 2)) ||
+        fail "$3 is not centred: centres $((ax / 2)),$((ay / 2)) and $((bx / 2)),$((by / 2))"
+}
+
 # click_at <window> <x> <y>: one click, well apart from the next so no two make a double-click.
 click_at() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
@@ -109,6 +121,7 @@ readonly kStartTiles="12 18 24 20 25" # S T A R T, each touching the one before
 readonly kQuitTiles="9 5 10 14"       # Q U I T
 readonly kLoadTiles="17 11 7 3"       # L O A D
 readonly kHelpTiles="8 13 17 23"      # H E L P
+readonly kStatTiles="22 18 24 25"     # S T A T
 
 # Answers each plain message box with Return until a window titled $1 shows (at most $2 s) and
 # prints its id: how the end of a level's message is got past.

@@ -8,10 +8,18 @@ namespace vortalex {
 
 namespace {
 
-// The starter decides within a quarter second; this only guards against one that hangs, so the
-// menu is never held for long. Such a starter counts as started: its opener, in a session of its
-// own, runs on when the starter is stopped.
-constexpr int kDecideMs = 700;
+// The starter waits for its opener's answer for about a second and a half at most (less when
+// the answer comes sooner); this only guards against a starter that hangs, so the menu is never
+// held for long. Such a starter counts as started: its opener, in a session of its own, runs on
+// when the starter is stopped.
+constexpr int kDecideMs = 2500;
+
+// A path starts a line of its own: a message box wraps long lines at the path's slashes
+// otherwise, splitting a name in two.
+QString missing(const QString& path) {
+    return QStringLiteral("Help could not be started:") + kLineBreak +
+           QStringLiteral("%1 is missing.").arg(path);
+}
 
 int runBriefly(const QString& program, const QStringList& arguments, const QString& workingFolder) {
     QProcess process;
@@ -61,10 +69,10 @@ QString HelpLauncher::start() {
     const QString starter = QDir::toNativeSeparators(starterPath());
     const QString page = QDir::toNativeSeparators(pagePath());
     if (!QFileInfo(pagePath()).isFile()) {
-        return QStringLiteral("Help could not be started: %1 is missing.").arg(page);
+        return missing(page);
     }
     if (!QFileInfo(starterPath()).isFile()) {
-        return QStringLiteral("Help could not be started: %1 is missing.").arg(starter);
+        return missing(starter);
     }
 #ifdef Q_OS_WIN
     // "start /min" gives the batch file a minimised window that has the focus.
@@ -81,15 +89,16 @@ QString HelpLauncher::start() {
     case kStillRunning:
         return {};
     case kPageMissing:
-        return QStringLiteral("Help could not be started: %1 is missing.").arg(page);
+        return missing(page);
     case kNoOpener:
-        return QStringLiteral("Help could not be started: no program to open %1 is installed. "
-                              "Install xdg-utils and a web browser.")
-            .arg(page);
+        return QStringLiteral("Help could not be started: no program to open") + kLineBreak +
+               QStringLiteral("%1 is installed. Install xdg-utils and a web browser.").arg(page);
     case kOpenersFailed:
-        return QStringLiteral("Help could not be started: no program could open %1.").arg(page);
+        return QStringLiteral("Help could not be started: no program could open") + kLineBreak +
+               QStringLiteral("%1.").arg(page);
     default:
-        return QStringLiteral("Help could not be started: %1 could not be run.").arg(starter);
+        return QStringLiteral("Help could not be started:") + kLineBreak +
+               QStringLiteral("%1 could not be run.").arg(starter);
     }
 }
 

@@ -9,9 +9,10 @@
 
 namespace vortalex {
 
-// Opens the help page of the data folder through its starter and returns within a fraction of a
-// second; the page's viewer runs on its own. Help lives outside the game, so a missing page or
-// no program to show it is told to the player and nothing else depends on it.
+// Opens the help page of the data folder through its starter and returns once the starter has
+// the opener's answer, within about a second and a half; the page's viewer runs on its own. Help
+// lives outside the game, so a missing page or no program to show it is told to the player and
+// nothing else depends on it.
 class HelpLauncher {
 public:
     // What a starter can report about the run it began.

@@ -208,13 +208,17 @@ void MenuModel::ok() {
 }
 
 void MenuModel::start() {
+    // Read afresh from its record, as the demo's tick does: registration's Cancel clears the
+    // record, and a touch of the field stops the demo before it ticks, so waiting for the tick
+    // would refuse START for the rest of the run.
+    m_session.takeStartChosenFromRecord();
     if (m_session.playerName().isEmpty() && !m_session.startChosen()) {
         resetTiles();
         m_actions.openRegistration();
         activate();
         setWord(QString());
-        // Holds until the demo's next tick re-reads the record, which registration's Cancel
-        // has cleared: a cancelled START may be chosen again after that tick.
+        // Holds until the record is read again, at the demo's next tick or the next START; a
+        // signed-in player is refused by name meanwhile.
         m_session.setStartChosen(true);
     } else {
         message(startRefusal());

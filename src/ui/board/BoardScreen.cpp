@@ -5,6 +5,7 @@
 
 #include "widgets/Accessible.h"
 #include "widgets/ClickLabel.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/Fonts.h"
 #include "widgets/LetterTile.h"
 #include "widgets/Palette.h"
@@ -88,6 +89,7 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
     setFixedSize(px(info.clientWidth), px(info.clientHeight));
     setMouseTracking(true);
     setModal(true);
+    centreOnOwner(*this);
 
     buildField();
     buildPanel();
@@ -215,6 +217,7 @@ void BoardScreen::buildPanel() {
     m_banner->setPalette(bp);
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->hide();
+    markDecorative(m_banner); // the accepted word it carries is read in the word list
 
     m_wordFormed = new QLabel(this);
     m_wordFormed->setObjectName(QStringLiteral("lblWordFormed"));

@@ -4,18 +4,20 @@
 #include <QDialog>
 #include <QLabel>
 
+#include "widgets/DialogPlacement.h"
 #include "widgets/Palette.h"
 
 namespace vortalex::look {
 
 // The account dialogs share one face: a fixed dialog on the game's blue, without the window's
-// close button (Escape and "&Cancel" close them).
+// close button (Escape and "&Cancel" close them), centred on its owner.
 inline const QColor kDialogBackground = palette::kSea;
 
 inline void makeFixedDialog(QDialog& dialog, const QSize& clientSize) {
     dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     dialog.setFixedSize(clientSize);
     dialog.setModal(true);
+    centreOnOwner(dialog);
     QPalette p = dialog.palette();
     p.setColor(QPalette::Window, kDialogBackground);
     dialog.setPalette(p);

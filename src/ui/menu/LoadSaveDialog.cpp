@@ -1,6 +1,7 @@
 #include "LoadSaveDialog.h"
 
 #include "menu/DialogLook.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/PasswordBox.h"
@@ -8,7 +9,6 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace vortalex {
 
@@ -77,11 +77,7 @@ LoadSaveDialog::LoadSaveDialog(Services& services, SessionState& session, QWidge
     connect(m_cancel, &QPushButton::clicked, this, &LoadSaveDialog::reject);
     m_name->setFocus();
 
-    // Centred on the screen rather than on the menu; a dialog placed before it is shown is
-    // not moved again over its owner.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnScreen(*this); // rather than on the menu
 }
 
 LoadSaveDialog::~LoadSaveDialog() {

@@ -92,8 +92,8 @@ void fillSky(QPainter& p, const QRect& r) {
     }
 }
 
-void drawPanel(QPainter& p, const QRectF& r, int fillAlpha, const QColor& rim) {
-    const QPainterPath path = rounded(r, 12);
+void drawPanel(QPainter& p, const QRectF& r, int fillAlpha, const QColor& rim, qreal radius = 12) {
+    const QPainterPath path = rounded(r, radius);
     p.fillPath(path, QColor(3, 14, 30, fillAlpha));
     p.setPen(QPen(rim, 1.2));
     p.drawPath(path);
@@ -205,6 +205,20 @@ void paintSplash(QPainter& p, const QSize& size) {
     p.drawRoundedRect(all.adjusted(8, 8, -8, -8), 7, 7);
 }
 
+MenuPanels menuPanels(const MenuFrames& frames) {
+    MenuPanels panels;
+    // The tiles stand close to the window's bottom and 11 px left of Ok and Clear: the tray
+    // keeps a narrow rim so that it stays clear of both, and the buttons take a shadow rather
+    // than a panel of their own.
+    panels.field = QRectF(frames.field).adjusted(-6, -6, 6, 6);
+    panels.commandWord = QRectF(frames.commandWord).adjusted(-8, -3, 8, -1);
+    panels.buttons = QRectF(frames.buttons).translated(2, 3);
+    panels.instructions = QRectF(frames.instructions).adjusted(-14, -10, 14, 10);
+    // Its right edge in line with the instructions' above it.
+    panels.levels = QRectF(frames.levels).adjusted(-8, -34, 8, 12);
+    return panels;
+}
+
 QPixmap menuBackground(const QSize& size, const MenuFrames& frames, qreal pixelRatio) {
     QPixmap picture(size * pixelRatio);
     picture.setDevicePixelRatio(pixelRatio);
@@ -226,10 +240,10 @@ QPixmap menuBackground(const QSize& size, const MenuFrames& frames, qreal pixelR
     drawHaloText(p, QRect(size.width() / 20, 152, size.width(), 24), Qt::AlignCenter,
                  QStringLiteral("A Multimedia Game for Constructing Words"), kGold);
 
+    const MenuPanels panels = menuPanels(frames);
     // A tray under the field, and a slot for the word being spelled.
-    drawPanel(p, QRectF(frames.field).adjusted(-10, -10, 10, 10), 170,
-              palette::withAlpha(palette::kGold, 130));
-    const QRectF slot = QRectF(frames.commandWord).adjusted(-8, -3, 8, 3);
+    drawPanel(p, panels.field, 170, palette::withAlpha(palette::kGold, 130), 9);
+    const QRectF slot = panels.commandWord;
     p.fillPath(rounded(slot.translated(2, 3), 8), QColor(0, 0, 0, 90));
     QLinearGradient paper(slot.topLeft(), slot.bottomLeft());
     paper.setColorAt(0.0, QColor(246, 240, 222));
@@ -243,14 +257,12 @@ QPixmap menuBackground(const QSize& size, const MenuFrames& frames, qreal pixelR
                       slot.height()),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Command"));
 
-    // A soft shadow under the two button pictures.
-    const QRectF buttons = QRectF(frames.buttons).adjusted(-6, -6, 6, 6);
-    drawPanel(p, buttons, 110, QColor(255, 255, 255, 40));
+    // A soft shadow under the two button pictures, as the tiles cast.
+    p.fillPath(rounded(panels.buttons, panels.buttons.width() / 8), QColor(0, 0, 0, 90));
 
-    drawPanel(p, QRectF(frames.instructions).adjusted(-14, -10, 14, 10), 140,
-              QColor(255, 255, 255, 45));
+    drawPanel(p, panels.instructions, 140, QColor(255, 255, 255, 45));
 
-    const QRectF levels = QRectF(frames.levels).adjusted(-14, -34, 14, 12);
+    const QRectF levels = panels.levels;
     drawPanel(p, levels, 150, palette::withAlpha(palette::kGold, 120));
     p.setFont(fonts::arial(11, true, true));
     drawHaloText(p, levels.adjusted(0, 6, 0, 0).toRect(), Qt::AlignHCenter | Qt::AlignTop,

@@ -33,6 +33,15 @@ struct MenuFrames {
     QRect instructions;
     QRect levels;
 };
+// The panels the background lays behind those controls.
+struct MenuPanels {
+    QRectF field;       // the tray under the tiles
+    QRectF commandWord; // the paper slot of the word
+    QRectF buttons;     // the shadow under Ok and Clear
+    QRectF instructions;
+    QRectF levels;
+};
+MenuPanels menuPanels(const MenuFrames& frames);
 // Drawn at the screen's pixel ratio, so it stays sharp on dense screens.
 QPixmap menuBackground(const QSize& size, const MenuFrames& frames, qreal pixelRatio);
 

@@ -160,23 +160,21 @@ MenuScreen::MenuScreen(Services& services, QWidget* parent)
     }
     m_tabOrder.set(order);
 
-    art::MenuFrames frames;
-    frames.field = QRect(tile(1)->geometry().topLeft(), tile(25)->geometry().bottomRight());
-    frames.commandWord = kCommandWordBox;
-    frames.buttons = m_okPicture->geometry().united(m_clearPicture->geometry());
-    frames.instructions = kInstructionsBox;
-    frames.levels = m_levels.front()->geometry().united(m_levels.back()->geometry());
-    m_background = art::menuBackground(size(), frames, devicePixelRatioF());
+    m_background = art::menuBackground(size(), frames(), devicePixelRatioF());
 
     m_demoTimer.setInterval(MenuModel::kDemoIntervalMs);
     m_clearTimer.setInterval(MenuModel::kClearIntervalMs);
     connect(&m_demoTimer, &QTimer::timeout, &m_model, &MenuModel::demoTick);
     connect(&m_clearTimer, &QTimer::timeout, &m_model, &MenuModel::clearTick);
     connect(&m_model, &MenuModel::tilesChanged, this, &MenuScreen::syncTiles);
-    connect(&m_model, &MenuModel::wordChanged, this, [this] {
-        m_commandWord->setText(m_model.word());
-        m_commandWord->setAccessibleName(QStringLiteral("Command word: ") + m_model.word());
-    });
+    const auto showWord = [this] {
+        const QString word = m_model.word();
+        m_commandWord->setText(word);
+        m_commandWord->setAccessibleName(QStringLiteral("Command word: ") +
+                                         (word.isEmpty() ? QStringLiteral("none") : word));
+    };
+    showWord();
+    connect(&m_model, &MenuModel::wordChanged, this, showWord);
     connect(&m_model, &MenuModel::clearPendingChanged, this, &MenuScreen::syncTimers);
     connect(&m_session, &SessionState::demoRunningChanged, this, &MenuScreen::syncTimers);
     connect(&m_session, &SessionState::greetingChanged, this, &MenuScreen::showGreeting);
@@ -213,6 +211,16 @@ void MenuScreen::buildTexts() {
     m_instructions->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_instructions->setGeometry(kInstructionsBox);
     m_instructions->setPalette(gp);
+}
+
+art::MenuFrames MenuScreen::frames() const {
+    art::MenuFrames frames;
+    frames.field = QRect(tile(1)->geometry().topLeft(), tile(25)->geometry().bottomRight());
+    frames.commandWord = kCommandWordBox;
+    frames.buttons = m_okPicture->geometry().united(m_clearPicture->geometry());
+    frames.instructions = kInstructionsBox;
+    frames.levels = m_levels.front()->geometry().united(m_levels.back()->geometry());
+    return frames;
 }
 
 void MenuScreen::showGreeting(const QString& greeting) {
@@ -271,6 +279,7 @@ void MenuScreen::buildButtons() {
         picture->setObjectName(name == QLatin1String("Label2") ? QStringLiteral("Image1")
                                                                : QStringLiteral("Image2"));
         picture->setGeometry(px(kButtonLeft), px(top), px(kButtonWidth), px(kButtonHeight));
+        markDecorative(picture); // its caption is the button a screen reader reads
         label = new Caption(caption, this);
         label->setButtonLike(true); // first: widget changes below fix its accessible kind
         label->setObjectName(name);

@@ -2,6 +2,7 @@
 
 #include "common/Services.h"
 #include "common/SessionState.h"
+#include "menu/MenuArt.h"
 #include "menu/MenuModel.h"
 #include "widgets/Accessible.h"
 
@@ -56,6 +57,8 @@ public:
     QLabel* greetingLabel() const { return m_greeting; }
     QLabel* instructionsLabel() const { return m_instructions; }
     QTimer& demoTimer() { return m_demoTimer; }
+    // Where the controls the background frames stand.
+    art::MenuFrames frames() const;
     QTimer& clearTimer() { return m_clearTimer; }
 
 protected:

@@ -1,6 +1,7 @@
 #include "StatsScreen.h"
 
 #include "summary/ScoreTables.h"
+#include "widgets/DialogPlacement.h"
 #include "widgets/Fonts.h"
 #include "widgets/Palette.h"
 #include "widgets/ScoreGrid.h"
@@ -76,6 +77,7 @@ StatsScreen::StatsScreen(Services& services, QWidget* parent)
 
     setFixedSize(buttonLeft + kButtonWidth + kMargin,
                  kMargin + kHeadingHeight + kTableHeight + kMargin);
+    centreOnOwner(*this);
     m_table->setFocus();
 }
 

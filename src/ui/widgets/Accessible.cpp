@@ -3,6 +3,7 @@
 #include "widgets/LetterTile.h"
 
 #include <QAccessibleWidget>
+#include <QDialog>
 #include <QFocusEvent>
 
 namespace vortalex {
@@ -74,6 +75,54 @@ private:
     LetterTile* tile() const { return static_cast<LetterTile*>(object()); }
 };
 
+const char* const kDecorative = "vortalexDecorative";
+const char* const kHoldsDecorative = "vortalexHoldsDecorative";
+
+bool isDecorative(const QAccessibleInterface* node) {
+    return node != nullptr && node->object() != nullptr &&
+           node->object()->property(kDecorative).toBool();
+}
+
+// A window or panel whose decorative labels a screen reader never meets: they are left out of
+// its children, by index, by count and by hit test alike. Otherwise it reads as Qt's own.
+class QuietParentAccessible final : public QAccessibleWidget {
+public:
+    explicit QuietParentAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, qobject_cast<QDialog*>(widget) != nullptr
+                                        ? QAccessible::Dialog
+                                        : QAccessible::Client) {}
+
+    int childCount() const override { return static_cast<int>(shownChildren().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        const QList<QAccessibleInterface*> shown = shownChildren();
+        return index >= 0 && index < shown.size() ? shown.at(index) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        const QList<QAccessibleInterface*> shown = shownChildren();
+        for (qsizetype i = 0; i < shown.size(); ++i) {
+            if (shown.at(i) == child) {
+                return static_cast<int>(i);
+            }
+        }
+        return -1;
+    }
+
+private:
+    QList<QAccessibleInterface*> shownChildren() const {
+        QList<QAccessibleInterface*> shown;
+        const int all = QAccessibleWidget::childCount();
+        for (int i = 0; i < all; ++i) {
+            QAccessibleInterface* c = QAccessibleWidget::child(i);
+            if (c != nullptr && !isDecorative(c)) {
+                shown.append(c);
+            }
+        }
+        return shown;
+    }
+};
+
 QAccessibleInterface* gameWidgets(const QString& /*className*/, QObject* object) {
     if (auto* tile = qobject_cast<LetterTile*>(object)) {
         return new TileAccessible(tile);
@@ -81,6 +130,10 @@ QAccessibleInterface* gameWidgets(const QString& /*className*/, QObject* object)
     if (auto* label = qobject_cast<ClickLabel*>(object);
         label != nullptr && label->isButtonLike()) {
         return new ButtonLabelAccessible(label);
+    }
+    if (object != nullptr && object->isWidgetType() &&
+        object->property(kHoldsDecorative).toBool()) {
+        return new QuietParentAccessible(static_cast<QWidget*>(object));
     }
     return nullptr;
 }
@@ -106,6 +159,14 @@ protected:
 };
 
 } // namespace
+
+void markDecorative(QWidget* label) {
+    installAccessibleFactory();
+    label->setProperty(kDecorative, true);
+    if (QWidget* parent = label->parentWidget()) {
+        parent->setProperty(kHoldsDecorative, true);
+    }
+}
 
 void makeReadout(QLabel* label) {
     label->setFocusPolicy(Qt::TabFocus);

@@ -12,6 +12,11 @@ namespace vortalex {
 // buttons read as push buttons with a press action. Installing twice is harmless.
 void installAccessibleFactory();
 
+// Keeps a label that only decorates (a picture behind a caption, a moving copy of a word read
+// elsewhere) out of the tree a screen reader walks, which would otherwise offer it as an empty
+// label. Call before the label's window is first shown.
+void markDecorative(QWidget* label);
+
 // Lets Tab stop on a label that shows a value (the clock, a score, the word formed) so a screen
 // reader reads it; a thin frame shows where the keyboard's focus is while it is there.
 void makeReadout(QLabel* label);

@@ -1,0 +1,123 @@
+#include "widgets/DialogPlacement.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QMargins>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
+
+namespace vortalex {
+
+namespace {
+
+const char* const kPlacementName = "vortalexPlacement";
+
+// Asked of the window itself: a widget keeps the frame it last heard of, which on X can still be
+// none when the window manager has already drawn one.
+QMargins frameMarginsOf(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameMargins() : QMargins();
+}
+
+QRect frameOf(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle != nullptr ? handle->frameGeometry() : window.frameGeometry();
+}
+
+class Placement final : public QObject {
+public:
+    Placement(QWidget& dialog, bool onOwner)
+        : QObject(&dialog)
+        , m_dialog(dialog)
+        , m_onOwner(onOwner) {
+        setObjectName(QString::fromLatin1(kPlacementName));
+        dialog.installEventFilter(this);
+    }
+
+    void setOnOwner(bool onOwner) { m_onOwner = onOwner; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != &m_dialog) {
+            return false;
+        }
+        switch (event->type()) {
+        case QEvent::Show:
+            // Sent before the window is mapped: with no frame known yet the window itself is
+            // centred, which is final where there is no window manager.
+            if (!event->spontaneous()) {
+                place();
+            }
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::Paint:
+        case QEvent::WindowActivate:
+            // The frame a window manager puts around the dialog is known only once it is mapped.
+            // A move by the player leaves the frame as it is, so it is never undone.
+            if (m_dialog.isVisible() && frameMarginsOf(m_dialog) != m_placedWith) {
+                place();
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    void place() {
+        const QWidget* owner =
+            m_dialog.parentWidget() != nullptr ? m_dialog.parentWidget()->window() : nullptr;
+        const QScreen* screen = owner != nullptr ? owner->screen() : m_dialog.screen();
+        if (screen == nullptr) {
+            screen = QGuiApplication::primaryScreen();
+        }
+        const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+        const QRect target =
+            m_onOwner && owner != nullptr && owner->isVisible() ? frameOf(*owner) : available;
+        if (target.isEmpty()) {
+            return;
+        }
+        const QMargins margins = frameMarginsOf(m_dialog);
+        QRect frame(QPoint(0, 0), m_dialog.size().grownBy(margins));
+        frame.moveCenter(target.center());
+        if (!available.isEmpty()) { // never partly off the screen, wherever the owner stands
+            frame.moveRight(qMin(frame.right(), available.right()));
+            frame.moveBottom(qMin(frame.bottom(), available.bottom()));
+            frame.moveLeft(qMax(frame.left(), available.left()));
+            frame.moveTop(qMax(frame.top(), available.top()));
+        }
+        m_placedWith = margins;
+        // move() takes the frame's corner as the widget last heard of the frame; aim the window
+        // itself at the corner inside the frame now known.
+        const QPoint window = frame.topLeft() + QPoint(margins.left(), margins.top());
+        m_dialog.move(window - (m_dialog.geometry().topLeft() - m_dialog.pos()));
+    }
+
+    QWidget& m_dialog;
+    bool m_onOwner;
+    QMargins m_placedWith;
+};
+
+void centre(QWidget& dialog, bool onOwner) {
+    if (auto* placement = dialog.findChild<Placement*>(QString::fromLatin1(kPlacementName),
+                                                       Qt::FindDirectChildrenOnly)) {
+        placement->setOnOwner(onOwner);
+        return;
+    }
+    new Placement(dialog, onOwner);
+}
+
+} // namespace
+
+void centreOnOwner(QWidget& dialog) {
+    centre(dialog, true);
+}
+
+void centreOnScreen(QWidget& dialog) {
+    centre(dialog, false);
+}
+
+} // namespace vortalex
