@@ -94,6 +94,19 @@ private slots:
         QCOMPARE(shownRows(screen.table()).size(), 4);
     }
 
+    // Only opening the screen brings the overall ranking back: coming back from another
+    // program's window keeps the level the player chose.
+    void comingBackToTheScreenKeepsTheChosenLevelsRanking() {
+        QVERIFY(m_world->database->appendTotal(QStringLiteral("Ann"), 900));
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QTest::mouseClick(screen.levelButton(Level::Expert), Qt::LeftButton);
+        QVERIFY(test::leaveAndComeBack(&screen));
+        QCOMPARE(screen.shownLevel(), std::optional<Level>(Level::Expert));
+        QCOMPARE(screen.table()->rowCount(), 0);
+    }
+
     void aLongNameIsCutShortWithAnEllipsisAndShownWholeAsItsTooltip() {
         const QString name = QStringLiteral("Maximiliana Theodora Wolkenstein-Berg"); // 37
         QVERIFY(m_world->database->appendTotal(name, 12000));

@@ -2,6 +2,7 @@
 #include "widgets/ScoreGrid.h"
 
 #include "Fields.h"
+#include "Gestures.h"
 #include "TestWorld.h"
 
 #include <QCheckBox>
@@ -59,6 +60,28 @@ private slots:
         QTest::mouseClick(screen.saveButton(), Qt::LeftButton);
         QVERIFY(world.database->findPlayer(QStringLiteral("Bea"), QStringLiteral("pw")));
         QCOMPARE(screen.scoreGrid()->item(0, 0)->text(), QStringLiteral("Bea"));
+    }
+
+    // A message box closing or another program's window left makes the summary active again;
+    // neither is the summary opening, so the typed name and the listed words stay.
+    void comingBackToTheSummaryKeepsTheTypedNameAndTheListedRejectedWords() {
+        TestWorld world;
+        world.session.setPlayerName(QStringLiteral("Passer"));
+        world.database->addWrongWord(QStringLiteral("XQZT"));
+        SummaryScreen screen({Level::Easy, 5200, QStringLiteral("00:00"), {}, true}, world.services,
+                             world.session);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QCOMPARE(screen.nameBox()->text(), QStringLiteral("Passer"));
+        screen.nameBox()->clear();
+        QTest::keyClicks(screen.nameBox(), QStringLiteral("Zed"));
+        QVERIFY(test::leaveAndComeBack(&screen));
+        QCOMPARE(screen.nameBox()->text(), QStringLiteral("Zed"));
+
+        QTest::mouseClick(screen.doneButton(), Qt::LeftButton);
+        QVERIFY(test::leaveAndComeBack(&screen));
+        QCOMPARE(screen.wrongGrid()->rowCount(), 1);
+        QCOMPARE(screen.wrongGrid()->item(0, 0)->text(), QStringLiteral("XQZT"));
     }
 
     void reviewClicksShowSuggestionsAndMeanings() {

@@ -5,11 +5,11 @@
 #include "widgets/Palette.h"
 #include "widgets/ScoreGrid.h"
 
-#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShowEvent>
 #include <QTableWidget>
 
 namespace vortalex {
@@ -94,13 +94,10 @@ void StatsScreen::showLevelRanking(Level level) {
 
 void StatsScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    showOverallRanking();
-}
-
-void StatsScreen::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    // Coming back to the screen from another window brings the overall ranking back.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+    // The overall ranking comes when the screen opens, and would come again when a screen of
+    // the game opened over it closed; none ever does. Coming back from a message box or another
+    // program's window keeps the ranking the player chose.
+    if (!event->spontaneous()) {
         showOverallRanking();
     }
 }

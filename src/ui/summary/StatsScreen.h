@@ -15,8 +15,8 @@ namespace vortalex {
 
 class ScoreGrid;
 
-// The score tables (frmStats): the overall ranking whenever the screen becomes active, a
-// level's ranking on its button. Read only.
+// The score tables (frmStats): the overall ranking when the screen opens, a level's ranking on
+// its button. Read only.
 class StatsScreen : public QDialog {
     Q_OBJECT
 public:
@@ -37,7 +37,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     Services& m_services;

@@ -7,7 +7,6 @@
 #include "widgets/ScoreGrid.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -403,13 +403,11 @@ void SummaryScreen::reject() {
 
 void SummaryScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // The window system may activate the screen late or, offscreen, never.
-    activateSummary();
-}
-
-void SummaryScreen::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+    // The activation steps run when the screen opens, and would run again when a screen of the
+    // game opened over it closed; none ever does. Becoming the active window again after one of
+    // its message boxes or another program's window is neither, so the name typed and the words
+    // listed stay; a window restored from the task bar is shown spontaneously and keeps them too.
+    if (!event->spontaneous()) {
         activateSummary();
     }
 }

@@ -55,7 +55,7 @@ public:
     QCheckBox* showAllMissedBox() const { return m_showAllMissed; }
     QLabel* missedNote() const { return m_missedNote; }
 
-    // The activation steps; the screen runs them whenever it becomes the active window.
+    // The activation steps; the screen runs them when it opens.
     void activateSummary();
 
 public slots:
@@ -63,7 +63,6 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void buildScoreArea();
