@@ -196,6 +196,20 @@ private slots:
         QCOMPARE(finishedWith(finished), ScreenOutcome::board(Level::Expert));
     }
 
+    // "&Done" lies in the score area: a failed level, whose review panel covers it, is left
+    // only through the try-again question.
+    void doneIsRefusedWhileTheReviewPanelCoversTheScoreArea() {
+        TestWorld world;
+        world.database->addWrongWord(QStringLiteral("XQZT"));
+        for (const Level level : {Level::Easy, Level::Intermediate, Level::Difficult}) {
+            SummaryModel summary(result(level, 10, false), world.services, world.session);
+            const SummaryModel::Layers before = summary.layers();
+            summary.done();
+            QVERIFY(summary.layers() == before);
+            QCOMPARE(world.database->wrongWords(), QStringList{QStringLiteral("XQZT")});
+        }
+    }
+
     void goingOnLeadsToTheNextLevelOrFromExpertToTheMenu() {
         TestWorld world;
         for (const Level level : allLevels()) {

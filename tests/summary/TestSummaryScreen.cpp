@@ -84,6 +84,43 @@ private slots:
         QCOMPARE(screen.wrongGrid()->item(0, 0)->text(), QStringLiteral("XQZT"));
     }
 
+    // The review panel covers the whole score area: what lies beneath takes no key, shortcut or
+    // focus, so a failed level is left only through the try-again answers.
+    void theScoreAreaUnderTheReviewPanelIsOutOfReach_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("passed");
+        QTest::newRow("easy failed") << 0 << false;
+        QTest::newRow("intermediate failed") << 1 << false;
+        QTest::newRow("difficult failed") << 2 << false;
+        QTest::newRow("difficult passed, after done") << 2 << true;
+    }
+    void theScoreAreaUnderTheReviewPanelIsOutOfReach() {
+        QFETCH(int, level);
+        QFETCH(bool, passed);
+        TestWorld world;
+        SummaryScreen screen({static_cast<Level>(level), 10, QStringLiteral("00:00"), {}, passed},
+                             world.services, world.session);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        if (passed) {
+            QTest::mouseClick(screen.doneButton(), Qt::LeftButton);
+        }
+        const QList<QWidget*> covered{screen.nameBox(), screen.passwordBox(), screen.saveButton(),
+                                      screen.doneButton(), screen.nextButton()};
+        for (int i = 0; i < 12; ++i) {
+            QVERIFY(!covered.contains(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // A shortcut presses its button at once and clicks it a moment later.
+        for (const Qt::Key key : {Qt::Key_D, Qt::Key_S, Qt::Key_N}) {
+            QTest::keyClick(&screen, key, Qt::AltModifier);
+        }
+        for (QWidget* w : covered) {
+            const auto* button = qobject_cast<QPushButton*>(w);
+            QVERIFY(button == nullptr || !button->isDown());
+        }
+    }
+
     void reviewClicksShowSuggestionsAndMeanings() {
         TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}});
         world.database->addWrongWord(QStringLiteral("catz"));

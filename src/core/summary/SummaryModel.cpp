@@ -69,6 +69,11 @@ void SummaryModel::setLayers(const Layers& layers) {
 }
 
 void SummaryModel::done() {
+    // "&Done" lies in the score area: under the review panel (a failed level, or "&Done" already
+    // pressed) it cannot be reached, so the try-again question stays a failed level's way out.
+    if (m_layers.reviewShown) {
+        return;
+    }
     clearWrongWords();
     Layers l = m_layers;
     l.reviewShown = true;

@@ -90,38 +90,44 @@ SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, Sess
 
 void SummaryScreen::buildScoreArea() {
     const LevelInfo& info = m_model.info();
+    // One widget holds the score area, so that the review panel over it can take all of it out
+    // of reach at once.
+    m_scoreArea = new QWidget(this);
+    m_scoreArea->setObjectName(QStringLiteral("scoreArea"));
+    m_scoreArea->setGeometry(rect());
+    QWidget* area = m_scoreArea;
     auto* heading = caption(QStringLiteral("%1 level").arg(QString::fromLatin1(info.title)),
-                            QStringLiteral("lblHeading"), this, 18);
+                            QStringLiteral("lblHeading"), area, 18);
     heading->setGeometry(kMargin, 8, kWidth - 2 * kMargin, 34);
 
     const int gridTop = 74;
-    QLabel* scoresCaption = caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), this, 12);
+    QLabel* scoresCaption = caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), area, 12);
     scoresCaption->setGeometry(kMargin, gridTop - 26, 200, 24);
     scoresCaption->setVisible(info.summaryHasPassword);
-    m_scores = new ScoreGrid(this);
+    m_scores = new ScoreGrid(area);
     m_scores->setGeometry(kMargin, gridTop, m_scores->naturalWidth(), kHeight - gridTop - kMargin);
 
     const int left = kMargin + m_scores->naturalWidth() + 24;
     const int fieldWidth = kWidth - left - kMargin;
-    caption(QStringLiteral("Time : "), QStringLiteral("Label2"), this)
+    caption(QStringLiteral("Time : "), QStringLiteral("Label2"), area)
         ->setGeometry(left, gridTop, 110, 28);
-    m_timer = value(QStringLiteral("00:00"), QStringLiteral("lblTimer"), this);
+    m_timer = value(QStringLiteral("00:00"), QStringLiteral("lblTimer"), area);
     m_timer->setGeometry(left + 110, gridTop, fieldWidth - 110, 28);
-    caption(QStringLiteral("Total Score : "), QStringLiteral("lblTotalScore"), this)
+    caption(QStringLiteral("Total Score : "), QStringLiteral("lblTotalScore"), area)
         ->setGeometry(left, gridTop + 32, 110, 28);
-    m_total = value(QStringLiteral("0"), QStringLiteral("lblTotScor"), this);
+    m_total = value(QStringLiteral("0"), QStringLiteral("lblTotScor"), area);
     m_total->setGeometry(left + 110, gridTop + 32, fieldWidth - 110, 28);
 
-    caption(QStringLiteral("Your Name"), QStringLiteral("Label1"), this)
+    caption(QStringLiteral("Your Name"), QStringLiteral("Label1"), area)
         ->setGeometry(left, gridTop + 80, fieldWidth, 22);
-    m_name = new QLineEdit(this);
+    m_name = new QLineEdit(area);
     m_name->setObjectName(QStringLiteral("txtName"));
     m_name->setFont(fonts::arial(12, true));
     m_name->setGeometry(left, gridTop + 104, fieldWidth, 30);
     m_name->setFocus(); // the player who wants to keep the score types here first
 
     int below = gridTop + 142;
-    m_password = new QLineEdit(this);
+    m_password = new QLineEdit(area);
     m_password->setObjectName(QStringLiteral("password"));
     m_password->setFont(fonts::arial(12, true));
     makeStarPasswordBox(*m_password);
@@ -134,7 +140,7 @@ void SummaryScreen::buildScoreArea() {
 
     auto* hint = new QLabel(QStringLiteral("You're only required to input your name if you want "
                                            "to save your scores in the table."),
-                            this);
+                            area);
     hint->setObjectName(QStringLiteral("Label3"));
     hint->setWordWrap(true);
     hint->setFont(fonts::arial(9, false, true));
@@ -142,13 +148,13 @@ void SummaryScreen::buildScoreArea() {
     hint->setGeometry(left, below, fieldWidth, 40);
 
     const int buttonsTop = kHeight - kMargin - kButtonHeight;
-    m_save = new QPushButton(QStringLiteral("&Save Score"), this);
+    m_save = new QPushButton(QStringLiteral("&Save Score"), area);
     m_save->setObjectName(QStringLiteral("Command2"));
     m_save->setGeometry(left, buttonsTop - kButtonHeight - 10, kButtonWidth, kButtonHeight);
-    m_done = new QPushButton(QStringLiteral("&Done"), this);
+    m_done = new QPushButton(QStringLiteral("&Done"), area);
     m_done->setObjectName(QStringLiteral("Command1"));
     m_done->setGeometry(left, buttonsTop, kButtonWidth, kButtonHeight);
-    m_next = new QPushButton(QStringLiteral("&Next"), this);
+    m_next = new QPushButton(QStringLiteral("&Next"), area);
     m_next->setObjectName(QStringLiteral("Command3"));
     m_next->setGeometry(left + kButtonWidth + 10, buttonsTop, kButtonWidth, kButtonHeight);
     for (QPushButton* b : {m_save, m_done, m_next}) {
@@ -377,6 +383,9 @@ void SummaryScreen::syncMissedWords() {
 void SummaryScreen::syncLayers() {
     const SummaryModel::Layers& l = m_model.layers();
     m_review->setVisible(l.reviewShown);
+    // Covered by the panel, the score area takes no click, key, shortcut or focus; its buttons
+    // keep the states the model gives them for when it shows again.
+    m_scoreArea->setEnabled(!l.reviewShown);
     m_tryAgain->setVisible(l.tryAgainShown);
     m_goOn->setVisible(l.goOnShown);
     m_save->setEnabled(l.saveEnabled);

@@ -75,6 +75,7 @@ private:
 
     SummaryModel m_model;
     ScreenOutcome m_outcome = ScreenOutcome::menu();
+    QWidget* m_scoreArea = nullptr;
     ScoreGrid* m_scores = nullptr;
     QLabel* m_timer = nullptr;
     QLabel* m_total = nullptr;
