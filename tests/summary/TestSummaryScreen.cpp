@@ -139,6 +139,27 @@ private slots:
             screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (n.) felines\n")));
     }
 
+    // The meanings box says "Click on a word on the left": the built words, and on their own page
+    // the missed words, stand left of it, beside it.
+    void theWordsWhoseMeaningsShowStandLeftOfTheMeaningsBox() {
+        TestWorld world;
+        SummaryScreen screen({Level::Easy, 10, QStringLiteral("00:00"), {"CAT"}, false},
+                             world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(screen.meaningsBox()->toPlainText(), SummaryModel::kMeaningsHint);
+        const auto placeOf = [&screen](QWidget* w) {
+            return QRect(w->mapTo(&screen, QPoint()), w->size());
+        };
+        const QRect meanings = placeOf(screen.meaningsBox());
+        for (QWidget* list : {static_cast<QWidget*>(screen.wordList()),
+                              static_cast<QWidget*>(screen.missedList())}) {
+            const QRect words = placeOf(list);
+            QVERIFY(words.right() < meanings.left());
+            QVERIFY(words.top() < meanings.bottom() && words.bottom() > meanings.top());
+        }
+    }
+
     void aButtonThatLeavesClosesTheScreenWithItsOutcome() {
         TestWorld world;
         world.messages.answers = {Answer::No};
@@ -202,8 +223,12 @@ private slots:
         QCOMPARE(screen.meaningsBox()->toPlainText(),
                  QStringLiteral(" ### (v.) sat\n------------------------\n"));
 
+        // The selected word keeps its highlight when the rarer words join the list.
         QTest::mouseClick(screen.showAllMissedBox(), Qt::LeftButton);
         QCOMPARE(screen.missedList()->rowCount(), 2);
+        QCOMPARE(screen.missedList()->selectedItems(),
+                 (QList<QTableWidgetItem*>{screen.missedList()->item(0, 0),
+                                           screen.missedList()->item(0, 1)}));
         QCOMPARE(screen.missedList()->item(1, 0)->text(), QStringLiteral("CATS"));
         QCOMPARE(screen.missedList()->item(1, 1)->text(), QStringLiteral("300"));
         QVERIFY(screen.missedList()->item(1, 0)->font().italic());

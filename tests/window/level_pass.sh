@@ -67,10 +67,10 @@ changed=$(compare -metric AE "$work/name.png" "$work/name-after.png" null: 2>&1 
 ((${changed%%.*} < 60)) || fail "the name box changed after the message ($changed pixels)"
 click_at "$summary" 281 410         # &Done: the review panel
 sleep 0.5
-# The meanings box (498 x 192 at 14, 234) must change when a built word is selected.
-import -window "$summary" -crop 498x192+14+234 "$work/before.png"
-click_at "$summary" 474 60         # the first built word
-import -window "$summary" -crop 498x192+14+234 "$work/after.png"
+# The meanings box (417 x 152 at 229, 234) must change when a built word is selected.
+import -window "$summary" -crop 417x152+229+234 "$work/before.png"
+click_at "$summary" 100 61         # the first built word, left of the meanings box
+import -window "$summary" -crop 417x152+229+234 "$work/after.png"
 changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
 ((${changed%%.*} > 200)) || fail "the meanings box did not change ($changed pixels)"
 click_at "$summary" 586 411        # the go-on Exit

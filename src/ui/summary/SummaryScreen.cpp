@@ -179,16 +179,22 @@ void SummaryScreen::buildReviewPanel() {
     rp.setColor(QPalette::WindowText, palette::kHeading);
     m_review->setPalette(rp);
 
+    // The built words stand in a column of their own on the left, beside the meanings box their
+    // entries fill ("Click on a word on the left ..."); the rejected words and their suggestions
+    // share the top of the right-hand side, above that box.
     const int columnWidth = (kWidth - 4 * kMargin) / 3;
     const int top = 52;
     const int listHeight = 170;
     const int col2 = kMargin + columnWidth + kMargin;
     const int col3 = col2 + columnWidth + kMargin;
+    const int bottom = kHeight - kMargin;
+    const QRect wordsPlace(kMargin, top, columnWidth, bottom - top);
+    const QRect rightPlace(col2, top - 24, kWidth - kMargin - col2, listHeight + 24);
 
     QLabel* wrongCaption =
         caption(QStringLiteral("Mispelled Words"),
                 expert ? QStringLiteral("Label7") : QStringLiteral("Label5"), m_review);
-    wrongCaption->setGeometry(kMargin, top - 24, columnWidth, 22);
+    wrongCaption->setGeometry(col2, top - 24, columnWidth, 22);
     m_wrong = new QTableWidget(0, 1, m_review);
     m_wrong->setObjectName(QStringLiteral("flxWrong"));
     gridLook(m_wrong);
@@ -196,13 +202,13 @@ void SummaryScreen::buildReviewPanel() {
     m_wrong->horizontalHeader()->setStretchLastSection(true);
     m_wrong->verticalHeader()->hide();
     m_wrong->verticalHeader()->setDefaultSectionSize(20);
-    m_wrong->setGeometry(kMargin, top, columnWidth, listHeight);
+    m_wrong->setGeometry(col2, top, columnWidth, listHeight);
     connect(m_wrong, &QTableWidget::cellClicked, this,
             [this](int row, int) { m_model.suggestFor(row + 1); });
 
     QLabel* suggestionsCaption =
         caption(QStringLiteral("Suggested words"), QStringLiteral("Label6"), m_review);
-    suggestionsCaption->setGeometry(col2, top - 24, columnWidth, 22);
+    suggestionsCaption->setGeometry(col3, top - 24, columnWidth, 22);
     m_suggestions = new QTableView(m_review);
     m_suggestions->setObjectName(QStringLiteral("flxSample"));
     gridLook(m_suggestions);
@@ -212,16 +218,16 @@ void SummaryScreen::buildReviewPanel() {
     // Every row has the same height, so the view never measures rows it has not fetched.
     m_suggestions->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_suggestions->verticalHeader()->setDefaultSectionSize(20);
-    m_suggestions->setGeometry(col2, top, columnWidth, listHeight);
+    m_suggestions->setGeometry(col3, top, columnWidth, listHeight);
 
     QLabel* wordsCaption =
         caption(QStringLiteral("Summary of your constructed words."),
                 expert ? QStringLiteral("Label5") : QStringLiteral("Label4"), m_review, 8.5);
-    wordsCaption->setGeometry(col3, top - 24, columnWidth + kMargin, 22);
+    wordsCaption->setGeometry(kMargin, top - 24, columnWidth + kMargin, 22);
     m_words = new QListWidget(m_review);
     m_words->setObjectName(QStringLiteral("List1"));
     m_words->setFont(fonts::arial(10, true));
-    m_words->setGeometry(col3, top, columnWidth, listHeight);
+    m_words->setGeometry(wordsPlace);
     connect(m_words, &QListWidget::currentTextChanged, this, [this](const QString& word) {
         if (!word.isEmpty()) {
             m_model.showMeanings(word);
@@ -236,13 +242,13 @@ void SummaryScreen::buildReviewPanel() {
     m_meanings->setObjectName(QStringLiteral("Text1"));
     m_meanings->setReadOnly(true);
     m_meanings->setFont(fonts::arial(10, false));
+    // The two "Exit" buttons share one place, under the meanings box; at most one shows.
+    const QRect exitPlace(kWidth - kMargin - kButtonWidth, bottom - kButtonHeight, kButtonWidth,
+                          kButtonHeight);
     const int meaningsTop = top + listHeight + 12;
-    m_meanings->setGeometry(kMargin, meaningsTop, kWidth - 3 * kMargin - kButtonWidth,
-                            kHeight - meaningsTop - kMargin);
+    m_meanings->setGeometry(col2, meaningsTop, rightPlace.width(),
+                            exitPlace.top() - 10 - meaningsTop);
 
-    // The two "Exit" buttons share one place; at most one shows.
-    const QRect exitPlace(kWidth - kMargin - kButtonWidth, kHeight - kMargin - kButtonHeight,
-                          kButtonWidth, kButtonHeight);
     m_tryAgain = new QPushButton(QStringLiteral("Exit"), m_review);
     m_tryAgain->setObjectName(QStringLiteral("Command6"));
     m_tryAgain->setGeometry(exitPlace);
@@ -258,13 +264,14 @@ void SummaryScreen::buildReviewPanel() {
 
     m_ownWordsPage = {wrongCaption,  m_wrong,      suggestionsCaption,
                       m_suggestions, wordsCaption, m_words};
-    buildMissedPage(QRect(kMargin, top - 24, kWidth - 2 * kMargin, listHeight + 24));
+    buildMissedPage(wordsPlace, rightPlace);
 }
 
-void SummaryScreen::buildMissedPage(const QRect& place) {
-    // The missed words take the place of the three lists as a second page, chosen by tabs in the
-    // panel's title row: the lists, the meanings box and "Exit" keep their places, and the
-    // meanings box serves both pages.
+void SummaryScreen::buildMissedPage(const QRect& listPlace, const QRect& notePlace) {
+    // The missed words take the places of the three lists as a second page, chosen by tabs in
+    // the panel's title row: their list stands where the built words do, left of the meanings
+    // box, which serves both pages; their note where the rejected words do. The meanings box and
+    // "Exit" keep their places.
     m_reviewTabs = new QTabBar(m_review);
     m_reviewTabs->setObjectName(QStringLiteral("tabReview"));
     m_reviewTabs->setFont(fonts::arial(9, true));
@@ -276,13 +283,10 @@ void SummaryScreen::buildMissedPage(const QRect& place) {
     m_reviewTabs->addTab(QStringLiteral("Words you missed"));
     connect(m_reviewTabs, &QTabBar::currentChanged, this, &SummaryScreen::showReviewPage);
 
-    m_missedPage = new QWidget(m_review);
-    m_missedPage->setObjectName(QStringLiteral("pageMissed"));
-    m_missedPage->setGeometry(place);
-    const int listWidth = place.width() / 2 - kMargin / 2;
-    caption(QStringLiteral("Words you missed"), QStringLiteral("lblMissed"), m_missedPage)
-        ->setGeometry(0, 0, listWidth, 22);
-    m_missed = new QTableWidget(0, 2, m_missedPage);
+    QLabel* missedCaption =
+        caption(QStringLiteral("Words you missed"), QStringLiteral("lblMissed"), m_review);
+    missedCaption->setGeometry(listPlace.x(), listPlace.y() - 24, listPlace.width(), 22);
+    m_missed = new QTableWidget(0, 2, m_review);
     m_missed->setObjectName(QStringLiteral("lstMissed"));
     gridLook(m_missed);
     m_missed->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Points")});
@@ -290,7 +294,7 @@ void SummaryScreen::buildMissedPage(const QRect& place) {
     m_missed->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_missed->verticalHeader()->hide();
     m_missed->verticalHeader()->setDefaultSectionSize(20);
-    m_missed->setGeometry(0, 24, listWidth, place.height() - 24);
+    m_missed->setGeometry(listPlace);
     // Mouse and keyboard alike, as for the built words.
     const auto showMissed = [this](int row) {
         if (QTableWidgetItem* item = row >= 0 ? m_missed->item(row, 0) : nullptr) {
@@ -300,23 +304,24 @@ void SummaryScreen::buildMissedPage(const QRect& place) {
     connect(m_missed, &QTableWidget::currentCellChanged, this, showMissed);
     connect(m_missed, &QTableWidget::cellClicked, this, showMissed);
 
-    const int sideLeft = listWidth + kMargin;
-    const int sideWidth = place.width() - sideLeft;
-    m_missedNote = new QLabel(m_missedPage);
+    m_missedNote = new QLabel(m_review);
     m_missedNote->setObjectName(QStringLiteral("lblMissedNote"));
     m_missedNote->setWordWrap(true);
     m_missedNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_missedNote->setFont(fonts::arial(10, false, true));
     look::setTextColour(*m_missedNote, palette::kHeading);
-    m_missedNote->setGeometry(sideLeft, 24, sideWidth, 100);
-    m_showAllMissed = new QCheckBox(QStringLiteral("Show all, rarer words too"), m_missedPage);
+    m_missedNote->setGeometry(notePlace.x(), notePlace.y() + 24, notePlace.width(), 100);
+    m_showAllMissed = new QCheckBox(QStringLiteral("Show all, rarer words too"), m_review);
     m_showAllMissed->setObjectName(QStringLiteral("chkShowAll"));
     m_showAllMissed->setFont(fonts::arial(10, true));
     look::setTextColour(*m_showAllMissed, palette::kGold);
-    m_showAllMissed->setGeometry(sideLeft, 132, sideWidth, 24);
+    m_showAllMissed->setGeometry(notePlace.x(), notePlace.y() + 132,
+                                 std::min(m_showAllMissed->sizeHint().width(), notePlace.width()),
+                                 24);
     connect(m_showAllMissed, &QCheckBox::toggled, &m_model, &SummaryModel::setShowAllMissed);
     connect(&m_model, &SummaryModel::missedWordsChanged, this, &SummaryScreen::syncMissedWords);
 
+    m_missedPage = {missedCaption, m_missed, m_missedNote, m_showAllMissed};
     syncMissedWords();
     showReviewPage(m_reviewTabs->currentIndex());
 }
@@ -326,7 +331,9 @@ void SummaryScreen::showReviewPage(int page) {
     for (QWidget* w : std::as_const(m_ownWordsPage)) {
         w->setVisible(!missed);
     }
-    m_missedPage->setVisible(missed);
+    for (QWidget* w : std::as_const(m_missedPage)) {
+        w->setVisible(missed);
+    }
 }
 
 void SummaryScreen::syncMissedWords() {
@@ -341,6 +348,12 @@ void SummaryScreen::syncMissedWords() {
     }
     m_showAllMissed->setEnabled(common > 0 && common < all.size());
 
+    // The selected word stays selected when the list grows or shrinks around it, as its
+    // meanings stay in the box.
+    const QTableWidgetItem* current = m_missed->currentItem();
+    const QString selected = current != nullptr && current->isSelected()
+                                 ? m_missed->item(current->row(), 0)->text()
+                                 : QString();
     m_missed->clearContents();
     m_missed->setRowCount(static_cast<int>(shown.size()));
     QFont rarer = m_missed->font();
@@ -357,6 +370,10 @@ void SummaryScreen::syncMissedWords() {
         }
         m_missed->setItem(r, 0, word);
         m_missed->setItem(r, 1, points);
+        if (!selected.isEmpty() && w.word == selected) {
+            const QSignalBlocker quiet(m_missed); // the meanings shown are this word's already
+            m_missed->setCurrentCell(r, 0);
+        }
     }
 
     QString note;
@@ -372,12 +389,13 @@ void SummaryScreen::syncMissedWords() {
                    .arg(all.size())
                    .arg(common);
     }
-    m_missedNote->setText(note + QStringLiteral("\n\nSelect a word to read its meaning below."));
+    m_missedNote->setText(
+        note + QStringLiteral("\n\nSelect a word on the left to read its meaning below."));
     m_reviewTabs->setTabText(1, QStringLiteral("Words you missed (%1)").arg(all.size()));
     // Right-aligned in the title row, above the captions of the lists.
     const QSize tabs = m_reviewTabs->sizeHint();
     m_reviewTabs->setGeometry(kWidth - kMargin - tabs.width(), 0, tabs.width(),
-                              std::min(tabs.height(), m_missedPage->y()));
+                              std::min(tabs.height(), m_missed->y() - 24));
 }
 
 void SummaryScreen::syncLayers() {

@@ -69,7 +69,7 @@ private:
     void buildReviewPanel();
     void syncLayers();
     void syncWrongWords();
-    void buildMissedPage(const QRect& place);
+    void buildMissedPage(const QRect& listPlace, const QRect& notePlace);
     void showReviewPage(int page);
     void syncMissedWords();
 
@@ -92,8 +92,8 @@ private:
     QPushButton* m_tryAgain = nullptr;
     QPushButton* m_goOn = nullptr;
     QList<QWidget*> m_ownWordsPage; // the three lists and their captions
+    QList<QWidget*> m_missedPage;   // the missed words, their caption, note and check box
     QTabBar* m_reviewTabs = nullptr;
-    QWidget* m_missedPage = nullptr;
     QTableWidget* m_missed = nullptr;
     QLabel* m_missedNote = nullptr;
     QCheckBox* m_showAllMissed = nullptr;
