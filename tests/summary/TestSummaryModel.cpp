@@ -283,7 +283,7 @@ private slots:
         QVERIFY(player);
         QVERIFY(player->levelOpen[0] && player->levelOpen[1] && !player->levelOpen[2]);
         QCOMPARE(world.database->findTotal(name), std::optional<qint64>(5200));
-        QCOMPARE(summary.scores().size(), 2); // the grid shows the new row after Zed's
+        QCOMPARE(summary.scores()->rowCount(), 2); // the grid shows the new row after Zed's
 
         // Again: the overwrite question; Yes changes only the score row.
         world.messages.answers = {Answer::Yes};

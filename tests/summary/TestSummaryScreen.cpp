@@ -38,8 +38,9 @@ private slots:
         QCOMPARE(screen.timerLabel()->text(), QStringLiteral("00:00"));
         QCOMPARE(screen.wordList()->count(), 2);
         QCOMPARE(screen.nameBox()->text(), QStringLiteral("Ann"));
-        QCOMPARE(screen.scoreGrid()->rowCount(), 1);
-        QCOMPARE(screen.scoreGrid()->horizontalHeaderItem(0)->text(), QStringLiteral("Player"));
+        QCOMPARE(screen.scoreGrid()->model()->rowCount(), 1);
+        QCOMPARE(screen.scoreGrid()->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Player"));
         QVERIFY(screen.passwordBox()->isVisible());
         QVERIFY(!screen.reviewPanel()->isVisible());
         QVERIFY(!screen.nextButton()->isVisible());
@@ -59,7 +60,7 @@ private slots:
         screen.passwordBox()->setText(QStringLiteral("pw"));
         QTest::mouseClick(screen.saveButton(), Qt::LeftButton);
         QVERIFY(world.database->findPlayer(QStringLiteral("Bea"), QStringLiteral("pw")));
-        QCOMPARE(screen.scoreGrid()->item(0, 0)->text(), QStringLiteral("Bea"));
+        QCOMPARE(screen.scoreGrid()->model()->index(0, 0).data().toString(), QStringLiteral("Bea"));
     }
 
     // A message box closing or another program's window left makes the summary active again;

@@ -50,7 +50,11 @@ void SummaryModel::activate() {
 
 void SummaryModel::refreshScores() {
     GameDatabase* db = m_services.database;
-    m_scores = db != nullptr ? db->levelScores(m_info.level) : QList<RankRow>();
+    if (db != nullptr) {
+        m_scores.setQuery(db->levelScoresCursor(m_info.level));
+    } else {
+        m_scores.clear();
+    }
     emit scoresChanged();
 }
 

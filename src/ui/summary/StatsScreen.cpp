@@ -5,12 +5,9 @@
 #include "widgets/Palette.h"
 #include "widgets/ScoreGrid.h"
 
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QShowEvent>
-#include <QTableWidget>
 
 namespace vortalex {
 
@@ -48,6 +45,7 @@ StatsScreen::StatsScreen(Services& services, QWidget* parent)
     m_heading->setPalette(hp);
 
     m_table = new ScoreGrid(this);
+    m_table->setRows(&m_rows);
     const int tableWidth = m_table->naturalWidth();
     m_table->setGeometry(kMargin, kMargin + kHeadingHeight, tableWidth, kTableHeight);
     m_heading->setGeometry(kMargin, kMargin, tableWidth + kButtonWidth + kMargin,
@@ -82,14 +80,14 @@ StatsScreen::StatsScreen(Services& services, QWidget* parent)
 void StatsScreen::showOverallRanking() {
     m_shownLevel.reset();
     m_heading->setText(QStringLiteral("Overall ranking"));
-    m_table->fill(ranking(m_services.database, std::nullopt));
+    queryRanking(m_rows, m_services.database, std::nullopt);
 }
 
 void StatsScreen::showLevelRanking(Level level) {
     m_shownLevel = level;
     m_heading->setText(
         QStringLiteral("%1 ranking").arg(QString::fromLatin1(levelInfo(level).title)));
-    m_table->fill(ranking(m_services.database, level));
+    queryRanking(m_rows, m_services.database, level);
 }
 
 void StatsScreen::showEvent(QShowEvent* event) {

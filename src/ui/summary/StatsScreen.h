@@ -4,6 +4,7 @@
 #include "common/Services.h"
 
 #include <QDialog>
+#include <QSqlQueryModel>
 
 #include <array>
 #include <optional>
@@ -40,6 +41,7 @@ protected:
 
 private:
     Services& m_services;
+    QSqlQueryModel m_rows; // the ranking shown, fetched as the grid scrolls
     ScoreGrid* m_table = nullptr;
     QLabel* m_heading = nullptr;
     std::array<QPushButton*, kLevelCount> m_levelButtons{};

@@ -72,10 +72,9 @@ SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, Sess
     m_timer->setText(result.timeText);
     m_total->setText(m_model.totalText());
     m_words->addItems(result.words);
+    m_scores->setRows(m_model.scores());
 
     connect(&m_model, &SummaryModel::layersChanged, this, &SummaryScreen::syncLayers);
-    connect(&m_model, &SummaryModel::scoresChanged, this,
-            [this] { m_scores->fill(m_model.scores()); });
     connect(&m_model, &SummaryModel::playerNameChanged, m_name, &QLineEdit::setText);
     connect(&m_model, &SummaryModel::wrongWordsChanged, this, &SummaryScreen::syncWrongWords);
     connect(&m_model, &SummaryModel::meaningsChanged, this, [this](const QString& text) {
