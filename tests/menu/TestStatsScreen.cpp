@@ -5,26 +5,39 @@
 
 #include <QHeaderView>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QScrollBar>
+#include <QTableView>
 
 using namespace vortalex;
 
 namespace {
 
-QList<RankRow> shownRows(const QTableWidget* table) {
+QVariant cell(const QTableView* table, int row, int column, int role = Qt::DisplayRole) {
+    return table->model()->index(row, column).data(role);
+}
+
+QList<RankRow> shownRows(const QTableView* table) {
     QList<RankRow> rows;
-    for (int r = 0; r < table->rowCount(); ++r) {
-        rows.append({table->item(r, 0)->text(), table->item(r, 1)->text().toLongLong()});
+    for (int r = 0; r < table->model()->rowCount(); ++r) {
+        rows.append({cell(table, r, 0).toString(), cell(table, r, 1).toString().toLongLong()});
     }
     return rows;
 }
 
-void checkHeader(const QTableWidget* table) {
-    QCOMPARE(table->columnCount(), 2);
-    QCOMPARE(table->horizontalHeaderItem(0)->text(), QStringLiteral("Player"));
-    QCOMPARE(table->horizontalHeaderItem(1)->text(), QStringLiteral("Score"));
+// The header and the columns, which fill the grid whether its scroll bar shows or not; an
+// empty grid has none.
+void checkHeader(const QTableView* table) {
+    QCoreApplication::processEvents(); // the grid lays itself out
+    const QAbstractItemModel* model = table->model();
+    QCOMPARE(model->columnCount(), 2);
+    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Player"));
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Score"));
     QCOMPARE(table->columnWidth(0), 100); // 1500 twips
-    QCOMPARE(table->columnWidth(1), 67);  // 1000 twips
+    QVERIFY(table->columnWidth(1) >= 67); // 1000 twips
+    QCOMPARE(table->columnWidth(0) + table->columnWidth(1), table->viewport()->width());
+    if (model->rowCount() == 0) {
+        QVERIFY(!table->verticalScrollBar()->isVisible());
+    }
 }
 
 } // namespace
@@ -41,12 +54,12 @@ private slots:
     void anEmptyDatabaseShowsOnlyTheHeader() {
         StatsScreen screen(m_world->services);
         screen.show();
-        QCOMPARE(screen.table()->rowCount(), 0);
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
         checkHeader(screen.table());
         for (const Level level : allLevels()) {
             QTest::mouseClick(screen.levelButton(level), Qt::LeftButton);
             QCOMPARE(screen.shownLevel(), std::optional<Level>(level));
-            QCOMPARE(screen.table()->rowCount(), 0);
+            QCOMPARE(screen.table()->model()->rowCount(), 0);
             checkHeader(screen.table());
         }
     }
@@ -75,15 +88,15 @@ private slots:
         QCOMPARE((QSet<QString>{overall.at(1).name, overall.at(2).name}),
                  (QSet<QString>{QStringLiteral("Cy"), QStringLiteral("Dee")}));
         QCOMPARE(overall.at(3), (RankRow{QStringLiteral("Ann"), 900}));
-        QVERIFY(screen.table()->item(0, 0)->textAlignment() & Qt::AlignLeft);
-        QVERIFY(screen.table()->item(0, 1)->textAlignment() & Qt::AlignHCenter);
+        QVERIFY(cell(screen.table(), 0, 0, Qt::TextAlignmentRole).toInt() & Qt::AlignLeft);
+        QVERIFY(cell(screen.table(), 0, 1, Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter);
 
         QTest::mouseClick(screen.levelButton(Level::Expert), Qt::LeftButton);
         QCOMPARE(shownRows(screen.table()),
                  (QList<RankRow>{{QStringLiteral("Fay"), 5050}, {QStringLiteral("Eve"), 400}}));
         checkHeader(screen.table());
         QTest::mouseClick(screen.levelButton(Level::Intermediate), Qt::LeftButton);
-        QCOMPARE(screen.table()->rowCount(), 0);
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
         QTest::mouseClick(screen.levelButton(Level::Easy), Qt::LeftButton);
         QCOMPARE(shownRows(screen.table()), (QList<RankRow>{{QStringLiteral("Gus"), 5000}}));
 
@@ -94,20 +107,60 @@ private slots:
         QCOMPARE(shownRows(screen.table()).size(), 4);
     }
 
+    // Only opening the screen brings the overall ranking back: coming back from another
+    // program's window keeps the level the player chose.
+    void comingBackToTheScreenKeepsTheChosenLevelsRanking() {
+        QVERIFY(m_world->database->appendTotal(QStringLiteral("Ann"), 900));
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QTest::mouseClick(screen.levelButton(Level::Expert), Qt::LeftButton);
+        QVERIFY(test::leaveAndComeBack(&screen));
+        QCOMPARE(screen.shownLevel(), std::optional<Level>(Level::Expert));
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
+    }
+
     void aLongNameIsCutShortWithAnEllipsisAndShownWholeAsItsTooltip() {
         const QString name = QStringLiteral("Maximiliana Theodora Wolkenstein-Berg"); // 37
         QVERIFY(m_world->database->appendTotal(name, 12000));
         QVERIFY(m_world->database->appendTotal(QStringLiteral("Ann"), 900));
         StatsScreen screen(m_world->services);
         screen.show();
-        const QTableWidget* table = screen.table();
-        const QString shown = table->item(0, 0)->text();
+        const QTableView* table = screen.table();
+        const QString shown = cell(table, 0, 0).toString();
         QVERIFY2(shown.startsWith(QStringLiteral("Maxi")) && shown.endsWith(QStringLiteral("…")),
                  qPrintable(shown));
         QVERIFY(table->fontMetrics().horizontalAdvance(shown) < table->columnWidth(0));
-        QCOMPARE(table->item(0, 0)->toolTip(), name);
-        QCOMPARE(table->item(1, 0)->text(), QStringLiteral("Ann"));
-        QVERIFY(table->item(1, 0)->toolTip().isEmpty());
+        QCOMPARE(cell(table, 0, 0, Qt::ToolTipRole).toString(), name);
+        QCOMPARE(cell(table, 1, 0).toString(), QStringLiteral("Ann"));
+        QVERIFY(cell(table, 1, 0, Qt::ToolTipRole).toString().isEmpty());
+    }
+
+    // A ranking of many players is read as the grid scrolls, never whole to be shown.
+    void aLongRankingIsReadAsTheGridScrollsDown() {
+        constexpr int kPlayers = 600;
+        GameDatabase& db = *m_world->database;
+        QVERIFY(db.inTransaction([&db] {
+            bool ok = true;
+            for (int i = 0; i < kPlayers; ++i) {
+                ok = ok && db.appendTotal(QStringLiteral("P%1").arg(i), 1000 + i);
+            }
+            return ok;
+        }));
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QTableView* table = screen.table();
+        QAbstractItemModel* rows = table->model();
+        QVERIFY(rows->rowCount() < kPlayers);
+        QCOMPARE(cell(table, 0, 0).toString(), QStringLiteral("P599"));
+        for (int step = 0; step < kPlayers && rows->canFetchMore({}); ++step) {
+            table->scrollToBottom();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(rows->rowCount(), kPlayers);
+        QCOMPARE(shownRows(table).last(), (RankRow{QStringLiteral("P0"), 1000}));
+        QVERIFY(table->verticalScrollBar()->isVisible());
+        checkHeader(table);
     }
 
     void buttonsCarryTheirCaptionsAndEscapeIsDone() {
@@ -133,9 +186,9 @@ private slots:
         m_world->services.database = nullptr;
         StatsScreen screen(m_world->services);
         screen.show();
-        QCOMPARE(screen.table()->rowCount(), 0);
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
         QTest::mouseClick(screen.levelButton(Level::Difficult), Qt::LeftButton);
-        QCOMPARE(screen.table()->rowCount(), 0);
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
         checkHeader(screen.table());
     }
 };

@@ -2,6 +2,7 @@
 #include "widgets/ScoreGrid.h"
 
 #include "Fields.h"
+#include "Gestures.h"
 #include "TestWorld.h"
 
 #include <QCheckBox>
@@ -37,8 +38,9 @@ private slots:
         QCOMPARE(screen.timerLabel()->text(), QStringLiteral("00:00"));
         QCOMPARE(screen.wordList()->count(), 2);
         QCOMPARE(screen.nameBox()->text(), QStringLiteral("Ann"));
-        QCOMPARE(screen.scoreGrid()->rowCount(), 1);
-        QCOMPARE(screen.scoreGrid()->horizontalHeaderItem(0)->text(), QStringLiteral("Player"));
+        QCOMPARE(screen.scoreGrid()->model()->rowCount(), 1);
+        QCOMPARE(screen.scoreGrid()->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Player"));
         QVERIFY(screen.passwordBox()->isVisible());
         QVERIFY(!screen.reviewPanel()->isVisible());
         QVERIFY(!screen.nextButton()->isVisible());
@@ -58,7 +60,66 @@ private slots:
         screen.passwordBox()->setText(QStringLiteral("pw"));
         QTest::mouseClick(screen.saveButton(), Qt::LeftButton);
         QVERIFY(world.database->findPlayer(QStringLiteral("Bea"), QStringLiteral("pw")));
-        QCOMPARE(screen.scoreGrid()->item(0, 0)->text(), QStringLiteral("Bea"));
+        QCOMPARE(screen.scoreGrid()->model()->index(0, 0).data().toString(), QStringLiteral("Bea"));
+    }
+
+    // A message box closing or another program's window left makes the summary active again;
+    // neither is the summary opening, so the typed name and the listed words stay.
+    void comingBackToTheSummaryKeepsTheTypedNameAndTheListedRejectedWords() {
+        TestWorld world;
+        world.session.setPlayerName(QStringLiteral("Passer"));
+        world.database->addWrongWord(QStringLiteral("XQZT"));
+        SummaryScreen screen({Level::Easy, 5200, QStringLiteral("00:00"), {}, true}, world.services,
+                             world.session);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QCOMPARE(screen.nameBox()->text(), QStringLiteral("Passer"));
+        screen.nameBox()->clear();
+        QTest::keyClicks(screen.nameBox(), QStringLiteral("Zed"));
+        QVERIFY(test::leaveAndComeBack(&screen));
+        QCOMPARE(screen.nameBox()->text(), QStringLiteral("Zed"));
+
+        QTest::mouseClick(screen.doneButton(), Qt::LeftButton);
+        QVERIFY(test::leaveAndComeBack(&screen));
+        QCOMPARE(screen.wrongGrid()->rowCount(), 1);
+        QCOMPARE(screen.wrongGrid()->item(0, 0)->text(), QStringLiteral("XQZT"));
+    }
+
+    // The review panel covers the whole score area: what lies beneath takes no key, shortcut or
+    // focus, so a failed level is left only through the try-again answers.
+    void theScoreAreaUnderTheReviewPanelIsOutOfReach_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("passed");
+        QTest::newRow("easy failed") << 0 << false;
+        QTest::newRow("intermediate failed") << 1 << false;
+        QTest::newRow("difficult failed") << 2 << false;
+        QTest::newRow("difficult passed, after done") << 2 << true;
+    }
+    void theScoreAreaUnderTheReviewPanelIsOutOfReach() {
+        QFETCH(int, level);
+        QFETCH(bool, passed);
+        TestWorld world;
+        SummaryScreen screen({static_cast<Level>(level), 10, QStringLiteral("00:00"), {}, passed},
+                             world.services, world.session);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        if (passed) {
+            QTest::mouseClick(screen.doneButton(), Qt::LeftButton);
+        }
+        const QList<QWidget*> covered{screen.nameBox(), screen.passwordBox(), screen.saveButton(),
+                                      screen.doneButton(), screen.nextButton()};
+        for (int i = 0; i < 12; ++i) {
+            QVERIFY(!covered.contains(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // A shortcut presses its button at once and clicks it a moment later.
+        for (const Qt::Key key : {Qt::Key_D, Qt::Key_S, Qt::Key_N}) {
+            QTest::keyClick(&screen, key, Qt::AltModifier);
+        }
+        for (QWidget* w : covered) {
+            const auto* button = qobject_cast<QPushButton*>(w);
+            QVERIFY(button == nullptr || !button->isDown());
+        }
     }
 
     void reviewClicksShowSuggestionsAndMeanings() {
@@ -77,6 +138,27 @@ private slots:
         screen.wordList()->setCurrentRow(0);
         QVERIFY(
             screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (n.) felines\n")));
+    }
+
+    // The meanings box says "Click on a word on the left": the built words, and on their own page
+    // the missed words, stand left of it, beside it.
+    void theWordsWhoseMeaningsShowStandLeftOfTheMeaningsBox() {
+        TestWorld world;
+        SummaryScreen screen({Level::Easy, 10, QStringLiteral("00:00"), {"CAT"}, false},
+                             world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(screen.meaningsBox()->toPlainText(), SummaryModel::kMeaningsHint);
+        const auto placeOf = [&screen](QWidget* w) {
+            return QRect(w->mapTo(&screen, QPoint()), w->size());
+        };
+        const QRect meanings = placeOf(screen.meaningsBox());
+        for (QWidget* list : {static_cast<QWidget*>(screen.wordList()),
+                              static_cast<QWidget*>(screen.missedList())}) {
+            const QRect words = placeOf(list);
+            QVERIFY(words.right() < meanings.left());
+            QVERIFY(words.top() < meanings.bottom() && words.bottom() > meanings.top());
+        }
     }
 
     void aButtonThatLeavesClosesTheScreenWithItsOutcome() {
@@ -142,8 +224,12 @@ private slots:
         QCOMPARE(screen.meaningsBox()->toPlainText(),
                  QStringLiteral(" ### (v.) sat\n------------------------\n"));
 
+        // The selected word keeps its highlight when the rarer words join the list.
         QTest::mouseClick(screen.showAllMissedBox(), Qt::LeftButton);
         QCOMPARE(screen.missedList()->rowCount(), 2);
+        QCOMPARE(screen.missedList()->selectedItems(),
+                 (QList<QTableWidgetItem*>{screen.missedList()->item(0, 0),
+                                           screen.missedList()->item(0, 1)}));
         QCOMPARE(screen.missedList()->item(1, 0)->text(), QStringLiteral("CATS"));
         QCOMPARE(screen.missedList()->item(1, 1)->text(), QStringLiteral("300"));
         QVERIFY(screen.missedList()->item(1, 0)->font().italic());

@@ -34,4 +34,19 @@ inline void hover(QWidget* widget, QPoint at = QPoint(-1, -1)) {
     QCoreApplication::sendEvent(widget, &move);
 }
 
+// The player goes to another window and comes back, as after a message box or another program:
+// `window` loses the active state and gains it again. False when the window system would not.
+inline bool leaveAndComeBack(QWidget* window) {
+    QWidget other;
+    other.setWindowTitle(QStringLiteral("another program"));
+    other.show();
+    other.activateWindow();
+    if (!QTest::qWaitForWindowActive(&other) || window->isActiveWindow()) {
+        return false;
+    }
+    other.close();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 } // namespace vortalex::test

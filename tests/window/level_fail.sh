@@ -26,16 +26,16 @@ expect_centred "$board" "$menu" "the board"
 summary=$(wait_past_messages 'Easy summary')
 sleep 0.5
 expect_centred "$summary" "$board" "the summary"
-# The page of the three lists (632 x 194 at 14, 28) gives way to the missed words, whose first
-# word shows its meaning in the meanings box (498 x 192 at 14, 234).
+# The top of the panel (632 x 194 at 14, 28) changes from the three lists to the missed words,
+# whose first word shows its meaning in the meanings box (417 x 152 at 229, 234).
 import -window "$summary" -crop 632x194+14+28 "$work/lists.png"
 click_at "$summary" 565 13 # the "Words you missed" tab
 import -window "$summary" -crop 632x194+14+28 "$work/missed.png"
 changed=$(compare -metric AE "$work/lists.png" "$work/missed.png" null: 2>&1 || true)
 ((${changed%%.*} > 2000)) || fail "the missed words did not show ($changed pixels)"
-import -window "$summary" -crop 498x192+14+234 "$work/before.png"
+import -window "$summary" -crop 417x152+229+234 "$work/before.png"
 click_at "$summary" 100 84 # the first missed word
-import -window "$summary" -crop 498x192+14+234 "$work/after.png"
+import -window "$summary" -crop 417x152+229+234 "$work/after.png"
 changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
 ((${changed%%.*} > 200)) || fail "no meaning for the first missed word ($changed pixels)"
 if [[ -n "${VORTALEX_SHOTS:-}" ]]; then

@@ -2,10 +2,11 @@
 # A passed Easy level in the real program, its clock sped up ten times with libfaketime. The
 # deals of "--seed 7" are replayed by wordpaths, which names real words on the field; the test
 # registers a player, builds those words until the target is met, lets the clock run out,
-# saves the score with a password, opens the review panel, selects a built word and checks
-# that the meanings box changed, goes on to Intermediate, leaves, and QUITs. The database must
-# then hold the score and the total and rank the player first overall; a second run LOADs the
-# player with that password, after which the Intermediate entry opens its board.
+# saves the score under another name with a password (the name box must still hold that name
+# after the message), opens the review panel, selects a built word and checks that the
+# meanings box changed, goes on to Intermediate, leaves, and QUITs. The database must then hold
+# the score and the total under the typed name and rank it first overall; a second run LOADs
+# that name with that password, after which the Intermediate entry opens its board.
 #
 #   level_pass.sh <program folder> <wordpaths>
 set -euo pipefail
@@ -17,6 +18,7 @@ enter_xvfb "$0" "$@"
 work=$2
 wordpaths=$3
 readonly kName="Window Tester"
+readonly kSaver="Window Saver" # saved under this name, not the signed-in one
 readonly kSeed=7
 log="$work/program.log"
 started=$SECONDS
@@ -50,19 +52,25 @@ echo "built $words words in $((SECONDS - started)) s"
 
 summary=$(wait_past_messages 'Easy summary' 60) # past "CONGRATULATIONS!!"
 sleep 0.5
+xdotool key ctrl+a                 # the signed-in name in the name box
+xdotool type --delay 20 "$kSaver"
 xdotool key Tab                    # from the name box to the password
 xdotool type --delay 20 "Pw1"
+import -window "$summary" -crop 420x26+223+180 "$work/name.png"
 click_at "$summary" 281 370         # &Save Score
 sleep 0.5
 xdotool search --onlyvisible --name '^Vortalex$' >/dev/null 2>&1 || fail "no save message"
 xdotool key Return                 # Scores Successfuly Updated!
 sleep 0.5
+import -window "$summary" -crop 420x26+223+180 "$work/name-after.png"
+changed=$(compare -metric AE "$work/name.png" "$work/name-after.png" null: 2>&1 || true)
+((${changed%%.*} < 60)) || fail "the name box changed after the message ($changed pixels)"
 click_at "$summary" 281 410         # &Done: the review panel
 sleep 0.5
-# The meanings box (498 x 192 at 14, 234) must change when a built word is selected.
-import -window "$summary" -crop 498x192+14+234 "$work/before.png"
-click_at "$summary" 474 60         # the first built word
-import -window "$summary" -crop 498x192+14+234 "$work/after.png"
+# The meanings box (417 x 152 at 229, 234) must change when a built word is selected.
+import -window "$summary" -crop 417x152+229+234 "$work/before.png"
+click_at "$summary" 100 61         # the first built word, left of the meanings box
+import -window "$summary" -crop 417x152+229+234 "$work/after.png"
 changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
 ((${changed%%.*} > 200)) || fail "the meanings box did not change ($changed pixels)"
 click_at "$summary" 586 411        # the go-on Exit
@@ -71,12 +79,12 @@ click_at "$next" 690 553           # Quit Game
 sleep 0.5
 quit_game
 
-saved=$("$wordpaths" saved "$work/bin/Dictionary.mdb" 0 "$kName" pw1)
+saved=$("$wordpaths" saved "$work/bin/Dictionary.mdb" 0 "$kSaver" pw1)
 echo "$saved"
 score=$(awk '/^score/ {print $2}' <<<"$saved")
 [[ "$score" =~ ^[0-9]+$ ]] && ((score >= 5000)) || fail "no passing Easy score saved"
 grep -qx "total $score" <<<"$saved" || fail "the total is not the Easy score"
-grep -qx "first $kName" <<<"$saved" || fail "the overall ranking does not show the player first"
+grep -qx "first $kSaver" <<<"$saved" || fail "the overall ranking does not show the player first"
 grep -qx "load found" <<<"$saved" || fail "LOAD does not find the player with the saved password"
 
 # A new run: only LOAD can open Intermediate now.
@@ -84,7 +92,7 @@ start_game 8
 sleep 0.3
 spell_on_menu "$menu" $kLoadTiles
 sleep 0.5
-xdotool type --delay 20 "$kName"
+xdotool type --delay 20 "$kSaver"
 xdotool key Tab
 xdotool type --delay 20 "PW1" # the password test ignores letter case
 xdotool key Return

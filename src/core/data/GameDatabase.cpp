@@ -967,15 +967,46 @@ QList<RankRow> GameDatabase::ranking(const QString& sql) {
     return rows;
 }
 
+QSqlQuery GameDatabase::rankingCursor(const QString& sql) {
+    m_lastError.clear();
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    // Not forward-only: a grid reads rows again as they scroll back into view.
+    q.prepare(sql);
+    exec(q);
+    return q;
+}
+
+namespace {
+
+QString levelScoresSql(Level level) {
+    return QStringLiteral("SELECT fldUsername, fldScore FROM %1 ORDER BY rowid")
+        .arg(scoreTable(level));
+}
+
+QString levelRankingSql(Level level) {
+    return QStringLiteral("SELECT fldUsername, fldScore FROM %1 ORDER BY fldScore DESC, rowid")
+        .arg(scoreTable(level));
+}
+
+const QString kOverallRankingSql =
+    QStringLiteral("SELECT fldusername, totscore FROM total ORDER BY totscore DESC, rowid");
+
+} // namespace
+
 QList<RankRow> GameDatabase::levelScores(Level level) {
-    return ranking(QStringLiteral("SELECT fldUsername, fldScore FROM %1 ORDER BY rowid")
-                       .arg(scoreTable(level)));
+    return ranking(levelScoresSql(level));
 }
 
 QList<RankRow> GameDatabase::levelRanking(Level level) {
-    return ranking(
-        QStringLiteral("SELECT fldUsername, fldScore FROM %1 ORDER BY fldScore DESC, rowid")
-            .arg(scoreTable(level)));
+    return ranking(levelRankingSql(level));
+}
+
+QSqlQuery GameDatabase::levelScoresCursor(Level level) {
+    return rankingCursor(levelScoresSql(level));
+}
+
+QSqlQuery GameDatabase::levelRankingCursor(Level level) {
+    return rankingCursor(levelRankingSql(level));
 }
 
 // ---------------------------------------------------------------- total
@@ -1015,8 +1046,11 @@ bool GameDatabase::updateTotal(const QString& name, qint64 total) {
 }
 
 QList<RankRow> GameDatabase::overallRanking() {
-    return ranking(
-        QStringLiteral("SELECT fldusername, totscore FROM total ORDER BY totscore DESC, rowid"));
+    return ranking(kOverallRankingSql);
+}
+
+QSqlQuery GameDatabase::overallRankingCursor() {
+    return rankingCursor(kOverallRankingSql);
 }
 
 double leadingNumber(const QString& text) {

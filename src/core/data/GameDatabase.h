@@ -184,13 +184,18 @@ public:
     bool updateScore(Level level, const QString& name, qint64 score, const QString& time);
     QList<RankRow> levelScores(Level level);  // stored order
     QList<RankRow> levelRanking(Level level); // highest first
+    // The same rows left in executed queries that a grid's model fetches from as it scrolls, so
+    // that a table of many players is never read whole to be shown.
+    QSqlQuery levelScoresCursor(Level level);
+    QSqlQuery levelRankingCursor(Level level);
 
     // --- total ---
     bool appendTotal(const QString& name, qint64 total);
     // The old total read as text by the numeric rule (leading number, blanks ignored).
     std::optional<qint64> findTotal(const QString& name);
     bool updateTotal(const QString& name, qint64 total);
-    QList<RankRow> overallRanking(); // highest first
+    QList<RankRow> overallRanking();  // highest first
+    QSqlQuery overallRankingCursor(); // as levelScoresCursor()
 
     // Runs work in one transaction: committed when it returns true, rolled back otherwise. The
     // write lock is taken at the start (BEGIN IMMEDIATE), so a transaction that reads before it
@@ -230,6 +235,7 @@ private:
     bool fail(const QSqlError& error);
     static bool isBusy(const QSqlError& error);
     QList<RankRow> ranking(const QString& sql);
+    QSqlQuery rankingCursor(const QString& sql);
     QString joinedWords(const QString& sql); // the one value of a group_concat query
     QString sourceId(const QString& table);
 

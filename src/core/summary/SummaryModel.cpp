@@ -50,7 +50,11 @@ void SummaryModel::activate() {
 
 void SummaryModel::refreshScores() {
     GameDatabase* db = m_services.database;
-    m_scores = db != nullptr ? db->levelScores(m_info.level) : QList<RankRow>();
+    if (db != nullptr) {
+        m_scores.setQuery(db->levelScoresCursor(m_info.level));
+    } else {
+        m_scores.clear();
+    }
     emit scoresChanged();
 }
 
@@ -69,6 +73,11 @@ void SummaryModel::setLayers(const Layers& layers) {
 }
 
 void SummaryModel::done() {
+    // "&Done" lies in the score area: under the review panel (a failed level, or "&Done" already
+    // pressed) it cannot be reached, so the try-again question stays a failed level's way out.
+    if (m_layers.reviewShown) {
+        return;
+    }
     clearWrongWords();
     Layers l = m_layers;
     l.reviewShown = true;

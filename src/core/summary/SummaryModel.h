@@ -51,7 +51,8 @@ public:
 
     // The screen became the active window: score grid, name, rejected words, no suggestions.
     void activate();
-    QList<RankRow> scores() const { return m_scores; }
+    // The level's score table in stored order, fetched as its grid scrolls.
+    QSqlQueryModel* scores() { return &m_scores; }
     QStringList wrongWords() const { return m_wrongWords; }
 
     // Buttons.
@@ -98,7 +99,7 @@ private:
     Services& m_services;
     SessionState& m_session;
     Layers m_layers;
-    QList<RankRow> m_scores;
+    QSqlQueryModel m_scores;
     QStringList m_wrongWords;
     QSqlQueryModel m_suggestions;
     QString m_meaningsText = kMeaningsHint;

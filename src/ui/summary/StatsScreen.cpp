@@ -6,12 +6,9 @@
 #include "widgets/Palette.h"
 #include "widgets/ScoreGrid.h"
 
-#include <QEvent>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QTableWidget>
+#include <QShowEvent>
 
 namespace vortalex {
 
@@ -49,6 +46,7 @@ StatsScreen::StatsScreen(Services& services, QWidget* parent)
     m_heading->setPalette(hp);
 
     m_table = new ScoreGrid(this);
+    m_table->setRows(&m_rows);
     const int tableWidth = m_table->naturalWidth();
     m_table->setGeometry(kMargin, kMargin + kHeadingHeight, tableWidth, kTableHeight);
     m_heading->setGeometry(kMargin, kMargin, tableWidth + kButtonWidth + kMargin,
@@ -84,25 +82,22 @@ StatsScreen::StatsScreen(Services& services, QWidget* parent)
 void StatsScreen::showOverallRanking() {
     m_shownLevel.reset();
     m_heading->setText(QStringLiteral("Overall ranking"));
-    m_table->fill(ranking(m_services.database, std::nullopt));
+    queryRanking(m_rows, m_services.database, std::nullopt);
 }
 
 void StatsScreen::showLevelRanking(Level level) {
     m_shownLevel = level;
     m_heading->setText(
         QStringLiteral("%1 ranking").arg(QString::fromLatin1(levelInfo(level).title)));
-    m_table->fill(ranking(m_services.database, level));
+    queryRanking(m_rows, m_services.database, level);
 }
 
 void StatsScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    showOverallRanking();
-}
-
-void StatsScreen::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    // Coming back to the screen from another window brings the overall ranking back.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+    // The overall ranking comes when the screen opens, and would come again when a screen of
+    // the game opened over it closed; none ever does. Coming back from a message box or another
+    // program's window keeps the ranking the player chose.
+    if (!event->spontaneous()) {
         showOverallRanking();
     }
 }

@@ -4,6 +4,7 @@
 #include "common/Services.h"
 
 #include <QDialog>
+#include <QSqlQueryModel>
 
 #include <array>
 #include <optional>
@@ -15,8 +16,8 @@ namespace vortalex {
 
 class ScoreGrid;
 
-// The score tables (frmStats): the overall ranking whenever the screen becomes active, a
-// level's ranking on its button. Read only.
+// The score tables (frmStats): the overall ranking when the screen opens, a level's ranking on
+// its button. Read only.
 class StatsScreen : public QDialog {
     Q_OBJECT
 public:
@@ -37,10 +38,10 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     Services& m_services;
+    QSqlQueryModel m_rows; // the ranking shown, fetched as the grid scrolls
     ScoreGrid* m_table = nullptr;
     QLabel* m_heading = nullptr;
     std::array<QPushButton*, kLevelCount> m_levelButtons{};

@@ -7,7 +7,6 @@
 #include "widgets/ScoreGrid.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -72,10 +72,9 @@ SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, Sess
     m_timer->setText(result.timeText);
     m_total->setText(m_model.totalText());
     m_words->addItems(result.words);
+    m_scores->setRows(m_model.scores());
 
     connect(&m_model, &SummaryModel::layersChanged, this, &SummaryScreen::syncLayers);
-    connect(&m_model, &SummaryModel::scoresChanged, this,
-            [this] { m_scores->fill(m_model.scores()); });
     connect(&m_model, &SummaryModel::playerNameChanged, m_name, &QLineEdit::setText);
     connect(&m_model, &SummaryModel::wrongWordsChanged, this, &SummaryScreen::syncWrongWords);
     connect(&m_model, &SummaryModel::meaningsChanged, this, [this](const QString& text) {
@@ -90,38 +89,44 @@ SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, Sess
 
 void SummaryScreen::buildScoreArea() {
     const LevelInfo& info = m_model.info();
+    // One widget holds the score area, so that the review panel over it can take all of it out
+    // of reach at once.
+    m_scoreArea = new QWidget(this);
+    m_scoreArea->setObjectName(QStringLiteral("scoreArea"));
+    m_scoreArea->setGeometry(rect());
+    QWidget* area = m_scoreArea;
     auto* heading = caption(QStringLiteral("%1 level").arg(QString::fromLatin1(info.title)),
-                            QStringLiteral("lblHeading"), this, 18);
+                            QStringLiteral("lblHeading"), area, 18);
     heading->setGeometry(kMargin, 8, kWidth - 2 * kMargin, 34);
 
     const int gridTop = 74;
-    QLabel* scoresCaption = caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), this, 12);
+    QLabel* scoresCaption = caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), area, 12);
     scoresCaption->setGeometry(kMargin, gridTop - 26, 200, 24);
     scoresCaption->setVisible(info.summaryHasPassword);
-    m_scores = new ScoreGrid(this);
+    m_scores = new ScoreGrid(area);
     m_scores->setGeometry(kMargin, gridTop, m_scores->naturalWidth(), kHeight - gridTop - kMargin);
 
     const int left = kMargin + m_scores->naturalWidth() + 24;
     const int fieldWidth = kWidth - left - kMargin;
-    caption(QStringLiteral("Time : "), QStringLiteral("Label2"), this)
+    caption(QStringLiteral("Time : "), QStringLiteral("Label2"), area)
         ->setGeometry(left, gridTop, 110, 28);
-    m_timer = value(QStringLiteral("00:00"), QStringLiteral("lblTimer"), this);
+    m_timer = value(QStringLiteral("00:00"), QStringLiteral("lblTimer"), area);
     m_timer->setGeometry(left + 110, gridTop, fieldWidth - 110, 28);
-    caption(QStringLiteral("Total Score : "), QStringLiteral("lblTotalScore"), this)
+    caption(QStringLiteral("Total Score : "), QStringLiteral("lblTotalScore"), area)
         ->setGeometry(left, gridTop + 32, 110, 28);
-    m_total = value(QStringLiteral("0"), QStringLiteral("lblTotScor"), this);
+    m_total = value(QStringLiteral("0"), QStringLiteral("lblTotScor"), area);
     m_total->setGeometry(left + 110, gridTop + 32, fieldWidth - 110, 28);
 
-    caption(QStringLiteral("Your Name"), QStringLiteral("Label1"), this)
+    caption(QStringLiteral("Your Name"), QStringLiteral("Label1"), area)
         ->setGeometry(left, gridTop + 80, fieldWidth, 22);
-    m_name = new QLineEdit(this);
+    m_name = new QLineEdit(area);
     m_name->setObjectName(QStringLiteral("txtName"));
     m_name->setFont(fonts::arial(12, true));
     m_name->setGeometry(left, gridTop + 104, fieldWidth, 30);
     m_name->setFocus(); // the player who wants to keep the score types here first
 
     int below = gridTop + 142;
-    m_password = new QLineEdit(this);
+    m_password = new QLineEdit(area);
     m_password->setObjectName(QStringLiteral("password"));
     m_password->setFont(fonts::arial(12, true));
     makeStarPasswordBox(*m_password);
@@ -134,7 +139,7 @@ void SummaryScreen::buildScoreArea() {
 
     auto* hint = new QLabel(QStringLiteral("You're only required to input your name if you want "
                                            "to save your scores in the table."),
-                            this);
+                            area);
     hint->setObjectName(QStringLiteral("Label3"));
     hint->setWordWrap(true);
     hint->setFont(fonts::arial(9, false, true));
@@ -142,13 +147,13 @@ void SummaryScreen::buildScoreArea() {
     hint->setGeometry(left, below, fieldWidth, 40);
 
     const int buttonsTop = kHeight - kMargin - kButtonHeight;
-    m_save = new QPushButton(QStringLiteral("&Save Score"), this);
+    m_save = new QPushButton(QStringLiteral("&Save Score"), area);
     m_save->setObjectName(QStringLiteral("Command2"));
     m_save->setGeometry(left, buttonsTop - kButtonHeight - 10, kButtonWidth, kButtonHeight);
-    m_done = new QPushButton(QStringLiteral("&Done"), this);
+    m_done = new QPushButton(QStringLiteral("&Done"), area);
     m_done->setObjectName(QStringLiteral("Command1"));
     m_done->setGeometry(left, buttonsTop, kButtonWidth, kButtonHeight);
-    m_next = new QPushButton(QStringLiteral("&Next"), this);
+    m_next = new QPushButton(QStringLiteral("&Next"), area);
     m_next->setObjectName(QStringLiteral("Command3"));
     m_next->setGeometry(left + kButtonWidth + 10, buttonsTop, kButtonWidth, kButtonHeight);
     for (QPushButton* b : {m_save, m_done, m_next}) {
@@ -173,16 +178,22 @@ void SummaryScreen::buildReviewPanel() {
     rp.setColor(QPalette::WindowText, palette::kHeading);
     m_review->setPalette(rp);
 
+    // The built words stand in a column of their own on the left, beside the meanings box their
+    // entries fill ("Click on a word on the left ..."); the rejected words and their suggestions
+    // share the top of the right-hand side, above that box.
     const int columnWidth = (kWidth - 4 * kMargin) / 3;
     const int top = 52;
     const int listHeight = 170;
     const int col2 = kMargin + columnWidth + kMargin;
     const int col3 = col2 + columnWidth + kMargin;
+    const int bottom = kHeight - kMargin;
+    const QRect wordsPlace(kMargin, top, columnWidth, bottom - top);
+    const QRect rightPlace(col2, top - 24, kWidth - kMargin - col2, listHeight + 24);
 
     QLabel* wrongCaption =
         caption(QStringLiteral("Mispelled Words"),
                 expert ? QStringLiteral("Label7") : QStringLiteral("Label5"), m_review);
-    wrongCaption->setGeometry(kMargin, top - 24, columnWidth, 22);
+    wrongCaption->setGeometry(col2, top - 24, columnWidth, 22);
     m_wrong = new QTableWidget(0, 1, m_review);
     m_wrong->setObjectName(QStringLiteral("flxWrong"));
     gridLook(m_wrong);
@@ -190,13 +201,13 @@ void SummaryScreen::buildReviewPanel() {
     m_wrong->horizontalHeader()->setStretchLastSection(true);
     m_wrong->verticalHeader()->hide();
     m_wrong->verticalHeader()->setDefaultSectionSize(20);
-    m_wrong->setGeometry(kMargin, top, columnWidth, listHeight);
+    m_wrong->setGeometry(col2, top, columnWidth, listHeight);
     connect(m_wrong, &QTableWidget::cellClicked, this,
             [this](int row, int) { m_model.suggestFor(row + 1); });
 
     QLabel* suggestionsCaption =
         caption(QStringLiteral("Suggested words"), QStringLiteral("Label6"), m_review);
-    suggestionsCaption->setGeometry(col2, top - 24, columnWidth, 22);
+    suggestionsCaption->setGeometry(col3, top - 24, columnWidth, 22);
     m_suggestions = new QTableView(m_review);
     m_suggestions->setObjectName(QStringLiteral("flxSample"));
     gridLook(m_suggestions);
@@ -206,16 +217,16 @@ void SummaryScreen::buildReviewPanel() {
     // Every row has the same height, so the view never measures rows it has not fetched.
     m_suggestions->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_suggestions->verticalHeader()->setDefaultSectionSize(20);
-    m_suggestions->setGeometry(col2, top, columnWidth, listHeight);
+    m_suggestions->setGeometry(col3, top, columnWidth, listHeight);
 
     QLabel* wordsCaption =
         caption(QStringLiteral("Summary of your constructed words."),
                 expert ? QStringLiteral("Label5") : QStringLiteral("Label4"), m_review, 8.5);
-    wordsCaption->setGeometry(col3, top - 24, columnWidth + kMargin, 22);
+    wordsCaption->setGeometry(kMargin, top - 24, columnWidth + kMargin, 22);
     m_words = new QListWidget(m_review);
     m_words->setObjectName(QStringLiteral("List1"));
     m_words->setFont(fonts::arial(10, true));
-    m_words->setGeometry(col3, top, columnWidth, listHeight);
+    m_words->setGeometry(wordsPlace);
     connect(m_words, &QListWidget::currentTextChanged, this, [this](const QString& word) {
         if (!word.isEmpty()) {
             m_model.showMeanings(word);
@@ -230,13 +241,13 @@ void SummaryScreen::buildReviewPanel() {
     m_meanings->setObjectName(QStringLiteral("Text1"));
     m_meanings->setReadOnly(true);
     m_meanings->setFont(fonts::arial(10, false));
+    // The two "Exit" buttons share one place, under the meanings box; at most one shows.
+    const QRect exitPlace(kWidth - kMargin - kButtonWidth, bottom - kButtonHeight, kButtonWidth,
+                          kButtonHeight);
     const int meaningsTop = top + listHeight + 12;
-    m_meanings->setGeometry(kMargin, meaningsTop, kWidth - 3 * kMargin - kButtonWidth,
-                            kHeight - meaningsTop - kMargin);
+    m_meanings->setGeometry(col2, meaningsTop, rightPlace.width(),
+                            exitPlace.top() - 10 - meaningsTop);
 
-    // The two "Exit" buttons share one place; at most one shows.
-    const QRect exitPlace(kWidth - kMargin - kButtonWidth, kHeight - kMargin - kButtonHeight,
-                          kButtonWidth, kButtonHeight);
     m_tryAgain = new QPushButton(QStringLiteral("Exit"), m_review);
     m_tryAgain->setObjectName(QStringLiteral("Command6"));
     m_tryAgain->setGeometry(exitPlace);
@@ -252,13 +263,14 @@ void SummaryScreen::buildReviewPanel() {
 
     m_ownWordsPage = {wrongCaption,  m_wrong,      suggestionsCaption,
                       m_suggestions, wordsCaption, m_words};
-    buildMissedPage(QRect(kMargin, top - 24, kWidth - 2 * kMargin, listHeight + 24));
+    buildMissedPage(wordsPlace, rightPlace);
 }
 
-void SummaryScreen::buildMissedPage(const QRect& place) {
-    // The missed words take the place of the three lists as a second page, chosen by tabs in the
-    // panel's title row: the lists, the meanings box and "Exit" keep their places, and the
-    // meanings box serves both pages.
+void SummaryScreen::buildMissedPage(const QRect& listPlace, const QRect& notePlace) {
+    // The missed words take the places of the three lists as a second page, chosen by tabs in
+    // the panel's title row: their list stands where the built words do, left of the meanings
+    // box, which serves both pages; their note where the rejected words do. The meanings box and
+    // "Exit" keep their places.
     m_reviewTabs = new QTabBar(m_review);
     m_reviewTabs->setObjectName(QStringLiteral("tabReview"));
     m_reviewTabs->setFont(fonts::arial(9, true));
@@ -270,13 +282,10 @@ void SummaryScreen::buildMissedPage(const QRect& place) {
     m_reviewTabs->addTab(QStringLiteral("Words you missed"));
     connect(m_reviewTabs, &QTabBar::currentChanged, this, &SummaryScreen::showReviewPage);
 
-    m_missedPage = new QWidget(m_review);
-    m_missedPage->setObjectName(QStringLiteral("pageMissed"));
-    m_missedPage->setGeometry(place);
-    const int listWidth = place.width() / 2 - kMargin / 2;
-    caption(QStringLiteral("Words you missed"), QStringLiteral("lblMissed"), m_missedPage)
-        ->setGeometry(0, 0, listWidth, 22);
-    m_missed = new QTableWidget(0, 2, m_missedPage);
+    QLabel* missedCaption =
+        caption(QStringLiteral("Words you missed"), QStringLiteral("lblMissed"), m_review);
+    missedCaption->setGeometry(listPlace.x(), listPlace.y() - 24, listPlace.width(), 22);
+    m_missed = new QTableWidget(0, 2, m_review);
     m_missed->setObjectName(QStringLiteral("lstMissed"));
     gridLook(m_missed);
     m_missed->setHorizontalHeaderLabels({QStringLiteral("Word"), QStringLiteral("Points")});
@@ -284,7 +293,7 @@ void SummaryScreen::buildMissedPage(const QRect& place) {
     m_missed->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_missed->verticalHeader()->hide();
     m_missed->verticalHeader()->setDefaultSectionSize(20);
-    m_missed->setGeometry(0, 24, listWidth, place.height() - 24);
+    m_missed->setGeometry(listPlace);
     // Mouse and keyboard alike, as for the built words.
     const auto showMissed = [this](int row) {
         if (QTableWidgetItem* item = row >= 0 ? m_missed->item(row, 0) : nullptr) {
@@ -294,23 +303,24 @@ void SummaryScreen::buildMissedPage(const QRect& place) {
     connect(m_missed, &QTableWidget::currentCellChanged, this, showMissed);
     connect(m_missed, &QTableWidget::cellClicked, this, showMissed);
 
-    const int sideLeft = listWidth + kMargin;
-    const int sideWidth = place.width() - sideLeft;
-    m_missedNote = new QLabel(m_missedPage);
+    m_missedNote = new QLabel(m_review);
     m_missedNote->setObjectName(QStringLiteral("lblMissedNote"));
     m_missedNote->setWordWrap(true);
     m_missedNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_missedNote->setFont(fonts::arial(10, false, true));
     look::setTextColour(*m_missedNote, palette::kHeading);
-    m_missedNote->setGeometry(sideLeft, 24, sideWidth, 100);
-    m_showAllMissed = new QCheckBox(QStringLiteral("Show all, rarer words too"), m_missedPage);
+    m_missedNote->setGeometry(notePlace.x(), notePlace.y() + 24, notePlace.width(), 100);
+    m_showAllMissed = new QCheckBox(QStringLiteral("Show all, rarer words too"), m_review);
     m_showAllMissed->setObjectName(QStringLiteral("chkShowAll"));
     m_showAllMissed->setFont(fonts::arial(10, true));
     look::setTextColour(*m_showAllMissed, palette::kGold);
-    m_showAllMissed->setGeometry(sideLeft, 132, sideWidth, 24);
+    m_showAllMissed->setGeometry(notePlace.x(), notePlace.y() + 132,
+                                 std::min(m_showAllMissed->sizeHint().width(), notePlace.width()),
+                                 24);
     connect(m_showAllMissed, &QCheckBox::toggled, &m_model, &SummaryModel::setShowAllMissed);
     connect(&m_model, &SummaryModel::missedWordsChanged, this, &SummaryScreen::syncMissedWords);
 
+    m_missedPage = {missedCaption, m_missed, m_missedNote, m_showAllMissed};
     syncMissedWords();
     showReviewPage(m_reviewTabs->currentIndex());
 }
@@ -320,7 +330,9 @@ void SummaryScreen::showReviewPage(int page) {
     for (QWidget* w : std::as_const(m_ownWordsPage)) {
         w->setVisible(!missed);
     }
-    m_missedPage->setVisible(missed);
+    for (QWidget* w : std::as_const(m_missedPage)) {
+        w->setVisible(missed);
+    }
 }
 
 void SummaryScreen::syncMissedWords() {
@@ -335,6 +347,12 @@ void SummaryScreen::syncMissedWords() {
     }
     m_showAllMissed->setEnabled(common > 0 && common < all.size());
 
+    // The selected word stays selected when the list grows or shrinks around it, as its
+    // meanings stay in the box.
+    const QTableWidgetItem* current = m_missed->currentItem();
+    const QString selected = current != nullptr && current->isSelected()
+                                 ? m_missed->item(current->row(), 0)->text()
+                                 : QString();
     m_missed->clearContents();
     m_missed->setRowCount(static_cast<int>(shown.size()));
     QFont rarer = m_missed->font();
@@ -351,6 +369,10 @@ void SummaryScreen::syncMissedWords() {
         }
         m_missed->setItem(r, 0, word);
         m_missed->setItem(r, 1, points);
+        if (!selected.isEmpty() && w.word == selected) {
+            const QSignalBlocker quiet(m_missed); // the meanings shown are this word's already
+            m_missed->setCurrentCell(r, 0);
+        }
     }
 
     QString note;
@@ -366,17 +388,21 @@ void SummaryScreen::syncMissedWords() {
                    .arg(all.size())
                    .arg(common);
     }
-    m_missedNote->setText(note + QStringLiteral("\n\nSelect a word to read its meaning below."));
+    m_missedNote->setText(
+        note + QStringLiteral("\n\nSelect a word on the left to read its meaning below."));
     m_reviewTabs->setTabText(1, QStringLiteral("Words you missed (%1)").arg(all.size()));
     // Right-aligned in the title row, above the captions of the lists.
     const QSize tabs = m_reviewTabs->sizeHint();
     m_reviewTabs->setGeometry(kWidth - kMargin - tabs.width(), 0, tabs.width(),
-                              std::min(tabs.height(), m_missedPage->y()));
+                              std::min(tabs.height(), m_missed->y() - 24));
 }
 
 void SummaryScreen::syncLayers() {
     const SummaryModel::Layers& l = m_model.layers();
     m_review->setVisible(l.reviewShown);
+    // Covered by the panel, the score area takes no click, key, shortcut or focus; its buttons
+    // keep the states the model gives them for when it shows again.
+    m_scoreArea->setEnabled(!l.reviewShown);
     m_tryAgain->setVisible(l.tryAgainShown);
     m_goOn->setVisible(l.goOnShown);
     m_save->setEnabled(l.saveEnabled);
@@ -403,13 +429,11 @@ void SummaryScreen::reject() {
 
 void SummaryScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    // The window system may activate the screen late or, offscreen, never.
-    activateSummary();
-}
-
-void SummaryScreen::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) {
+    // The activation steps run when the screen opens, and would run again when a screen of the
+    // game opened over it closed; none ever does. Becoming the active window again after one of
+    // its message boxes or another program's window is neither, so the name typed and the words
+    // listed stay; a window restored from the task bar is shown spontaneously and keeps them too.
+    if (!event->spontaneous()) {
         activateSummary();
     }
 }

@@ -55,7 +55,7 @@ public:
     QCheckBox* showAllMissedBox() const { return m_showAllMissed; }
     QLabel* missedNote() const { return m_missedNote; }
 
-    // The activation steps; the screen runs them whenever it becomes the active window.
+    // The activation steps; the screen runs them when it opens.
     void activateSummary();
 
 public slots:
@@ -63,19 +63,19 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
     void buildScoreArea();
     void buildReviewPanel();
     void syncLayers();
     void syncWrongWords();
-    void buildMissedPage(const QRect& place);
+    void buildMissedPage(const QRect& listPlace, const QRect& notePlace);
     void showReviewPage(int page);
     void syncMissedWords();
 
     SummaryModel m_model;
     ScreenOutcome m_outcome = ScreenOutcome::menu();
+    QWidget* m_scoreArea = nullptr;
     ScoreGrid* m_scores = nullptr;
     QLabel* m_timer = nullptr;
     QLabel* m_total = nullptr;
@@ -92,8 +92,8 @@ private:
     QPushButton* m_tryAgain = nullptr;
     QPushButton* m_goOn = nullptr;
     QList<QWidget*> m_ownWordsPage; // the three lists and their captions
+    QList<QWidget*> m_missedPage;   // the missed words, their caption, note and check box
     QTabBar* m_reviewTabs = nullptr;
-    QWidget* m_missedPage = nullptr;
     QTableWidget* m_missed = nullptr;
     QLabel* m_missedNote = nullptr;
     QCheckBox* m_showAllMissed = nullptr;

@@ -1,9 +1,9 @@
 #include "ScoreGrid.h"
 
-#include "data/GameDatabase.h"
 #include "widgets/Fonts.h"
 
 #include <QHeaderView>
+#include <QIdentityProxyModel>
 #include <QScrollBar>
 #include <QStyle>
 
@@ -15,60 +15,110 @@ namespace {
 
 constexpr Qt::Alignment kPlayerAlign = Qt::AlignLeft | Qt::AlignVCenter;
 constexpr Qt::Alignment kScoreAlign = Qt::AlignCenter;
+constexpr int kColumns = 2;
 
 } // namespace
 
+// How the grid shows the rows of its model: the header texts, the alignments, the score as a
+// whole number, and a name too long for its column cut short with "…" and shown whole as the
+// tooltip. Only the rows on screen are ever asked for, so nothing is prepared for the others.
+class ScoreRowsLook final : public QIdentityProxyModel {
+public:
+    ScoreRowsLook(const QWidget& view, QObject* parent)
+        : QIdentityProxyModel(parent)
+        , m_view(view) {}
+
+    // Both columns stand even with no rows to show, or no rows at all.
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kColumns;
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (!index.isValid() || sourceModel() == nullptr) {
+            return {};
+        }
+        const QVariant value = sourceModel()->data(mapToSource(index), Qt::DisplayRole);
+        if (index.column() == 0) {
+            switch (role) {
+            case Qt::DisplayRole:
+                return elided(value.toString());
+            case Qt::ToolTipRole: {
+                const QString whole = value.toString();
+                return elided(whole) != whole ? QVariant(whole) : QVariant();
+            }
+            case Qt::TextAlignmentRole:
+                return static_cast<int>(kPlayerAlign);
+            default:
+                return {};
+            }
+        }
+        switch (role) {
+        case Qt::DisplayRole:
+            return QString::number(value.toLongLong());
+        case Qt::TextAlignmentRole:
+            return static_cast<int>(kScoreAlign);
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) {
+            return {};
+        }
+        if (role == Qt::DisplayRole) {
+            return section == 0 ? QStringLiteral("Player") : QStringLiteral("Score");
+        }
+        if (role == Qt::TextAlignmentRole) {
+            return static_cast<int>(section == 0 ? kPlayerAlign : kScoreAlign);
+        }
+        return {};
+    }
+
+private:
+    QString elided(const QString& name) const {
+        const int textMargin =
+            m_view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &m_view) + 1;
+        const int room = px(ScoreGrid::kPlayerColumnTwips) - 2 * textMargin;
+        return m_view.fontMetrics().elidedText(name, Qt::ElideRight, room);
+    }
+
+    const QWidget& m_view;
+};
+
 ScoreGrid::ScoreGrid(QWidget* parent)
-    : QTableWidget(0, 2, parent) {
+    : QTableView(parent)
+    , m_look(new ScoreRowsLook(*this, this)) {
     setObjectName(QStringLiteral("flxTable"));
     setFont(fonts::arial(10, true));
+    setModel(m_look);
     verticalHeader()->hide();
+    // Every row has the same height, so the grid never measures rows it has not fetched.
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(22);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    horizontalHeader()->setHighlightSections(false);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // "Player" keeps its width; "Score" takes the rest, so the columns fill the grid whether the
+    // scroll bar shows or not. The header keeps both through every refill of the rows.
+    QHeaderView* header = horizontalHeader();
+    header->setHighlightSections(false);
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    header->resizeSection(0, px(kPlayerColumnTwips));
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
     setAlternatingRowColors(true);
     setWordWrap(false); // a name with blanks stays on its one row
+}
+
+void ScoreGrid::setRows(QAbstractItemModel* rows) {
+    m_look->setSourceModel(rows);
 }
 
 int ScoreGrid::naturalWidth() const {
     return px(kPlayerColumnTwips) + px(kScoreColumnTwips) + 2 * frameWidth() +
            verticalScrollBar()->sizeHint().width();
-}
-
-void ScoreGrid::fill(const QList<RankRow>& rows) {
-    clearContents();
-    setRowCount(static_cast<int>(rows.size()));
-    // A name too long for its column ends in "…" and shows whole as the tooltip.
-    const int textMargin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
-    const int room = px(kPlayerColumnTwips) - 2 * textMargin;
-    const QFontMetrics metrics = fontMetrics();
-    for (int r = 0; r < rows.size(); ++r) {
-        const QString& whole = rows.at(r).name;
-        const QString shown = metrics.elidedText(whole, Qt::ElideRight, room);
-        auto* name = new QTableWidgetItem(shown);
-        name->setTextAlignment(kPlayerAlign);
-        if (shown != whole) {
-            name->setToolTip(whole);
-        }
-        auto* score = new QTableWidgetItem(QString::number(rows.at(r).score));
-        score->setTextAlignment(kScoreAlign);
-        setItem(r, 0, name);
-        setItem(r, 1, score);
-    }
-    // The header is written after every fill, whichever table filled the grid.
-    setColumnWidth(0, px(kPlayerColumnTwips));
-    setColumnWidth(1, px(kScoreColumnTwips));
-    auto* player = new QTableWidgetItem(QStringLiteral("Player"));
-    player->setTextAlignment(kPlayerAlign);
-    auto* score = new QTableWidgetItem(QStringLiteral("Score"));
-    score->setTextAlignment(kScoreAlign);
-    setHorizontalHeaderItem(0, player);
-    setHorizontalHeaderItem(1, score);
 }
 
 } // namespace vortalex

@@ -1,15 +1,18 @@
 #pragma once
 
-#include <QList>
-#include <QTableWidget>
+#include <QTableView>
+
+class QAbstractItemModel;
 
 namespace vortalex {
 
-struct RankRow;
+class ScoreRowsLook;
 
 // The two-column score grid of the score tables and the summaries: "Player" left-aligned and
-// 1500 twips wide, "Score" centred and 1000 twips wide, header written anew after every fill.
-class ScoreGrid : public QTableWidget {
+// 1500 twips wide, "Score" centred in the rest, at least 1000 twips; the header reads "Player"
+// and "Score" whatever query filled the grid. It shows the rows of a model (name, score) that
+// fetches them as the grid scrolls, so a table of any size costs only what has been seen.
+class ScoreGrid : public QTableView {
     Q_OBJECT
 public:
     static constexpr int kPlayerColumnTwips = 1500;
@@ -17,9 +20,13 @@ public:
 
     explicit ScoreGrid(QWidget* parent = nullptr);
 
-    void fill(const QList<RankRow>& rows);
-    // Wide enough for both columns and the scroll bar.
+    // `rows` outlives the grid or is given up before it goes; null shows no rows.
+    void setRows(QAbstractItemModel* rows);
+    // Wide enough for both columns and the scroll bar that many rows bring.
     int naturalWidth() const;
+
+private:
+    ScoreRowsLook* m_look = nullptr;
 };
 
 } // namespace vortalex
