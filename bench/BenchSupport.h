@@ -1,6 +1,6 @@
 #pragma once
 
-#include "data/GameDatabase.h"
+#include "core/data/GameDatabase.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // Median time of one deal tick on the 11 x 11 board (fill plus repaint of its 121 tiles) and of
 // one accepted "Done" (dictionary lookup, refill, repaint), offscreen, on a copy of the built
 // database.
-#include "board/BoardScreen.h"
-#include "data/GameDatabase.h"
+#include "core/data/GameDatabase.h"
+#include "ui/board/BoardScreen.h"
 
 #include "BenchSupport.h"
 #include "BenchWorld.h"

@@ -10,10 +10,10 @@
 //                                  of one check (a STORED that is no hash gives the baseline).
 #include "TestDoubles.h"
 
-#include "common/SessionState.h"
-#include "data/GameDatabase.h"
-#include "data/PasswordHash.h"
-#include "menu/AccountModel.h"
+#include "core/common/SessionState.h"
+#include "core/data/GameDatabase.h"
+#include "core/data/PasswordHash.h"
+#include "core/menu/AccountModel.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

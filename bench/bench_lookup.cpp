@@ -2,7 +2,7 @@
 // layer, against the same queries on the raw SQLite C API, on a copy of the built database;
 // and the time of the word list's check that every start runs, each on a fresh connection as
 // a start has (the file itself stays in the system's cache between runs).
-#include "data/GameDatabase.h"
+#include "core/data/GameDatabase.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

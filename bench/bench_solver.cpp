@@ -4,9 +4,9 @@
 // same fields), with the median number of words found.
 //
 //   bench_solver [fields per level]   (default 500)
-#include "board/BoardModel.h"
-#include "common/FieldSolver.h"
-#include "common/Lexicon.h"
+#include "core/board/BoardModel.h"
+#include "core/common/FieldSolver.h"
+#include "core/common/Lexicon.h"
 
 #include "BenchSupport.h"
 #include "BenchWorld.h"

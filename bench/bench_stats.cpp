@@ -5,8 +5,8 @@
 //
 //   bench_stats [--players <count>] [--shots <folder>]   100000 players unless told; the shots
 //                                                         folder gets stats.png
-#include "summary/StatsScreen.h"
-#include "widgets/ScoreGrid.h"
+#include "ui/summary/StatsScreen.h"
+#include "ui/widgets/ScoreGrid.h"
 
 #include "BenchWorld.h"
 

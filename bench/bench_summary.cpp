@@ -5,8 +5,8 @@
 //
 //   bench_summary [--shots <folder>]   also writes a PNG of every summary state there, the
 //                                      review panel's "Words you missed" page among them
-#include "board/BoardModel.h"
-#include "summary/SummaryScreen.h"
+#include "core/board/BoardModel.h"
+#include "ui/summary/SummaryScreen.h"
 
 #include "BenchSupport.h"
 #include "BenchWorld.h"

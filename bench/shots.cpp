@@ -3,12 +3,12 @@
 // build draws the same screens.
 //
 //   shots <template Dictionary.mdb> <folder>
-#include "board/BoardModel.h"
-#include "board/BoardScreen.h"
-#include "common/FieldSolver.h"
-#include "common/Lexicon.h"
-#include "menu/MenuScreen.h"
-#include "summary/SummaryScreen.h"
+#include "core/board/BoardModel.h"
+#include "core/common/FieldSolver.h"
+#include "core/common/Lexicon.h"
+#include "ui/board/BoardScreen.h"
+#include "ui/menu/MenuScreen.h"
+#include "ui/summary/SummaryScreen.h"
 
 #include "BenchWorld.h"
 #include "Deals.h"

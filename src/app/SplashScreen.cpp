@@ -1,6 +1,6 @@
-#include "SplashScreen.h"
+#include "app/SplashScreen.h"
 
-#include "menu/MenuArt.h"
+#include "ui/menu/MenuArt.h"
 
 #include <QGuiApplication>
 #include <QPainter>

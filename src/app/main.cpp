@@ -1,10 +1,10 @@
 #include "app/QtMessageBoxes.h"
 #include "app/SplashScreen.h"
-#include "data/DataLocation.h"
-#include "data/GameDatabase.h"
-#include "data/InstanceLock.h"
-#include "menu/MenuScreen.h"
-#include "sound/SoundCuePlayer.h"
+#include "core/data/DataLocation.h"
+#include "core/data/GameDatabase.h"
+#include "core/data/InstanceLock.h"
+#include "ui/menu/MenuScreen.h"
+#include "ui/sound/SoundCuePlayer.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

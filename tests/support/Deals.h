@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/BoardModel.h"
+#include "core/board/BoardModel.h"
 
 namespace vortalex::test {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/MessageBox.h"
-#include "common/Services.h"
-#include "common/SessionState.h"
-#include "sound/CuePlayer.h"
+#include "core/common/MessageBox.h"
+#include "core/common/Services.h"
+#include "core/common/SessionState.h"
+#include "core/sound/CuePlayer.h"
 
 #include <QList>
 #include <QStringList>

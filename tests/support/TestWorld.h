@@ -2,9 +2,9 @@
 
 #include "TestDoubles.h"
 
-#include "common/Services.h"
-#include "common/SessionState.h"
-#include "data/GameDatabase.h"
+#include "core/common/Services.h"
+#include "core/common/SessionState.h"
+#include "core/data/GameDatabase.h"
 
 #include <QTemporaryDir>
 

@@ -10,9 +10,9 @@
 //       finds the player with that password
 #include "Deals.h"
 #include "TestDoubles.h"
-#include "board/BoardModel.h"
-#include "data/GameDatabase.h"
-#include "summary/ScoreTables.h"
+#include "core/board/BoardModel.h"
+#include "core/data/GameDatabase.h"
+#include "core/summary/ScoreTables.h"
 
 #include <QCoreApplication>
 #include <QSet>

@@ -1,7 +1,7 @@
 // Fills the word list of Dictionary.mdb from the generated dictionary file and, when a common
 // word list is given, the table of common words from it. Only those two tables are refreshed, so
 // players and scores survive every rebuild; a missing database is created.
-#include "data/GameDatabase.h"
+#include "core/data/GameDatabase.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,8 +1,8 @@
-#include "BoardModel.h"
+#include "core/board/BoardModel.h"
 
-#include "common/WordTracer.h"
-#include "data/DataLocation.h"
-#include "data/GameDatabase.h"
+#include "core/common/WordTracer.h"
+#include "core/data/DataLocation.h"
+#include "core/data/GameDatabase.h"
 
 #include <QDir>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "common/Level.h"
-#include "common/ScreenFlow.h"
-#include "common/Services.h"
-#include "common/SessionState.h"
-#include "common/TileGrid.h"
+#include "core/common/Level.h"
+#include "core/common/ScreenFlow.h"
+#include "core/common/Services.h"
+#include "core/common/SessionState.h"
+#include "core/common/TileGrid.h"
 
 #include <QObject>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "FieldSolver.h"
+#include "core/common/FieldSolver.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Lexicon.h"
-#include "common/TileGrid.h"
+#include "core/common/Lexicon.h"
+#include "core/common/TileGrid.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "Level.h"
+#include "core/common/Level.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
-#include "Lexicon.h"
+#include "core/common/Lexicon.h"
 
-#include "common/Services.h"
-#include "data/GameDatabase.h"
+#include "core/common/Services.h"
+#include "core/data/GameDatabase.h"
 
 #include <algorithm>
 #include <string>

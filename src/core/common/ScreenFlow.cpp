@@ -1,4 +1,4 @@
-#include "ScreenFlow.h"
+#include "core/common/ScreenFlow.h"
 
 namespace vortalex {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Level.h"
-#include "common/TileGrid.h"
+#include "core/common/Level.h"
+#include "core/common/TileGrid.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/MessageBox.h"
-#include "common/Random.h"
-#include "sound/CuePlayer.h"
+#include "core/common/MessageBox.h"
+#include "core/common/Random.h"
+#include "core/sound/CuePlayer.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "SessionState.h"
+#include "core/common/SessionState.h"
 
 namespace vortalex {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/Level.h"
+#include "core/common/Level.h"
 
 #include <QObject>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "TileGrid.h"
+#include "core/common/TileGrid.h"
 
 namespace vortalex {
 

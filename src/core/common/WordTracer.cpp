@@ -1,4 +1,4 @@
-#include "WordTracer.h"
+#include "core/common/WordTracer.h"
 
 #include <vector>
 

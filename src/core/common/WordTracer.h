@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/TileGrid.h"
+#include "core/common/TileGrid.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "DataLocation.h"
+#include "core/data/DataLocation.h"
 
-#include "common/Services.h"
-#include "data/GameDatabase.h"
+#include "core/common/Services.h"
+#include "core/data/GameDatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "GameDatabase.h"
+#include "core/data/GameDatabase.h"
 
-#include "PasswordHash.h"
+#include "core/data/PasswordHash.h"
 
 #include <QAtomicInt>
 #include <QDir>

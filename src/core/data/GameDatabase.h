@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Level.h"
-#include "data/PasswordHash.h"
+#include "core/common/Level.h"
+#include "core/data/PasswordHash.h"
 
 #include <QList>
 #include <QSqlDatabase>

@@ -1,4 +1,4 @@
-#include "InstanceLock.h"
+#include "core/data/InstanceLock.h"
 
 #include <QFile>
 #include <QFileInfo>

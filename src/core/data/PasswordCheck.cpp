@@ -1,4 +1,4 @@
-#include "PasswordCheck.h"
+#include "core/data/PasswordCheck.h"
 
 #include <mutex>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PasswordHash.h"
+#include "core/data/PasswordHash.h"
 
 #include <QObject>
 #include <QString>

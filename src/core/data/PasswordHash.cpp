@@ -1,6 +1,6 @@
-#include "PasswordHash.h"
+#include "core/data/PasswordHash.h"
 
-#include "GameDatabase.h"
+#include "core/data/GameDatabase.h"
 
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>

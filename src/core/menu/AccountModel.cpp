@@ -1,6 +1,6 @@
-#include "AccountModel.h"
+#include "core/menu/AccountModel.h"
 
-#include "data/GameDatabase.h"
+#include "core/data/GameDatabase.h"
 
 namespace vortalex {
 

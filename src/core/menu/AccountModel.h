@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/Services.h"
-#include "common/SessionState.h"
-#include "data/GameDatabase.h"
-#include "data/PasswordCheck.h"
+#include "core/common/Services.h"
+#include "core/common/SessionState.h"
+#include "core/data/GameDatabase.h"
+#include "core/data/PasswordCheck.h"
 
 #include <QList>
 #include <QObject>

@@ -1,4 +1,4 @@
-#include "HelpLauncher.h"
+#include "core/menu/HelpLauncher.h"
 
 #include <QDir>
 #include <QFileInfo>

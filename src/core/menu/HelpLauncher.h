@@ -1,6 +1,6 @@
 #pragma once
 
-#include "common/MessageBox.h"
+#include "core/common/MessageBox.h"
 
 #include <QString>
 #include <QStringList>

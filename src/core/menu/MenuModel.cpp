@@ -1,8 +1,8 @@
-#include "MenuModel.h"
+#include "core/menu/MenuModel.h"
 
-#include "common/WordTracer.h"
-#include "data/GameDatabase.h"
-#include "sound/Cues.h"
+#include "core/common/WordTracer.h"
+#include "core/data/GameDatabase.h"
+#include "core/sound/Cues.h"
 
 namespace vortalex {
 

@@ -1,4 +1,4 @@
-#include "CuePlayer.h"
+#include "core/sound/CuePlayer.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/Cues.h"
+#include "core/sound/Cues.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "MissedWords.h"
+#include "core/summary/MissedWords.h"
 
-#include "common/FieldSolver.h"
+#include "core/common/FieldSolver.h"
 
 #include <QSet>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/Level.h"
-#include "common/Lexicon.h"
-#include "common/TileGrid.h"
+#include "core/common/Level.h"
+#include "core/common/Lexicon.h"
+#include "core/common/TileGrid.h"
 
 #include <QList>
 #include <QString>

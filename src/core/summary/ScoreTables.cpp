@@ -1,4 +1,4 @@
-#include "ScoreTables.h"
+#include "core/summary/ScoreTables.h"
 
 namespace vortalex {
 

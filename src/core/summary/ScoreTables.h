@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Level.h"
-#include "data/GameDatabase.h"
+#include "core/common/Level.h"
+#include "core/data/GameDatabase.h"
 
 #include <QList>
 #include <QSqlQueryModel>

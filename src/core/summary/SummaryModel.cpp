@@ -1,4 +1,4 @@
-#include "SummaryModel.h"
+#include "core/summary/SummaryModel.h"
 
 #include <QSqlError>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "common/Level.h"
-#include "common/ScreenFlow.h"
-#include "common/Services.h"
-#include "common/SessionState.h"
-#include "data/GameDatabase.h"
-#include "summary/MissedWords.h"
+#include "core/common/Level.h"
+#include "core/common/ScreenFlow.h"
+#include "core/common/Services.h"
+#include "core/common/SessionState.h"
+#include "core/data/GameDatabase.h"
+#include "core/summary/MissedWords.h"
 
 #include <QObject>
 #include <QSqlQueryModel>

@@ -1,14 +1,14 @@
-#include "BoardScreen.h"
+#include "ui/board/BoardScreen.h"
 
-#include "summary/SummaryScreen.h"
-#include "widgets/Timers.h"
+#include "ui/summary/SummaryScreen.h"
+#include "ui/widgets/Timers.h"
 
-#include "widgets/Accessible.h"
-#include "widgets/ClickLabel.h"
-#include "widgets/DialogPlacement.h"
-#include "widgets/Fonts.h"
-#include "widgets/LetterTile.h"
-#include "widgets/Palette.h"
+#include "ui/widgets/Accessible.h"
+#include "ui/widgets/ClickLabel.h"
+#include "ui/widgets/DialogPlacement.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/LetterTile.h"
+#include "ui/widgets/Palette.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

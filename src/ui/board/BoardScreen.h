@@ -1,10 +1,10 @@
 #pragma once
 
-#include "board/BoardModel.h"
-#include "common/ScreenFlow.h"
-#include "common/Services.h"
-#include "common/SessionState.h"
-#include "widgets/Accessible.h"
+#include "core/board/BoardModel.h"
+#include "core/common/ScreenFlow.h"
+#include "core/common/Services.h"
+#include "core/common/SessionState.h"
+#include "ui/widgets/Accessible.h"
 
 #include <QDialog>
 #include <QList>

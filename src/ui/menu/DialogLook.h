@@ -4,8 +4,8 @@
 #include <QDialog>
 #include <QLabel>
 
-#include "widgets/DialogPlacement.h"
-#include "widgets/Palette.h"
+#include "ui/widgets/DialogPlacement.h"
+#include "ui/widgets/Palette.h"
 
 namespace vortalex::look {
 

@@ -1,10 +1,10 @@
-#include "LoadSaveDialog.h"
+#include "ui/menu/LoadSaveDialog.h"
 
-#include "menu/DialogLook.h"
-#include "widgets/DialogPlacement.h"
-#include "widgets/Fonts.h"
-#include "widgets/Palette.h"
-#include "widgets/PasswordBox.h"
+#include "ui/menu/DialogLook.h"
+#include "ui/widgets/DialogPlacement.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Palette.h"
+#include "ui/widgets/PasswordBox.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "common/Services.h"
-#include "common/SessionState.h"
-#include "menu/AccountModel.h"
+#include "core/common/Services.h"
+#include "core/common/SessionState.h"
+#include "core/menu/AccountModel.h"
 
 #include <QDialog>
 

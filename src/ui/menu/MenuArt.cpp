@@ -1,7 +1,7 @@
-#include "MenuArt.h"
+#include "ui/menu/MenuArt.h"
 
-#include "widgets/Fonts.h"
-#include "widgets/Palette.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Palette.h"
 
 #include <QPainter>
 #include <QPainterPath>

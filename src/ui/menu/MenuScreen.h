@@ -1,10 +1,10 @@
 #pragma once
 
-#include "common/Services.h"
-#include "common/SessionState.h"
-#include "menu/MenuArt.h"
-#include "menu/MenuModel.h"
-#include "widgets/Accessible.h"
+#include "core/common/Services.h"
+#include "core/common/SessionState.h"
+#include "core/menu/MenuModel.h"
+#include "ui/menu/MenuArt.h"
+#include "ui/widgets/Accessible.h"
 
 #include <QPixmap>
 #include <QTimer>

@@ -1,8 +1,8 @@
-#include "RegistrationDialog.h"
+#include "ui/menu/RegistrationDialog.h"
 
-#include "menu/DialogLook.h"
-#include "widgets/Fonts.h"
-#include "widgets/Palette.h"
+#include "ui/menu/DialogLook.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Palette.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,4 +1,4 @@
-#include "SoundCuePlayer.h"
+#include "ui/sound/SoundCuePlayer.h"
 
 #include <QDeadlineTimer>
 #include <QHash>

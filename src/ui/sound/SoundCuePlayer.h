@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sound/CuePlayer.h"
+#include "core/sound/CuePlayer.h"
 
 #include <QHash>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "StatsScreen.h"
+#include "ui/summary/StatsScreen.h"
 
-#include "summary/ScoreTables.h"
-#include "widgets/DialogPlacement.h"
-#include "widgets/Fonts.h"
-#include "widgets/Palette.h"
-#include "widgets/ScoreGrid.h"
+#include "core/summary/ScoreTables.h"
+#include "ui/widgets/DialogPlacement.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Palette.h"
+#include "ui/widgets/ScoreGrid.h"
 
 #include <QLabel>
 #include <QPushButton>

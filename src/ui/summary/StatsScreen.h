@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/Level.h"
-#include "common/Services.h"
+#include "core/common/Level.h"
+#include "core/common/Services.h"
 
 #include <QDialog>
 #include <QSqlQueryModel>

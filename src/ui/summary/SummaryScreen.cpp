@@ -1,10 +1,10 @@
-#include "SummaryScreen.h"
+#include "ui/summary/SummaryScreen.h"
 
-#include "menu/DialogLook.h"
-#include "widgets/Fonts.h"
-#include "widgets/Palette.h"
-#include "widgets/PasswordBox.h"
-#include "widgets/ScoreGrid.h"
+#include "ui/menu/DialogLook.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Palette.h"
+#include "ui/widgets/PasswordBox.h"
+#include "ui/widgets/ScoreGrid.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

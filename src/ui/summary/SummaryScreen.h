@@ -1,9 +1,9 @@
 #pragma once
 
-#include "common/ScreenFlow.h"
-#include "common/Services.h"
-#include "common/SessionState.h"
-#include "summary/SummaryModel.h"
+#include "core/common/ScreenFlow.h"
+#include "core/common/Services.h"
+#include "core/common/SessionState.h"
+#include "core/summary/SummaryModel.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "widgets/Accessible.h"
+#include "ui/widgets/Accessible.h"
 
-#include "widgets/LetterTile.h"
+#include "ui/widgets/LetterTile.h"
 
 #include <QAccessibleWidget>
 #include <QDialog>

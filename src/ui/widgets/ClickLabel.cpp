@@ -1,6 +1,6 @@
-#include "ClickLabel.h"
+#include "ui/widgets/ClickLabel.h"
 
-#include "widgets/Accessible.h"
+#include "ui/widgets/Accessible.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

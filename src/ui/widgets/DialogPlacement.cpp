@@ -1,4 +1,4 @@
-#include "widgets/DialogPlacement.h"
+#include "ui/widgets/DialogPlacement.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "LetterTile.h"
+#include "ui/widgets/LetterTile.h"
 
 #include <QAccessible>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "common/TileGrid.h"
-#include "widgets/ClickLabel.h"
+#include "core/common/TileGrid.h"
+#include "ui/widgets/ClickLabel.h"
 
 namespace vortalex {
 

@@ -1,6 +1,6 @@
-#include "ScoreGrid.h"
+#include "ui/widgets/ScoreGrid.h"
 
-#include "widgets/Fonts.h"
+#include "ui/widgets/Fonts.h"
 
 #include <QHeaderView>
 #include <QIdentityProxyModel>

@@ -1,0 +1,778 @@
+#include "core/board/BoardModel.h"
+#include "core/sound/Cues.h"
+
+#include "Fields.h"
+#include "TestWorld.h"
+
+#include <QDir>
+#include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QtTest>
+
+using namespace vortalex;
+using namespace vortalex::test;
+
+namespace {
+
+int vowelCount(const BoardModel& board) {
+    int n = 0;
+    for (int i = 1; i <= board.grid().count(); ++i) {
+        n += QStringLiteral("AEIOU").contains(board.grid().tile(i).letter) ? 1 : 0;
+    }
+    return n;
+}
+
+QString letters(const BoardModel& board) {
+    QString s;
+    for (int i = 1; i <= board.grid().count(); ++i) {
+        s += board.grid().tile(i).letter;
+    }
+    return s;
+}
+
+void finishDeal(BoardModel& board) {
+    for (int i = 0; i < 20 && board.dealRunning(); ++i) {
+        board.dealTick();
+    }
+}
+
+// A board after "Play" with its deal done.
+void startPlaying(BoardModel& board) {
+    board.load();
+    board.activate();
+    board.clickCommand(BoardCommand::Play);
+    finishDeal(board);
+}
+
+QString pick(BoardModel& board, const QList<int>& tiles) {
+    for (int t : tiles) {
+        board.clickTile(t);
+    }
+    return board.word();
+}
+
+// Forms a word on the given tiles, makes it a dictionary word and submits it.
+QString submitAsWord(TestWorld& world, BoardModel& board, const QList<int>& tiles) {
+    const QString word = pick(board, tiles);
+    world.addWord(word);
+    board.doubleClickTile(tiles.last());
+    return word;
+}
+
+// Tiles 1, 2, ... along the first row, then down the last column: always a touching path.
+QList<int> path(const LevelInfo& info, int length) {
+    QList<int> tiles;
+    for (int c = 1; c <= info.side && tiles.size() < length; ++c) {
+        tiles.append(c);
+    }
+    for (int r = 2; r <= info.side && tiles.size() < length; ++r) {
+        tiles.append((r - 1) * info.side + info.side);
+    }
+    return tiles;
+}
+
+// Another program holding the world's database file in a write transaction.
+class FileHeld {
+public:
+    explicit FileHeld(const QString& path) {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kName);
+        db.setDatabaseName(path);
+        m_held = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+    }
+    ~FileHeld() {
+        {
+            QSqlDatabase db = QSqlDatabase::database(kName);
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(kName);
+    }
+    bool held() const { return m_held; }
+
+private:
+    static inline const QString kName = QStringLiteral("other program");
+    bool m_held = false;
+};
+
+// The world's file again, through a connection that waits only briefly for a busy file.
+std::unique_ptr<GameDatabase> impatientDatabase(TestWorld& world) {
+    auto opened = GameDatabase::open(world.database->path(), 20);
+    if (opened.db) {
+        world.services.database = opened.db.get();
+    }
+    return std::move(opened.db);
+}
+
+} // namespace
+
+class TestBoardModel : public QObject {
+    Q_OBJECT
+private slots:
+    // ---------------------------------------------------------------- deals
+
+    void aDealEndsWithTheVowelQuotaOnEveryLevel() {
+        for (Level level : allLevels()) {
+            for (std::uint64_t seed = 1; seed <= 150; ++seed) {
+                TestWorld world;
+                world.seed = seed;
+                BoardModel board(level, world.services, world.session);
+                startPlaying(board);
+                QVERIFY(!board.dealRunning());
+                QVERIFY2(
+                    vowelCount(board) >= board.info().vowelQuota,
+                    qPrintable(QStringLiteral("%1 seed %2").arg(board.info().title).arg(seed)));
+                for (int i = 1; i <= board.grid().count(); ++i) {
+                    QCOMPARE(board.grid().colour(i), TileColour::Plain);
+                    QVERIFY(board.grid().canPick(i));
+                }
+            }
+        }
+    }
+
+    void aFirstFillWithMoreVowelsKeepsThemAll() {
+        TestWorld world;
+        world.nextScript = std::deque<double>(10 * 25, 0.0); // every draw is "A"
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        QCOMPARE(letters(board), QString(25, QLatin1Char('A')));
+    }
+
+    void yIsAConsonantThatTheQuotaMayReplace() {
+        TestWorld world;
+        world.nextScript = std::deque<double>(10 * 25, 24.5 / 26); // every letter drawn is "Y"
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        QCOMPARE(vowelCount(board), 10);
+        QCOMPARE(letters(board).count(QLatin1Char('Y')), 15);
+    }
+
+    void aDealFillsNineTimesThenSettlesInTheSameTick() {
+        TestWorld world;
+        BoardModel board(Level::Intermediate, world.services, world.session);
+        board.load();
+        board.activate();
+        QSignalSpy fills(&board, &BoardModel::tilesChanged);
+        board.clickCommand(BoardCommand::Play);
+        for (int tick = 1; tick <= 8; ++tick) {
+            board.dealTick();
+            QVERIFY(board.dealRunning());
+        }
+        fills.clear();
+        board.dealTick();
+        QVERIFY(!board.dealRunning());
+        QCOMPARE(fills.size(), 2); // the ninth random fill and the final one
+        const QString settled = letters(board);
+        board.dealTick();
+        QCOMPARE(letters(board), settled);
+    }
+
+    void aClickDuringADealStopsItAndPicks() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        board.load();
+        board.clickCommand(BoardCommand::Play);
+        board.dealTick();
+        board.dealTick();
+        board.clickTile(7);
+        QVERIFY(!board.dealRunning());
+        QCOMPARE(board.grid().colour(7), TileColour::Used);
+        const QString frozen = letters(board);
+        board.dealTick();
+        QCOMPARE(letters(board), frozen);
+        QCOMPARE(board.word(), board.grid().tile(7).letter);
+    }
+
+    void aRightClickDuringADealStopsItWithoutPicking() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        board.load();
+        board.clickCommand(BoardCommand::Play);
+        board.dealTick();
+        board.rightReleaseTile(3);
+        board.clickTile(3);
+        QVERIFY(!board.dealRunning());
+        QVERIFY(board.word().isEmpty());
+        QCOMPARE(board.grid().usedTiles(), QList<int>{});
+    }
+
+    void everyFinishedDealAndTheLastFieldGoToTheSummary() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        LevelResult result;
+        connect(&board, &BoardModel::levelEnded, this,
+                [&result](const LevelResult& r) { result = r; });
+        startPlaying(board);
+        QStringList dealt{letters(board)};
+        board.runCommand(BoardCommand::Shuffle);
+        board.dealTick();
+        board.dealTick();
+        board.clickTile(5); // freezes the shuffle's deal: that field is played on
+        dealt.append(letters(board));
+        board.runCommand(BoardCommand::Shuffle);
+        finishDeal(board);
+        dealt.append(letters(board));
+        submitAsWord(world, board, {1, 2, 3}); // new letters on three tiles
+        dealt.append(letters(board));
+        QCOMPARE(board.words().size(), 1);
+
+        for (int s = 0; s < board.info().levelSeconds(); ++s) {
+            board.clockTick();
+        }
+        QCoreApplication::processEvents();
+        QStringList handed;
+        for (const TileGrid& field : result.fields) {
+            handed.append(lettersOf(field));
+        }
+        QCOMPARE(handed, dealt);
+    }
+
+    void aShuffleStillDealingWhenTimeRunsOutHandsOnOnlyFinishedFields() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        LevelResult result;
+        connect(&board, &BoardModel::levelEnded, this,
+                [&result](const LevelResult& r) { result = r; });
+        startPlaying(board);
+        const QString dealt = letters(board);
+        for (int s = 1; s < board.info().levelSeconds(); ++s) {
+            board.clockTick();
+        }
+        board.runCommand(BoardCommand::Shuffle);
+        board.dealTick();
+        board.dealTick();
+        QVERIFY(board.dealRunning());
+        board.clockTick(); // the last second, with a random fill on the field
+        QCoreApplication::processEvents();
+        QCOMPARE(result.fields.size(), 1);
+        QCOMPARE(lettersOf(result.fields.first()), dealt);
+    }
+
+    void beforeTheFirstPlayATileOnlyClicks() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        board.load();
+        board.activate();
+        board.clickTile(13);
+        board.doubleClickTile(13);
+        QCOMPARE(world.cues.played, QList<Cue>{Cue::Clicking});
+        QVERIFY(board.word().isEmpty());
+        QVERIFY(board.grid().usedTiles().isEmpty());
+    }
+
+    // ---------------------------------------------------------------- picking
+
+    void picksFollowTheTouchRuleAndBuildTheWord() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        board.clickTile(13);
+        board.clickTile(1);  // does not touch 13: clicks, changes nothing
+        board.clickTile(13); // used: silent
+        board.clickTile(19);
+        const QString expected = board.grid().tile(13).letter + board.grid().tile(19).letter;
+        QCOMPARE(board.word(), expected);
+        QCOMPARE(board.grid().usedTiles(), (QList<int>{13, 19}));
+        QCOMPARE(world.cues.played.count(Cue::Clicking), 3);
+        QCOMPARE(board.grid().colour(13), TileColour::Used);
+        QCOMPARE(board.grid().colour(14), TileColour::Open);
+    }
+
+    void aRightClickOnTheWordDiscardsItAndNeverPicks() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        pick(board, {1, 2});
+        board.rightReleaseTile(5); // not in the word: nothing but the swallowed click
+        board.clickTile(5);
+        QCOMPARE(board.word().size(), 2);
+        board.clickTile(3); // the next left click works normally
+        QCOMPARE(board.word().size(), 3);
+        board.rightReleaseTile(2);
+        board.clickTile(2);
+        QVERIFY(board.word().isEmpty());
+        QVERIFY(board.grid().usedTiles().isEmpty());
+        QCOMPARE(world.cues.played.last(), Cue::TileDown);
+    }
+
+    void doubleClickingATileThatIsNotInTheWordDoesNotSubmit() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        world.cues.played.clear();
+        board.clickTile(1);
+        board.clickTile(25); // not open
+        board.doubleClickTile(25);
+        QVERIFY(!world.cues.played.contains(Cue::Slide));
+        board.doubleClickTile(1); // a letter of the word submits it, even a one-letter word
+        QVERIFY(world.cues.played.contains(Cue::Slide));
+        QCOMPARE(world.messages.texts().last(),
+                 QStringLiteral("Sorry! Word is not in the Dictionary."));
+    }
+
+    void quitGameEmptiesTheRejectedWordsAndAsksToClose() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        QVERIFY(world.database->addWrongWord(QStringLiteral("XQZT")));
+        QSignalSpy quit(&board, &BoardModel::closeRequested);
+        board.clickTile(0);
+        QCOMPARE(quit.size(), 1);
+        QCOMPARE(quit.at(0).at(0).value<ScreenOutcome>(), ScreenOutcome::menu());
+        QVERIFY(world.database->wrongWords().isEmpty());
+    }
+
+    void loadingABoardForgetsTheLastLevelsRejectedWords() {
+        TestWorld world;
+        QVERIFY(world.database->addWrongWord(QStringLiteral("TEH")));
+        BoardModel board(Level::Difficult, world.services, world.session);
+        board.load();
+        QVERIFY(world.database->wrongWords().isEmpty());
+        for (int i = 1; i <= board.grid().count(); ++i) {
+            QVERIFY(board.grid().tile(i).letter.isEmpty());
+        }
+    }
+
+    // ---------------------------------------------------------------- words and scores
+
+    void acceptedWordsScoreBasePlusBonusOnEveryLevel() {
+        for (Level level : allLevels()) {
+            TestWorld world;
+            BoardModel board(level, world.services, world.session);
+            startPlaying(board);
+            const LevelInfo& info = board.info();
+            const QList<int> shortest = path(info, info.minWordLength);
+            const QString first = submitAsWord(world, board, shortest);
+            QCOMPARE(board.levelTotal(), info.basePoints);
+            QCOMPARE(board.bonusPoints(), 0);
+            QCOMPARE(board.subTotalText(), QString::number(info.basePoints));
+            const QString second = submitAsWord(world, board, path(info, info.minWordLength + 2));
+            if (second == first) {
+                continue; // a repeated draw made the same word; the duplicate rule is tested below
+            }
+            QCOMPARE(board.bonusPoints(), 100);
+            QCOMPARE(board.wordPoints(), info.basePoints);
+            QCOMPARE(board.subTotalText(), QString::number(info.basePoints + 100));
+            QCOMPARE(board.levelTotal(), 2 * info.basePoints + 100);
+            QCOMPARE(board.words(), (QStringList{first, second}));
+            QCOMPARE(board.selectedWord(), 1);
+            QCOMPARE(world.cues.played.last(), info.acceptCue);
+            QVERIFY(board.word().isEmpty());
+            QVERIFY(world.messages.shown.isEmpty());
+        }
+    }
+
+    void anAcceptedWordRefillsOnlyItsOwnTiles() {
+        TestWorld world;
+        world.seed = 7;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        const QString before = letters(board);
+        submitAsWord(world, board, {1, 2, 3});
+        const QString after = letters(board);
+        QCOMPARE(after.mid(3), before.mid(3));
+        QVERIFY(board.grid().usedTiles().isEmpty());
+        QVERIFY(board.bannerVisible());
+        QCOMPARE(board.bannerTop(), BoardModel::kBannerStartTop);
+    }
+
+    void aDuplicateScoresNothingAndKeepsTheLetters() {
+        TestWorld world;
+        world.nextScript = std::deque<double>(300, 0.0); // every letter, refills too, is "A"
+        world.setWords({{"AAA", "test"}, {"AAAA", "test"}});
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        pick(board, {1, 2, 3});
+        board.doubleClickTile(3);
+        pick(board, {4, 5, 10, 15});
+        board.doubleClickTile(15);
+        QCOMPARE(board.words(), (QStringList{"AAA", "AAAA"}));
+        const int total = board.levelTotal();
+        const QString before = letters(board);
+        world.messages.onShow = [&](const ShownMessage&) {
+            QCOMPARE(board.clock(), BoardModel::Clock::Paused);
+            QVERIFY(!board.tilesVisible());
+            QCOMPARE(board.word(), QStringLiteral("AAA"));
+        };
+        pick(board, {11, 12, 13});
+        board.doubleClickTile(13);
+        QCOMPARE(world.messages.shown.size(), 1);
+        QCOMPARE(world.messages.shown[0].text, QStringLiteral("Word already used!"));
+        QCOMPARE(world.messages.shown[0].style, style::kExclamation);
+        QCOMPARE(world.messages.shown[0].title, QStringLiteral("Duplicate Word"));
+        QCOMPARE(board.levelTotal(), total);
+        QCOMPARE(letters(board), before);
+        QCOMPARE(board.selectedWord(), 0); // the earlier entry stays selected
+        QVERIFY(board.word().isEmpty());
+        QVERIFY(board.grid().usedTiles().isEmpty());
+        QCOMPARE(board.clock(), BoardModel::Clock::Running);
+    }
+
+    void aRepeatOfTheLastAcceptedWordIsCaughtToo() {
+        TestWorld world;
+        world.nextScript = std::deque<double>(300, 0.0); // every letter is "A"
+        world.setWords({{"AAA", "test"}, {"AAAA", "test"}});
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        pick(board, {1, 2, 3});
+        board.doubleClickTile(3);
+        pick(board, {4, 5, 10, 15});
+        board.doubleClickTile(15);
+        pick(board, {11, 12, 13, 14});
+        board.doubleClickTile(14);
+        QCOMPARE(world.messages.texts(), QStringList{QStringLiteral("Word already used!")});
+        QCOMPARE(board.words(), (QStringList{"AAA", "AAAA"}));
+        QCOMPARE(board.selectedWord(), 1);
+    }
+
+    void closingAPausedLevelAsksAsARunningOneDoes() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        QVERIFY(board.confirmClose()); // nothing in play yet: no question
+        QVERIFY(world.messages.shown.isEmpty());
+        startPlaying(board);
+        board.clickPauseLabel();
+        QCOMPARE(board.clock(), BoardModel::Clock::Paused);
+        world.messages.answers = {Answer::No};
+        QVERIFY(!board.confirmClose());
+        QCOMPARE(world.messages.texts(), QStringList{BoardModel::kLeaveQuestion});
+        QCOMPARE(board.clock(), BoardModel::Clock::Paused);
+    }
+
+    void theDictionaryIsAskedBeforeTheLength() {
+        TestWorld world;
+        world.nextScript = std::deque<double>(10 * 25, 0.5 / 26); // all "A"
+        world.setWords({{"AA", "(n.) lava"}});
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        world.cues.played.clear();
+        pick(board, {1, 2});
+        board.doubleClickTile(2);
+        QCOMPARE(world.messages.shown.last().text, QStringLiteral("Sorry! Word is too short."));
+        QCOMPARE(world.messages.shown.last().style, style::kExclamationInformation);
+        QCOMPARE(world.messages.shown.last().title, QStringLiteral("Word Not Found"));
+        QCOMPARE(world.cues.played,
+                 (QList<Cue>{Cue::Clicking, Cue::Clicking, Cue::Slide, Cue::WrongWord}));
+        pick(board, {7, 8});
+        board.doubleClickTile(8);
+        // "AA" again: too short again, never recorded.
+        QVERIFY(world.database->wrongWords().isEmpty());
+        world.setWords({{"CAT", "x"}});
+        pick(board, {7, 8});
+        board.doubleClickTile(8);
+        QCOMPARE(world.messages.shown.last().text,
+                 QStringLiteral("Sorry! Word is not in the Dictionary."));
+        QVERIFY(world.database->wrongWords().isEmpty()); // two letters: too short to record
+        QCOMPARE(board.levelTotal(), 0);
+    }
+
+    void rejectedWordsOfTheMinimumLengthAreRecordedEachTime() {
+        TestWorld world(QList<DictionaryEntry>{{"ZZZZZ", "(n.) none of these letters"}});
+        BoardModel board(Level::Intermediate, world.services, world.session);
+        startPlaying(board);
+        const QString word = pick(board, {1, 2, 3, 4});
+        board.doubleClickTile(4);
+        pick(board, {1, 2, 3, 4});
+        board.doubleClickTile(4);
+        pick(board, {1, 2, 3});
+        board.doubleClickTile(3);
+        QCOMPARE(world.database->wrongWords(), (QStringList{word, word}));
+        QCOMPARE(board.selectedWord(), -1);
+    }
+
+    void aRejectedWordThatCannotBeRecordedIsSaidSoAndStaysFormed() {
+        TestWorld world(QList<DictionaryEntry>{{"ZZZZZ", "(n.) none of these letters"}},
+                        TestWorld::OnDisk);
+        {
+            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
+            raw.setDatabaseName(world.database->path());
+            QVERIFY(raw.open());
+            QSqlQuery(raw).exec(QStringLiteral("DROP TABLE tblWrong"));
+            raw.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        world.cues.played.clear();
+        const QString word = pick(board, {1, 2, 3});
+        board.doubleClickTile(3);
+        QCOMPARE(world.messages.shown.size(), 1);
+        QCOMPARE(world.messages.shown[0].text,
+                 QStringLiteral("Word not found in the dictionary!!"));
+        QCOMPARE(world.messages.shown[0].style, style::kPlain);
+        QCOMPARE(world.messages.shown[0].title, kAppTitle);
+        QCOMPARE(board.word(), word);
+        QVERIFY(board.grid().usedTiles().isEmpty());
+        QVERIFY(!world.cues.played.contains(Cue::WrongWord));
+
+        // A database the player was told at start cannot be written: no write is tried, and the
+        // word is turned down as any other.
+        world.services.writesRefused = true;
+        board.runCommand(BoardCommand::Clear);
+        pick(board, {1, 2, 3});
+        board.doubleClickTile(3);
+        QCOMPARE(world.messages.shown.last().text,
+                 QStringLiteral("Sorry! Word is not in the Dictionary."));
+        QVERIFY(world.cues.played.contains(Cue::WrongWord));
+        QVERIFY(board.word().isEmpty());
+    }
+
+    void aWordWhoseLookupFailsStaysOnTheFieldUnscoredAndUnrecorded() {
+        TestWorld world(QList<DictionaryEntry>{{"ZZZZZ", "(n.) none of these letters"}},
+                        TestWorld::OnDisk);
+        const auto db = impatientDatabase(world);
+        QVERIFY(db);
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        const QString word = pick(board, {1, 2, 3});
+        world.addWord(word);
+        const QList<int> picked = board.grid().usedTiles();
+        {
+            const FileHeld other(db->path());
+            QVERIFY(other.held());
+            board.doubleClickTile(3);
+            QCOMPARE(world.messages.shown.size(), 1);
+            QCOMPARE(world.messages.shown[0].text,
+                     QStringLiteral("%1 could not be checked: the dictionary in %2 cannot be read "
+                                    "(another program is using it).")
+                             .arg(word, QDir::toNativeSeparators(world.services.databasePath)) +
+                         kLineBreak +
+                         QStringLiteral("The word stays on the field; submit it again to have it "
+                                        "checked."));
+            QCOMPARE(world.messages.shown[0].style, style::kExclamation);
+            QCOMPARE(world.messages.shown[0].title, kAppTitle);
+            QCOMPARE(board.word(), word);
+            QCOMPARE(board.grid().usedTiles(), picked);
+            QCOMPARE(board.levelTotal(), 0);
+            QVERIFY(board.words().isEmpty());
+            QCOMPARE(board.clock(), BoardModel::Clock::Running);
+        }
+        QVERIFY(world.database->wrongWords().isEmpty());
+        board.doubleClickTile(3); // the same word, once the file is free
+        QCOMPARE(board.words(), QStringList{word});
+        QCOMPARE(board.levelTotal(), 250);
+        QCOMPARE(world.messages.shown.size(), 1);
+    }
+
+    void aDictionaryBusyWhenTheBoardOpensIsToldAsBusyNotMissing() {
+        TestWorld world(QList<DictionaryEntry>{{"CAT", "x"}}, TestWorld::OnDisk);
+        const auto db = impatientDatabase(world);
+        QVERIFY(db);
+        const FileHeld other(db->path());
+        QVERIFY(other.held());
+        for (int i = 0; i < 2; ++i) {
+            BoardModel board(Level::Easy, world.services, world.session);
+            board.load();
+            board.activate();
+        }
+        QCOMPARE(world.messages.shown.size(), 1);
+        QVERIFY2(world.messages.shown[0].text.startsWith(
+                     QStringLiteral("%1 is busy: another program is using it.")
+                         .arg(QDir::toNativeSeparators(world.services.databasePath))),
+                 qPrintable(world.messages.shown[0].text));
+        QCOMPARE(world.messages.shown[0].title, kAppTitle);
+        // A real loss of the dictionary can still be told later in the run.
+        QVERIFY(!world.services.dictionaryProblemTold);
+    }
+
+    void theThreeShufflesCountDownAndThenStop() {
+        TestWorld world;
+        BoardModel board(Level::Expert, world.services, world.session);
+        startPlaying(board);
+        for (int remaining : {2, 1, 0}) {
+            QVERIFY(board.commandEnabled(BoardCommand::Shuffle));
+            const QString before = letters(board);
+            board.clickTile(1);
+            board.clickCommand(BoardCommand::Shuffle);
+            QCOMPARE(
+                world.messages.shown.last().text,
+                QStringLiteral("You only have 3 Shuffles per Game!\r\n\r\nShuffles Remaining : %1")
+                    .arg(remaining));
+            QCOMPARE(world.messages.shown.last().style, style::kInformation);
+            QCOMPARE(world.cues.played.last(), Cue::Shuffle);
+            QVERIFY(board.word().isEmpty());
+            QVERIFY(board.dealRunning());
+            finishDeal(board);
+            QVERIFY(letters(board) != before);
+        }
+        QVERIFY(!board.commandEnabled(BoardCommand::Shuffle));
+        board.clickCommand(BoardCommand::Shuffle);
+        QCOMPARE(world.messages.shown.size(), 3);
+    }
+
+    void playWorksOnceAndActivationLeavesItAlone() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        board.load();
+        board.activate();
+        QVERIFY(board.commandEnabled(BoardCommand::Play));
+        QVERIFY(!board.commandEnabled(BoardCommand::Shuffle));
+        board.clickCommand(BoardCommand::Shuffle); // disabled: nothing
+        QVERIFY(world.messages.shown.isEmpty());
+        board.clickCommand(BoardCommand::Play);
+        QCOMPARE(world.cues.played, QList<Cue>{Cue::Play});
+        QVERIFY(!board.commandEnabled(BoardCommand::Play));
+        QVERIFY(board.commandEnabled(BoardCommand::Shuffle));
+        board.activate();
+        QVERIFY(!board.commandEnabled(BoardCommand::Shuffle));
+        QVERIFY(!board.commandEnabled(BoardCommand::Play));
+    }
+
+    void clearOnTheExpertBoardIsSilent() {
+        TestWorld world;
+        BoardModel board(Level::Expert, world.services, world.session);
+        startPlaying(board);
+        pick(board, {1, 2});
+        world.cues.played.clear();
+        board.runCommand(BoardCommand::Clear);
+        QVERIFY(world.cues.played.isEmpty());
+        QVERIFY(board.word().isEmpty());
+    }
+
+    void aMissingDictionaryIsToldOncePerRun() {
+        TestWorld world;
+        world.setWords({});
+        for (int i = 0; i < 2; ++i) {
+            BoardModel board(Level::Easy, world.services, world.session);
+            board.load();
+            board.activate();
+        }
+        QCOMPARE(world.messages.shown.size(), 1);
+        QVERIFY(world.messages.shown[0].text.contains(QStringLiteral("Dictionary.mdb")));
+    }
+
+    // ---------------------------------------------------------------- clock and pause
+
+    void theClockCountsDownAndEndsAtZeroOnce() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        QCOMPARE(board.clockText(), QStringLiteral("00:00")); // Play does not write it
+        QSignalSpy ended(&board, &BoardModel::levelEnded);
+        QStringList seen;
+        for (int s = 1; s <= 300; ++s) {
+            board.clockTick();
+            if (s == 1 || s == 59 || s == 60 || s == 61 || s == 299) {
+                seen.append(board.clockText());
+            }
+            QCOMPARE(board.clock() == BoardModel::Clock::Ended, s == 300);
+        }
+        // The end messages and the summary wait for the event loop, outside the tick.
+        QCOMPARE(ended.size(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(seen, (QStringList{"04:59", "04:01", "04:00", "03:59", "00:01"}));
+        QCOMPARE(board.clockText(), QStringLiteral("00:00"));
+        QCOMPARE(board.clock(), BoardModel::Clock::Ended);
+        QVERIFY(!board.clockRunning());
+        board.clockTick();
+        board.clickPauseLabel();
+        board.clickPauseLabel();
+        QCOMPARE(board.clockText(), QStringLiteral("00:00"));
+        QCOMPARE(ended.size(), 1);
+        QVERIFY(!board.clockRunning());
+        board.clickTile(1);
+        QVERIFY(board.word().isEmpty());
+    }
+
+    void everyLevelRunsForItsOwnTime() {
+        for (Level level : allLevels()) {
+            TestWorld world;
+            BoardModel board(level, world.services, world.session);
+            startPlaying(board);
+            QSignalSpy ended(&board, &BoardModel::levelEnded);
+            const int seconds = board.info().levelSeconds();
+            for (int s = 1; s < seconds; ++s) {
+                board.clockTick();
+            }
+            QCoreApplication::processEvents();
+            QCOMPARE(ended.size(), 0);
+            board.clockTick();
+            QCoreApplication::processEvents();
+            QCOMPARE(ended.size(), level == Level::Expert ? 0 : 1); // Expert at 0 asks instead
+        }
+    }
+
+    void thePauseLabelDoesNothingBeforePlay() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        board.load();
+        board.activate();
+        board.clickPauseLabel();
+        QCOMPARE(board.pauseLabelText(), QStringLiteral("Pause"));
+        QVERIFY(!board.clockRunning());
+        board.clockTick();
+        QCOMPARE(board.clockText(), QStringLiteral("00:00"));
+        board.clickCommand(BoardCommand::Play);
+        QVERIFY(board.clockRunning());
+        QVERIFY(board.tilesVisible());
+    }
+
+    void pausingHidesTheTilesAndLosesNoTime() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        board.clockTick();
+        board.clickPauseLabel();
+        QCOMPARE(board.pauseLabelText(), QStringLiteral("Resume"));
+        QVERIFY(!board.tilesVisible());
+        QVERIFY(!board.clockRunning());
+        for (int i = 0; i < 5; ++i) {
+            board.clockTick(); // a late tick while paused changes nothing
+        }
+        QCOMPARE(board.clockText(), QStringLiteral("04:59"));
+        board.clickPauseLabel();
+        QCOMPARE(board.pauseLabelText(), QStringLiteral("Pause"));
+        QVERIFY(board.tilesVisible());
+        board.clockTick();
+        QCOMPARE(board.clockText(), QStringLiteral("04:58"));
+    }
+
+    void aMessageOpenedWhilePausedLeavesTheBoardPaused() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        board.clickPauseLabel();
+        world.messages.onShow = [&](const ShownMessage&) {
+            QVERIFY(!board.clockRunning()); // the clock stays stopped while the box is open
+        };
+        board.clickCommand(BoardCommand::Shuffle);
+        QCOMPARE(world.messages.shown.size(), 1);
+        QCOMPARE(board.clock(), BoardModel::Clock::Paused);
+        QCOMPARE(board.pauseLabelText(), QStringLiteral("Resume"));
+        QVERIFY(!board.tilesVisible());
+    }
+
+    void theBannerSlidesDownAndNeverStartsTheClock() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        submitAsWord(world, board, {1, 2, 3});
+        QVERIFY(board.slideRunning());
+        board.clickPauseLabel();
+        int ticks = 0;
+        while (board.slideRunning() && ticks < 20) {
+            board.slideTick();
+            ++ticks;
+        }
+        QCOMPARE(ticks, 9);
+        QVERIFY(!board.bannerVisible());
+        QCOMPARE(board.clock(), BoardModel::Clock::Paused);
+        QVERIFY(!board.clockRunning());
+    }
+
+    void aTileClickPutsTheBannerBackOnTop() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(board);
+        submitAsWord(world, board, {1, 2, 3});
+        board.slideTick();
+        board.slideTick();
+        board.clickTile(10);
+        QVERIFY(!board.bannerVisible());
+        QCOMPARE(board.bannerTop(), BoardModel::kBannerStartTop);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBoardModel)
+#include "TestBoardModel.moc"

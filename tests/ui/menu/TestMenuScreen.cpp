@@ -1,0 +1,551 @@
+#include "AccessTree.h"
+#include "Gestures.h"
+#include "TestWorld.h"
+#include "core/sound/Cues.h"
+#include "ui/menu/LoadSaveDialog.h"
+#include "ui/menu/MenuArt.h"
+#include "ui/menu/MenuScreen.h"
+#include "ui/menu/RegistrationDialog.h"
+#include "ui/summary/StatsScreen.h"
+#include "ui/widgets/ClickLabel.h"
+#include "ui/widgets/LetterTile.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace vortalex;
+
+namespace {
+
+const QList<int> kStart{12, 18, 24, 20, 25};
+const QList<int> kLoad{17, 11, 7, 3};
+const QList<int> kStat{22, 18, 24, 25};
+const QList<int> kHelp{8, 13, 17, 23};
+const QList<int> kQuit{9, 5, 10, 14};
+
+const QColor kBlack{0, 0, 0};
+const QColor kCyan{0, 255, 255};
+const QColor kGreen{0, 255, 0};
+
+// Runs `step` once the next modal dialog is open, as a player would act on it.
+void whenDialogOpens(const std::function<void(QDialog*)>& step) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QElapsedTimer since;
+    since.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, step, since] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // On a busy machine a dialog shows a moment before it is given the keyboard.
+        const bool ready = dialog != nullptr && dialog->isVisible() &&
+                           (QApplication::activeWindow() == dialog || since.elapsed() > 5000);
+        if (ready) {
+            poll->stop();
+            poll->deleteLater();
+            step(dialog);
+        }
+    });
+    poll->start();
+}
+
+} // namespace
+
+class TestMenuScreen : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TestWorld> m_world;
+    std::unique_ptr<MenuScreen> m_menu;
+    QStringList m_opened;
+    QList<Level> m_levels;
+
+    void spell(const QList<int>& tiles) {
+        for (int t : tiles) {
+            QTest::mouseClick(m_menu->tile(t), Qt::LeftButton);
+        }
+    }
+    void clickOk() { QTest::mouseClick(m_menu->okLabel(), Qt::LeftButton); }
+
+    // A registration that is typed and answered without a modal loop.
+    void registerWith(const QString& name, bool cancel) {
+        m_menu->openRegistrationScreen = [this, name, cancel] {
+            m_opened.append(QStringLiteral("registration"));
+            RegistrationDialog dialog(m_world->services, m_menu->session(), m_menu.get());
+            dialog.show();
+            QTest::keyClicks(dialog.nameBox(), name);
+            QTest::keyClick(dialog.nameBox(), cancel ? Qt::Key_Escape : Qt::Key_Return);
+        };
+    }
+
+private slots:
+    void init() {
+        m_world = std::make_unique<test::TestWorld>();
+        m_menu = std::make_unique<MenuScreen>(m_world->services);
+        m_opened.clear();
+        m_levels.clear();
+        m_menu->openRegistrationScreen = [this] {
+            m_opened.append(QStringLiteral("registration"));
+        };
+        m_menu->openLoadScreen = [this] {
+            m_opened.append(QStringLiteral("load"));
+        };
+        m_menu->openStatsScreen = [this] {
+            m_opened.append(QStringLiteral("stats"));
+        };
+        m_menu->startHelp = [this] {
+            m_opened.append(QStringLiteral("help"));
+        };
+        m_menu->endProgram = [this] {
+            m_opened.append(QStringLiteral("quit"));
+        };
+        m_menu->openLevels = [this](Level level) {
+            m_levels.append(level);
+        };
+        m_menu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
+    }
+
+    void cleanup() {
+        m_menu.reset();
+        m_world.reset();
+    }
+
+    void opensAsTheBorderlessCentredMenu() {
+        QCOMPARE(m_menu->windowTitle(), MenuScreen::kTitle);
+        QCOMPARE(m_menu->size(), QSize(800, 600));
+        QVERIFY(m_menu->windowFlags().testFlag(Qt::FramelessWindowHint));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY(qAbs(m_menu->geometry().center().x() - screen.center().x()) <= 1);
+        QVERIFY(qAbs(m_menu->geometry().center().y() - screen.center().y()) <= 1);
+        QCOMPARE(m_menu->greetingLabel()->text(), QStringLiteral("Welcome Guest ! . . ."));
+        for (const Level level : allLevels()) {
+            QVERIFY(!m_menu->levelEntry(level)->isEnabled());
+        }
+        QVERIFY(m_menu->demoTimer().isActive());
+        QCOMPARE(m_menu->demoTimer().interval(), 500);
+    }
+
+    void tilesStandWhereTheLayoutPutsThem() {
+        // Tile k: Left 420 + 540 (column - 1), Top 5940 + 540 (row - 1) twips; tile 5 at 5970.
+        QCOMPARE(m_menu->tile(1)->geometry(), QRect(28, 396, 33, 33));
+        QCOMPARE(m_menu->tile(25)->geometry(), QRect(28 + 4 * 36, 396 + 4 * 36, 33, 33));
+        QCOMPARE(m_menu->tile(5)->y(), 398);
+        QCOMPARE(m_menu->tile(7)->text(), QStringLiteral("A"));
+        QCOMPARE(m_menu->okPicture()->geometry(), QRect(216, 516, 88, 32));
+        QCOMPARE(m_menu->clearPicture()->geometry(), QRect(216, 549, 88, 32));
+        QVERIFY(m_menu->okPicture()->geometry().contains(m_menu->okLabel()->geometry()));
+    }
+
+    // The tiles stand close to the window's bottom edge and to Ok and Clear; what the
+    // background lays behind them must neither overlap nor crowd the edge.
+    void thePanelsKeepClearOfOneAnotherAndOfTheWindowsEdges() {
+        const art::MenuFrames frames = m_menu->frames();
+        const art::MenuPanels panels = art::menuPanels(frames);
+        QVERIFY(panels.field.contains(QRectF(frames.field)));
+        QVERIFY(panels.buttons.intersects(QRectF(frames.buttons)));
+        const QList<std::pair<const char*, QRectF>> all{{"field", panels.field},
+                                                        {"command word", panels.commandWord},
+                                                        {"buttons", panels.buttons},
+                                                        {"instructions", panels.instructions},
+                                                        {"levels", panels.levels}};
+        const qreal edge = 16;
+        const QRectF inside = QRectF(m_menu->rect()).adjusted(edge, edge, -edge, -edge);
+        for (qsizetype i = 0; i < all.size(); ++i) {
+            QVERIFY2(inside.contains(all.at(i).second), all.at(i).first);
+            for (qsizetype j = i + 1; j < all.size(); ++j) {
+                QVERIFY2(!all.at(i).second.intersects(all.at(j).second),
+                         qPrintable(QStringLiteral("%1 and %2")
+                                        .arg(QLatin1String(all.at(i).first),
+                                             QLatin1String(all.at(j).first))));
+            }
+        }
+    }
+
+    void theDemoLightsTilesOnItsOwnTimer() {
+        QTRY_VERIFY_WITH_TIMEOUT(m_menu->tile(12)->lit(), 1500);
+        QTRY_VERIFY_WITH_TIMEOUT(m_menu->tile(18)->lit(), 1500);
+        QCOMPARE(m_menu->tile(12)->textColour(), QColor(255, 255, 0));
+        QTest::mouseClick(m_menu->commandWordLabel(), Qt::LeftButton);
+        QVERIFY(!m_menu->demoTimer().isActive());
+        QVERIFY(!m_menu->clearTimer().isActive());
+    }
+
+    void pickedTilesShowTheirStateInColour() {
+        spell({12});
+        QCOMPARE(m_menu->tile(12)->textColour(), LetterTile::kUsedText);
+        for (int n : {6, 7, 8, 11, 13, 16, 17, 18}) {
+            QCOMPARE(m_menu->tile(n)->textColour(), LetterTile::kOpenText);
+        }
+        QCOMPARE(m_menu->tile(1)->textColour(), LetterTile::kPlainText);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("S"));
+    }
+
+    void doubleClickingTheLastLetterRunsTheCommand() {
+        spell({17, 11, 7});
+        test::realDoubleClick(m_menu->tile(3));
+        QCOMPARE(m_opened, QStringList{QStringLiteral("load")});
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString()); // the menu was activated anew
+    }
+
+    void rightClickClearsTheWordAndNeverPicks() {
+        spell({17, 11});
+        QTest::mouseClick(m_menu->tile(11), Qt::RightButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        QCOMPARE(m_menu->tile(11)->textColour(), LetterTile::kPlainText);
+        QTest::mouseClick(m_menu->tile(1), Qt::RightButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        QTest::mouseClick(m_menu->tile(1), Qt::LeftButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("Q"));
+    }
+
+    void clearEmptiesTheFieldWithItsCue() {
+        spell(kStat);
+        QTest::mouseClick(m_menu->clearPicture(), Qt::LeftButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        QCOMPARE(m_world->cues.played.last(), Cue::Level);
+        QCOMPARE(m_menu->tile(22)->textColour(), LetterTile::kPlainText);
+    }
+
+    void helpLeavesTheWordOnTheField() {
+        spell(kHelp);
+        clickOk();
+        QCOMPARE(m_opened, QStringList{QStringLiteral("help")});
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("HELP"));
+        QCOMPARE(m_menu->tile(23)->textColour(), LetterTile::kUsedText);
+    }
+
+    // The real help start of the menu looks in the data folder, and tells a missing page.
+    void helpWithoutItsPageIsToldOnTheMenu() {
+        m_menu = std::make_unique<MenuScreen>(m_world->services);
+        m_menu->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_menu.get()));
+        spell(kHelp);
+        clickOk();
+        QCOMPARE(
+            m_world->messages.texts(),
+            QStringList{QStringLiteral("Help could not be started:\r\n%1 is missing.")
+                            .arg(QDir::toNativeSeparators(
+                                QDir(m_world->services.dataFolder).filePath("help/index.html")))});
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("HELP"));
+    }
+
+    void messagesDoNotResetTheField() {
+        clickOk(); // nothing picked
+        QCOMPARE(m_world->messages.texts(), QStringList{MenuModel::kNoCommand});
+        spell({1, 2});
+        // A message box closing activates the menu again in the window system; the field must
+        // keep the word all the same.
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(m_menu.get(), &activate);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("QW"));
+    }
+
+    void aLongNameIsCutShortInTheGreetingAndShownWholeAsItsTooltip() {
+        const QString name = QStringLiteral("Maximiliana Theodora Wolkenstein-Berg"); // 37
+        QCOMPARE(name.size(), 37);
+        registerWith(name, false);
+        spell(kStart);
+        clickOk();
+        QCOMPARE(m_menu->session().playerName(), name);
+        const QLabel* greeting = m_menu->greetingLabel();
+        const QString shown = greeting->text();
+        QVERIFY2(shown.startsWith(QStringLiteral("Welcome [Maxi")), qPrintable(shown));
+        QVERIFY2(shown.endsWith(QStringLiteral("…]")), qPrintable(shown));
+        QVERIFY(greeting->fontMetrics().horizontalAdvance(shown) <=
+                greeting->contentsRect().width());
+        QCOMPARE(greeting->toolTip(), name);
+    }
+
+    void startThenRegistrationOkSignsThePlayerIn() {
+        registerWith(QStringLiteral("O'Brien \"Bob\""), false);
+        spell(kStart);
+        QVERIFY(!m_menu->demoTimer().isActive());
+        clickOk();
+        QCOMPARE(m_opened, QStringList{QStringLiteral("registration")});
+        QCOMPARE(m_menu->greetingLabel()->text(), QStringLiteral("Welcome [O'Brien \"Bob\"]"));
+        QCOMPARE(m_menu->session().playerName(), QStringLiteral("O'Brien \"Bob\""));
+        QVERIFY(m_menu->levelEntry(Level::Easy)->isEnabled());
+        QVERIFY(!m_menu->levelEntry(Level::Intermediate)->isEnabled());
+        QVERIFY(m_menu->demoTimer().isActive());
+        QVERIFY(m_menu->session().startChosen());
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        QVERIFY(m_world->messages.shown.isEmpty());
+
+        // Signed in: START stays refused, also after the demo has ticked.
+        QTRY_VERIFY_WITH_TIMEOUT(!m_menu->session().startChosen(), 1500);
+        spell(kStart);
+        clickOk();
+        QCOMPARE(m_world->messages.texts(), QStringList{MenuModel::startRefusal()});
+        QCOMPARE(m_opened.size(), 1);
+
+        QTest::mouseClick(m_menu->levelEntry(Level::Easy), Qt::LeftButton);
+        QCOMPARE(m_levels, QList<Level>{Level::Easy});
+        QCOMPARE(m_world->cues.played.last(), Cue::LevelChosen);
+    }
+
+    void cancelledRegistrationLetsStartRunAgainAtOnce() {
+        registerWith(QStringLiteral("Ann"), true);
+        m_menu->session().setLevelOpen(Level::Easy, true);
+        spell(kStart);
+        clickOk();
+        QCOMPARE(m_opened.size(), 1);
+        QVERIFY(!m_menu->levelEntry(Level::Easy)->isEnabled());
+        QCOMPARE(m_menu->greetingLabel()->text(), SessionState::kGuestGreeting);
+        QVERIFY(m_menu->demoTimer().isActive());
+
+        // Spelled before the demo's next tick, which the first letter stops.
+        spell(kStart);
+        QVERIFY(!m_menu->demoTimer().isActive());
+        clickOk();
+        QCOMPARE(m_opened.size(), 2);
+        QVERIFY(m_world->messages.shown.isEmpty());
+    }
+
+    void loadSignsAStoredPlayerInWithAllFourFlags() {
+        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("Pa'ss"),
+                                                {false, true, false, true}));
+        for (const Level level : allLevels()) {
+            m_menu->session().setLevelOpen(level, true);
+        }
+        m_menu->openLoadScreen = [this] {
+            LoadSaveDialog dialog(m_world->services, m_menu->session(), m_menu.get());
+            dialog.show();
+            QTest::keyClicks(dialog.nameBox(), QStringLiteral("ann"));
+            QTest::keyClicks(dialog.passwordBox(), QStringLiteral("PA'SS"));
+            QTest::keyClick(dialog.passwordBox(), Qt::Key_Return);
+            QTRY_VERIFY(!dialog.isVisible()); // the password is checked on another thread
+        };
+        spell(kLoad);
+        clickOk();
+        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kLoaded});
+        QCOMPARE(m_menu->session().playerName(), QStringLiteral("Ann"));
+        QCOMPARE(m_menu->greetingLabel()->text(), QStringLiteral("Welcome [Ann]"));
+        QVERIFY(!m_menu->levelEntry(Level::Easy)->isEnabled());
+        QVERIFY(m_menu->levelEntry(Level::Intermediate)->isEnabled());
+        QVERIFY(!m_menu->levelEntry(Level::Difficult)->isEnabled());
+        QVERIFY(m_menu->levelEntry(Level::Expert)->isEnabled());
+        QVERIFY(!m_menu->demoTimer().isActive()); // a load does not restart the demo
+
+        spell(kStart);
+        clickOk();
+        QCOMPARE(m_world->messages.texts().last(), MenuModel::startRefusal());
+    }
+
+    void levelChooserIgnoresClosedEntriesAndOpensAnOpenOne() {
+        QTest::mouseClick(m_menu->levelEntry(Level::Easy), Qt::LeftButton);
+        QTest::mouseClick(m_menu->levelEntry(Level::Expert), Qt::LeftButton);
+        QVERIFY(m_levels.isEmpty());
+        QVERIFY(m_world->cues.played.isEmpty());
+        m_menu->session().setLevelOpen(Level::Difficult, true);
+        spell({1, 2});
+        QTest::mouseClick(m_menu->levelEntry(Level::Difficult), Qt::LeftButton);
+        QCOMPARE(m_levels, QList<Level>{Level::Difficult});
+        QCOMPARE(m_world->cues.played.last(), Cue::LevelChosen);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+    }
+
+    void buttonsAndLevelsTakeEitherMouseButton() {
+        spell(kStat);
+        QTest::mouseClick(m_menu->okPicture(), Qt::RightButton);
+        QCOMPARE(m_opened, QStringList{QStringLiteral("stats")});
+        spell({1, 2});
+        QTest::mouseClick(m_menu->clearLabel(), Qt::RightButton);
+        QCOMPARE(m_menu->commandWordLabel()->text(), QString());
+        m_menu->session().setLevelOpen(Level::Expert, true);
+        QTest::mouseClick(m_menu->levelEntry(Level::Expert), Qt::RightButton);
+        QCOMPARE(m_levels, QList<Level>{Level::Expert});
+        QTest::mouseClick(m_menu->levelEntry(Level::Expert), Qt::MiddleButton);
+        QCOMPARE(m_levels.size(), 1);
+    }
+
+    void hoverColoursFollowThePointer() {
+        m_menu->session().setLevelOpen(Level::Intermediate, true);
+        test::hover(m_menu->okLabel());
+        QCOMPARE(m_menu->okLabel()->textColour(), kCyan);
+        test::hover(m_menu->clearLabel());
+        QCOMPARE(m_menu->clearLabel()->textColour(), kCyan);
+        QCOMPARE(m_menu->okLabel()->textColour(), kCyan); // a caption alone leaves the other
+        test::hover(m_menu->okPicture(), QPoint(2, 2));
+        QCOMPARE(m_menu->okLabel()->textColour(), kCyan);
+        QCOMPARE(m_menu->clearLabel()->textColour(), kBlack);
+        test::hover(m_menu->clearPicture(), QPoint(2, 2));
+        QCOMPARE(m_menu->clearLabel()->textColour(), kCyan);
+        QCOMPARE(m_menu->okLabel()->textColour(), kBlack);
+        test::hover(m_menu->levelEntry(Level::Intermediate));
+        QCOMPARE(m_menu->levelEntry(Level::Intermediate)->textColour(), kGreen);
+        QCOMPARE(m_menu->levelEntry(Level::Easy)->textColour(), kBlack);
+        test::hover(m_menu.get(), QPoint(700, 20));
+        QCOMPARE(m_menu->levelEntry(Level::Intermediate)->textColour(), kBlack);
+        QCOMPARE(m_menu->okLabel()->textColour(), kBlack);
+        QCOMPARE(m_menu->clearLabel()->textColour(), kBlack);
+    }
+
+    void pressingAButtonFramesItsPictureUntilRelease() {
+        ClickLabel* picture = m_menu->okPicture();
+        const QPoint edge(0, picture->height() / 2);
+        const QColor unpressed = picture->grab().toImage().pixelColor(edge);
+        QTest::mousePress(m_menu->okLabel(), Qt::LeftButton);
+        QCOMPARE(picture->grab().toImage().pixelColor(edge), kBlack);
+        QTest::mouseRelease(m_menu->okLabel(), Qt::LeftButton);
+        QCOMPARE(picture->grab().toImage().pixelColor(edge), unpressed);
+        QVERIFY(unpressed != kBlack);
+        // Clear's caption frames Clear's picture, not Ok's.
+        QTest::mousePress(m_menu->clearLabel(), Qt::LeftButton);
+        QCOMPARE(m_menu->clearPicture()->grab().toImage().pixelColor(edge), kBlack);
+        QCOMPARE(picture->grab().toImage().pixelColor(edge), unpressed);
+        QTest::mouseRelease(m_menu->clearLabel(), Qt::LeftButton);
+    }
+
+    // The real openers run their screens modally; the menu goes on when they close.
+    void registrationRunsModallyWithFocusInTheNameBox() {
+        MenuScreen menu(m_world->services);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QString dialogName;
+        QString focusedName;
+        whenDialogOpens([&](QDialog* dialog) {
+            dialogName = dialog->objectName();
+            QWidget* focused = QApplication::focusWidget();
+            if (focused == nullptr) {
+                dialog->reject(); // never leave the test hanging; the comparisons below fail
+                return;
+            }
+            focusedName = focused->objectName();
+            QTest::keyClicks(focused, QStringLiteral("Zed"));
+            QTest::keyClick(focused, Qt::Key_Return);
+        });
+        for (int t : kStart) {
+            QTest::mouseClick(menu.tile(t), Qt::LeftButton);
+        }
+        QTest::mouseClick(menu.okLabel(), Qt::LeftButton);
+        QCOMPARE(dialogName, QStringLiteral("frmName"));
+        QCOMPARE(focusedName, QStringLiteral("txtPlayerName"));
+        QCOMPARE(menu.greetingLabel()->text(), QStringLiteral("Welcome [Zed]"));
+        QVERIFY(menu.session().startChosen());
+    }
+
+    void loadAndStatsRunModallyAndCloseWithEscape() {
+        MenuScreen menu(m_world->services);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QStringList seen;
+        const auto escape = [&](QDialog* dialog) {
+            seen.append(dialog->objectName());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        };
+        whenDialogOpens(escape);
+        for (int t : kLoad) {
+            QTest::mouseClick(menu.tile(t), Qt::LeftButton);
+        }
+        QTest::mouseClick(menu.okLabel(), Qt::LeftButton);
+        QVERIFY(menu.demoTimer().isActive()); // Cancel restarts the demo
+        whenDialogOpens(escape);
+        for (int t : kStat) {
+            QTest::mouseClick(menu.tile(t), Qt::LeftButton);
+        }
+        QTest::mouseClick(menu.okLabel(), Qt::LeftButton);
+        QCOMPARE(seen, (QStringList{"frmLoadSave", "frmStats"}));
+        QCOMPARE(menu.commandWordLabel()->text(), QString());
+    }
+
+    // ---------------------------------------------------------------- keyboard
+
+    void typingACommandAndReturnRunsIt() {
+        QTest::keyClicks(m_menu.get(), QStringLiteral("stat"));
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("STAT"));
+        QCOMPARE(m_menu->tile(12)->textColour(), LetterTile::kUsedText);
+        QTest::keyClick(m_menu.get(), Qt::Key_Return);
+        QCOMPARE(m_opened, QStringList{QStringLiteral("stats")});
+    }
+
+    void backspaceAndEscapeClearAsTheClearButtonDoes() {
+        for (Qt::Key key : {Qt::Key_Backspace, Qt::Key_Escape}) {
+            QTest::keyClicks(m_menu.get(), QStringLiteral("LO"));
+            m_world->cues.played.clear();
+            QTest::keyClick(m_menu.get(), key);
+            QVERIFY(m_menu->commandWordLabel()->text().isEmpty());
+            QCOMPARE(m_menu->tile(17)->textColour(), LetterTile::kPlainText);
+            QCOMPARE(m_world->cues.played, QList<Cue>{Cue::Level});
+        }
+        QVERIFY(m_menu->isVisible());
+    }
+
+    void openLevelEntriesTakeTheFocusAndOpenFromTheKeyboard() {
+        ClickLabel* easy = m_menu->levelEntry(Level::Easy);
+        easy->setFocus(Qt::TabFocusReason);
+        QVERIFY(!easy->hasFocus()); // closed: no focus
+        m_menu->session().setLevelOpen(Level::Easy, true);
+        m_menu->okLabel()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_menu->okLabel(), Qt::Key_Backtab); // the closed entries are passed by
+        QCOMPARE(QApplication::focusWidget(), easy);
+        QTest::keyClick(easy, Qt::Key_Return);
+        QCOMPARE(m_levels, QList<Level>{Level::Easy});
+        // The keys are the field's again: Return is Ok, not the entry once more.
+        QCOMPARE(QApplication::focusWidget(), m_menu.get());
+        QTest::keyClicks(m_menu.get(), QStringLiteral("STAT"));
+        QTest::keyClick(m_menu.get(), Qt::Key_Return);
+        QCOMPARE(m_levels, QList<Level>{Level::Easy});
+        QCOMPARE(m_opened, QStringList{QStringLiteral("stats")});
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(easy);
+        QCOMPARE(entry->role(), QAccessible::Button);
+        QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Easy level"));
+    }
+
+    void menuTilesReadTheirLetterAndPlace() {
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_menu->tile(7))->text(QAccessible::Name),
+                 QStringLiteral("A, row 2, column 2"));
+        QTest::keyClicks(m_menu.get(), QStringLiteral("Q"));
+        QAccessibleInterface* q = QAccessible::queryAccessibleInterface(m_menu->tile(1));
+        QVERIFY(q->state().checked);
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(m_menu->tile(25))->text(QAccessible::Description),
+            QStringLiteral("out of reach"));
+    }
+
+    // The pictures behind Ok and Clear only decorate; the command word reads even while empty.
+    void aScreenReaderMeetsNoSilentLabelOnTheMenu() {
+        const QStringList silent = test::silentAccessibleNodes(m_menu.get());
+        QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QStringLiteral(", "))));
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_menu->commandWordLabel())
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Command word: none"));
+        QTest::keyClicks(m_menu.get(), QStringLiteral("QW"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_menu->commandWordLabel())
+                     ->text(QAccessible::Name),
+                 QStringLiteral("Command word: QW"));
+        QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(m_menu.get());
+        QCOMPARE(menu->role(), QAccessible::Client);
+        QCOMPARE(menu->text(QAccessible::Name), MenuScreen::kTitle);
+        QAccessibleInterface* ok = QAccessible::queryAccessibleInterface(m_menu->okLabel());
+        QVERIFY(menu->indexOfChild(ok) >= 0);
+        QCOMPARE(menu->child(menu->indexOfChild(ok)), ok);
+        QCOMPARE(menu->indexOfChild(QAccessible::queryAccessibleInterface(m_menu->okPicture())),
+                 -1);
+    }
+
+    // Last: ending the program leaves no event loop running for later tests.
+    void quitEndsTheEventLoopWithStatusZero() {
+        MenuScreen menu(m_world->services);
+        menu.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        for (int t : kQuit) {
+            QTest::mouseClick(menu.tile(t), Qt::LeftButton);
+        }
+        QTimer::singleShot(0, &menu,
+                           [&menu] { QTest::mouseClick(menu.okLabel(), Qt::LeftButton); });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        watchdog.start(2000);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(m_world->cues.played.last(), Cue::Quit);
+    }
+};
+
+QTEST_MAIN(TestMenuScreen)
+#include "TestMenuScreen.moc"

@@ -1,0 +1,197 @@
+#include "Gestures.h"
+#include "TestWorld.h"
+#include "ui/summary/StatsScreen.h"
+#include "ui/widgets/ScoreGrid.h"
+
+#include <QHeaderView>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+
+using namespace vortalex;
+
+namespace {
+
+QVariant cell(const QTableView* table, int row, int column, int role = Qt::DisplayRole) {
+    return table->model()->index(row, column).data(role);
+}
+
+QList<RankRow> shownRows(const QTableView* table) {
+    QList<RankRow> rows;
+    for (int r = 0; r < table->model()->rowCount(); ++r) {
+        rows.append({cell(table, r, 0).toString(), cell(table, r, 1).toString().toLongLong()});
+    }
+    return rows;
+}
+
+// The header and the columns, which fill the grid whether its scroll bar shows or not; an
+// empty grid has none.
+void checkHeader(const QTableView* table) {
+    QCoreApplication::processEvents(); // the grid lays itself out
+    const QAbstractItemModel* model = table->model();
+    QCOMPARE(model->columnCount(), 2);
+    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Player"));
+    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Score"));
+    QCOMPARE(table->columnWidth(0), 100); // 1500 twips
+    QVERIFY(table->columnWidth(1) >= 67); // 1000 twips
+    QCOMPARE(table->columnWidth(0) + table->columnWidth(1), table->viewport()->width());
+    if (model->rowCount() == 0) {
+        QVERIFY(!table->verticalScrollBar()->isVisible());
+    }
+}
+
+} // namespace
+
+class TestStatsScreen : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TestWorld> m_world;
+
+private slots:
+    void init() { m_world = std::make_unique<test::TestWorld>(); }
+    void cleanup() { m_world.reset(); }
+
+    void anEmptyDatabaseShowsOnlyTheHeader() {
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
+        checkHeader(screen.table());
+        for (const Level level : allLevels()) {
+            QTest::mouseClick(screen.levelButton(level), Qt::LeftButton);
+            QCOMPARE(screen.shownLevel(), std::optional<Level>(level));
+            QCOMPARE(screen.table()->model()->rowCount(), 0);
+            checkHeader(screen.table());
+        }
+    }
+
+    void rankingsComeHighestFirstByNumberWithTiesKept() {
+        GameDatabase& db = *m_world->database;
+        QVERIFY(db.appendTotal(QStringLiteral("Ann"), 900));
+        QVERIFY(db.appendTotal(QStringLiteral("O'Brien"), 12000));
+        QVERIFY(db.appendTotal(QStringLiteral("Cy"), 9000));
+        QVERIFY(db.appendTotal(QStringLiteral("Dee"), 9000));
+        QVERIFY(
+            db.appendScore(Level::Expert, {QStringLiteral("Eve"), 400, QStringLiteral("00:00")}));
+        QVERIFY(
+            db.appendScore(Level::Expert, {QStringLiteral("Fay"), 5050, QStringLiteral("00:00")}));
+        QVERIFY(
+            db.appendScore(Level::Easy, {QStringLiteral("Gus"), 5000, QStringLiteral("00:00")}));
+
+        StatsScreen screen(m_world->services);
+        screen.show();
+        const QList<RankRow> overall = shownRows(screen.table());
+        QCOMPARE(overall.size(), 4);
+        QCOMPARE(overall.at(0), (RankRow{QStringLiteral("O'Brien"), 12000}));
+        // Equal scores may come in either order, but both come before the lower one.
+        QCOMPARE(overall.at(1).score, 9000);
+        QCOMPARE(overall.at(2).score, 9000);
+        QCOMPARE((QSet<QString>{overall.at(1).name, overall.at(2).name}),
+                 (QSet<QString>{QStringLiteral("Cy"), QStringLiteral("Dee")}));
+        QCOMPARE(overall.at(3), (RankRow{QStringLiteral("Ann"), 900}));
+        QVERIFY(cell(screen.table(), 0, 0, Qt::TextAlignmentRole).toInt() & Qt::AlignLeft);
+        QVERIFY(cell(screen.table(), 0, 1, Qt::TextAlignmentRole).toInt() & Qt::AlignHCenter);
+
+        QTest::mouseClick(screen.levelButton(Level::Expert), Qt::LeftButton);
+        QCOMPARE(shownRows(screen.table()),
+                 (QList<RankRow>{{QStringLiteral("Fay"), 5050}, {QStringLiteral("Eve"), 400}}));
+        checkHeader(screen.table());
+        QTest::mouseClick(screen.levelButton(Level::Intermediate), Qt::LeftButton);
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
+        QTest::mouseClick(screen.levelButton(Level::Easy), Qt::LeftButton);
+        QCOMPARE(shownRows(screen.table()), (QList<RankRow>{{QStringLiteral("Gus"), 5000}}));
+
+        // Shown again, the screen starts from the overall ranking.
+        screen.hide();
+        screen.show();
+        QCOMPARE(screen.shownLevel(), std::nullopt);
+        QCOMPARE(shownRows(screen.table()).size(), 4);
+    }
+
+    // Only opening the screen brings the overall ranking back: coming back from another
+    // program's window keeps the level the player chose.
+    void comingBackToTheScreenKeepsTheChosenLevelsRanking() {
+        QVERIFY(m_world->database->appendTotal(QStringLiteral("Ann"), 900));
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QTest::mouseClick(screen.levelButton(Level::Expert), Qt::LeftButton);
+        QVERIFY(test::leaveAndComeBack(&screen));
+        QCOMPARE(screen.shownLevel(), std::optional<Level>(Level::Expert));
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
+    }
+
+    void aLongNameIsCutShortWithAnEllipsisAndShownWholeAsItsTooltip() {
+        const QString name = QStringLiteral("Maximiliana Theodora Wolkenstein-Berg"); // 37
+        QVERIFY(m_world->database->appendTotal(name, 12000));
+        QVERIFY(m_world->database->appendTotal(QStringLiteral("Ann"), 900));
+        StatsScreen screen(m_world->services);
+        screen.show();
+        const QTableView* table = screen.table();
+        const QString shown = cell(table, 0, 0).toString();
+        QVERIFY2(shown.startsWith(QStringLiteral("Maxi")) && shown.endsWith(QStringLiteral("…")),
+                 qPrintable(shown));
+        QVERIFY(table->fontMetrics().horizontalAdvance(shown) < table->columnWidth(0));
+        QCOMPARE(cell(table, 0, 0, Qt::ToolTipRole).toString(), name);
+        QCOMPARE(cell(table, 1, 0).toString(), QStringLiteral("Ann"));
+        QVERIFY(cell(table, 1, 0, Qt::ToolTipRole).toString().isEmpty());
+    }
+
+    // A ranking of many players is read as the grid scrolls, never whole to be shown.
+    void aLongRankingIsReadAsTheGridScrollsDown() {
+        constexpr int kPlayers = 600;
+        GameDatabase& db = *m_world->database;
+        QVERIFY(db.inTransaction([&db] {
+            bool ok = true;
+            for (int i = 0; i < kPlayers; ++i) {
+                ok = ok && db.appendTotal(QStringLiteral("P%1").arg(i), 1000 + i);
+            }
+            return ok;
+        }));
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QTableView* table = screen.table();
+        QAbstractItemModel* rows = table->model();
+        QVERIFY(rows->rowCount() < kPlayers);
+        QCOMPARE(cell(table, 0, 0).toString(), QStringLiteral("P599"));
+        for (int step = 0; step < kPlayers && rows->canFetchMore({}); ++step) {
+            table->scrollToBottom();
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(rows->rowCount(), kPlayers);
+        QCOMPARE(shownRows(table).last(), (RankRow{QStringLiteral("P0"), 1000}));
+        QVERIFY(table->verticalScrollBar()->isVisible());
+        checkHeader(table);
+    }
+
+    void buttonsCarryTheirCaptionsAndEscapeIsDone() {
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        const QStringList captions{"&Easy Level", "&Intermediate", "&Difficult", "E&xpert"};
+        int lastBottom = 0;
+        for (const Level level : allLevels()) {
+            QPushButton* button = screen.levelButton(level);
+            QCOMPARE(button->text(), captions.at(static_cast<int>(level)));
+            QVERIFY(button->y() > lastBottom - 1);                     // stacked top to bottom
+            QVERIFY(button->x() > screen.table()->geometry().right()); // beside the grid
+            lastBottom = button->geometry().bottom();
+        }
+        QCOMPARE(screen.doneButton()->text(), QStringLiteral("&Done"));
+        QVERIFY(screen.doneButton()->y() > lastBottom);
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(!screen.isVisible());
+    }
+
+    void noDatabaseShowsEmptyTables() {
+        m_world->services.database = nullptr;
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
+        QTest::mouseClick(screen.levelButton(Level::Difficult), Qt::LeftButton);
+        QCOMPARE(screen.table()->model()->rowCount(), 0);
+        checkHeader(screen.table());
+    }
+};
+
+QTEST_MAIN(TestStatsScreen)
+#include "TestStatsScreen.moc"

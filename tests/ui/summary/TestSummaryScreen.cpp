@@ -1,0 +1,265 @@
+#include "ui/summary/SummaryScreen.h"
+#include "ui/widgets/ScoreGrid.h"
+
+#include "Fields.h"
+#include "Gestures.h"
+#include "TestWorld.h"
+
+#include <QCheckBox>
+#include <QTabBar>
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace vortalex;
+using namespace vortalex::test;
+
+// The summary screen shows its model and passes the player's clicks and text on.
+class TestSummaryScreen : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theScreenShowsTheHandOverAndTheOpeningLayers() {
+        TestWorld world;
+        world.session.setPlayerName(QStringLiteral("Ann"));
+        world.database->appendScore(Level::Easy, {QStringLiteral("Zed"), 5100, "00:00"});
+        SummaryScreen screen({Level::Easy, 5200, QStringLiteral("00:00"), {"CAT", "DOG"}, true},
+                             world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(screen.totalLabel()->text(), QStringLiteral("5200"));
+        QCOMPARE(screen.timerLabel()->text(), QStringLiteral("00:00"));
+        QCOMPARE(screen.wordList()->count(), 2);
+        QCOMPARE(screen.nameBox()->text(), QStringLiteral("Ann"));
+        QCOMPARE(screen.scoreGrid()->model()->rowCount(), 1);
+        QCOMPARE(screen.scoreGrid()->model()->headerData(0, Qt::Horizontal).toString(),
+                 QStringLiteral("Player"));
+        QVERIFY(screen.passwordBox()->isVisible());
+        QVERIFY(!screen.reviewPanel()->isVisible());
+        QVERIFY(!screen.nextButton()->isVisible());
+        QTest::mouseClick(screen.doneButton(), Qt::LeftButton);
+        QVERIFY(screen.reviewPanel()->isVisible());
+        QVERIFY(screen.goOnButton()->isVisible());
+        QVERIFY(!screen.tryAgainButton()->isVisible());
+    }
+
+    void saveTakesTheTypedNameAndPassword() {
+        TestWorld world;
+        SummaryScreen screen({Level::Easy, 5200, QStringLiteral("00:00"), {}, true}, world.services,
+                             world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        screen.nameBox()->setText(QStringLiteral("Bea"));
+        screen.passwordBox()->setText(QStringLiteral("pw"));
+        QTest::mouseClick(screen.saveButton(), Qt::LeftButton);
+        QVERIFY(world.database->findPlayer(QStringLiteral("Bea"), QStringLiteral("pw")));
+        QCOMPARE(screen.scoreGrid()->model()->index(0, 0).data().toString(), QStringLiteral("Bea"));
+    }
+
+    // A message box closing or another program's window left makes the summary active again;
+    // neither is the summary opening, so the typed name and the listed words stay.
+    void comingBackToTheSummaryKeepsTheTypedNameAndTheListedRejectedWords() {
+        TestWorld world;
+        world.session.setPlayerName(QStringLiteral("Passer"));
+        world.database->addWrongWord(QStringLiteral("XQZT"));
+        SummaryScreen screen({Level::Easy, 5200, QStringLiteral("00:00"), {}, true}, world.services,
+                             world.session);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        QCOMPARE(screen.nameBox()->text(), QStringLiteral("Passer"));
+        screen.nameBox()->clear();
+        QTest::keyClicks(screen.nameBox(), QStringLiteral("Zed"));
+        QVERIFY(test::leaveAndComeBack(&screen));
+        QCOMPARE(screen.nameBox()->text(), QStringLiteral("Zed"));
+
+        QTest::mouseClick(screen.doneButton(), Qt::LeftButton);
+        QVERIFY(test::leaveAndComeBack(&screen));
+        QCOMPARE(screen.wrongGrid()->rowCount(), 1);
+        QCOMPARE(screen.wrongGrid()->item(0, 0)->text(), QStringLiteral("XQZT"));
+    }
+
+    // The review panel covers the whole score area: what lies beneath takes no key, shortcut or
+    // focus, so a failed level is left only through the try-again answers.
+    void theScoreAreaUnderTheReviewPanelIsOutOfReach_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<bool>("passed");
+        QTest::newRow("easy failed") << 0 << false;
+        QTest::newRow("intermediate failed") << 1 << false;
+        QTest::newRow("difficult failed") << 2 << false;
+        QTest::newRow("difficult passed, after done") << 2 << true;
+    }
+    void theScoreAreaUnderTheReviewPanelIsOutOfReach() {
+        QFETCH(int, level);
+        QFETCH(bool, passed);
+        TestWorld world;
+        SummaryScreen screen({static_cast<Level>(level), 10, QStringLiteral("00:00"), {}, passed},
+                             world.services, world.session);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowActive(&screen));
+        if (passed) {
+            QTest::mouseClick(screen.doneButton(), Qt::LeftButton);
+        }
+        const QList<QWidget*> covered{screen.nameBox(), screen.passwordBox(), screen.saveButton(),
+                                      screen.doneButton(), screen.nextButton()};
+        for (int i = 0; i < 12; ++i) {
+            QVERIFY(!covered.contains(QApplication::focusWidget()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        // A shortcut presses its button at once and clicks it a moment later.
+        for (const Qt::Key key : {Qt::Key_D, Qt::Key_S, Qt::Key_N}) {
+            QTest::keyClick(&screen, key, Qt::AltModifier);
+        }
+        for (QWidget* w : covered) {
+            const auto* button = qobject_cast<QPushButton*>(w);
+            QVERIFY(button == nullptr || !button->isDown());
+        }
+    }
+
+    void reviewClicksShowSuggestionsAndMeanings() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}});
+        world.database->addWrongWord(QStringLiteral("catz"));
+        SummaryScreen screen({Level::Intermediate, 10, QStringLiteral("00:00"), {"CATS"}, false},
+                             world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QVERIFY(screen.reviewPanel()->isVisible());
+        QWidget* cells = screen.wrongGrid()->viewport();
+        QTest::mouseClick(
+            cells, Qt::LeftButton, {},
+            screen.wrongGrid()->visualItemRect(screen.wrongGrid()->item(0, 0)).center());
+        QCOMPARE(screen.suggestionsGrid()->model()->rowCount(), 2);
+        screen.wordList()->setCurrentRow(0);
+        QVERIFY(
+            screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (n.) felines\n")));
+    }
+
+    // The meanings box says "Click on a word on the left": the built words, and on their own page
+    // the missed words, stand left of it, beside it.
+    void theWordsWhoseMeaningsShowStandLeftOfTheMeaningsBox() {
+        TestWorld world;
+        SummaryScreen screen({Level::Easy, 10, QStringLiteral("00:00"), {"CAT"}, false},
+                             world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QCOMPARE(screen.meaningsBox()->toPlainText(), SummaryModel::kMeaningsHint);
+        const auto placeOf = [&screen](QWidget* w) {
+            return QRect(w->mapTo(&screen, QPoint()), w->size());
+        };
+        const QRect meanings = placeOf(screen.meaningsBox());
+        for (QWidget* list : {static_cast<QWidget*>(screen.wordList()),
+                              static_cast<QWidget*>(screen.missedList())}) {
+            const QRect words = placeOf(list);
+            QVERIFY(words.right() < meanings.left());
+            QVERIFY(words.top() < meanings.bottom() && words.bottom() > meanings.top());
+        }
+    }
+
+    void aButtonThatLeavesClosesTheScreenWithItsOutcome() {
+        TestWorld world;
+        world.messages.answers = {Answer::No};
+        SummaryScreen screen({Level::Intermediate, 10, QStringLiteral("00:00"), {}, false},
+                             world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QTest::mouseClick(screen.tryAgainButton(), Qt::LeftButton);
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.outcome(), ScreenOutcome::menu());
+    }
+
+    void escapeKeepsTheSummaryOpen() {
+        TestWorld world;
+        SummaryScreen screen({Level::Easy, 10, QStringLiteral("00:00"), {}, false}, world.services,
+                             world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(screen.isVisible());
+    }
+
+    void missedWordsHaveAPageOfTheirOwnThatMovesNoControl() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
+        QVERIFY(world.database->replaceCommonWords(
+            [done = false](QString& w) mutable {
+                w = QStringLiteral("SAT");
+                return !std::exchange(done, true);
+            },
+            QStringLiteral("test")));
+        // C A T  on top, S below the T: CAT was built; SAT (common) and CATS were missed.
+        LevelResult result{Level::Easy, 10, QStringLiteral("00:00"), {"CAT"}, false};
+        result.fields = {test::fieldOf(5, QStringLiteral("CATZZZZSZZZZZZZZZZZZZZZZZ"))};
+        SummaryScreen screen(result, world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+
+        const QList<QWidget*> controls{screen.wrongGrid(),      screen.suggestionsGrid(),
+                                       screen.wordList(),       screen.meaningsBox(),
+                                       screen.tryAgainButton(), screen.goOnButton()};
+        auto placeOf = [&screen](QWidget* w) {
+            return QRect(w->mapTo(&screen, QPoint()), w->size());
+        };
+        QList<QRect> places;
+        for (QWidget* w : controls) {
+            places.append(placeOf(w));
+            QVERIFY(!placeOf(screen.reviewTabs()).intersects(places.last()));
+        }
+        QVERIFY(screen.wordList()->isVisible());
+        QVERIFY(!screen.missedList()->isVisible());
+
+        screen.reviewTabs()->setCurrentIndex(1);
+        QVERIFY(screen.missedList()->isVisible());
+        QVERIFY(!screen.wordList()->isVisible() && !screen.wrongGrid()->isVisible());
+        QVERIFY(screen.meaningsBox()->isVisible() && screen.tryAgainButton()->isVisible());
+        QCOMPARE(screen.missedList()->rowCount(), 1);
+        QWidget* cells = screen.missedList()->viewport();
+        QTest::mouseClick(
+            cells, Qt::LeftButton, {},
+            screen.missedList()->visualItemRect(screen.missedList()->item(0, 0)).center());
+        QCOMPARE(screen.meaningsBox()->toPlainText(),
+                 QStringLiteral(" ### (v.) sat\n------------------------\n"));
+
+        // The selected word keeps its highlight when the rarer words join the list.
+        QTest::mouseClick(screen.showAllMissedBox(), Qt::LeftButton);
+        QCOMPARE(screen.missedList()->rowCount(), 2);
+        QCOMPARE(screen.missedList()->selectedItems(),
+                 (QList<QTableWidgetItem*>{screen.missedList()->item(0, 0),
+                                           screen.missedList()->item(0, 1)}));
+        QCOMPARE(screen.missedList()->item(1, 0)->text(), QStringLiteral("CATS"));
+        QCOMPARE(screen.missedList()->item(1, 1)->text(), QStringLiteral("300"));
+        QVERIFY(screen.missedList()->item(1, 0)->font().italic());
+        QVERIFY(!screen.missedList()->item(0, 0)->font().italic());
+
+        screen.reviewTabs()->setCurrentIndex(0);
+        QVERIFY(screen.wordList()->isVisible() && !screen.missedList()->isVisible());
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            QCOMPARE(placeOf(controls.at(i)), places.at(i));
+        }
+
+        // One meanings box for both pages: a built word takes it, and a click on the missed word
+        // that is still current brings that word's meanings back.
+        const auto clickMissed = [&] {
+            QTest::mouseClick(
+                cells, Qt::LeftButton, {},
+                screen.missedList()->visualItemRect(screen.missedList()->item(0, 0)).center());
+        };
+        screen.reviewTabs()->setCurrentIndex(1);
+        clickMissed();
+        screen.reviewTabs()->setCurrentIndex(0);
+        QTest::mouseClick(screen.wordList()->viewport(), Qt::LeftButton, {},
+                          screen.wordList()->visualItemRect(screen.wordList()->item(0)).center());
+        QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (n.) feline")));
+        screen.reviewTabs()->setCurrentIndex(1);
+        QCOMPARE(screen.missedList()->currentRow(), 0);
+        clickMissed();
+        QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (v.) sat")));
+    }
+};
+
+QTEST_MAIN(TestSummaryScreen)
+#include "TestSummaryScreen.moc"
