@@ -9,7 +9,7 @@ packages=(
     libsqlite3-dev libsodium-dev
     wordnet-base wamerican-large wamerican wamerican-small fonts-liberation
     xvfb xauth xdotool imagemagick x11-utils time faketime python3
-    librsvg2-bin desktop-file-utils appstream sqlite3 lintian groff-base
+    librsvg2-bin desktop-file-utils appstream sqlite3 lintian groff-base clang-format
 )
 
 missing=()
