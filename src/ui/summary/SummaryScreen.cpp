@@ -1,6 +1,6 @@
 #include "ui/summary/SummaryScreen.h"
 
-#include "ui/menu/DialogLook.h"
+#include "ui/widgets/DialogLook.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Palette.h"
 #include "ui/widgets/PasswordBox.h"
