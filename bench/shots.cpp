@@ -3,11 +3,11 @@
 // build draws the same screens.
 //
 //   shots <template Dictionary.mdb> <folder>
+#include "app/GameScreens.h"
 #include "core/board/BoardModel.h"
 #include "core/common/FieldSolver.h"
 #include "core/common/Lexicon.h"
 #include "ui/board/BoardScreen.h"
-#include "ui/menu/MenuScreen.h"
 #include "ui/summary/SummaryScreen.h"
 
 #include "BenchWorld.h"
@@ -71,8 +71,8 @@ int main(int argc, char** argv) {
     bench::BenchWorld world(dir.path(), *opened.db);
     world.session.setPlayerName(QStringLiteral("Ann"));
 
-    MenuScreen menu(world.services);
-    if (!save(menu, out + QStringLiteral("/menu.png"))) {
+    GameScreens screens(world.services);
+    if (!save(screens.menu(), out + QStringLiteral("/menu.png"))) {
         return 1;
     }
 

@@ -1,9 +1,9 @@
+#include "app/GameScreens.h"
 #include "app/QtMessageBoxes.h"
 #include "app/SplashScreen.h"
 #include "core/data/DataLocation.h"
 #include "core/data/GameDatabase.h"
 #include "core/data/InstanceLock.h"
-#include "ui/menu/MenuScreen.h"
 #include "ui/sound/SoundCuePlayer.h"
 
 #include <QApplication>
@@ -141,16 +141,16 @@ int main(int argc, char** argv) {
     }
 
     // Declared after everything it uses, so it is gone before they are.
-    std::unique_ptr<MenuScreen> menu;
+    std::unique_ptr<GameScreens> screens;
     QPointer<SplashScreen> splash = new SplashScreen;
-    QObject::connect(splash, &SplashScreen::timeUp, [&menu, &services] {
-        menu = std::make_unique<MenuScreen>(services);
-        menu->show();
+    QObject::connect(splash, &SplashScreen::timeUp, [&screens, &services] {
+        screens = std::make_unique<GameScreens>(services);
+        screens->menu().show();
     });
     splash->show();
     const int status = QApplication::exec();
     delete splash; // still there only if the program ended before the hand-over
-    menu.reset();
+    screens.reset();
     database.reset(); // closed here, whatever becomes of the sound thread
     if (!cues.shutDown(SoundCuePlayer::kShutDownGrace)) {
         // The sound back end is stuck on a hung sound server, and its exit handlers would wait

@@ -12,8 +12,9 @@
 
 namespace vortalex {
 
-// What the menu's commands do beyond the menu itself. The screen opens its dialogs and boards
-// here; every call returns only when what it opened has closed.
+// What the menu's commands do beyond the menu itself: the dialogs and boards they open, built
+// where the program is composed and handed to the menu. Every call returns only when what it
+// opened has closed.
 class MenuActions {
 public:
     virtual ~MenuActions() = default;

@@ -11,6 +11,11 @@ namespace {
 const QString kMeaningMark = QStringLiteral(" ### ");
 const QString kMeaningRule = QStringLiteral("------------------------");
 
+qsizetype commonCount(const QList<MissedWord>& words) {
+    return std::count_if(words.cbegin(), words.cend(),
+                         [](const MissedWord& w) { return w.common; });
+}
+
 } // namespace
 
 SummaryModel::Layers SummaryModel::openingLayers(Level level, bool passed) {
@@ -263,6 +268,31 @@ void SummaryModel::setShowAllMissed(bool all) {
         m_showAllMissed = all;
         emit missedWordsChanged();
     }
+}
+
+bool SummaryModel::showAllMissedChoosable() {
+    const QList<MissedWord>& all = missedWords();
+    const qsizetype common = commonCount(all);
+    return common > 0 && common < all.size();
+}
+
+QString SummaryModel::missedNote() {
+    const QList<MissedWord>& all = missedWords();
+    const qsizetype common = commonCount(all);
+    QString note;
+    if (all.isEmpty()) {
+        note = QStringLiteral("No word escaped you: you built every word your fields held.");
+    } else if (common == 0) {
+        note = QStringLiteral("Your fields held %1 words you did not build, none of them an "
+                              "everyday word.")
+                   .arg(all.size());
+    } else {
+        note = QStringLiteral("Your fields held %1 words you did not build. The %2 everyday ones "
+                              "come first; tick the box below for the rarer ones, in italics.")
+                   .arg(all.size())
+                   .arg(common);
+    }
+    return note + QStringLiteral("\n\nSelect a word on the left to read its meaning below.");
 }
 
 Answer SummaryModel::message(const QString& text, MessageStyle style, const QString& title) {

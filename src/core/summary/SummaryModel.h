@@ -76,6 +76,11 @@ public:
     QList<MissedWord> shownMissedWords();
     bool showAllMissed();
     void setShowAllMissed(bool all);
+    // The choice between the everyday words and all of them is offered only when both kinds
+    // were missed.
+    bool showAllMissedChoosable();
+    // What the page says above that choice: how many words were missed and of which kinds.
+    QString missedNote();
 
 signals:
     void layersChanged();

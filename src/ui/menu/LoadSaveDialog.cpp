@@ -1,6 +1,6 @@
 #include "ui/menu/LoadSaveDialog.h"
 
-#include "ui/menu/DialogLook.h"
+#include "ui/widgets/DialogLook.h"
 #include "ui/widgets/DialogPlacement.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Palette.h"

@@ -1,19 +1,12 @@
 #include "ui/menu/MenuScreen.h"
 
-#include "core/common/ScreenFlow.h"
-#include "core/menu/HelpLauncher.h"
-#include "ui/board/BoardScreen.h"
-#include "ui/menu/LoadSaveDialog.h"
 #include "ui/menu/MenuArt.h"
-#include "ui/menu/RegistrationDialog.h"
-#include "ui/summary/StatsScreen.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/LetterTile.h"
 #include "ui/widgets/Palette.h"
 #include "ui/widgets/Timers.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -114,39 +107,14 @@ protected:
 
 } // namespace
 
-MenuScreen::MenuScreen(Services& services, QWidget* parent)
+MenuScreen::MenuScreen(Services& services, MenuActions& actions, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_services(services)
-    , m_model(m_session, services, *this) {
+    , m_model(m_session, services, actions) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
     setFixedSize(px(12000), px(9000));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-
-    openRegistrationScreen = [this] {
-        RegistrationDialog dialog(m_services, m_session, this);
-        dialog.exec();
-    };
-    openLoadScreen = [this] {
-        LoadSaveDialog dialog(m_services, m_session, this);
-        dialog.exec();
-    };
-    openStatsScreen = [this] {
-        StatsScreen screen(m_services, this);
-        screen.exec();
-    };
-    startHelp = [this] {
-        HelpLauncher(m_services.dataFolder, m_services.messages).launch();
-    };
-    // Ends every event loop at once, a modal one included; nothing is waited for.
-    endProgram = [] {
-        QCoreApplication::exit(0);
-    };
-    openLevels = [this](Level first) {
-        BoardScreenOpener opener(m_services, this);
-        vortalex::playLevels(first, m_session, opener);
-    };
 
     buildTexts();
     buildField();
@@ -379,30 +347,6 @@ void MenuScreen::hoverNothing() {
     m_okLabel->setTextColour(palette::kRest);
     m_clearLabel->setTextColour(palette::kRest);
     hoverLevel(-1);
-}
-
-void MenuScreen::openRegistration() {
-    openRegistrationScreen();
-}
-
-void MenuScreen::openLoad() {
-    openLoadScreen();
-}
-
-void MenuScreen::openStats() {
-    openStatsScreen();
-}
-
-void MenuScreen::runHelp() {
-    startHelp();
-}
-
-void MenuScreen::quit() {
-    endProgram();
-}
-
-void MenuScreen::playLevels(Level first) {
-    openLevels(first);
 }
 
 void MenuScreen::showEvent(QShowEvent* event) {

@@ -11,7 +11,6 @@
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 class QLabel;
 
@@ -21,8 +20,9 @@ class ClickLabel;
 class LetterTile;
 
 // The main menu (frmMain): the letter field on which commands are spelled, the level chooser,
-// and the owner of the run's SessionState. It stays open for the whole run.
-class MenuScreen : public QWidget, private MenuActions {
+// and the owner of the run's SessionState. It stays open for the whole run. What its commands
+// open is handed in: each action runs modally and returns when its screen has closed.
+class MenuScreen : public QWidget {
     Q_OBJECT
 public:
     static inline const QString kTitle =
@@ -31,17 +31,8 @@ public:
         "Construct a Word to Access a Menu Command. Valid Menu Commands are LOAD,QUIT, STAT, "
         "START, Click OK or Clear.");
 
-    explicit MenuScreen(Services& services, QWidget* parent = nullptr);
+    MenuScreen(Services& services, MenuActions& actions, QWidget* parent = nullptr);
     ~MenuScreen() override;
-
-    // What the commands open. Each runs modally and returns when its screen has closed; tests
-    // replace them to look at the menu without a modal loop.
-    std::function<void()> openRegistrationScreen;
-    std::function<void()> openLoadScreen;
-    std::function<void()> openStatsScreen;
-    std::function<void()> startHelp;
-    std::function<void()> endProgram;
-    std::function<void(Level)> openLevels;
 
     SessionState& session() { return m_session; }
     MenuModel& model() { return m_model; }
@@ -69,14 +60,6 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // MenuActions, each forwarded to the replaceable opener above.
-    void openRegistration() override;
-    void openLoad() override;
-    void openStats() override;
-    void runHelp() override;
-    void quit() override;
-    void playLevels(Level first) override;
-
     void buildField();
     void buildButtons();
     void buildLevels();
@@ -89,7 +72,6 @@ private:
     void hoverLevel(int index);
     void hoverNothing();
 
-    Services& m_services;
     SessionState m_session;
     MenuModel m_model;
     std::array<LetterTile*, MenuModel::kSide * MenuModel::kSide> m_tiles{};

@@ -1,6 +1,6 @@
 #include "ui/menu/RegistrationDialog.h"
 
-#include "ui/menu/DialogLook.h"
+#include "ui/widgets/DialogLook.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Palette.h"
 

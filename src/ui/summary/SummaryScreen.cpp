@@ -1,6 +1,6 @@
 #include "ui/summary/SummaryScreen.h"
 
-#include "ui/menu/DialogLook.h"
+#include "ui/widgets/DialogLook.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Palette.h"
 #include "ui/widgets/PasswordBox.h"
@@ -337,15 +337,11 @@ void SummaryScreen::showReviewPage(int page) {
 
 void SummaryScreen::syncMissedWords() {
     const QList<MissedWord> shown = m_model.shownMissedWords();
-    const QList<MissedWord>& all = m_model.missedWords();
-    const auto common =
-        std::count_if(all.cbegin(), all.cend(), [](const MissedWord& w) { return w.common; });
-    const bool showAll = m_model.showAllMissed();
     {
         const QSignalBlocker quiet(m_showAllMissed);
-        m_showAllMissed->setChecked(showAll);
+        m_showAllMissed->setChecked(m_model.showAllMissed());
     }
-    m_showAllMissed->setEnabled(common > 0 && common < all.size());
+    m_showAllMissed->setEnabled(m_model.showAllMissedChoosable());
 
     // The selected word stays selected when the list grows or shrinks around it, as its
     // meanings stay in the box.
@@ -375,22 +371,9 @@ void SummaryScreen::syncMissedWords() {
         }
     }
 
-    QString note;
-    if (all.isEmpty()) {
-        note = QStringLiteral("No word escaped you: you built every word your fields held.");
-    } else if (common == 0) {
-        note = QStringLiteral("Your fields held %1 words you did not build, none of them an "
-                              "everyday word.")
-                   .arg(all.size());
-    } else {
-        note = QStringLiteral("Your fields held %1 words you did not build. The %2 everyday ones "
-                              "come first; tick the box below for the rarer ones, in italics.")
-                   .arg(all.size())
-                   .arg(common);
-    }
-    m_missedNote->setText(
-        note + QStringLiteral("\n\nSelect a word on the left to read its meaning below."));
-    m_reviewTabs->setTabText(1, QStringLiteral("Words you missed (%1)").arg(all.size()));
+    m_missedNote->setText(m_model.missedNote());
+    m_reviewTabs->setTabText(
+        1, QStringLiteral("Words you missed (%1)").arg(m_model.missedWords().size()));
     // Right-aligned in the title row, above the captions of the lists.
     const QSize tabs = m_reviewTabs->sizeHint();
     m_reviewTabs->setGeometry(kWidth - kMargin - tabs.width(), 0, tabs.width(),

@@ -1,3 +1,4 @@
+#include "MenuCommands.h"
 #include "TestDoubles.h"
 #include "core/common/SessionState.h"
 #include "core/data/GameDatabase.h"
@@ -10,39 +11,6 @@
 using namespace vortalex;
 
 namespace {
-
-// Records what the menu asked for; each hook stands in for what the opened screen would do.
-class RecordingActions final : public MenuActions {
-public:
-    void openRegistration() override { call(QStringLiteral("registration"), onRegistration); }
-    void openLoad() override { call(QStringLiteral("load"), onLoad); }
-    void openStats() override { call(QStringLiteral("stats"), {}); }
-    void runHelp() override { call(QStringLiteral("help"), {}); }
-    void quit() override { call(QStringLiteral("quit"), onQuit); }
-    void playLevels(Level first) override {
-        call(QStringLiteral("levels %1").arg(static_cast<int>(first)), {});
-    }
-
-    QStringList calls;
-    std::function<void()> onRegistration;
-    std::function<void()> onLoad;
-    std::function<void()> onQuit;
-
-private:
-    void call(const QString& what, const std::function<void()>& hook) {
-        calls.append(what);
-        if (hook) {
-            hook();
-        }
-    }
-};
-
-// Tiles that spell each command by touching steps.
-const QList<int> kStart{12, 18, 24, 20, 25};
-const QList<int> kLoad{17, 11, 7, 3};
-const QList<int> kStat{22, 18, 24, 25};
-const QList<int> kHelp{8, 13, 17, 23};
-const QList<int> kQuit{9, 5, 10, 14};
 
 QList<int> litTiles(const MenuModel& model) {
     QList<int> lit;
@@ -63,7 +31,7 @@ class TestMenuModel : public QObject {
     test::RecordingCues m_cues;
     Services m_services;
     std::unique_ptr<SessionState> m_session;
-    std::unique_ptr<RecordingActions> m_actions;
+    std::unique_ptr<test::RecordingMenuActions> m_actions;
     std::unique_ptr<MenuModel> m_model;
 
     void spell(const QList<int>& tiles) {
@@ -80,7 +48,7 @@ private slots:
         m_services.messages = &m_messages;
         m_services.cues = &m_cues;
         m_session = std::make_unique<SessionState>();
-        m_actions = std::make_unique<RecordingActions>();
+        m_actions = std::make_unique<test::RecordingMenuActions>();
         m_model = std::make_unique<MenuModel>(*m_session, m_services, *m_actions);
         m_model->load();
         m_model->activate();
@@ -115,7 +83,8 @@ private slots:
     void demoSpellsTheFiveCommandsOverTwoFullCycles() {
         QVERIFY(m_session->demoRunning());
         const QStringList expectedWords{"START", "LOAD", "STAT", "HELP", "QUIT"};
-        const QList<QList<int>> expectedTiles{kStart, kLoad, kStat, kHelp, kQuit};
+        const QList<QList<int>> expectedTiles{test::kStartTiles, test::kLoadTiles, test::kStatTiles,
+                                              test::kHelpTiles, test::kQuitTiles};
         for (int cycle = 0; cycle < 2; ++cycle) {
             for (int w = 0; w < expectedWords.size(); ++w) {
                 QString spelled;
@@ -259,7 +228,7 @@ private slots:
             m_model->typeLetter(c);
         }
         QCOMPARE(m_model->word(), QStringLiteral("LOAD"));
-        QCOMPARE(m_model->grid().chain(), kLoad);
+        QCOMPARE(m_model->grid().chain(), test::kLoadTiles);
         QCOMPARE(m_cues.played, QList<Cue>(4, Cue::Clicking));
         m_model->pressReturn();
         QCOMPARE(m_actions->calls, QStringList{QStringLiteral("load")});
@@ -304,11 +273,11 @@ private slots:
         QTest::addColumn<QStringList>("calls");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("wordAfter");
-        QTest::newRow("LOAD") << kLoad << QStringList{"load"} << QString() << QString();
-        QTest::newRow("STAT") << kStat << QStringList{"stats"} << QString() << QString();
+        QTest::newRow("LOAD") << test::kLoadTiles << QStringList{"load"} << QString() << QString();
+        QTest::newRow("STAT") << test::kStatTiles << QStringList{"stats"} << QString() << QString();
         QTest::newRow("HELP keeps the word")
-            << kHelp << QStringList{"help"} << QString() << QStringLiteral("HELP");
-        QTest::newRow("QUIT") << kQuit << QStringList{"quit"} << QString()
+            << test::kHelpTiles << QStringList{"help"} << QString() << QStringLiteral("HELP");
+        QTest::newRow("QUIT") << test::kQuitTiles << QStringList{"quit"} << QString()
                               << QStringLiteral("QUIT");
         QTest::newRow("nothing picked")
             << QList<int>{} << QStringList{} << MenuModel::kNoCommand << QString();
@@ -340,7 +309,7 @@ private slots:
     }
 
     void quitPlaysItsCueBeforeEnding() {
-        spell(kQuit);
+        spell(test::kQuitTiles);
         m_cues.played.clear();
         QList<Cue> cuesAtQuit;
         m_actions->onQuit = [&] {
@@ -362,7 +331,7 @@ private slots:
         };
         m_model->clickTile(1);
         m_model->activate();
-        spell(kStart);
+        spell(test::kStartTiles);
         m_model->ok();
         QCOMPARE(m_actions->calls, QStringList{QStringLiteral("registration")});
         QVERIFY(fieldClearedWhileOpen);
@@ -371,7 +340,7 @@ private slots:
         QVERIFY(m_session->demoRunning());
 
         // The first letter stops the demo before it ticks; START is accepted all the same.
-        spell(kStart);
+        spell(test::kStartTiles);
         QVERIFY(!m_session->demoRunning());
         m_model->ok();
         QCOMPARE(m_actions->calls.size(), 2);
@@ -391,13 +360,13 @@ private slots:
             m_session->setLevelOpen(Level::Easy, true);
             m_session->startDemo();
         };
-        spell(kStart);
+        spell(test::kStartTiles);
         m_model->ok();
         for (int i = 0; i < 3; ++i) {
             m_model->demoTick();
         }
         QVERIFY(!m_session->startChosen());
-        spell(kStart);
+        spell(test::kStartTiles);
         m_model->ok();
         QCOMPARE(m_actions->calls, QStringList{QStringLiteral("registration")});
         QCOMPARE(m_messages.texts(), QStringList{MenuModel::startRefusal()});
@@ -411,7 +380,7 @@ private slots:
         for (int i = 0; i < 4; ++i) {
             m_model->demoTick();
         }
-        spell(kLoad);
+        spell(test::kLoadTiles);
         m_model->ok();
         QCOMPARE(m_model->word(), QString());
         QVERIFY(m_model->grid().usedTiles().isEmpty());
@@ -422,13 +391,13 @@ private slots:
     void levelChooserTakesOnlyOpenLevels() {
         m_model->chooseLevel(Level::Easy);
         m_model->chooseLevel(Level::Expert);
-        QVERIFY(m_actions->calls.isEmpty());
+        QVERIFY(m_actions->levels.isEmpty() && m_actions->calls.isEmpty());
         QVERIFY(m_cues.played.isEmpty());
 
         m_session->setLevelOpen(Level::Difficult, true);
         spell({1, 2});
         m_model->chooseLevel(Level::Difficult);
-        QCOMPARE(m_actions->calls, QStringList{QStringLiteral("levels 2")});
+        QCOMPARE(m_actions->levels, QList<Level>{Level::Difficult});
         QCOMPARE(m_cues.played.last(), Cue::LevelChosen);
         QCOMPARE(m_model->word(), QString()); // back from the board, the menu starts afresh
     }

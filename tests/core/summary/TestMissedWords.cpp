@@ -138,6 +138,9 @@ private slots:
             shown.append(m.word);
         }
         QCOMPARE(shown, (QStringList{"CATS", "TOAD", "CAT"}));
+        QVERIFY(model.showAllMissedChoosable());
+        QVERIFY(model.missedNote().startsWith(
+            QStringLiteral("Your fields held 5 words you did not build. The 3 everyday ones")));
         model.setShowAllMissed(true);
         QCOMPARE(changed.size(), 1);
         QCOMPARE(model.shownMissedWords(), model.missedWords());
@@ -146,6 +149,8 @@ private slots:
         model.showMeanings(model.shownMissedWords().last().word); // GOD
         QCOMPARE(model.meaningsText(), QStringLiteral(" ### (n.) meaning of GOD\r\n"
                                                       "------------------------\r\n"));
+        SummaryModel everyday(easyResult({"DOGS", "GOD"}, kFields), world.services, world.session);
+        QVERIFY(!everyday.showAllMissedChoosable()); // every missed word is an everyday one
     }
 
     void theDictionaryIsLoadedOncePerRun() {
@@ -164,6 +169,8 @@ private slots:
         SummaryModel model(easyResult({"CAT"}, {}), world.services, world.session);
         QVERIFY(model.missedWords().isEmpty());
         QVERIFY(!world.services.lexicon);
+        QVERIFY(!model.showAllMissedChoosable());
+        QVERIFY(model.missedNote().startsWith(QStringLiteral("No word escaped you")));
     }
 
     void withNoCommonWordMissedEveryMissedWordShows() {
@@ -175,6 +182,9 @@ private slots:
         SummaryModel model(easyResult({}, kFields), world.services, world.session);
         QVERIFY(model.showAllMissed());
         QCOMPARE(model.shownMissedWords().size(), 6);
+        QVERIFY(!model.showAllMissedChoosable()); // all of them show, there is nothing to choose
+        QVERIFY(model.missedNote().startsWith(
+            QStringLiteral("Your fields held 6 words you did not build, none of them")));
 
         // Every common word built: the rarer ones show at once instead of an empty list.
         fillCommonWords(*world.database, kCommon);

@@ -9,8 +9,9 @@
 
 namespace vortalex::look {
 
-// The account dialogs share one face: a fixed dialog on the game's blue, without the window's
-// close button (Escape and "&Cancel" close them), centred on its owner.
+// The game's dialogs (registration, LOAD, the summary) share one face: a fixed dialog on the
+// game's blue, without the window's close button (each is left through its own buttons), centred
+// on its owner.
 inline const QColor kDialogBackground = palette::kSea;
 
 inline void makeFixedDialog(QDialog& dialog, const QSize& clientSize) {

@@ -1,0 +1,48 @@
+#include "app/GameScreens.h"
+
+#include "core/common/ScreenFlow.h"
+#include "core/menu/HelpLauncher.h"
+#include "ui/board/BoardScreen.h"
+#include "ui/menu/LoadSaveDialog.h"
+#include "ui/menu/RegistrationDialog.h"
+#include "ui/summary/StatsScreen.h"
+
+#include <QCoreApplication>
+
+namespace vortalex {
+
+GameScreens::GameScreens(Services& services)
+    : m_services(services)
+    , m_menu(services, *this) {}
+
+void GameScreens::openRegistration() {
+    RegistrationDialog dialog(m_services, m_menu.session(), &m_menu);
+    dialog.exec();
+}
+
+void GameScreens::openLoad() {
+    LoadSaveDialog dialog(m_services, m_menu.session(), &m_menu);
+    dialog.exec();
+}
+
+void GameScreens::openStats() {
+    StatsScreen screen(m_services, &m_menu);
+    screen.exec();
+}
+
+void GameScreens::runHelp() {
+    HelpLauncher(m_services.dataFolder, m_services.messages).launch();
+}
+
+void GameScreens::quit() {
+    // Ends every event loop at once, a modal one included; nothing is waited for.
+    QCoreApplication::exit(0);
+}
+
+void GameScreens::playLevels(Level first) {
+    // Boards open one after another over the menu, each when the one before has closed.
+    BoardScreenOpener opener(m_services, &m_menu);
+    vortalex::playLevels(first, m_menu.session(), opener);
+}
+
+} // namespace vortalex

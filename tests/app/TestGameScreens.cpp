@@ -1,0 +1,137 @@
+#include "MenuCommands.h"
+#include "TestWorld.h"
+#include "app/GameScreens.h"
+#include "core/sound/Cues.h"
+#include "ui/widgets/ClickLabel.h"
+#include "ui/widgets/LetterTile.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QTimer>
+
+using namespace vortalex;
+
+namespace {
+
+// Runs `step` once the next modal dialog is open, as a player would act on it.
+void whenDialogOpens(const std::function<void(QDialog*)>& step) {
+    auto* poll = new QTimer;
+    poll->setInterval(10);
+    QElapsedTimer since;
+    since.start();
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, step, since] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        // On a busy machine a dialog shows a moment before it is given the keyboard.
+        const bool ready = dialog != nullptr && dialog->isVisible() &&
+                           (QApplication::activeWindow() == dialog || since.elapsed() > 5000);
+        if (ready) {
+            poll->stop();
+            poll->deleteLater();
+            step(dialog);
+        }
+    });
+    poll->start();
+}
+
+} // namespace
+
+// The menu with the real screens its commands open: each runs modally, and the menu goes on
+// when it closes.
+class TestGameScreens : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<test::TestWorld> m_world;
+    std::unique_ptr<GameScreens> m_screens;
+
+    MenuScreen& menu() { return m_screens->menu(); }
+    void spellAndOk(const QList<int>& tiles) {
+        for (int t : tiles) {
+            QTest::mouseClick(menu().tile(t), Qt::LeftButton);
+        }
+        QTest::mouseClick(menu().okLabel(), Qt::LeftButton);
+    }
+
+private slots:
+    void init() {
+        m_world = std::make_unique<test::TestWorld>();
+        m_screens = std::make_unique<GameScreens>(m_world->services);
+        menu().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&menu()));
+    }
+
+    void cleanup() {
+        m_screens.reset();
+        m_world.reset();
+    }
+
+    // Help looks in the data folder, and tells a missing page.
+    void helpWithoutItsPageIsToldOnTheMenu() {
+        spellAndOk(test::kHelpTiles);
+        QCOMPARE(
+            m_world->messages.texts(),
+            QStringList{QStringLiteral("Help could not be started:\r\n%1 is missing.")
+                            .arg(QDir::toNativeSeparators(
+                                QDir(m_world->services.dataFolder).filePath("help/index.html")))});
+        QCOMPARE(menu().commandWordLabel()->text(), QStringLiteral("HELP"));
+    }
+
+    void registrationRunsModallyWithFocusInTheNameBox() {
+        QString dialogName;
+        QString focusedName;
+        whenDialogOpens([&](QDialog* dialog) {
+            dialogName = dialog->objectName();
+            QWidget* focused = QApplication::focusWidget();
+            if (focused == nullptr) {
+                dialog->reject(); // never leave the test hanging; the comparisons below fail
+                return;
+            }
+            focusedName = focused->objectName();
+            QTest::keyClicks(focused, QStringLiteral("Zed"));
+            QTest::keyClick(focused, Qt::Key_Return);
+        });
+        spellAndOk(test::kStartTiles);
+        QCOMPARE(dialogName, QStringLiteral("frmName"));
+        QCOMPARE(focusedName, QStringLiteral("txtPlayerName"));
+        QCOMPARE(menu().greetingLabel()->text(), QStringLiteral("Welcome [Zed]"));
+        QVERIFY(menu().session().startChosen());
+    }
+
+    void loadAndStatsRunModallyAndCloseWithEscape() {
+        QStringList seen;
+        const auto escape = [&](QDialog* dialog) {
+            seen.append(dialog->objectName());
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        };
+        whenDialogOpens(escape);
+        spellAndOk(test::kLoadTiles);
+        QVERIFY(menu().demoTimer().isActive()); // Cancel restarts the demo
+        whenDialogOpens(escape);
+        spellAndOk(test::kStatTiles);
+        QCOMPARE(seen, (QStringList{"frmLoadSave", "frmStats"}));
+        QCOMPARE(menu().commandWordLabel()->text(), QString());
+    }
+
+    // Last: ending the program leaves no event loop running for later tests.
+    void quitEndsTheEventLoopWithStatusZero() {
+        for (int t : test::kQuitTiles) {
+            QTest::mouseClick(menu().tile(t), Qt::LeftButton);
+        }
+        QTimer::singleShot(0, &menu(),
+                           [this] { QTest::mouseClick(menu().okLabel(), Qt::LeftButton); });
+        QTimer watchdog;
+        watchdog.setSingleShot(true);
+        connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        watchdog.start(2000);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(clock.elapsed() < 1000);
+        QCOMPARE(m_world->cues.played.last(), Cue::Quit);
+    }
+};
+
+QTEST_MAIN(TestGameScreens)
+#include "TestGameScreens.moc"
