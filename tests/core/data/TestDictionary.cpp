@@ -7,7 +7,6 @@
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 

@@ -7,8 +7,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QRegularExpression>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
