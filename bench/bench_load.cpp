@@ -164,8 +164,9 @@ int main(int argc, char** argv) {
     AccountModel account(services, session);
 
     for (int i = 0; i < kRows; ++i) {
-        db.appendPlayer(QStringLiteral("Ann"), QStringLiteral("secret%1").arg(i),
-                        {true, false, false, false});
+        db.appendPlayerHashed(QStringLiteral("Ann"),
+                              db.passwordHash(QStringLiteral("secret%1").arg(i)),
+                              {true, false, false, false});
     }
     std::vector<double> startReturns;
     std::vector<double> gaps;

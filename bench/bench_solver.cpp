@@ -61,7 +61,8 @@ int main(int argc, char** argv) {
     const std::size_t heapBefore = mallinfo2().uordblks;
     QElapsedTimer timer;
     timer.start();
-    const Lexicon lexicon = Lexicon::load(*opened);
+    const std::shared_ptr<const Lexicon> tree = opened->wordTree();
+    const Lexicon& lexicon = *tree;
     const double loadMs = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     const long after = residentKb();
     const std::size_t heapAfter = mallinfo2().uordblks;

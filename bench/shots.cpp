@@ -83,8 +83,8 @@ int main(int argc, char** argv) {
     test::openAndPlay(model);
     const auto longestWord = [&] {
         FoundWord best;
-        for (const FoundWord& w :
-             solveField(model.grid(), runLexicon(world.services), model.info().minWordLength)) {
+        for (const FoundWord& w : solveField(model.grid(), *world.services.database->wordTree(),
+                                             model.info().minWordLength)) {
             if (w.common && w.word.size() > best.word.size() && !model.words().contains(w.word)) {
                 best = w;
             }

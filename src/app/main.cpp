@@ -1,3 +1,4 @@
+#include "app/DatabaseNotices.h"
 #include "app/GameScreens.h"
 #include "app/QtMessageBoxes.h"
 #include "app/SplashScreen.h"
@@ -133,7 +134,7 @@ int main(int argc, char** argv) {
     if (turnedAway()) {
         return 1;
     }
-    std::unique_ptr<GameDatabase> database = openGameDatabase(where, services);
+    std::unique_ptr<GameDatabase> database = openDatabaseTellingProblems(where, services);
     // A file the open has only now created had nothing to lock before.
     if (database && oneGame->state() == InstanceLock::State::Unavailable && turnedAway()) {
         database.reset();

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "core/common/CuePlayer.h"
 #include "core/common/MessageBox.h"
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
-#include "core/sound/CuePlayer.h"
 
 #include <QList>
 #include <QStringList>

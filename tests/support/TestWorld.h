@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DatabaseCalls.h"
 #include "TestDoubles.h"
 
 #include "core/common/Services.h"
@@ -32,19 +33,25 @@ private:
     SeededRandom m_fallback;
 };
 
-// Gives `db` exactly these words, as the build's word list would.
-inline bool fillDictionary(GameDatabase& db, const QList<DictionaryEntry>& words,
+// Gives `db` exactly these words, as the build's word list would, and these common words.
+inline bool fillDictionary(GameDatabase& db, QList<DictionaryEntry> words,
                            const QString& source = QStringLiteral("test")) {
-    qsizetype at = 0;
     return db.replaceDictionary(
-        [&](DictionaryEntry& e) {
-            if (at == words.size()) {
-                return false;
-            }
-            e = words[at++];
-            return true;
-        },
+        [&](DictionaryEntry& e) { return !words.isEmpty() && (e = words.takeFirst(), true); },
         source);
+}
+inline bool fillCommonWords(GameDatabase& db, QStringList words,
+                            const QString& source = QStringLiteral("test")) {
+    return db.replaceCommonWords(
+        [&](QString& word) { return !words.isEmpty() && (word = words.takeFirst(), true); },
+        source);
+}
+
+// A database file at `path` with these words, as the build makes one.
+inline bool makeDatabase(const QString& path, const QList<DictionaryEntry>& words,
+                         const QString& source) {
+    auto opened = GameDatabase::open(path);
+    return opened.db && fillDictionary(*opened.db, words, source);
 }
 
 // Services over a database of its own, with recording doubles for cues and message boxes and a

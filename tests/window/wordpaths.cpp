@@ -8,11 +8,11 @@
 //   wordpaths saved <database> <level index> <name> <password>
 //       the saved score, the player's total, the overall ranking's first row and whether LOAD
 //       finds the player with that password
+#include "DatabaseCalls.h"
 #include "Deals.h"
 #include "TestDoubles.h"
 #include "core/board/BoardModel.h"
 #include "core/data/GameDatabase.h"
-#include "core/summary/ScoreTables.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -33,7 +33,7 @@ struct Words {
 
 Words loadWords(GameDatabase& db, int shortest) {
     Words w;
-    for (const QString& word : db.wordsStartingWith(QString())) {
+    for (const QString& word : test::valuesOf(db.wordsStartingWithCursor(QString()))) {
         const QString upper = word.toUpper();
         if (upper.size() < shortest || upper.size() > kLongest) {
             continue;
@@ -117,9 +117,9 @@ int saved(GameDatabase& db, Level level, const QString& name, const QString& pas
     out << "score " << (score ? QString::number(score->score) : QStringLiteral("none")) << '\n';
     const auto total = db.findTotal(name);
     out << "total " << (total ? QString::number(*total) : QStringLiteral("none")) << '\n';
-    const QList<RankRow> overall = ranking(&db, std::nullopt);
+    const QList<RankRow> overall = test::rankRows(db.overallRankingCursor());
     out << "first " << (overall.isEmpty() ? QStringLiteral("none") : overall.first().name) << '\n';
-    out << "load " << (db.findPlayer(name, password) ? "found" : "missing") << '\n';
+    out << "load " << (test::findPlayer(db, name, password) ? "found" : "missing") << '\n';
     return 0;
 }
 

@@ -1,5 +1,6 @@
 #include "core/board/BoardModel.h"
 
+#include "core/common/CuePlayer.h"
 #include "core/common/WordTracer.h"
 #include "core/data/DataLocation.h"
 #include "core/data/GameDatabase.h"
@@ -44,13 +45,15 @@ void BoardModel::load() {
 void BoardModel::activate() {
     GameDatabase* db = m_services.database;
     const bool wordsReadable = db != nullptr && db->dictionaryAvailable();
+    // Each is told once per run; a database that could not be opened was told at start.
     if (!wordsReadable && db != nullptr && db->lastErrorBusy()) {
         // Nothing is wrong with the file: another program holds it for now.
-        m_messageOpen = true;
-        tellDatabaseBusy(m_services);
-        m_messageOpen = false;
-    } else if (!wordsReadable && !m_services.dictionaryProblemTold) {
-        m_services.dictionaryProblemTold = true;
+        if (!db->busyTold()) {
+            db->setBusyTold();
+            message(busyText(m_services.databasePath), style::kExclamation, kAppTitle);
+        }
+    } else if (!wordsReadable && db != nullptr && !db->wordListProblemTold()) {
+        db->setWordListProblemTold();
         message(QStringLiteral("The dictionary in %1 is missing or cannot be read, so no word can "
                                "be accepted. Reinstall the game to restore it.")
                     .arg(QDir::toNativeSeparators(m_services.databasePath)),
@@ -408,7 +411,7 @@ void BoardModel::rejectNotInDictionary() {
     unselectTiles();
     if (m_word.size() >= m_info.minWordLength) {
         GameDatabase* db = m_services.database;
-        const bool kept = m_services.writesRefused || (db != nullptr && db->addWrongWord(m_word));
+        const bool kept = db != nullptr && (db->writesRefused() || db->addWrongWord(m_word));
         if (!kept) {
             // The word stays formed so the player sees what could not be kept.
             message(QStringLiteral("Word not found in the dictionary!!"), style::kPlain, QString());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sound/Cues.h"
+#include "core/common/Cue.h"
 
 #include <QString>
 

@@ -1,8 +1,5 @@
 #include "core/common/Lexicon.h"
 
-#include "core/common/Services.h"
-#include "core/data/GameDatabase.h"
-
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -105,10 +102,10 @@ Lexicon Lexicon::fromText(QStringView words, QStringView common) {
     return fromSpellings(Spellings(words), Spellings(common));
 }
 
-Lexicon Lexicon::load(GameDatabase& db) {
-    // Each text goes as soon as it is read, which keeps the peak of a load low.
-    const Spellings words(db.dictionaryWordsText());
-    const Spellings common(db.commonWordsText());
+Lexicon Lexicon::fromTexts(const std::function<QString()>& readWords,
+                           const std::function<QString()>& readCommon) {
+    const Spellings words(readWords());
+    const Spellings common(readCommon());
     return fromSpellings(words, common);
 }
 
@@ -173,14 +170,6 @@ std::uint32_t Lexicon::find(QStringView word) const {
         }
     }
     return node;
-}
-
-const Lexicon& runLexicon(Services& services) {
-    if (!services.lexicon) {
-        services.lexicon = std::make_shared<const Lexicon>(
-            services.database != nullptr ? Lexicon::load(*services.database) : Lexicon());
-    }
-    return *services.lexicon;
 }
 
 } // namespace vortalex

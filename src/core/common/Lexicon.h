@@ -7,12 +7,10 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace vortalex {
-
-class GameDatabase;
-struct Services;
 
 // The dictionary's distinct words as a letter tree, each word marked common or not, for the
 // search of a whole field. A node is eight bytes: the index of its first child and a mask of the
@@ -29,9 +27,10 @@ public:
     static Lexicon build(const QStringList& words, const QStringList& common);
     // The same from texts of words separated by blanks.
     static Lexicon fromText(QStringView words, QStringView common);
-    // Every word of tbl_Dictionary, marked from tblCommonWords; empty when the table cannot be
-    // read.
-    static Lexicon load(GameDatabase& db);
+    // The same from texts read one after the other, each let go as soon as it is taken apart,
+    // which keeps the peak of a load of the whole word list low.
+    static Lexicon fromTexts(const std::function<QString()>& readWords,
+                             const std::function<QString()>& readCommon);
 
     // The child of `node` for `letter` (0 for A .. 25 for Z), or kNone.
     std::uint32_t child(std::uint32_t node, int letter) const {
@@ -74,8 +73,5 @@ private:
     std::size_t m_wordCount = 0;
     std::size_t m_commonCount = 0;
 };
-
-// The lexicon of the run's database, loaded at its first use and kept in `services` after that.
-const Lexicon& runLexicon(Services& services);
 
 } // namespace vortalex

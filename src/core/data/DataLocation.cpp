@@ -1,6 +1,5 @@
 #include "core/data/DataLocation.h"
 
-#include "core/common/Services.h"
 #include "core/data/GameDatabase.h"
 
 #include <QCoreApplication>
@@ -98,24 +97,31 @@ QString whyUnwritable(GameDatabase& db, const DataLocation& where) {
     return problem;
 }
 
+void noteBusy(GameDatabase& db, QList<DatabaseNotice>& notices) {
+    if (!db.busyTold()) {
+        db.setBusyTold();
+        notices.append({busyText(db.path()), style::kExclamation});
+    }
+}
+
 // A damaged word list would refuse the words on its damaged pages without a word said, so it
 // is checked on every start and mended when it can be.
-void checkWordList(GameDatabase& db, const QString& installedPath, Services& services) {
+void checkWordList(GameDatabase& db, const QString& installedPath, QList<DatabaseNotice>& notices) {
     const GameDatabase::Health health = db.checkDictionary();
     if (health == GameDatabase::Health::Unchecked && db.lastErrorBusy()) {
-        tellDatabaseBusy(services);
+        noteBusy(db, notices);
     }
     if (health != GameDatabase::Health::Damaged || db.repairDictionary(installedPath)) {
         return;
     }
-    services.dictionaryProblemTold = true;
-    services.messages->show(
-        QStringLiteral("The word list in %1 is damaged and could not be repaired (%2).")
-                .arg(shown(db.path()), db.lastError()) +
-            kLineBreak +
-            QStringLiteral("Words kept in its damaged part cannot be checked; players and scores "
-                           "are left as they are."),
-        style::kExclamation, kAppTitle);
+    db.setWordListProblemTold();
+    notices.append(
+        {QStringLiteral("The word list in %1 is damaged and could not be repaired (%2).")
+                 .arg(shown(db.path()), db.lastError()) +
+             kLineBreak +
+             QStringLiteral("Words kept in its damaged part cannot be checked; players and "
+                            "scores are left as they are."),
+         style::kExclamation});
 }
 
 // prepare() for a program folder whose own database cannot be used.
@@ -179,68 +185,55 @@ DataLocation DataLocation::prepare(const QString& programFolder, const QString& 
     return where;
 }
 
-std::unique_ptr<GameDatabase> openGameDatabase(const DataLocation& where, Services& services) {
-    services.dataFolder = where.dataFolder;
-    services.databasePath = where.databasePath;
+OpenedGameDatabase openGameDatabase(const DataLocation& where) {
     auto opened = GameDatabase::open(where.databasePath);
     if (!opened.db) {
-        services.database = nullptr;
-        services.dictionaryProblemTold = true;
-        services.messages->show(opened.error, style::kCritical, kAppTitle);
-        return {};
+        return {nullptr, {{opened.error, style::kCritical}}};
     }
     GameDatabase& db = *opened.db;
+    QList<DatabaseNotice> notices;
     const bool busy = db.setUpPending();
     if (!where.notice.isEmpty()) {
         QString text = where.notice;
         // A word list that cannot be read is the check's to tell, below.
         if (!busy && !db.dictionaryAvailable() && db.lastError().isEmpty()) {
             // Said here, so that the board does not send the player to reinstall the game.
-            services.dictionaryProblemTold = true;
-            text += kLineBreak + QStringLiteral("That database has no word list, so no word can be "
-                                                "accepted until the game's Dictionary.mdb is back "
-                                                "beside the program.");
+            db.setWordListProblemTold();
+            text += kLineBreak + QStringLiteral("That database has no word list, so no word can "
+                                                "be accepted until the game's Dictionary.mdb is "
+                                                "back beside the program.");
         }
-        services.messages->show(text, style::kInformation, kAppTitle);
+        notices.append({text, style::kInformation});
     }
     if (busy) {
         // Nothing more can be learnt about the file now; each use tries it again.
-        tellDatabaseBusy(services);
-        services.database = opened.db.get();
-        return std::move(opened.db);
+        noteBusy(db, notices);
+        return {std::move(opened.db), notices};
     }
     const QString installed =
         where.templatePath != where.databasePath ? where.templatePath : QString();
-    checkWordList(db, installed, services);
+    checkWordList(db, installed, notices);
     if (!installed.isEmpty()) {
         // A failed refresh keeps the words the copy has; the check below says why.
         db.refreshDictionaryFrom(installed);
     }
     const QString why = whyUnwritable(db, where);
-    services.writesRefused = !why.isEmpty();
     if (!why.isEmpty()) {
-        services.messages->show(
-            QStringLiteral("Scores and players cannot be kept: %1 cannot be written (%2).")
-                    .arg(shown(where.databasePath), why) +
-                kLineBreak + QStringLiteral("You can go on playing, but nothing will be saved."),
-            style::kExclamation, kAppTitle);
+        db.refuseWrites();
+        notices.append(
+            {QStringLiteral("Scores and players cannot be kept: %1 cannot be written (%2).")
+                     .arg(shown(where.databasePath), why) +
+                 kLineBreak + QStringLiteral("You can go on playing, but nothing will be saved."),
+             style::kExclamation});
     }
-    services.database = opened.db.get();
-    return std::move(opened.db);
+    return {std::move(opened.db), notices};
 }
 
-void tellDatabaseBusy(Services& services) {
-    if (services.databaseBusyTold) {
-        return;
-    }
-    services.databaseBusyTold = true;
-    services.messages->show(
-        QStringLiteral("%1 is busy: another program is using it.")
-                .arg(shown(services.databasePath)) +
-            kLineBreak +
-            QStringLiteral("Vortalex tries it again whenever it needs it; until then words cannot "
-                           "be checked and nothing can be saved."),
-        style::kExclamation, kAppTitle);
+QString busyText(const QString& path) {
+    return QStringLiteral("%1 is busy: another program is using it.").arg(shown(path)) +
+           kLineBreak +
+           QStringLiteral("Vortalex tries it again whenever it needs it; until then words cannot "
+                          "be checked and nothing can be saved.");
 }
 
 } // namespace vortalex

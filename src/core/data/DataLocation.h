@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/common/MessageBox.h"
+
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -7,7 +10,6 @@
 namespace vortalex {
 
 class GameDatabase;
-struct Services;
 
 // Where the game's files are. A program folder that holds a Dictionary.mdb the game can write
 // (the build tree, a portable copy) keeps everything beside the program, as it always has. An
@@ -33,14 +35,28 @@ struct DataLocation {
     static DataLocation prepare(const QString& programFolder, const QString& userFolder);
 };
 
-// Opens the database `where` names, checks its word list and mends a damaged one, brings the
-// word list of the player's copy up to date and fills in the services' database, its path and
-// the data folder. A database that cannot be opened, is busy, cannot be written or keeps a
-// damaged word list is told to the player here, once; so is a portable folder's database that
-// is not the one used.
-std::unique_ptr<GameDatabase> openGameDatabase(const DataLocation& where, Services& services);
+// Something the player is to be told about the database: the text of a message box titled
+// kAppTitle, and its style.
+struct DatabaseNotice {
+    QString text;
+    MessageStyle style;
+    bool operator==(const DatabaseNotice&) const = default;
+};
 
-// Tells the player, once per run, that another program holds the database in use.
-void tellDatabaseBusy(Services& services);
+struct OpenedGameDatabase {
+    std::unique_ptr<GameDatabase> db; // null when the file could not be opened
+    QList<DatabaseNotice> notices;    // in the order they are to be told
+};
+
+// Opens the database `where` names, checks its word list and mends a damaged one and brings the
+// word list of the player's copy up to date. A database that cannot be opened, is busy, cannot
+// be written or keeps a damaged word list comes back as a notice for the caller to tell, and
+// so does a portable folder's database that is not the one used; the database records what
+// the notices tell (busyTold(), wordListProblemTold(), writesRefused()), so that nothing is
+// told twice in a run.
+OpenedGameDatabase openGameDatabase(const DataLocation& where);
+
+// What the player is told when another program holds the database at `path`.
+QString busyText(const QString& path);
 
 } // namespace vortalex

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/common/Level.h"
+#include "core/data/DatabaseRows.h"
+#include "core/data/NameKey.h"
 #include "core/data/PasswordHash.h"
 
 #include <QList>
@@ -18,44 +20,15 @@
 
 namespace vortalex {
 
-// What a formed word's lookup found. Failed: the dictionary could not be read (another
-// program holds the file, or the file is damaged), which says nothing about the word.
-enum class WordLookup { Found, NotFound, Failed };
+class Lexicon;
 
-struct DictionaryEntry {
-    QString word;
-    QString meaning;
-};
-
-struct PlayerRow {
-    QString name;
-    std::array<bool, kLevelCount> levelOpen{};
-};
-
-// A player row with its stored password hash, for checking the password elsewhere, and where
-// to write the hash anew.
-struct StoredPlayer {
-    PlayerRow player;
-    QString passwordHash;
-    qint64 rowId = 0;
-};
-
-struct ScoreRow {
-    QString name;
-    qint64 score = 0;
-    QString time;
-};
-
-struct RankRow {
-    QString name;
-    qint64 score = 0;
-    bool operator==(const RankRow&) const = default;
-};
-
-// The game database, Dictionary.mdb in the program folder. Nothing else in the program writes
-// SQL. Every value is bound as a parameter; text comparisons ignore letter case; rows of
+// The game database, the Dictionary.mdb that DataLocation chose. Nothing else in the program
+// writes SQL. Every value is bound as a parameter; text comparisons ignore letter case; rows of
 // unordered queries come in stored order. Reads that fail give an empty result and leave the
-// reason in lastError(), writes report failure by returning false.
+// reason in lastError(), writes report failure by returning false. The class is written over
+// several files, one per job: connection and transactions (GameDatabase.cpp), schema and
+// migration (Schema), name keys (Names), word list reads and tblWrong (Words), the word list's
+// refresh (WordRefresh) and repair (Repair), players (Players), scores and totals (Scores).
 class GameDatabase {
 public:
     static inline const QString kFileName = QStringLiteral("Dictionary.mdb");
@@ -77,7 +50,7 @@ public:
     // Creates a missing file or missing tables; a file that is not a database gives an error.
     // A file another program is writing opens all the same (setUpPending()).
     static Opened open(const QString& path, int busyTimeoutMs = kBusyTimeoutMs);
-    static QString pathIn(const QString& programFolder);
+    static QString pathIn(const QString& folder); // the Dictionary.mdb of a folder
 
     ~GameDatabase();
     GameDatabase(const GameDatabase&) = delete;
@@ -94,24 +67,23 @@ public:
 
     // --- tbl_Dictionary ---
     WordLookup lookUpWord(const QString& word); // formed word lookup
-    bool isWord(const QString& word) { return lookUpWord(word) == WordLookup::Found; }
-    bool dictionaryAvailable();                           // the board's open of the list
-    QStringList wordsStartingWith(const QString& prefix); // suggestions
-    QStringList meanings(const QString& word);            // word review
-    // The same rows as wordsStartingWith(), left in an executed query that a grid's model
-    // fetches from as it scrolls; the whole list is about 180,000 rows.
+    bool dictionaryAvailable();                 // the board's open of the list
+    QStringList meanings(const QString& word);  // word review
+    // The suggestions: the words that begin with `prefix`, in stored order, left in an executed
+    // query that a grid's model fetches from as it scrolls; the whole list is about 180,000
+    // rows.
     QSqlQuery wordsStartingWithCursor(const QString& prefix);
-    qint64 dictionaryRowCount();
     // Refreshes only the word list, in one transaction; players and scores stay untouched.
     bool replaceDictionary(const std::function<bool(DictionaryEntry&)>& next,
                            const QString& sourceId);
     QString dictionarySourceId();
-    // Each word once, separated by blanks, in no particular order: the text the solver's word
-    // tree is built from.
-    QString dictionaryWordsText();
+    // The word list as the solver's tree, each word marked common or not (tblCommonWords),
+    // built at its first use and kept until the word list is refilled or repaired. A tree of a
+    // list that could not be read whole (another program holding the file) is not kept: the
+    // next use reads the list again.
+    std::shared_ptr<const Lexicon> wordTree();
 
     // --- tblCommonWords ---
-    QString commonWordsText(); // as dictionaryWordsText()
     // Refreshes only the common words, in one transaction, like replaceDictionary().
     bool replaceCommonWords(const std::function<bool(QString&)>& next, const QString& sourceId);
     QString commonWordsSourceId();
@@ -132,6 +104,17 @@ public:
     // Why nothing can be saved here, found by a write that is rolled back at once; empty when
     // the database takes writes. A file another program is busy writing is not a problem.
     QString writeProblem();
+    // The player was told at start that the file cannot be written: nothing is tried.
+    bool writesRefused() const { return m_writesRefused; }
+    void refuseWrites() { m_writesRefused = true; }
+
+    // --- what the player was told about this file in this run, so that it is told once ---
+    // A word list that is missing, cannot be read or stays damaged.
+    bool wordListProblemTold() const { return m_wordListProblemTold; }
+    void setWordListProblemTold() { m_wordListProblemTold = true; }
+    // Another program holding the file.
+    bool busyTold() const { return m_busyTold; }
+    void setBusyTold() { m_busyTold = true; }
 
     // --- tblWrong ---
     bool clearWrongWords();
@@ -148,13 +131,8 @@ public:
     // checked to use an index.
     QString rowsOfNameSql(const QString& table, const QString& columns) const;
     QVariant nameValue(const QString& name) const;
-    // False when an old file could not gain its name keys (it is read-only, or another program
-    // held it for too long): names then match ignoring ASCII case only, as they used to.
-    bool namesKeyed() const { return m_namesKeyed; }
 
     // --- tblUsers ---
-    // First row of that name whose password matches.
-    std::optional<PlayerRow> findPlayer(const QString& name, const QString& password);
     // Every row of that name, in stored order, with its password hash: LOAD reads them here
     // and checks the password off the interface thread.
     QList<StoredPlayer> playersNamed(const QString& name);
@@ -165,10 +143,9 @@ public:
     void setPasswordPolicy(const password::Policy& policy) { m_passwordPolicy = policy; }
     // First row of that name.
     std::optional<PlayerRow> findPlayerByName(const QString& name);
-    bool appendPlayer(const QString& name, const QString& password,
-                      const std::array<bool, kLevelCount>& levelOpen);
-    // The same with the password already hashed (passwordHash()), so that a save can do the
-    // slow hashing before its transaction begins. An empty hash (hashing failed) is refused.
+    // Appends a player row with the password already hashed (passwordHash()), so that a save
+    // can do the slow hashing before its transaction begins. An empty hash (hashing failed) is
+    // refused.
     bool appendPlayerHashed(const QString& name, const QString& hash,
                             const std::array<bool, kLevelCount>& levelOpen);
     QString passwordHash(const QString& password) const;
@@ -182,10 +159,9 @@ public:
     std::optional<ScoreRow> findScore(Level level, const QString& name);
     bool appendScore(Level level, const ScoreRow& row);
     bool updateScore(Level level, const QString& name, qint64 score, const QString& time);
-    QList<RankRow> levelScores(Level level);  // stored order
-    QList<RankRow> levelRanking(Level level); // highest first
-    // The same rows left in executed queries that a grid's model fetches from as it scrolls, so
-    // that a table of many players is never read whole to be shown.
+    // A level's scores as rows of names and scores (RankRow), in stored order and highest
+    // first, left in executed queries that a grid's model fetches from as it scrolls, so that a
+    // table of many players is never read whole to be shown.
     QSqlQuery levelScoresCursor(Level level);
     QSqlQuery levelRankingCursor(Level level);
 
@@ -194,8 +170,7 @@ public:
     // The old total read as text by the numeric rule (leading number, blanks ignored).
     std::optional<qint64> findTotal(const QString& name);
     bool updateTotal(const QString& name, qint64 total);
-    QList<RankRow> overallRanking();  // highest first
-    QSqlQuery overallRankingCursor(); // as levelScoresCursor()
+    QSqlQuery overallRankingCursor(); // highest first, as levelRankingCursor()
 
     // Runs work in one transaction: committed when it returns true, rolled back otherwise. The
     // write lock is taken at the start (BEGIN IMMEDIATE), so a transaction that reads before it
@@ -234,9 +209,12 @@ private:
     bool fail(const QString& reason, bool busy = false);
     bool fail(const QSqlError& error);
     static bool isBusy(const QSqlError& error);
-    QList<RankRow> ranking(const QString& sql);
     QSqlQuery rankingCursor(const QString& sql);
     QString joinedWords(const QString& sql); // the one value of a group_concat query
+    // Each word once, separated by blanks, in no particular order: the texts the word tree is
+    // built from.
+    QString dictionaryWordsText();
+    QString commonWordsText();
     QString sourceId(const QString& table);
 
     QString m_connection;
@@ -245,13 +223,14 @@ private:
     password::Policy m_passwordPolicy;
     bool m_lastErrorBusy = false;
     bool m_setUp = false;
+    // False when an old file could not gain its name keys (it is read-only, or another program
+    // held it for too long): names then match ignoring ASCII case only, as they used to.
     bool m_namesKeyed = false;
+    bool m_writesRefused = false;
+    bool m_wordListProblemTold = false;
+    bool m_busyTold = false;
+    std::shared_ptr<const Lexicon> m_wordTree;
 };
-
-// The form of a name that lookups compare: letter case folded in every script (ß like SS, Σ
-// like σ and ς), an accent typed as a separate mark like the accented letter. Blanks stay
-// part of the name.
-QString nameKey(const QString& name);
 
 // The number a text starts with, blanks ignored, with an optional sign and decimal point; 0 when
 // it starts with none. Totals of old databases may be stored as text such as "5200.0".

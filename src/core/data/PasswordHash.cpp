@@ -1,6 +1,6 @@
 #include "core/data/PasswordHash.h"
 
-#include "core/data/GameDatabase.h"
+#include "core/data/NameKey.h"
 
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>

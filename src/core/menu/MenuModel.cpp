@@ -1,8 +1,8 @@
 #include "core/menu/MenuModel.h"
 
+#include "core/common/CuePlayer.h"
 #include "core/common/WordTracer.h"
 #include "core/data/GameDatabase.h"
-#include "core/sound/Cues.h"
 
 namespace vortalex {
 

@@ -1,4 +1,4 @@
-#include "core/sound/CuePlayer.h"
+#include "core/sound/Cues.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,7 +37,7 @@ QString cueFileName(Cue cue) {
     return {};
 }
 
-QString resolveCueFile(const QString& programFolder, const QString& cueName) {
+QString resolveCueFile(const QString& folder, const QString& cueName) {
     QString name = cueName;
     while (name.startsWith(QLatin1Char('\\')) || name.startsWith(QLatin1Char('/'))) {
         name.remove(0, 1);
@@ -46,7 +46,7 @@ QString resolveCueFile(const QString& programFolder, const QString& cueName) {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\'))) {
         return {};
     }
-    const QDir dir(programFolder);
+    const QDir dir(folder);
     const QString exact = dir.filePath(name);
     if (QFileInfo(exact).isFile()) {
         return exact;

@@ -1,27 +1,16 @@
 #pragma once
 
+#include "core/common/Cue.h"
+
 #include <QString>
 
 namespace vortalex {
 
-// The game's sound cues. Each stands for a WAV file of the program folder; cueFileName() is the
-// one place that knows the names, which are found ignoring letter case.
-enum class Cue {
-    Clicking,
-    Level, // a level passed, and the menu's Clear
-    Quit,
-    LevelChosen,  // a level entry of the menu
-    Slide,        // a word submitted
-    Correct,      // a word accepted on Easy and Expert
-    CorrectLower, // the same sound under its other spelling, on the middle levels
-    WrongWord,
-    Play, // "Play" deals the field
-    Shuffle,
-    TileDown, // Clear on the board
-    OhNo,     // a level failed
-    Winner,   // Expert passed
-};
-
+// The name of the WAV file a cue stands for, beginning with a backslash.
 QString cueFileName(Cue cue);
+
+// The file a cue name stands for in `folder` (the data folder DataLocation chose), matched
+// ignoring letter case; empty when there is none.
+QString resolveCueFile(const QString& folder, const QString& cueName);
 
 } // namespace vortalex

@@ -1,13 +1,8 @@
 #include "core/summary/ScoreTables.h"
 
-namespace vortalex {
+#include "core/data/GameDatabase.h"
 
-QList<RankRow> ranking(GameDatabase* db, std::optional<Level> level) {
-    if (db == nullptr) {
-        return {};
-    }
-    return level ? db->levelRanking(*level) : db->overallRanking();
-}
+namespace vortalex {
 
 void queryRanking(QSqlQueryModel& rows, GameDatabase* db, std::optional<Level> level) {
     if (db == nullptr) {

@@ -240,8 +240,9 @@ const QList<MissedWord>& SummaryModel::missedWords() {
         m_missed.emplace(); // nothing was dealt, so the dictionary need not be loaded
     }
     if (!m_missed) {
-        const Lexicon& lexicon = runLexicon(m_services);
-        m_missed = vortalex::missedWords(lexicon, m_info, m_result.fields, m_result.words);
+        GameDatabase* db = m_services.database;
+        const auto lexicon = db != nullptr ? db->wordTree() : std::make_shared<const Lexicon>();
+        m_missed = vortalex::missedWords(*lexicon, m_info, m_result.fields, m_result.words);
         // With no common word among them the rarer ones show at once, not an empty list.
         m_showAllMissed = std::none_of(m_missed->cbegin(), m_missed->cend(),
                                        [](const MissedWord& w) { return w.common; });

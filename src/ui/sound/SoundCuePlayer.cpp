@@ -1,5 +1,7 @@
 #include "ui/sound/SoundCuePlayer.h"
 
+#include "core/sound/Cues.h"
+
 #include <QDeadlineTimer>
 #include <QHash>
 #include <QSoundEffect>
@@ -33,8 +35,8 @@ private:
     QSoundEffect* m_current = nullptr;
 };
 
-SoundCuePlayer::SoundCuePlayer(QString programFolder)
-    : m_programFolder(std::move(programFolder))
+SoundCuePlayer::SoundCuePlayer(QString folder)
+    : m_folder(std::move(folder))
     , m_thread(new QThread)
     , m_worker(new CueWorker) {
     m_thread->setObjectName(QStringLiteral("vortalex-cues"));
@@ -66,7 +68,7 @@ bool SoundCuePlayer::shutDown(std::chrono::milliseconds grace) {
 void SoundCuePlayer::play(Cue cue) {
     auto found = m_resolved.find(cue);
     if (found == m_resolved.end()) {
-        found = m_resolved.insert(cue, resolveCueFile(m_programFolder, cueFileName(cue)));
+        found = m_resolved.insert(cue, resolveCueFile(m_folder, cueFileName(cue)));
     }
     const QString path = found.value();
     if (path.isEmpty() || m_worker == nullptr) {

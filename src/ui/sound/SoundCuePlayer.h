@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/sound/CuePlayer.h"
+#include "core/common/CuePlayer.h"
 
 #include <QHash>
 #include <QString>
@@ -13,13 +13,14 @@ namespace vortalex {
 
 class CueWorker;
 
-// Plays cues on a thread of its own. The sound back end can block for good inside play() when
-// the sound server is half set up, so the interface thread only posts a request and returns.
+// Plays the cue files of a folder (the data folder DataLocation chose) on a thread of its own.
+// The sound back end can block for good inside play() when the sound server is half set up, so
+// the interface thread only posts a request and returns.
 class SoundCuePlayer final : public CuePlayer {
 public:
     static constexpr std::chrono::milliseconds kShutDownGrace{300};
 
-    explicit SoundCuePlayer(QString programFolder);
+    explicit SoundCuePlayer(QString folder);
     ~SoundCuePlayer() override;
 
     void play(Cue cue) override;
@@ -31,7 +32,7 @@ public:
     bool shutDown(std::chrono::milliseconds grace);
 
 private:
-    QString m_programFolder;
+    QString m_folder;
     QHash<Cue, QString> m_resolved; // "" when the file is missing
     QThread* m_thread;
     CueWorker* m_worker;

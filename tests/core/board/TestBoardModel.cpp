@@ -2,12 +2,11 @@
 #include "core/sound/Cues.h"
 
 #include "Fields.h"
+#include "RawConnection.h"
 #include "TestWorld.h"
 
 #include <QDir>
 #include <QSignalSpy>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QtTest>
 
 using namespace vortalex;
@@ -71,29 +70,6 @@ QList<int> path(const LevelInfo& info, int length) {
     }
     return tiles;
 }
-
-// Another program holding the world's database file in a write transaction.
-class FileHeld {
-public:
-    explicit FileHeld(const QString& path) {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kName);
-        db.setDatabaseName(path);
-        m_held = db.open() && QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE"));
-    }
-    ~FileHeld() {
-        {
-            QSqlDatabase db = QSqlDatabase::database(kName);
-            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(kName);
-    }
-    bool held() const { return m_held; }
-
-private:
-    static inline const QString kName = QStringLiteral("other program");
-    bool m_held = false;
-};
 
 // The world's file again, through a connection that waits only briefly for a busy file.
 std::unique_ptr<GameDatabase> impatientDatabase(TestWorld& world) {
@@ -483,14 +459,7 @@ private slots:
     void aRejectedWordThatCannotBeRecordedIsSaidSoAndStaysFormed() {
         TestWorld world(QList<DictionaryEntry>{{"ZZZZZ", "(n.) none of these letters"}},
                         TestWorld::OnDisk);
-        {
-            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-            raw.setDatabaseName(world.database->path());
-            QVERIFY(raw.open());
-            QSqlQuery(raw).exec(QStringLiteral("DROP TABLE tblWrong"));
-            raw.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+        QVERIFY(RawConnection(world.database->path()).run({QStringLiteral("DROP TABLE tblWrong")}));
         BoardModel board(Level::Easy, world.services, world.session);
         startPlaying(board);
         world.cues.played.clear();
@@ -507,7 +476,7 @@ private slots:
 
         // A database the player was told at start cannot be written: no write is tried, and the
         // word is turned down as any other.
-        world.services.writesRefused = true;
+        world.database->refuseWrites();
         board.runCommand(BoardCommand::Clear);
         pick(board, {1, 2, 3});
         board.doubleClickTile(3);
@@ -528,8 +497,8 @@ private slots:
         world.addWord(word);
         const QList<int> picked = board.grid().usedTiles();
         {
-            const FileHeld other(db->path());
-            QVERIFY(other.held());
+            RawConnection other(db->path()); // another program writing it
+            QVERIFY(other.holdFile());
             board.doubleClickTile(3);
             QCOMPARE(world.messages.shown.size(), 1);
             QCOMPARE(world.messages.shown[0].text,
@@ -558,8 +527,8 @@ private slots:
         TestWorld world(QList<DictionaryEntry>{{"CAT", "x"}}, TestWorld::OnDisk);
         const auto db = impatientDatabase(world);
         QVERIFY(db);
-        const FileHeld other(db->path());
-        QVERIFY(other.held());
+        RawConnection other(db->path()); // another program writing it
+        QVERIFY(other.holdFile());
         for (int i = 0; i < 2; ++i) {
             BoardModel board(Level::Easy, world.services, world.session);
             board.load();
@@ -572,7 +541,7 @@ private slots:
                  qPrintable(world.messages.shown[0].text));
         QCOMPARE(world.messages.shown[0].title, kAppTitle);
         // A real loss of the dictionary can still be told later in the run.
-        QVERIFY(!world.services.dictionaryProblemTold);
+        QVERIFY(!db->wordListProblemTold());
     }
 
     void theThreeShufflesCountDownAndThenStop() {

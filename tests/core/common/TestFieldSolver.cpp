@@ -5,7 +5,6 @@
 #include "core/common/TileGrid.h"
 
 #include "Fields.h"
-#include "TestWorld.h"
 
 #include <QSet>
 #include <QtTest>
@@ -75,13 +74,6 @@ private slots:
         QVERIFY(!lexicon.isCommon(u"CATS"));
         QCOMPARE(lexicon.commonCount(), 1u);
         QVERIFY(Lexicon().nodeCount() == 1 && !Lexicon().contains(u"A"));
-    }
-
-    void anEntryOfTwoWordsLoadsAsNoWordAtAll() {
-        test::TestWorld world({{"ICE CREAM", "(n.) a frozen dessert"}, {"CAT", "(n.) feline"}});
-        const Lexicon lexicon = Lexicon::load(*world.database);
-        QVERIFY(lexicon.contains(u"CAT"));
-        QVERIFY(!lexicon.contains(u"ICE") && !lexicon.contains(u"CREAM"));
     }
 
     void aHandMadeFieldGivesItsKnownWords() {

@@ -1,5 +1,5 @@
+#include "RawConnection.h"
 #include "TestWorld.h"
-#include "core/common/Services.h"
 #include "core/data/DataLocation.h"
 #include "core/data/GameDatabase.h"
 
@@ -7,9 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -21,11 +18,6 @@
 using namespace vortalex;
 
 namespace {
-
-bool makeDatabase(const QString& path, const QList<DictionaryEntry>& words, const QString& source) {
-    auto opened = GameDatabase::open(path);
-    return opened.db && test::fillDictionary(*opened.db, words, source);
-}
 
 // An installed tree under a prefix of its own: prefix/bin for the program, the data beside it
 // in prefix/share/vortalex, and a player's data folder elsewhere.
@@ -41,42 +33,14 @@ struct Install {
                      const QList<DictionaryEntry>& words = {{"CAT", "(n.) feline"}}) {
         QDir().mkpath(program());
         QDir().mkpath(data());
-        makeDatabase(installedDatabase(), words, source);
+        test::makeDatabase(installedDatabase(), words, source);
     }
 };
 
-// Runs statements on the file behind the data layer's back.
-void rawSql(const QString& path, const QStringList& statements) {
-    {
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-        raw.setDatabaseName(path);
-        QVERIFY(raw.open());
-        for (const QString& statement : statements) {
-            QSqlQuery q(raw);
-            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text()));
-        }
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("raw"));
-}
-
 // Zeros the page the word list's rows start from: none of them can be read any more.
-void damageWordRows(const QString& path) {
-    int root = 0;
-    {
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "pages");
-        raw.setDatabaseName(path);
-        QVERIFY(raw.open());
-        QSqlQuery q(raw);
-        QVERIFY(q.exec(
-            QStringLiteral("SELECT rootpage FROM sqlite_schema WHERE name = 'tbl_Dictionary'")));
-        QVERIFY(q.next());
-        root = q.value(0).toInt();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("pages"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadWrite));
-    QVERIFY(file.seek(qint64(root - 1) * 4096));
-    file.write(QByteArray(4096, '\0'));
+bool damageWordRows(const QString& path) {
+    const int root = test::RawConnection(path).rootPage(QStringLiteral("tbl_Dictionary"));
+    return test::zeroPages(path, root, root);
 }
 
 bool runningAsRoot() {
@@ -120,16 +84,17 @@ class TestDataLocation : public QObject {
     Q_OBJECT
 
     test::ScriptedMessages m_messages;
-    Services m_services;
 
+    // Opens as the game does at start, and tells what the open found.
     std::unique_ptr<GameDatabase> open(const DataLocation& where) {
-        m_services = Services();
-        m_services.messages = &m_messages;
-        auto db = openGameDatabase(where, m_services);
-        if (db) {
-            db->setPasswordPolicy(password::fastPolicy());
+        OpenedGameDatabase opened = openGameDatabase(where);
+        for (const DatabaseNotice& notice : std::as_const(opened.notices)) {
+            m_messages.show(notice.text, notice.style, kAppTitle);
         }
-        return db;
+        if (opened.db) {
+            opened.db->setPasswordPolicy(password::fastPolicy());
+        }
+        return std::move(opened.db);
     }
 
 private slots:
@@ -138,7 +103,7 @@ private slots:
     void aWritableDatabaseBesideTheProgramStaysInUse() {
         QTemporaryDir program;
         QTemporaryDir home;
-        QVERIFY(makeDatabase(GameDatabase::pathIn(program.path()), {{"CAT", "x"}}, "v1"));
+        QVERIFY(test::makeDatabase(GameDatabase::pathIn(program.path()), {{"CAT", "x"}}, "v1"));
         const QString user = home.filePath(QStringLiteral("Vortalex"));
         const DataLocation where = DataLocation::prepare(program.path(), user);
         QCOMPARE(where.databasePath, GameDatabase::pathIn(program.path()));
@@ -147,8 +112,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(user));
         auto db = open(where);
         QVERIFY(db);
-        QCOMPARE(m_services.database, db.get());
-        QCOMPARE(m_services.dataFolder, program.path());
         QVERIFY(m_messages.shown.isEmpty());
     }
 
@@ -162,8 +125,8 @@ private slots:
         {
             auto db = open(first);
             QVERIFY(db);
-            QVERIFY(db->isWord(QStringLiteral("cat")));
-            QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+            QVERIFY(test::isWord(*db, QStringLiteral("cat")));
+            QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
         }
         const DataLocation second = DataLocation::prepare(install.program(), install.user());
         QCOMPARE(second.databasePath, first.databasePath);
@@ -181,34 +144,27 @@ private slots:
         {
             auto db = open(DataLocation::prepare(install.program(), install.user()));
             QVERIFY(db);
-            QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+            QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
             QVERIFY(db->appendScore(Level::Easy,
                                     {QStringLiteral("Ann"), 5250, QStringLiteral("00:00")}));
         }
         // An update installs a new word list.
         QVERIFY(QFile::remove(install.installedDatabase()));
-        QVERIFY(makeDatabase(install.installedDatabase(),
-                             {{"DOG", "(n.) canine"}, {"EMU", "(n.) bird"}}, "v2"));
+        QVERIFY(test::makeDatabase(install.installedDatabase(),
+                                   {{"DOG", "(n.) canine"}, {"EMU", "(n.) bird"}}, "v2"));
         {
             auto installed = GameDatabase::open(install.installedDatabase());
-            QStringList common{QStringLiteral("dog")};
-            QVERIFY(installed.db->replaceCommonWords(
-                [&common](QString& word) {
-                    if (common.isEmpty()) {
-                        return false;
-                    }
-                    word = common.takeFirst();
-                    return true;
-                },
-                QStringLiteral("c2")));
+            QVERIFY(test::fillCommonWords(*installed.db, {"dog"}, QStringLiteral("c2")));
         }
         auto db = open(DataLocation::prepare(install.program(), install.user()));
         QVERIFY(db);
-        QVERIFY(db->isWord(QStringLiteral("dog")));
-        QVERIFY(db->isWord(QStringLiteral("emu")));
-        QVERIFY(!db->isWord(QStringLiteral("cat")));
+        QVERIFY(test::isWord(*db, QStringLiteral("dog")));
+        QVERIFY(test::isWord(*db, QStringLiteral("emu")));
+        QVERIFY(!test::isWord(*db, QStringLiteral("cat")));
         QCOMPARE(db->dictionarySourceId(), QStringLiteral("v2"));
-        QCOMPARE(db->commonWordsText(), QStringLiteral("dog"));
+        QCOMPARE(test::valuesOf(test::RawConnection(db->path())
+                                    .query(QStringLiteral("SELECT fldWord FROM tblCommonWords"))),
+                 QStringList{"dog"});
         QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).has_value());
         QCOMPARE(db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5250);
         QVERIFY(m_messages.shown.isEmpty());
@@ -239,7 +195,7 @@ private slots:
         auto db = open(DataLocation::prepare(install.program(), install.user()));
         QVERIFY(db);
         QVERIFY(m_messages.shown.isEmpty());
-        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+        QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
     }
 
     void withNoInstalledFileThePlayersDatabaseIsStillMade() {
@@ -250,7 +206,7 @@ private slots:
         QVERIFY(db);
         QCOMPARE(db->path(), GameDatabase::pathIn(install.user()));
         QVERIFY(!db->dictionaryAvailable());
-        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+        QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
     }
 
     void anUnchangedWordListIsLeftAlone() {
@@ -260,7 +216,7 @@ private slots:
         bool refreshed = true;
         QVERIFY(db->refreshDictionaryFrom(install.installedDatabase(), &refreshed));
         QVERIFY(!refreshed);
-        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
     }
 
     void aCopyThatCannotBeMadeFallsBackToTheInstalledFileAndSaysSo() {
@@ -274,7 +230,7 @@ private slots:
         QVERIFY(!where.problem.isEmpty());
         auto db = open(where);
         QVERIFY(db);
-        QVERIFY(db->isWord(QStringLiteral("cat"))); // play goes on
+        QVERIFY(test::isWord(*db, QStringLiteral("cat"))); // play goes on
         QCOMPARE(m_messages.shown.size(), 1);
         QVERIFY(m_messages.texts().at(0).startsWith(
             QStringLiteral("Scores and players cannot be kept: %1 cannot be written (no copy")
@@ -307,8 +263,8 @@ private slots:
                                  .arg(QDir::toNativeSeparators(where.databasePath)) +
                              kLineBreak +
                              QStringLiteral("You can go on playing, but nothing will be saved.")});
-        QVERIFY(m_services.writesRefused);
-        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QVERIFY(db->writesRefused());
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
     }
 
     void aReadOnlyFolderOfTheDatabaseIsToldOnceAtStart() {
@@ -317,7 +273,7 @@ private slots:
         QTemporaryDir home;
         // A portable copy on a folder the player may not write: the file is writable, but the
         // database cannot keep a journal beside it, so the player's own copy is used instead.
-        QVERIFY(makeDatabase(GameDatabase::pathIn(program.path()), {{"CAT", "x"}}, "v1"));
+        QVERIFY(test::makeDatabase(GameDatabase::pathIn(program.path()), {{"CAT", "x"}}, "v1"));
         const QFile::Permissions readOnlyFolder =
             QFile::ReadOwner | QFile::ExeOwner | QFile::ReadUser | QFile::ExeUser;
         QVERIFY(QFile::setPermissions(program.path(), readOnlyFolder));
@@ -353,7 +309,7 @@ private slots:
         QTemporaryDir program;
         QTemporaryDir home;
         const QString beside = GameDatabase::pathIn(program.path());
-        QVERIFY(makeDatabase(beside, {{"CAT", "x"}}, "v1"));
+        QVERIFY(test::makeDatabase(beside, {{"CAT", "x"}}, "v1"));
         QVERIFY(QFile::setPermissions(beside, QFile::ReadOwner | QFile::ReadUser));
         const QString user = home.filePath(QStringLiteral("Vortalex"));
         const DataLocation where = DataLocation::prepare(program.path(), user);
@@ -362,9 +318,9 @@ private slots:
         QCOMPARE(where.dataFolder, program.path());
         auto db = open(where);
         QVERIFY(db);
-        QVERIFY(db->isWord(QStringLiteral("cat")));
-        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
-        QVERIFY(!m_services.writesRefused);
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
+        QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+        QVERIFY(!db->writesRefused());
         QCOMPARE(m_messages.texts(),
                  QStringList{QStringLiteral("%1 is read-only, so Vortalex uses your own database "
                                             "%2 instead.")
@@ -396,7 +352,7 @@ private slots:
                                     "until the game's Dictionary.mdb is back beside the "
                                     "program."));
         // The board need not say it again, nor send the player to reinstall.
-        QVERIFY(m_services.dictionaryProblemTold);
+        QVERIFY(db->wordListProblemTold());
     }
 
     void aMissingDatabaseBesideAPortableProgramIsToldEvenWhenThePlayersOwnHasWords() {
@@ -404,18 +360,18 @@ private slots:
         QTemporaryDir home;
         const QString user = home.filePath(QStringLiteral("Vortalex"));
         QVERIFY(QDir().mkpath(user));
-        QVERIFY(makeDatabase(GameDatabase::pathIn(user), {{"CAT", "x"}}, "v1"));
+        QVERIFY(test::makeDatabase(GameDatabase::pathIn(user), {{"CAT", "x"}}, "v1"));
         const DataLocation where = DataLocation::prepare(program.path(), user);
         auto db = open(where);
         QVERIFY(db);
-        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
         QCOMPARE(
             m_messages.texts(),
             QStringList{QStringLiteral("There is no %1, so Vortalex uses your own database "
                                        "%2 instead.")
                             .arg(QDir::toNativeSeparators(GameDatabase::pathIn(program.path())),
                                  QDir::toNativeSeparators(where.databasePath))});
-        QVERIFY(!m_services.dictionaryProblemTold);
+        QVERIFY(!db->wordListProblemTold());
     }
 
     void anInstalledGameWithoutItsDatabaseSaysNothingAtStart() {
@@ -425,7 +381,7 @@ private slots:
         auto db = open(DataLocation::prepare(install.program(), install.user()));
         QVERIFY(db);
         QVERIFY(m_messages.shown.isEmpty());
-        QVERIFY(!m_services.dictionaryProblemTold);
+        QVERIFY(!db->wordListProblemTold());
     }
 
     void anOlderReadOnlyFileWithoutItsWordListSourceIsPlayedReadOnly() {
@@ -433,15 +389,16 @@ private slots:
         Install install;
         const DataLocation where = DataLocation::prepare(install.program(), install.user());
         QVERIFY(open(where));
-        rawSql(where.databasePath, {QStringLiteral("DROP TABLE tblDictionarySource"),
-                                    QStringLiteral("DROP TABLE tblCommonWords"),
-                                    QStringLiteral("DROP TABLE tblCommonWordsSource")});
+        QVERIFY(test::RawConnection(where.databasePath)
+                    .run({QStringLiteral("DROP TABLE tblDictionarySource"),
+                          QStringLiteral("DROP TABLE tblCommonWords"),
+                          QStringLiteral("DROP TABLE tblCommonWordsSource")}));
         QVERIFY(QFile::setPermissions(where.databasePath, QFile::ReadOwner | QFile::ReadUser));
         m_messages = test::ScriptedMessages();
         auto db = open(DataLocation::prepare(install.program(), install.user()));
         QVERIFY(db);
-        QVERIFY(db->isWord(QStringLiteral("cat")));
-        QVERIFY(m_services.writesRefused);
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
+        QVERIFY(db->writesRefused());
         QCOMPARE(m_messages.shown.size(), 1);
         QVERIFY2(m_messages.texts().at(0).contains(QStringLiteral("(the file is read-only)")),
                  qPrintable(m_messages.texts().at(0)));
@@ -451,14 +408,11 @@ private slots:
         QTemporaryDir program;
         QTemporaryDir home;
         const QString beside = GameDatabase::pathIn(program.path());
-        QVERIFY(makeDatabase(beside, {{"CAT", "x"}}, "v1"));
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
-        raw.setDatabaseName(beside);
-        QVERIFY(raw.open());
-        QVERIFY(QSqlQuery(raw).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        QVERIFY(test::makeDatabase(beside, {{"CAT", "x"}}, "v1"));
+        auto other = std::make_unique<test::RawConnection>(beside);
+        QVERIFY(other->holdFile());
         auto db = open(DataLocation::prepare(program.path(), home.path()));
         QVERIFY(db);
-        QCOMPARE(m_services.database, db.get());
         QCOMPARE(m_messages.shown.size(), 1);
         QCOMPARE(m_messages.shown.at(0).title, kAppTitle);
         QCOMPARE(m_messages.texts().at(0),
@@ -467,17 +421,12 @@ private slots:
                      kLineBreak +
                      QStringLiteral("Vortalex tries it again whenever it needs it; until then "
                                     "words cannot be checked and nothing can be saved."));
-        QVERIFY(m_services.databaseBusyTold);
-        QVERIFY(!m_services.writesRefused);
-        QVERIFY(QSqlQuery(raw).exec(QStringLiteral("ROLLBACK")));
-        raw.close();
-        raw = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("other"));
-        QVERIFY(db->isWord(QStringLiteral("cat")));
-        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
-        // Told once: a second busy spell is not told again.
-        tellDatabaseBusy(m_services);
-        QCOMPARE(m_messages.shown.size(), 1);
+        // Told once: a later busy spell is not told again.
+        QVERIFY(db->busyTold());
+        QVERIFY(!db->writesRefused());
+        other.reset();
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
+        QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
     }
 
     void aDamagedWordListIsMendedFromTheInstalledCopyAtStartWithoutAWord() {
@@ -485,14 +434,14 @@ private slots:
         const DataLocation where = DataLocation::prepare(install.program(), install.user());
         {
             auto db = open(where);
-            QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+            QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
         }
-        damageWordRows(where.databasePath);
+        QVERIFY(damageWordRows(where.databasePath));
         auto db = open(DataLocation::prepare(install.program(), install.user()));
         QVERIFY(db);
         QVERIFY(m_messages.shown.isEmpty());
         QCOMPARE(db->checkDictionary(), GameDatabase::Health::Sound);
-        QVERIFY(db->isWord(QStringLiteral("cat")));
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
         QVERIFY(db->findPlayerByName(QStringLiteral("Ann")));
     }
 
@@ -500,8 +449,8 @@ private slots:
         // A portable copy has no installed word list to take the words from.
         QTemporaryDir program;
         const QString beside = GameDatabase::pathIn(program.path());
-        QVERIFY(makeDatabase(beside, {{"CAT", "x"}}, "v1"));
-        damageWordRows(beside);
+        QVERIFY(test::makeDatabase(beside, {{"CAT", "x"}}, "v1"));
+        QVERIFY(damageWordRows(beside));
         auto db = open(DataLocation::prepare(program.path(), QString()));
         QVERIFY(db);
         QCOMPARE(m_messages.shown.size(), 1);
@@ -511,8 +460,8 @@ private slots:
                                                 "repaired (")
                                      .arg(QDir::toNativeSeparators(beside))),
                  qPrintable(text));
-        QVERIFY(m_services.dictionaryProblemTold);
-        QVERIFY(db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+        QVERIFY(db->wordListProblemTold());
+        QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
     }
 };
 

@@ -1,11 +1,12 @@
 // Checks the word list the build generated into the program folder, and that the build's
 // refresh of it never loses a player's rows.
+#include "DatabaseCalls.h"
+#include "RawConnection.h"
 #include "core/common/Lexicon.h"
 #include "core/data/GameDatabase.h"
 
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -66,26 +67,18 @@ private slots:
 
     // Words with at least one non-blank meaning, read straight from the table.
     QSet<QString> wordsWithAMeaning() {
-        QSet<QString> words;
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "meanings");
-        raw.setDatabaseName(m_db->path());
-        if (raw.open()) {
-            QSqlQuery q(raw);
-            if (q.exec(QStringLiteral(
-                    "SELECT DISTINCT Word FROM tbl_Dictionary WHERE trim(Meaning) <> ''")))
-                while (q.next())
-                    words.insert(q.value(0).toString());
-        }
-        raw.close();
-        raw = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("meanings"));
-        return words;
+        const QStringList words = test::valuesOf(
+            test::RawConnection(m_db->path())
+                .query(QStringLiteral(
+                    "SELECT DISTINCT Word FROM tbl_Dictionary WHERE trim(Meaning) <> ''")));
+        return QSet<QString>(words.cbegin(), words.cend());
     }
 
     void theWordListHasTheExpectedSize() {
-        const qint64 rows = m_db->dictionaryRowCount();
+        const qint64 rows =
+            test::RawConnection(m_db->path()).count(QStringLiteral("tbl_Dictionary"));
         QVERIFY2(rows > 150000 && rows < 250000, qPrintable(QString::number(rows)));
-        const QStringList all = m_db->wordsStartingWith(QString());
+        const QStringList all = test::valuesOf(m_db->wordsStartingWithCursor(QString()));
         QCOMPARE(all.size(), rows);
         const QSet<QString> words(all.cbegin(), all.cend());
         QVERIFY2(words.size() > 80000 && words.size() < 130000,
@@ -93,18 +86,10 @@ private slots:
     }
 
     void everyWordIsUpperCaseLettersWithAMeaning() {
-        QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-        raw.setDatabaseName(m_db->path());
-        QVERIFY(raw.open());
-        QSqlQuery q(raw);
-        QVERIFY(q.exec(QStringLiteral("SELECT COUNT(*) FROM tbl_Dictionary WHERE Word = ''"
-                                      " OR Word GLOB '*[^A-Z]*' OR trim(Meaning) = ''")));
-        QVERIFY(q.next());
-        QCOMPARE(q.value(0).toInt(), 0);
-        q = QSqlQuery();
-        raw.close();
-        raw = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+        QCOMPARE(test::RawConnection(m_db->path())
+                     .count(QStringLiteral("tbl_Dictionary WHERE Word = '' OR Word GLOB"
+                                           " '*[^A-Z]*' OR trim(Meaning) = ''")),
+                 0);
     }
 
     void baseWordsInflectionsAndClosedClassWordsAreFound_data() {
@@ -126,7 +111,7 @@ private slots:
     }
     void baseWordsInflectionsAndClosedClassWordsAreFound() {
         QFETCH(QString, word);
-        QVERIFY(m_db->isWord(word));
+        QVERIFY(test::isWord(*m_db, word));
         QVERIFY(!m_db->meanings(word).isEmpty());
     }
 
@@ -146,7 +131,7 @@ private slots:
     }
     void misspellingsAndNonWordsAreNot() {
         QFETCH(QString, word);
-        QVERIFY(!m_db->isWord(word));
+        QVERIFY(!test::isWord(*m_db, word));
     }
 
     void meaningsNameThePartOfSpeechAndTheBaseOfAnInflection() {
@@ -203,7 +188,7 @@ private slots:
     }
 
     void romanNumeralsAreNotWords() {
-        const QStringList all = m_db->wordsStartingWith(QString());
+        const QStringList all = test::valuesOf(m_db->wordsStartingWithCursor(QString()));
         const QSet<QString> words(all.cbegin(), all.cend());
         QStringList accepted;
         for (int value = 1; value < 4000; ++value) {
@@ -229,8 +214,8 @@ private slots:
             auto opened = GameDatabase::open(db);
             QVERIFY(opened.db);
             QCOMPARE(opened.db->meanings(QStringLiteral("zebra")).size(), 2);
-            QVERIFY(opened.db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
-                                            {true, true, false, false}));
+            QVERIFY(test::appendPlayer(*opened.db, QStringLiteral("Ann"), QStringLiteral("pw"),
+                                       {true, true, false, false}));
             QVERIFY(opened.db->appendScore(Level::Easy, {QStringLiteral("Ann"), 6100, "00:00"}));
             QVERIFY(opened.db->appendTotal(QStringLiteral("Ann"), 6100));
         }
@@ -243,27 +228,27 @@ private slots:
         QCOMPARE(runSeeder(tsv, db), 0); // unchanged: left alone
         auto opened = GameDatabase::open(db);
         QVERIFY(opened.db);
-        QVERIFY(opened.db->isWord(QStringLiteral("ZEBU")));
-        QCOMPARE(opened.db->dictionaryRowCount(), 3);
-        QVERIFY(opened.db->findPlayer(QStringLiteral("Ann"), QStringLiteral("PW")));
+        QVERIFY(test::isWord(*opened.db, QStringLiteral("ZEBU")));
+        QCOMPARE(test::RawConnection(db).count(QStringLiteral("tbl_Dictionary")), 3);
+        QVERIFY(test::findPlayer(*opened.db, QStringLiteral("Ann"), QStringLiteral("PW")));
         QCOMPARE(opened.db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 6100);
         QCOMPARE(opened.db->findTotal(QStringLiteral("Ann")), std::optional<qint64>(6100));
     }
 
     void theBuiltCommonWordsAreEverydayWordsOfTheDictionary() {
-        const Lexicon lexicon = Lexicon::load(*m_db);
-        QStringList distinct = m_db->wordsStartingWith(QString());
+        const std::shared_ptr<const Lexicon> lexicon = m_db->wordTree();
+        QStringList distinct = test::valuesOf(m_db->wordsStartingWithCursor(QString()));
         distinct.removeDuplicates();
-        QCOMPARE(lexicon.wordCount(), static_cast<std::size_t>(distinct.size()));
+        QCOMPARE(lexicon->wordCount(), static_cast<std::size_t>(distinct.size()));
         // Most dictionary words a board can spell are in SCOWL's mid-size list, not all.
-        QVERIFY2(lexicon.commonCount() > 40000 && lexicon.commonCount() < lexicon.wordCount(),
-                 qPrintable(QString::number(lexicon.commonCount())));
+        QVERIFY2(lexicon->commonCount() > 40000 && lexicon->commonCount() < lexicon->wordCount(),
+                 qPrintable(QString::number(lexicon->commonCount())));
         for (const char* w : {"HOUSE", "CAT", "RIVER", "GARDEN", "QUIXOTIC"}) {
-            QVERIFY2(lexicon.isCommon(QString::fromLatin1(w)), w);
+            QVERIFY2(lexicon->isCommon(QString::fromLatin1(w)), w);
         }
         for (const char* w : {"AARDWOLF", "ZYMURGY", "SYZYGY"}) {
-            QVERIFY2(lexicon.contains(QString::fromLatin1(w)), w);
-            QVERIFY2(!lexicon.isCommon(QString::fromLatin1(w)), w);
+            QVERIFY2(lexicon->contains(QString::fromLatin1(w)), w);
+            QVERIFY2(!lexicon->isCommon(QString::fromLatin1(w)), w);
         }
     }
 
@@ -271,6 +256,7 @@ private slots:
         const QString db = m_dir.filePath(QStringLiteral("common.mdb"));
         const QString tsv = m_dir.filePath(QStringLiteral("common.tsv"));
         const QString list = m_dir.filePath(QStringLiteral("american-english"));
+        const QString kCommonWords = QStringLiteral("SELECT fldWord FROM tblCommonWords");
         auto write = [](const QString& path, const QByteArray& text) {
             QFile f(path);
             return f.open(QIODevice::WriteOnly) && f.write(text) == text.size();
@@ -282,18 +268,20 @@ private slots:
         {
             auto opened = GameDatabase::open(db);
             QVERIFY(opened.db);
-            QCOMPARE(opened.db->commonWordsText(), QStringLiteral("CAT ZEBRA"));
-            QVERIFY(opened.db->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
-                                            {true, false, false, false}));
+            QCOMPARE(test::valuesOf(test::RawConnection(db).query(kCommonWords)),
+                     (QStringList{"CAT", "ZEBRA"}));
+            QVERIFY(test::appendPlayer(*opened.db, QStringLiteral("Ann"), QStringLiteral("pw"),
+                                       {true, false, false, false}));
         }
         QVERIFY(write(list, "cat\nzebu\n"));
         QCOMPARE(runSeeder(tsv, db, list), 0); // the list changed: refreshed
         QCOMPARE(runSeeder(tsv, db, list), 0); // unchanged: left alone
         auto opened = GameDatabase::open(db);
         QVERIFY(opened.db);
-        QCOMPARE(opened.db->commonWordsText(), QStringLiteral("CAT ZEBU"));
-        QCOMPARE(opened.db->dictionaryRowCount(), 2);
-        QVERIFY(opened.db->findPlayer(QStringLiteral("Ann"), QStringLiteral("pw")));
+        test::RawConnection raw(db);
+        QCOMPARE(test::valuesOf(raw.query(kCommonWords)), (QStringList{"CAT", "ZEBU"}));
+        QCOMPARE(raw.count(QStringLiteral("tbl_Dictionary")), 2);
+        QVERIFY(test::findPlayer(*opened.db, QStringLiteral("Ann"), QStringLiteral("pw")));
         QCOMPARE(runSeeder(tsv, db, m_dir.filePath(QStringLiteral("missing"))), 1);
     }
 

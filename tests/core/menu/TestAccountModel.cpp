@@ -27,8 +27,8 @@ class TestAccountModel : public QObject {
     }
     void addAnn(int rows, const QString& password) {
         for (int i = 0; i < rows; ++i) {
-            QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), password,
-                                                    {true, true, true, true}));
+            QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"), password,
+                                       {true, true, true, true}));
         }
     }
 
@@ -59,7 +59,8 @@ private slots:
     }
     void aNewNameSignsInWhateverItsCharacters() {
         QFETCH(QString, name);
-        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Zed"), QStringLiteral("pw"), {}));
+        QVERIFY(
+            test::appendPlayer(*m_world->database, QStringLiteral("Zed"), QStringLiteral("pw")));
         QVERIFY(m_account->registerPlayer(name));
         QVERIFY(m_world->messages.shown.isEmpty());
         QCOMPARE(session().playerName(), name);
@@ -81,11 +82,11 @@ private slots:
     void aStoredNameIsTakenInAnyLetterCase() {
         QFETCH(QString, typed);
         QVERIFY(
-            m_world->database->appendPlayer(QStringLiteral("O'Hara"), QStringLiteral("pw"), {}));
+            test::appendPlayer(*m_world->database, QStringLiteral("O'Hara"), QStringLiteral("pw")));
         QVERIFY(
-            m_world->database->appendPlayer(QStringLiteral("O'Hára"), QStringLiteral("pw"), {}));
+            test::appendPlayer(*m_world->database, QStringLiteral("O'Hára"), QStringLiteral("pw")));
         QVERIFY(
-            m_world->database->appendPlayer(QStringLiteral("о'Хара"), QStringLiteral("pw"), {}));
+            test::appendPlayer(*m_world->database, QStringLiteral("о'Хара"), QStringLiteral("pw")));
         QVERIFY(!m_account->registerPlayer(typed));
         QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNameTaken});
         QCOMPARE(m_world->messages.shown.at(0).style, style::kPlain);
@@ -138,8 +139,8 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, password);
         QFETCH(bool, found);
-        QVERIFY(m_world->database->appendPlayer(
-            QStringLiteral("Ann"), QStringLiteral("it's \"me\""), {true, true, false, false}));
+        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"),
+                                   QStringLiteral("it's \"me\""), {true, true, false, false}));
         QCOMPARE(load(name, password), found);
         QCOMPARE(m_world->messages.shown.size(), 1);
         const test::ShownMessage shown = m_world->messages.shown.at(0);
@@ -162,10 +163,10 @@ private slots:
     }
 
     void loadReplacesEveryFlagAndTakesTheFirstMatchingRow() {
-        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("old"),
-                                                {true, true, true, true}));
-        QVERIFY(m_world->database->appendPlayer(QStringLiteral("ANN"), QStringLiteral("new"),
-                                                {false, false, true, false}));
+        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"), QStringLiteral("old"),
+                                   {true, true, true, true}));
+        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("ANN"), QStringLiteral("new"),
+                                   {false, false, true, false}));
         for (const Level level : allLevels()) {
             session().setLevelOpen(level, level != Level::Difficult);
         }
@@ -180,10 +181,10 @@ private slots:
     }
 
     void ofTwoRowsWithOneNameAndOnePasswordTheFirstRowWins() {
-        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
-                                                {true, false, false, false}));
-        QVERIFY(m_world->database->appendPlayer(QStringLiteral("ANN"), QStringLiteral("pw"),
-                                                {true, true, true, true}));
+        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"), QStringLiteral("pw"),
+                                   {true, false, false, false}));
+        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("ANN"), QStringLiteral("pw"),
+                                   {true, true, true, true}));
         QVERIFY(load(QStringLiteral("ann"), QStringLiteral("PW")));
         QCOMPARE(session().playerName(), QStringLiteral("Ann"));
         QVERIFY(session().levelOpen(Level::Easy));
@@ -192,8 +193,8 @@ private slots:
     }
 
     void loadFindsAStoredNameTypedInAnyLetterCase() {
-        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Åsa Ölander"), QStringLiteral("pw"),
-                                                {true, true, true, false}));
+        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Åsa Ölander"),
+                                   QStringLiteral("pw"), {true, true, true, false}));
         QVERIFY(load(QStringLiteral("åSA öLANDER"), QStringLiteral("pw")));
         QCOMPARE(session().playerName(), QStringLiteral("Åsa Ölander"));
         QVERIFY(session().levelOpen(Level::Difficult));
@@ -229,7 +230,8 @@ private slots:
         GameDatabase& db = *m_world->database;
         for (const QString& password :
              {QStringLiteral("one"), QStringLiteral("two"), QStringLiteral("three")}) {
-            QVERIFY(db.appendPlayer(QStringLiteral("Ann"), password, {true, true, true, true}));
+            QVERIFY(
+                test::appendPlayer(db, QStringLiteral("Ann"), password, {true, true, true, true}));
         }
         password::Policy policy = db.passwordPolicy();
         quint64 work = 0;

@@ -1,4 +1,3 @@
-#include "core/sound/CuePlayer.h"
 #include "core/sound/Cues.h"
 
 #include <QFile>

@@ -5,6 +5,7 @@
 #include "core/summary/SummaryModel.h"
 
 #include "Fields.h"
+#include "RawConnection.h"
 #include "TestWorld.h"
 
 #include <QSet>
@@ -30,19 +31,6 @@ const QStringList kCommon{"CAT", "CATS", "DOG", "TOAD"};
 
 bool commonLongestFirst(const MissedWord& a, const MissedWord& b) {
     return a.common != b.common ? a.common : a.word.size() > b.word.size();
-}
-
-void fillCommonWords(GameDatabase& db, const QStringList& words) {
-    qsizetype at = 0;
-    QVERIFY(db.replaceCommonWords(
-        [&](QString& word) {
-            if (at == words.size()) {
-                return false;
-            }
-            word = words.at(at++);
-            return true;
-        },
-        QStringLiteral("test")));
 }
 
 LevelResult easyResult(const QStringList& built, const QList<TileGrid>& fields) {
@@ -128,7 +116,7 @@ private slots:
             entries.append({w, QStringLiteral("(n.) meaning of ") + w});
         }
         TestWorld world(entries);
-        fillCommonWords(*world.database, kCommon);
+        QVERIFY(fillCommonWords(*world.database, kCommon));
         SummaryModel model(easyResult({"DOG"}, kFields), world.services, world.session);
         QSignalSpy changed(&model, &SummaryModel::missedWordsChanged);
 
@@ -153,24 +141,35 @@ private slots:
         QVERIFY(!everyday.showAllMissedChoosable()); // every missed word is an everyday one
     }
 
-    void theDictionaryIsLoadedOncePerRun() {
-        TestWorld world; // CAT only
+    // Words written behind the game's back show whether the word list was read again.
+    void theDictionaryIsLoadedOncePerRunAndNotForAResultWithoutFields() {
+        TestWorld world({{"CAT", "x"}}, TestWorld::OnDisk);
+        RawConnection raw(world.database->path());
+        const QString addWord = QStringLiteral("INSERT INTO tbl_Dictionary (Word) VALUES (?)");
+        SummaryModel none(easyResult({"CAT"}, {}), world.services, world.session);
+        QVERIFY(none.missedWords().isEmpty());
+        QVERIFY(!none.showAllMissedChoosable());
+        QVERIFY(none.missedNote().startsWith(QStringLiteral("No word escaped you")));
+        raw.query(addWord, {QStringLiteral("DOG")});
         SummaryModel first(easyResult({}, kFields), world.services, world.session);
-        QCOMPARE(first.missedWords().size(), 1);
-        const std::shared_ptr<const Lexicon> loaded = world.services.lexicon;
-        QVERIFY(loaded);
+        QCOMPARE(first.missedWords().size(), 2); // CAT and DOG
+        raw.query(addWord, {QStringLiteral("GOD")});
         SummaryModel second(easyResult({}, kFields), world.services, world.session);
-        second.missedWords();
-        QCOMPARE(world.services.lexicon.get(), loaded.get());
+        QCOMPARE(second.missedWords().size(), 2);
     }
 
-    void aResultWithoutFieldsMissesNothingAndLoadsNothing() {
-        TestWorld world;
-        SummaryModel model(easyResult({"CAT"}, {}), world.services, world.session);
-        QVERIFY(model.missedWords().isEmpty());
-        QVERIFY(!world.services.lexicon);
-        QVERIFY(!model.showAllMissedChoosable());
-        QVERIFY(model.missedNote().startsWith(QStringLiteral("No word escaped you")));
+    void aWordListTooBusyToReadIsReadAgainForTheNextSummary() {
+        TestWorld world({{"CAT", "x"}}, TestWorld::OnDisk);
+        auto impatient = GameDatabase::open(world.database->path(), 20);
+        world.services.database = impatient.db.get();
+        {
+            RawConnection other(world.database->path());
+            QVERIFY(other.holdFile());
+            SummaryModel busy(easyResult({}, kFields), world.services, world.session);
+            QVERIFY(busy.missedWords().isEmpty());
+        }
+        SummaryModel later(easyResult({}, kFields), world.services, world.session);
+        QCOMPARE(later.missedWords().size(), 1);
     }
 
     void withNoCommonWordMissedEveryMissedWordShows() {
@@ -187,8 +186,7 @@ private slots:
             QStringLiteral("Your fields held 6 words you did not build, none of them")));
 
         // Every common word built: the rarer ones show at once instead of an empty list.
-        fillCommonWords(*world.database, kCommon);
-        world.services.lexicon.reset();
+        QVERIFY(fillCommonWords(*world.database, kCommon));
         SummaryModel builtCommon(easyResult(kCommon, kFields), world.services, world.session);
         QVERIFY(builtCommon.showAllMissed());
         QCOMPARE(builtCommon.shownMissedWords().size(), 2); // DOGS, GOD

@@ -1,3 +1,4 @@
+#include "RawConnection.h"
 #include "TestWorld.h"
 #include "core/board/BoardModel.h"
 #include "core/summary/SummaryModel.h"
@@ -32,7 +33,7 @@ void earn(BoardModel& board, TestWorld& world, int count) {
             board.clickTile(t);
         }
         word = board.word();
-        if (world.database->isWord(word) || board.words().contains(word)) {
+        if (test::isWord(*world.database, word) || board.words().contains(word)) {
             board.rightReleaseTile(1); // a repeat would be refused: let the deal change
             board.runCommand(BoardCommand::Shuffle);
             for (int i = 0; i < 10; ++i) {
@@ -279,7 +280,7 @@ private slots:
         QCOMPARE(world.database->findScore(Level::Easy, name)->score, 5200);
         QCOMPARE(world.database->findScore(Level::Easy, name)->time, QStringLiteral("00:00"));
         // LOAD finds the player with the password saved here, in any letter case.
-        const auto player = world.database->findPlayer(name, QStringLiteral("SECRET"));
+        const auto player = test::findPlayer(*world.database, name, QStringLiteral("SECRET"));
         QVERIFY(player);
         QVERIFY(player->levelOpen[0] && player->levelOpen[1] && !player->levelOpen[2]);
         QCOMPARE(world.database->findTotal(name), std::optional<qint64>(5200));
@@ -293,7 +294,7 @@ private slots:
         QCOMPARE(world.messages.shown.at(1).style, style::kYesNoQuestion);
         QCOMPARE(world.database->findScore(Level::Easy, name)->score, 6100);
         QCOMPARE(world.database->findTotal(name), std::optional<qint64>(5200));
-        QVERIFY(!world.database->findPlayer(name, QStringLiteral("other")));
+        QVERIFY(!test::findPlayer(*world.database, name, QStringLiteral("other")));
     }
 
     void answeringNoWritesAndShowsNothingButRefreshesTheGrid() {
@@ -310,8 +311,8 @@ private slots:
 
     void laterSavesAddToTheTotalAndCreateWhatIsMissing() {
         TestWorld world;
-        world.database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
-                                     {true, true, false, false});
+        test::appendPlayer(*world.database, QStringLiteral("Ann"), QStringLiteral("pw"),
+                           {true, true, false, false});
         world.database->appendTotal(QStringLiteral("Ann"), 5200);
         SummaryModel summary(result(Level::Intermediate, 7350, true), world.services,
                              world.session);
@@ -331,7 +332,7 @@ private slots:
         SummaryModel difficult(result(Level::Difficult, 9000, true), world.services, world.session);
         difficult.save(QStringLiteral("Bea"), QString());
         QCOMPARE(world.database->findTotal(QStringLiteral("Bea")), std::optional<qint64>(9000));
-        player = world.database->findPlayer(QStringLiteral("Bea"), QString());
+        player = test::findPlayer(*world.database, QStringLiteral("Bea"), QString());
         QVERIFY(player);
         QVERIFY(player->levelOpen[3]);
     }
@@ -344,15 +345,16 @@ private slots:
         SummaryModel overwrite(result(Level::Easy, 6000, true), world.services, world.session);
         overwrite.save(QStringLiteral("øRJAN øLBERG"), QString());
         QCOMPARE(world.messages.texts().at(1), SummaryModel::kOverwrite);
-        QCOMPARE(world.database->levelScores(Level::Easy),
+        QCOMPARE(test::rankRows(world.database->levelScoresCursor(Level::Easy)),
                  (QList<RankRow>{{QStringLiteral("Ørjan Ølberg"), 6000}}));
         SummaryModel intermediate(result(Level::Intermediate, 7000, true), world.services,
                                   world.session);
         intermediate.save(QStringLiteral("ØRJAN ØLBERG"), QString());
-        QCOMPARE(world.database->overallRanking(),
+        QCOMPARE(test::rankRows(world.database->overallRankingCursor()),
                  (QList<RankRow>{{QStringLiteral("ØRJAN ØLBERG"), 12200}}));
-        QVERIFY(world.database->findPlayer(QStringLiteral("ørjan ølberg"), QStringLiteral("PW"))
-                    ->levelOpen[2]);
+        QVERIFY(
+            test::findPlayer(*world.database, QStringLiteral("ørjan ølberg"), QStringLiteral("PW"))
+                ->levelOpen[2]);
     }
 
     void anOldTotalStoredAsTextIsReadByItsLeadingNumber() {
@@ -374,14 +376,8 @@ private slots:
 
     void aSaveThatFailsHalfWayWritesNothingAndSaysSo() {
         TestWorld world({{"CAT", "(n.) feline"}}, TestWorld::OnDisk);
-        {
-            QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-            raw.setDatabaseName(world.database->path());
-            QVERIFY(raw.open());
-            QVERIFY(QSqlQuery(raw).exec(QStringLiteral("DROP TABLE total")));
-            raw.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+        QVERIFY(
+            test::RawConnection(world.database->path()).run({QStringLiteral("DROP TABLE total")}));
         SummaryModel summary(result(Level::Easy, 5200, true), world.services, world.session);
         summary.save(QStringLiteral("Ann"), QString());
         QCOMPARE(world.messages.shown.size(), 1);
@@ -393,7 +389,8 @@ private slots:
     void aSaveKilledHalfWayLeavesOnlyWholeSaves() {
         TestWorld world({{"CAT", "(n.) feline"}}, TestWorld::OnDisk);
         GameDatabase& db = *world.database;
-        QVERIFY(db.appendPlayer(QStringLiteral("Ann"), QString(), {true, true, false, false}));
+        QVERIFY(
+            test::appendPlayer(db, QStringLiteral("Ann"), QString(), {true, true, false, false}));
         QVERIFY(db.appendTotal(QStringLiteral("Ann"), 0));
         QVERIFY(db.appendScore(Level::Intermediate, {QStringLiteral("Ann"), 0, "00:00"}));
         // Save n writes score n and adds n to the total, so after whole saves only the total
@@ -408,15 +405,8 @@ private slots:
             const qint64 last = db.findScore(Level::Intermediate, QStringLiteral("Ann"))->score;
             QVERIFY(last >= 1);
             QCOMPARE(*db.findTotal(QStringLiteral("Ann")), last * (last + 1) / 2);
-            {
-                QSqlDatabase raw = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "raw");
-                raw.setDatabaseName(db.path());
-                QVERIFY(raw.open());
-                QSqlQuery check(raw);
-                QVERIFY(check.exec(QStringLiteral("PRAGMA integrity_check")) && check.next());
-                QCOMPARE(check.value(0).toString(), QStringLiteral("ok"));
-            }
-            QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+            QCOMPARE(test::valuesOf(test::RawConnection(db.path()).query("PRAGMA integrity_check")),
+                     QStringList{"ok"});
             // The next child starts counting at 1 again.
             QVERIFY(db.updateTotal(QStringLiteral("Ann"), 0));
             QVERIFY(db.updateScore(Level::Intermediate, QStringLiteral("Ann"), 0, "00:00"));

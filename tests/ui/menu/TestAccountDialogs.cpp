@@ -107,8 +107,8 @@ private slots:
     }
 
     void enterLoadsAndClosesOnlyWhenThePlayerIsFound() {
-        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
-                                                {true, true, false, false}));
+        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"), QStringLiteral("pw"),
+                                   {true, true, false, false}));
         auto dialog = openLoad();
         QTest::keyClicks(dialog->nameBox(), QStringLiteral("Ann"));
         QTest::keyClicks(dialog->passwordBox(), QStringLiteral("no"));
@@ -125,8 +125,8 @@ private slots:
 
     void loadChecksThePasswordWhileTheWindowGoesOnWithLoadOff() {
         for (int i = 0; i < 10; ++i) {
-            QVERIFY(m_world->database->appendPlayer(
-                QStringLiteral("Ann"), QStringLiteral("pw%1").arg(i), {true, false, false, false}));
+            QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"),
+                                       QStringLiteral("pw%1").arg(i), {true, false, false, false}));
         }
         auto dialog = openLoad();
         dialog->nameBox()->setText(QStringLiteral("ANN"));
@@ -153,8 +153,8 @@ private slots:
 
     void closingTheDialogDuringACheckDropsItsAnswer() {
         for (int i = 0; i < 10; ++i) {
-            QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
-                                                    {true, true, true, true}));
+            QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"),
+                                       QStringLiteral("pw"), {true, true, true, true}));
         }
         auto dialog = openLoad();
         dialog->nameBox()->setText(QStringLiteral("Ann"));
@@ -177,8 +177,8 @@ private slots:
 
     void aClickOnCancelDuringACheckClosesTheDialogAndDropsTheAnswer() {
         for (int i = 0; i < 10; ++i) {
-            QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("pw"),
-                                                    {true, true, true, true}));
+            QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"),
+                                       QStringLiteral("pw"), {true, true, true, true}));
         }
         auto dialog = openLoad();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));

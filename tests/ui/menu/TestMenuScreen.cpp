@@ -240,8 +240,8 @@ private slots:
     }
 
     void loadSignsAStoredPlayerInWithAllFourFlags() {
-        QVERIFY(m_world->database->appendPlayer(QStringLiteral("Ann"), QStringLiteral("Pa'ss"),
-                                                {false, true, false, true}));
+        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"),
+                                   QStringLiteral("Pa'ss"), {false, true, false, true}));
         for (const Level level : allLevels()) {
             m_menu->session().setLevelOpen(level, true);
         }

@@ -59,7 +59,7 @@ private slots:
         screen.nameBox()->setText(QStringLiteral("Bea"));
         screen.passwordBox()->setText(QStringLiteral("pw"));
         QTest::mouseClick(screen.saveButton(), Qt::LeftButton);
-        QVERIFY(world.database->findPlayer(QStringLiteral("Bea"), QStringLiteral("pw")));
+        QVERIFY(test::findPlayer(*world.database, QStringLiteral("Bea"), QStringLiteral("pw")));
         QCOMPARE(screen.scoreGrid()->model()->index(0, 0).data().toString(), QStringLiteral("Bea"));
     }
 
@@ -185,12 +185,7 @@ private slots:
 
     void missedWordsHaveAPageOfTheirOwnThatMovesNoControl() {
         TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
-        QVERIFY(world.database->replaceCommonWords(
-            [done = false](QString& w) mutable {
-                w = QStringLiteral("SAT");
-                return !std::exchange(done, true);
-            },
-            QStringLiteral("test")));
+        QVERIFY(test::fillCommonWords(*world.database, {"SAT"}));
         // C A T  on top, S below the T: CAT was built; SAT (common) and CATS were missed.
         LevelResult result{Level::Easy, 10, QStringLiteral("00:00"), {"CAT"}, false};
         result.fields = {test::fieldOf(5, QStringLiteral("CATZZZZSZZZZZZZZZZZZZZZZZ"))};

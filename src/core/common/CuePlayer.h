@@ -1,8 +1,6 @@
 #pragma once
 
-#include "core/sound/Cues.h"
-
-#include <QString>
+#include "core/common/Cue.h"
 
 namespace vortalex {
 
@@ -13,9 +11,5 @@ public:
     virtual ~CuePlayer() = default;
     virtual void play(Cue cue) = 0;
 };
-
-// The file a cue name stands for in the program folder, matched ignoring letter case;
-// empty when there is none.
-QString resolveCueFile(const QString& programFolder, const QString& cueName);
 
 } // namespace vortalex

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/common/Level.h"
+
+#include <QString>
+
+#include <array>
+
+namespace vortalex {
+
+// What a formed word's lookup found. Failed: the dictionary could not be read (another
+// program holds the file, or the file is damaged), which says nothing about the word.
+enum class WordLookup { Found, NotFound, Failed };
+
+struct DictionaryEntry {
+    QString word;
+    QString meaning;
+};
+
+struct PlayerRow {
+    QString name;
+    std::array<bool, kLevelCount> levelOpen{};
+};
+
+// A player row with its stored password hash, for checking the password elsewhere, and where
+// to write the hash anew.
+struct StoredPlayer {
+    PlayerRow player;
+    QString passwordHash;
+    qint64 rowId = 0;
+};
+
+struct ScoreRow {
+    QString name;
+    qint64 score = 0;
+    QString time;
+};
+
+// A row of a ranking or a score grid: columns 0 and 1 of its query.
+struct RankRow {
+    QString name;
+    qint64 score = 0;
+    bool operator==(const RankRow&) const = default;
+};
+
+} // namespace vortalex

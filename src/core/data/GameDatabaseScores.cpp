@@ -1,0 +1,143 @@
+#include "core/data/GameDatabase.h"
+#include "core/data/GameDatabaseSql.h"
+
+#include <QSqlQuery>
+
+#include <cmath>
+
+namespace vortalex {
+
+namespace {
+
+QString levelScoresSql(Level level) {
+    return QStringLiteral("SELECT fldUsername, fldScore FROM %1 ORDER BY rowid")
+        .arg(sql::scoreTable(level));
+}
+
+QString levelRankingSql(Level level) {
+    return QStringLiteral("SELECT fldUsername, fldScore FROM %1 ORDER BY fldScore DESC, rowid")
+        .arg(sql::scoreTable(level));
+}
+
+const QString kOverallRankingSql =
+    QStringLiteral("SELECT fldusername, totscore FROM total ORDER BY totscore DESC, rowid");
+
+} // namespace
+
+std::optional<ScoreRow> GameDatabase::findScore(Level level, const QString& name) {
+    if (!ready()) {
+        return std::nullopt;
+    }
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(
+        rowsOfNameSql(sql::scoreTable(level), QStringLiteral("fldUsername, fldScore, fldTime")) +
+        QStringLiteral(" LIMIT 1"));
+    q.addBindValue(nameValue(name));
+    if (exec(q) && q.next()) {
+        return ScoreRow{q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toString()};
+    }
+    return std::nullopt;
+}
+
+bool GameDatabase::appendScore(Level level, const ScoreRow& row) {
+    return insertRow(sql::scoreTable(level),
+                     {sql::kNameColumn, QStringLiteral("fldScore"), QStringLiteral("fldTime")},
+                     {row.name, row.score, row.time}, row.name);
+}
+
+bool GameDatabase::updateScore(Level level, const QString& name, qint64 score,
+                               const QString& time) {
+    if (!ready()) {
+        return false;
+    }
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("UPDATE %1 SET fldScore = ?, fldTime = ? WHERE rowid = (%2 LIMIT 1)")
+                  .arg(sql::scoreTable(level),
+                       rowsOfNameSql(sql::scoreTable(level), QStringLiteral("rowid"))));
+    q.addBindValue(score);
+    q.addBindValue(time);
+    q.addBindValue(nameValue(name));
+    return exec(q) && q.numRowsAffected() == 1;
+}
+
+QSqlQuery GameDatabase::rankingCursor(const QString& sql) {
+    m_lastError.clear();
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    // Not forward-only: a grid reads rows again as they scroll back into view.
+    q.prepare(sql);
+    exec(q);
+    return q;
+}
+
+QSqlQuery GameDatabase::levelScoresCursor(Level level) {
+    return rankingCursor(levelScoresSql(level));
+}
+
+QSqlQuery GameDatabase::levelRankingCursor(Level level) {
+    return rankingCursor(levelRankingSql(level));
+}
+
+// ---------------------------------------------------------------- total
+
+bool GameDatabase::appendTotal(const QString& name, qint64 total) {
+    return insertRow(QStringLiteral("total"),
+                     {QStringLiteral("fldusername"), QStringLiteral("totscore")}, {name, total},
+                     name);
+}
+
+std::optional<qint64> GameDatabase::findTotal(const QString& name) {
+    if (!ready()) {
+        return std::nullopt;
+    }
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(rowsOfNameSql(QStringLiteral("total"), QStringLiteral("totscore")) +
+              QStringLiteral(" LIMIT 1"));
+    q.addBindValue(nameValue(name));
+    if (exec(q) && q.next()) {
+        return static_cast<qint64>(std::llround(leadingNumber(q.value(0).toString())));
+    }
+    return std::nullopt;
+}
+
+bool GameDatabase::updateTotal(const QString& name, qint64 total) {
+    if (!ready()) {
+        return false;
+    }
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("UPDATE total SET fldusername = ?, totscore = ? WHERE rowid = (%1"
+                             " LIMIT 1)")
+                  .arg(rowsOfNameSql(QStringLiteral("total"), QStringLiteral("rowid"))));
+    q.addBindValue(name);
+    q.addBindValue(total);
+    q.addBindValue(nameValue(name));
+    return exec(q) && q.numRowsAffected() == 1;
+}
+
+QSqlQuery GameDatabase::overallRankingCursor() {
+    return rankingCursor(kOverallRankingSql);
+}
+
+double leadingNumber(const QString& text) {
+    QString digits;
+    bool seenDigit = false;
+    bool seenPoint = false;
+    for (const QChar c : text) {
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t')) {
+            continue;
+        }
+        if ((c == QLatin1Char('+') || c == QLatin1Char('-')) && digits.isEmpty()) {
+            digits.append(c);
+        } else if (c == QLatin1Char('.') && !seenPoint) {
+            seenPoint = true;
+            digits.append(c);
+        } else if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            seenDigit = true;
+            digits.append(c);
+        } else {
+            break;
+        }
+    }
+    return seenDigit ? digits.toDouble() : 0.0;
+}
+
+} // namespace vortalex
