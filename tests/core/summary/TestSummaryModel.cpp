@@ -1,3 +1,4 @@
+#include "Deals.h"
 #include "TestWorld.h"
 #include "core/board/BoardModel.h"
 #include "core/summary/SummaryModel.h"
@@ -10,6 +11,7 @@
 #include <thread>
 
 using namespace vortalex;
+using test::finishDealing;
 using test::TestWorld;
 
 namespace {
@@ -35,9 +37,7 @@ void earn(BoardModel& board, TestWorld& world, int count) {
         if (world.database->isWord(word) || board.words().contains(word)) {
             board.rightReleaseTile(1); // a repeat would be refused: let the deal change
             board.runCommand(BoardCommand::Shuffle);
-            for (int i = 0; i < 10; ++i) {
-                board.dealTick();
-            }
+            finishDealing(board);
             continue;
         }
         world.addWord(word);
@@ -86,9 +86,7 @@ private slots:
         BoardModel board(static_cast<Level>(level), world.services, world.session);
         board.load();
         board.runCommand(BoardCommand::Play);
-        for (int i = 0; i < 10; ++i) {
-            board.dealTick();
-        }
+        finishDealing(board);
         earn(board, world, words);
         const int total = board.levelTotal();
         QCOMPARE(total, words * board.info().basePoints);

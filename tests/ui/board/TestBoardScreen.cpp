@@ -3,6 +3,7 @@
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/LetterTile.h"
 
+#include "Deals.h"
 #include "Gestures.h"
 #include "TestWorld.h"
 
@@ -24,9 +25,7 @@ void startPlaying(BoardScreen& screen) {
     QCoreApplication::processEvents(); // the activation the first show queues
     QVERIFY(!screen.commandLabel(BoardCommand::Shuffle)->isEnabled());
     QTest::mouseClick(screen.commandLabel(BoardCommand::Play), Qt::LeftButton);
-    while (screen.model().dealRunning()) {
-        screen.model().dealTick();
-    }
+    finishDealing(screen.model());
 }
 
 // The room between a level's field and the window's edges and the column beside it.
