@@ -23,13 +23,12 @@ BoardModel::~BoardModel() = default;
 
 void BoardModel::load() {
     m_deal.seed(m_services.newRandom());
-    const TileGrid before = m_grid;
     m_grid = TileGrid(m_info.side);
     // A failure here must not keep the board from opening.
     if (m_services.database != nullptr) {
         m_services.database->clearWrongWords();
     }
-    announceTiles(before);
+    emit fieldChanged();
 }
 
 void BoardModel::activate() {
@@ -66,9 +65,8 @@ void BoardModel::dealTick() {
     if (!m_deal.running()) {
         return;
     }
-    const TileGrid before = m_grid;
     m_deal.tick(m_grid);
-    announceTiles(before);
+    emit fieldChanged();
     if (!m_deal.running()) {
         emit dealRunningChanged(false);
     }

@@ -104,6 +104,8 @@ public:
 signals:
     // The letter, colour or reach of one tile.
     void tileChanged(int index);
+    // Every tile anew: a fill of the deal, or the blank field of a board just loaded.
+    void fieldChanged();
     void wordChanged(const QString& word);
     void scoreChanged(int total, int wordPoints, int bonusPoints, const QString& subTotal);
     void wordAdded(const QString& word);

@@ -1,5 +1,6 @@
 #include "ui/board/BoardBackdrop.h"
 
+#include "ui/board/BoardLook.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Palette.h"
 
@@ -71,7 +72,7 @@ void BoardBackdrop::paintPausedSign(QPainter& p, bool byPlayer) const {
     QRect lower = field;
     lower.setTop(field.center().y() + 16);
     p.setFont(fonts::arial(11, false));
-    p.setPen(kBoardCaption);
+    p.setPen(boardlook::kCaption);
     p.drawText(lower, Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Space or Resume to go on"));
 }
 

@@ -2,15 +2,11 @@
 
 #include "ui/board/BoardLayout.h"
 
-#include <QColor>
 #include <QPixmap>
 
 class QPainter;
 
 namespace vortalex {
-
-// The light blue of the column's captions and of the pause sign's hint.
-inline const QColor kBoardCaption{196, 214, 236};
 
 // What the board shows behind its widgets: the sky with its weave, a glow under the field, the
 // tray and the column. It never changes while the board is open, so it is drawn once.

@@ -1,5 +1,6 @@
 #include "ui/board/BoardScreen.h"
 
+#include "ui/board/BoardLook.h"
 #include "ui/summary/SummaryScreen.h"
 #include "ui/widgets/Accessible.h"
 #include "ui/widgets/ClickLabel.h"
@@ -18,54 +19,7 @@
 
 namespace vortalex {
 
-namespace {
-
-const QColor kValue{255, 255, 255};
-
-// A caption with room around it: half a line on either side, a quarter above and below, so
-// no button's text runs into its edges.
-QSize captionRoom(const QFont& font, const QString& text) {
-    const QFontMetrics metrics(font);
-    return {metrics.horizontalAdvance(text) + metrics.height(),
-            metrics.height() + metrics.height() / 2};
-}
-
-void styleButtonLabel(ClickLabel* label) {
-    label->setAlignment(Qt::AlignCenter);
-    label->setFace(QColor(150, 178, 212), QColor(98, 128, 168), QColor(30, 45, 70));
-}
-
-QLabel* panelText(QWidget* parent, const QString& text, const QColor& colour, bool bold,
-                  Qt::Alignment align) {
-    auto* label = new QLabel(text, parent);
-    label->setFont(fonts::arial(10, bold));
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, colour);
-    label->setPalette(p);
-    label->setAlignment(align | Qt::AlignVCenter);
-    return label;
-}
-
-// Shrinks the word being formed until it fits its column, so a long word never runs off the
-// window.
-void fitText(QLabel* label, const QFont& base) {
-    QFont f = base;
-    const int room = label->width() - 8;
-    while (f.pointSizeF() > 8 && QFontMetrics(f).horizontalAdvance(label->text()) > room) {
-        f.setPointSizeF(f.pointSizeF() - 1);
-    }
-    if (f != label->font()) {
-        label->setFont(f);
-    }
-}
-
-// A value label reads as its caption and its value, so a screen reader says "Time: 04:59".
-void nameValue(QLabel* value, const QString& caption) {
-    const QString text = value->text().isEmpty() ? QStringLiteral("none") : value->text();
-    value->setAccessibleName(caption + QStringLiteral(": ") + text);
-}
-
-} // namespace
+using namespace boardlook;
 
 BoardScreen::BoardScreen(Level level, Services& services, SessionState& session, QWidget* parent)
     : QDialog(parent)
@@ -208,7 +162,7 @@ void BoardScreen::buildPanel() {
     static_assert(kPanelCaptions.size() == BoardLayout::kReadouts);
     for (std::size_t r = 0; r < kPanelCaptions.size(); ++r) {
         const int row = static_cast<int>(r);
-        QLabel* caption = panelText(this, QString::fromLatin1(kPanelCaptions.at(r)), kBoardCaption,
+        QLabel* caption = panelText(this, QString::fromLatin1(kPanelCaptions.at(r)), kCaption,
                                     false, Qt::AlignLeft);
         caption->setGeometry(m_layout.caption(row));
         QLabel* value = panelText(this, r == 0 ? QStringLiteral("00:00") : QStringLiteral("0"),
@@ -233,6 +187,7 @@ void BoardScreen::buildPanel() {
     m_wordList->setAccessibleName(QStringLiteral("Words built"));
     m_wordList->installEventFilter(this);
     m_wordList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_wordList->setUniformItemSizes(true); // one line each: no item is measured on its own
     QPalette lp = m_wordList->palette();
     lp.setColor(QPalette::Base, QColor(8, 32, 56));
     lp.setColor(QPalette::Text, QColor(230, 238, 248));
@@ -245,6 +200,7 @@ void BoardScreen::connectModel() {
     const LevelClock& clock = m_model.levelClock();
     const WordBanner& banner = m_model.banner();
     connect(&m_model, &BoardModel::tileChanged, this, &BoardScreen::showTile);
+    connect(&m_model, &BoardModel::fieldChanged, this, &BoardScreen::showField);
     connect(&m_model, &BoardModel::wordChanged, this, &BoardScreen::showWord);
     connect(&m_model, &BoardModel::scoreChanged, this, &BoardScreen::showScores);
     connect(&m_model, &BoardModel::wordAdded, m_wordList,
@@ -268,9 +224,7 @@ void BoardScreen::connectModel() {
 }
 
 void BoardScreen::showAll() {
-    for (int i = 1; i <= m_model.grid().count(); ++i) {
-        showTile(i);
-    }
+    showField();
     showWord(m_model.word());
     showScores(m_model.levelTotal(), m_model.wordPoints(), m_model.bonusPoints(),
                m_model.subTotalText());
@@ -298,6 +252,15 @@ void BoardScreen::orderTabStops() {
 
 bool BoardScreen::focusNextPrevChild(bool next) {
     return m_tabOrder.enterFromWindow(this, next) || QDialog::focusNextPrevChild(next);
+}
+
+void BoardScreen::showField() {
+    // Every tile asks for its own repaint, then the field for one of the whole: the field is
+    // then painted in one piece and each tile once, not as a sum of 121 separate areas.
+    for (int i = 1; i <= m_model.grid().count(); ++i) {
+        showTile(i);
+    }
+    update(m_layout.field());
 }
 
 void BoardScreen::showTile(int index) {
@@ -490,7 +453,11 @@ void BoardScreen::mouseMoveEvent(QMouseEvent* event) {
 
 void BoardScreen::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    m_backdrop.paint(p, event->rect(), devicePixelRatioF());
+    // Only the areas asked for: the box around a tile and a label far apart would be most of
+    // the window.
+    for (const QRect& area : event->region()) {
+        m_backdrop.paint(p, area, devicePixelRatioF());
+    }
     if (m_pausedSignShown) {
         m_backdrop.paintPausedSign(p, m_model.pausedByPlayer());
     }

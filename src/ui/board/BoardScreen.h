@@ -87,6 +87,7 @@ private:
     void connectModel();
     // Each shows what the model says changed; showAll the whole board, once.
     void showAll();
+    void showField();
     void showTile(int index);
     void showClockState(LevelClock::State state);
     void showWord(const QString& word);
