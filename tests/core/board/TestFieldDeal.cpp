@@ -3,6 +3,7 @@
 #include "Fields.h"
 #include "TestWorld.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 using namespace vortalex;
@@ -23,9 +24,7 @@ TileGrid dealt(Level level, std::deque<double> script, std::uint64_t seed = 1) {
 }
 
 qsizetype vowelCount(const TileGrid& grid) {
-    const QString letters = lettersOf(grid);
-    return std::count_if(letters.begin(), letters.end(),
-                         [](QChar c) { return QStringLiteral("AEIOU").contains(c); });
+    return lettersOf(grid).count(QRegularExpression(QStringLiteral("[AEIOU]")));
 }
 
 } // namespace

@@ -18,18 +18,16 @@ using namespace vortalex::test;
 
 namespace {
 
-void startPlaying(BoardScreen& screen) {
-    screen.show();
-    QCoreApplication::processEvents();
-    screen.model().clickCommand(BoardCommand::Play);
-    finishDealing(screen.model());
-}
-
 // A shown Easy board in play on the known field.
 struct PlayedBoard {
     KnownFieldWorld world;
     BoardScreen screen{Level::Easy, world.services, world.session};
-    PlayedBoard() { startPlaying(screen); }
+    PlayedBoard() {
+        screen.show();
+        QCoreApplication::processEvents();
+        screen.model().clickCommand(BoardCommand::Play);
+        finishDealing(screen.model());
+    }
 };
 
 QAccessibleInterface* accessible(QObject* object) {

@@ -159,6 +159,21 @@ private slots:
         QCOMPARE(screen.slideTimer().interval(), 100);
     }
 
+    void anAcceptedWordsTilesShowTheirNewLetters() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services, world.session);
+        startPlaying(screen);
+        QTest::mouseClick(screen.tile(1), Qt::LeftButton);
+        QTest::mouseClick(screen.tile(2), Qt::LeftButton);
+        world.addWord(screen.model().word() + screen.tile(3)->text());
+        realDoubleClick(screen.tile(3));
+        QCOMPARE(screen.model().words().size(), 1);
+        for (int i = 1; i <= 25; ++i) {
+            QCOMPARE(screen.tile(i)->text(), screen.model().grid().tile(i).letter);
+            QCOMPARE(screen.tile(i)->textColour(), LetterTile::kPlainText);
+        }
+    }
+
     void doubleClickingATileThatIsNotOpenOnlySoundsTheClick() {
         TestWorld world;
         BoardScreen screen(Level::Easy, world.services, world.session);
