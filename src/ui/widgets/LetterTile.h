@@ -48,12 +48,11 @@ protected:
 private:
     static QPixmap face(QSize size, qreal dpr, TileColour state, bool lit);
     QPixmap look(qreal dpr);
+    void forgetLook();
     void refreshColour();
     void tellNameChanged();
 
     QString m_letter;
-    void forgetLook();
-
     // Where the tile's picture is kept: everything but the letter, then the key with it.
     QString m_lookPrefix;
     QString m_lookKey;
