@@ -1,6 +1,7 @@
 // Median time of one deal tick on the 11 x 11 board (fill plus repaint of its 121 tiles) and of
 // one accepted "Done" (dictionary lookup, refill, repaint), offscreen, on a copy of the built
-// database.
+// database. Each step is timed up to the screen painted as the event loop would paint it after
+// the step: what changed, not the whole window. `--whole` repaints the whole window instead.
 #include "core/data/GameDatabase.h"
 #include "ui/board/BoardScreen.h"
 
@@ -16,13 +17,29 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 using namespace vortalex;
 
+namespace {
+
+bool g_whole = false;
+
+void paint(QWidget& screen) {
+    if (g_whole) {
+        screen.repaint();
+    } else {
+        QCoreApplication::sendPostedEvents(); // the update the loop would paint next
+    }
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    g_whole = argc > 1 && std::strcmp(argv[1], "--whole") == 0;
     QTemporaryDir dir;
     auto opened = bench::copyOfBuiltDatabase(dir);
     if (!opened) {
@@ -44,10 +61,11 @@ int main(int argc, char** argv) {
         screen.show();
         QCoreApplication::processEvents();
         screen.model().clickCommand(BoardCommand::Play);
+        paint(screen);
         while (screen.model().dealRunning()) {
             timer.start();
             screen.model().dealTick();
-            screen.repaint();
+            paint(screen);
             dealTicks.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
         }
         for (int k = 0; k < 20; ++k) {
@@ -55,6 +73,7 @@ int main(int argc, char** argv) {
             for (int t : tiles) {
                 screen.model().clickTile(t);
             }
+            paint(screen);
             const QString word = screen.model().word();
             QSqlQuery insert(raw);
             insert.prepare(
@@ -64,7 +83,7 @@ int main(int argc, char** argv) {
             const auto before = screen.model().words().size();
             timer.start();
             screen.model().doubleClickTile(6);
-            screen.repaint();
+            paint(screen);
             const double ms = static_cast<double>(timer.nsecsElapsed()) / 1e6;
             if (screen.model().words().size() == before + 1) {
                 dones.push_back(ms);
@@ -74,10 +93,13 @@ int main(int argc, char** argv) {
         }
         screen.model().clickTile(0);
     }
-    std::printf("deal tick, 11 x 11, fill + repaint: median %.3f ms over %zu ticks (goal < 2 ms)\n",
-                bench::median(dealTicks), dealTicks.size());
+    const char* painted = g_whole ? "whole window" : "what changed";
+    std::printf("deal tick, 11 x 11, fill + repaint (%s): median %.3f ms over %zu ticks (goal < 1 "
+                "ms)\n",
+                painted, bench::median(dealTicks), dealTicks.size());
     std::printf(
-        "accepted Done, lookup + refill + repaint: median %.3f ms over %zu words (goal < 5 ms)\n",
-        bench::median(dones), dones.size());
+        "accepted Done, lookup + refill + repaint (%s): median %.3f ms over %zu words (goal "
+        "< 1 ms)\n",
+        painted, bench::median(dones), dones.size());
     return 0;
 }

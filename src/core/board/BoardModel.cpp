@@ -1,7 +1,6 @@
 #include "core/board/BoardModel.h"
 
 #include "core/common/CuePlayer.h"
-#include "core/common/WordTracer.h"
 #include "core/data/DataLocation.h"
 #include "core/data/GameDatabase.h"
 
@@ -9,37 +8,28 @@
 
 namespace vortalex {
 
-namespace {
-
-bool isVowel(const QString& letter) {
-    return letter.size() == 1 && QStringLiteral("AEIOU").contains(letter.at(0));
-}
-
-QString twoDigits(int n) {
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
-}
-
-} // namespace
-
 BoardModel::BoardModel(Level level, Services& services, SessionState& session, QObject* parent)
     : QObject(parent)
     , m_info(levelInfo(level))
     , m_services(services)
     , m_session(session)
-    , m_grid(m_info.side) {}
+    , m_deal(m_info)
+    , m_grid(m_info.side) {
+    connect(&m_clock, &LevelClock::ended, this, &BoardModel::endLevel);
+}
 
 BoardModel::~BoardModel() = default;
 
 // ------------------------------------------------------------------ lifecycle
 
 void BoardModel::load() {
-    m_random = m_services.newRandom();
+    m_deal.seed(m_services.newRandom());
     m_grid = TileGrid(m_info.side);
     // A failure here must not keep the board from opening.
     if (m_services.database != nullptr) {
         m_services.database->clearWrongWords();
     }
-    emit tilesChanged();
+    emit fieldChanged();
 }
 
 void BoardModel::activate() {
@@ -64,85 +54,43 @@ void BoardModel::activate() {
     setEnabled(BoardCommand::Shuffle, false);
 }
 
-// ------------------------------------------------------------------ letters and deals
-
-QString BoardModel::letterSelect() {
-    return QString(QChar(u'A' + m_random->draw(26) - 1));
-}
-
-void BoardModel::fillBoard() {
-    m_grid.placeTiles();
-    for (int i = 1; i <= m_grid.count(); ++i) {
-        m_grid.tile(i).letter = letterSelect();
-    }
-    m_grid.reset();
-    emit tilesChanged();
-}
-
-void BoardModel::fillBoardVowelCount() {
-    m_grid.placeTiles();
-    int vowelCount = 0;
-    for (int i = 1; i <= m_grid.count(); ++i) {
-        QString letter = letterSelect();
-        vowelCount += isVowel(letter) ? 1 : 0;
-        m_grid.tile(i).letter = std::move(letter);
-    }
-    m_grid.reset();
-    // Turns random consonants into vowels until the quota is met; a tile that became a vowel
-    // is never drawn for change again, so the loop ends.
-    static const QStringList kVowels{"A", "E", "I", "O", "U"};
-    while (vowelCount < m_info.vowelQuota) {
-        TileRecord& t = m_grid.tile(m_random->draw(m_grid.count()));
-        if (isVowel(t.letter)) {
-            continue;
-        }
-        t.letter = kVowels.at(m_random->draw(5) - 1);
-        ++vowelCount;
-    }
-    emit tilesChanged();
-}
+// ------------------------------------------------------------------ deals and tiles
 
 void BoardModel::startDeal() {
-    m_dealTicks = 1;
-    setDealRunning(true);
+    const bool wasRunning = m_deal.running();
+    m_deal.start();
+    if (!wasRunning) {
+        emit dealRunningChanged(true);
+    }
 }
 
 void BoardModel::dealTick() {
-    if (!m_dealRunning) {
+    if (!m_deal.running()) {
         return;
     }
-    fillBoard();
-    ++m_dealTicks;
-    if (m_dealTicks == kDealTicks) {
-        setDealRunning(false);
-        fillBoardVowelCount();
-        keepField();
+    m_deal.tick(m_grid);
+    emit fieldChanged();
+    if (!m_deal.running()) {
+        emit dealRunningChanged(false);
     }
 }
 
 void BoardModel::freezeDeal() {
-    // A click during a deal freezes the field as it stands, without the vowel quota.
-    if (m_dealRunning) {
-        setDealRunning(false);
-        keepField();
+    if (m_deal.running()) {
+        m_deal.freeze(m_grid);
+        emit dealRunningChanged(false);
     }
 }
 
-void BoardModel::keepField() {
-    m_fields.append(m_grid);
-}
-
-void BoardModel::setDealRunning(bool running) {
-    if (m_dealRunning != running) {
-        m_dealRunning = running;
-        emit timersChanged();
-    }
-}
-
-void BoardModel::setSlideRunning(bool running) {
-    if (m_slideRunning != running) {
-        m_slideRunning = running;
-        emit timersChanged();
+void BoardModel::announceTiles(const TileGrid& before) {
+    const TileGrid& after = m_grid;
+    for (int i = 1; i <= after.count(); ++i) {
+        const TileRecord& was = before.tile(i);
+        const TileRecord& now = after.tile(i);
+        if (was.letter != now.letter || was.open != now.open || was.used != now.used ||
+            before.isPlaced(i) != after.isPlaced(i) || before.colour(i) != after.colour(i)) {
+            emit tileChanged(i);
+        }
     }
 }
 
@@ -150,7 +98,7 @@ void BoardModel::setEnabled(BoardCommand command, bool enabled) {
     bool& slot = m_enabled.at(static_cast<std::size_t>(command));
     if (slot != enabled) {
         slot = enabled;
-        emit commandsChanged();
+        emit commandChanged(command, enabled);
     }
 }
 
@@ -160,14 +108,14 @@ void BoardModel::clickTile(int index) {
     if (index < 0 || index > m_grid.count()) {
         return;
     }
-    putBannerBack();
+    m_banner.putBack();
     freezeDeal();
     if (index == 0) {
         quitGame();
         return;
     }
     // Hidden tiles take no clicks, and a finished level takes no more words.
-    if (!tilesVisible() || m_clock == Clock::Ended) {
+    if (!tilesVisible() || clock() == Clock::Ended) {
         return;
     }
     if (m_ignoreNextClick) {
@@ -183,12 +131,13 @@ void BoardModel::clickTile(int index) {
         return;
     }
     setWord(m_word + m_grid.tile(index).letter);
+    const TileGrid before = m_grid;
     m_grid.pick(index);
-    emit tilesChanged();
+    announceTiles(before);
 }
 
 void BoardModel::doubleClickTile(int index) {
-    if (!m_grid.contains(index) || !tilesVisible() || m_clock == Clock::Ended) {
+    if (!m_grid.contains(index) || !tilesVisible() || clock() == Clock::Ended) {
         return;
     }
     if (!m_ignoreNextClick && m_grid.tile(index).used) {
@@ -197,7 +146,7 @@ void BoardModel::doubleClickTile(int index) {
 }
 
 void BoardModel::rightReleaseTile(int index) {
-    if (!m_grid.contains(index) || !tilesVisible() || m_clock == Clock::Ended) {
+    if (!m_grid.contains(index) || !tilesVisible() || clock() == Clock::Ended) {
         return;
     }
     if (m_grid.tile(index).used) {
@@ -208,84 +157,9 @@ void BoardModel::rightReleaseTile(int index) {
     m_ignoreNextClick = true;
 }
 
-void BoardModel::putBannerBack() {
-    if (m_bannerVisible || m_bannerTop != kBannerStartTop) {
-        m_bannerVisible = false;
-        m_bannerTop = kBannerStartTop;
-        emit bannerChanged();
-    }
-}
-
-// ------------------------------------------------------------------ keyboard
-
-bool BoardModel::keysTakeTiles() const {
-    return !m_messageOpen && tilesVisible() && m_clock != Clock::Ended;
-}
-
-void BoardModel::typeLetter(QChar letter) {
-    const QChar upper = letter.toUpper();
-    if (!keysTakeTiles() || upper < QLatin1Char('A') || upper > QLatin1Char('Z')) {
-        return;
-    }
-    const std::optional<QList<int>> chain = WordTracer::extend(m_grid, typedChain(), upper);
-    if (!chain) {
-        return; // no chain spells it: the letter is ignored, silently
-    }
-    // As a click would: the banner goes back, a running deal freezes the field as it stands.
-    putBannerBack();
-    freezeDeal();
-    m_ignoreNextClick = false;
-    play(Cue::Clicking);
-    takeChain(*chain);
-}
-
-QList<int> BoardModel::typedChain() const {
-    // Tiles can stay picked under a word that is gone (a shuffle empties the word before its
-    // deal repaints the tiles): keys then start afresh instead of bringing that word back.
-    const QList<int>& chain = m_grid.chain();
-    return WordTracer::lettersOf(m_grid, chain) == m_word ? chain : QList<int>{};
-}
-
-void BoardModel::eraseLetter() {
-    QList<int> chain = typedChain();
-    if (!keysTakeTiles() || chain.isEmpty()) {
-        return;
-    }
-    chain.removeLast();
-    takeChain(chain);
-}
-
-void BoardModel::takeChain(const QList<int>& chain) {
-    m_grid.retrace(chain);
-    setWord(WordTracer::lettersOf(m_grid, chain));
-    emit tilesChanged();
-}
-
-void BoardModel::submitTypedWord() {
-    // A double-click on the last picked tile, which is white, runs Done.
-    const QList<int> chain = typedChain();
-    if (keysTakeTiles() && !chain.isEmpty()) {
-        m_ignoreNextClick = false;
-        doubleClickTile(chain.last());
-    }
-}
-
-void BoardModel::dropTypedWord() {
-    // A right click on a white tile runs Clear; no click follows a key to be swallowed.
-    if (keysTakeTiles() && !typedChain().isEmpty()) {
-        runCommand(BoardCommand::Clear);
-    }
-}
-
-void BoardModel::pressPauseKey() {
-    if (!m_messageOpen) {
-        clickPauseLabel();
-    }
-}
-
 void BoardModel::pauseInBackground() {
     // A message's own pause framing already holds the clock (Paused), so it is left alone.
-    if (m_clock == Clock::Running && !m_messageOpen) {
+    if (clock() == Clock::Running && !m_messageOpen) {
         clickPauseLabel();
     }
 }
@@ -293,7 +167,7 @@ void BoardModel::pauseInBackground() {
 void BoardModel::setWord(const QString& word) {
     if (m_word != word) {
         m_word = word;
-        emit wordChanged();
+        emit wordChanged(word);
     }
 }
 
@@ -303,8 +177,9 @@ void BoardModel::resetTiles() {
 }
 
 void BoardModel::unselectTiles() {
+    const TileGrid before = m_grid;
     m_grid.reset();
-    emit tilesChanged();
+    announceTiles(before);
 }
 
 void BoardModel::quitGame() {
@@ -315,7 +190,7 @@ void BoardModel::quitGame() {
 }
 
 bool BoardModel::confirmClose() {
-    const bool inPlay = m_clock == Clock::Running || m_clock == Clock::Paused;
+    const bool inPlay = clock() == Clock::Running || clock() == Clock::Paused;
     if (inPlay && message(kLeaveQuestion, style::kYesNoQuestion, kAppTitle) != Answer::Yes) {
         return false;
     }
@@ -349,12 +224,15 @@ void BoardModel::runCommand(BoardCommand command) {
     }
 }
 
-void BoardModel::selectLastWord() {
-    const int last = static_cast<int>(m_words.size()) - 1;
-    if (m_selectedWord != last) {
-        m_selectedWord = last;
-        emit wordListChanged();
+void BoardModel::selectWord(int index) {
+    if (m_selectedWord != index) {
+        m_selectedWord = index;
+        emit selectedWordChanged(index);
     }
+}
+
+void BoardModel::selectLastWord() {
+    selectWord(static_cast<int>(m_words.size()) - 1);
 }
 
 void BoardModel::submitWord() {
@@ -374,9 +252,9 @@ void BoardModel::submitWord() {
         return;
     }
     for (int k = 0; k < m_words.size(); ++k) {
-        m_selectedWord = k;
+        m_selectedWord = k; // the list is walked as the player sees it; only a match is shown
         if (m_words.at(k) == m_word) {
-            emit wordListChanged();
+            emit selectedWordChanged(k);
             withClockHeld([this] {
                 message(QStringLiteral("Word already used!"), style::kExclamation,
                         QStringLiteral("Duplicate Word"));
@@ -439,30 +317,27 @@ void BoardModel::rejectTooShort() {
 }
 
 void BoardModel::acceptWord() {
-    for (int i = 1; i <= m_grid.count(); ++i) {
-        if (m_grid.tile(i).used) {
-            m_grid.tile(i).letter = letterSelect();
-        }
-    }
-    m_grid.reset();
-    emit tilesChanged();
+    const TileGrid before = m_grid;
+    m_deal.refillUsed(m_grid);
+    announceTiles(before);
 
     m_levelTotal += m_info.basePoints;
     m_bonusPoints = m_info.bonusFor(static_cast<int>(m_word.size()));
     m_levelTotal += m_bonusPoints;
     m_wordPoints = m_info.basePoints;
     m_subTotalText = QString::number(m_bonusPoints + m_info.basePoints);
-    emit scoresChanged();
+    announceScores();
 
     play(m_info.acceptCue);
-    m_bannerVisible = true;
-    m_bannerText = m_word;
-    emit bannerChanged();
-    setSlideRunning(true);
+    m_banner.show(m_word);
 
     m_words.append(m_word);
-    emit wordListChanged();
+    emit wordAdded(m_word);
     setWord(QString());
+}
+
+void BoardModel::announceScores() {
+    emit scoreChanged(m_levelTotal, m_wordPoints, m_bonusPoints, m_subTotalText);
 }
 
 void BoardModel::startLevel() {
@@ -473,19 +348,15 @@ void BoardModel::startLevel() {
     startDeal();
     setWord(QString());
     m_words.clear();
-    m_fields.clear();
+    m_deal.forgetFields();
     m_selectedWord = -1;
-    emit wordListChanged();
-    m_clock = Clock::Running;
+    emit wordsCleared();
+    m_clock.start(m_info.clockMinutes);
     m_levelTotal = 0;
     m_wordPoints = 0;
     m_bonusPoints = 0;
-    emit scoresChanged();
-    m_clockSeconds = 60;
-    m_clockMinutes = m_info.clockMinutes;
+    announceScores();
     m_shufflesLeft = kShufflesPerGame;
-    emit clockChanged();
-    emit timersChanged();
 }
 
 void BoardModel::clearWord() {
@@ -511,50 +382,18 @@ void BoardModel::shuffle() {
     setWord(QString());
 }
 
-// ------------------------------------------------------------------ banner
-
-void BoardModel::slideTick() {
-    if (!m_slideRunning) {
-        return;
-    }
-    // The slide leaves the clock alone: it must not restart a paused or finished level.
-    m_bannerTop += kBannerStep;
-    if (m_bannerTop >= kBannerEndTop) {
-        setSlideRunning(false);
-        m_bannerVisible = false;
-    }
-    emit bannerChanged();
-}
-
 // ------------------------------------------------------------------ clock and pause
 
 void BoardModel::clockTick() {
-    if (m_clock != Clock::Running) {
-        return;
-    }
-    --m_clockSeconds;
-    if (m_clockSeconds == 0) {
-        --m_clockMinutes;
-        m_clockSeconds = 60;
-    }
-    m_clockText = m_clockSeconds == 60
-                      ? twoDigits(m_clockMinutes + 1) + QStringLiteral(":00")
-                      : twoDigits(m_clockMinutes) + QLatin1Char(':') + twoDigits(m_clockSeconds);
-    emit clockChanged();
-    if (m_clockMinutes < 0) {
-        endLevel();
-    }
+    m_clock.tick();
 }
 
 void BoardModel::endLevel() {
-    // The clock stops first and for good: no tick, and so no second end, can come while the
-    // end messages or the summary are open.
-    m_clock = Clock::Ended;
+    // The clock has stopped for good: no tick, and so no second end, can come while the end
+    // messages or the summary are open.
     setEnabled(BoardCommand::Done, false);
     setEnabled(BoardCommand::Clear, false);
     setEnabled(BoardCommand::Shuffle, false);
-    emit clockChanged();
-    emit timersChanged();
     // Messages and the summary open from the event loop, never from inside the tick.
     QMetaObject::invokeMethod(this, &BoardModel::finishLevel, Qt::QueuedConnection);
 }
@@ -563,11 +402,11 @@ void BoardModel::finishLevel() {
     LevelResult result;
     result.level = m_info.level;
     result.total = m_levelTotal;
-    result.timeText = m_clockText;
+    result.timeText = m_clock.text();
     result.words = m_words;
-    result.fields = m_fields;
+    result.fields = m_deal.fields();
     // A deal still running at the end shows a passing random fill, not a field to play on.
-    if (!m_dealRunning) {
+    if (!m_deal.running()) {
         result.fields.append(m_grid);
     }
     result.passed = m_info.passed(m_levelTotal);
@@ -599,38 +438,33 @@ void BoardModel::finishLevel() {
     }
 }
 
-void BoardModel::clickPauseLabel() {
-    // Before "Play" there is no clock to pause, and a finished level stays finished.
-    if (m_clock == Clock::NotStarted || m_clock == Clock::Ended) {
-        return;
-    }
-    m_pauseLabelText = m_pauseLabelText == QStringLiteral("Pause") ? QStringLiteral("Resume")
-                                                                   : QStringLiteral("Pause");
-    pauseToggle();
+QString BoardModel::pauseLabelText() const {
+    return m_playerPaused ? QStringLiteral("Resume") : QStringLiteral("Pause");
 }
 
-void BoardModel::pauseToggle() {
-    if (m_clock == Clock::Running) {
-        m_clock = Clock::Paused;
-    } else if (m_clock == Clock::Paused) {
-        m_clock = Clock::Running;
-    } else {
+void BoardModel::clickPauseLabel() {
+    // Before "Play" there is no clock to pause, and a finished level stays finished.
+    if (clock() == Clock::NotStarted || clock() == Clock::Ended) {
         return;
     }
-    emit clockChanged();
-    emit timersChanged();
-    emit tilesChanged();
+    m_playerPaused = !m_playerPaused;
+    emit pauseLabelChanged(pauseLabelText());
+    if (m_clock.running()) {
+        m_clock.pause();
+    } else {
+        m_clock.resume();
+    }
 }
 
 void BoardModel::withClockHeld(const std::function<void()>& show) {
     // A board already paused stays paused, with its clock stopped, while the message is open.
-    const bool hold = m_clock == Clock::Running;
+    const bool hold = m_clock.running();
     if (hold) {
-        pauseToggle();
+        m_clock.pause();
     }
     show();
-    if (hold && m_clock == Clock::Paused) {
-        pauseToggle();
+    if (hold) {
+        m_clock.resume();
     }
 }
 

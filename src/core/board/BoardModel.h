@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/board/BoardKeys.h"
+#include "core/board/FieldDeal.h"
+#include "core/board/LevelClock.h"
+#include "core/board/WordBanner.h"
 #include "core/common/Level.h"
 #include "core/common/ScreenFlow.h"
 #include "core/common/Services.h"
@@ -20,18 +24,16 @@ enum class BoardCommand { Done, Play, Clear, Shuffle };
 inline constexpr std::array<BoardCommand, 4> kBoardCommands{
     BoardCommand::Done, BoardCommand::Play, BoardCommand::Clear, BoardCommand::Shuffle};
 
-// One level of play: the field and its deal, picking, the four commands with scoring, the
-// accepted-word banner and the level clock with its pause. Timers live in the screen and call
-// the tick handlers; everything else is plain state the screen shows.
+// One level of play: picking, the four commands with scoring, and the end of the level, over a
+// field dealt by FieldDeal, timed by LevelClock, with WordBanner for the accepted words. Timers
+// live in the screen and call the tick handlers; everything else is plain state the screen
+// shows, and each change is announced with what changed.
 class BoardModel : public QObject {
     Q_OBJECT
 public:
-    enum class Clock { NotStarted, Running, Paused, Ended };
+    using Clock = LevelClock::State;
 
-    static constexpr int kBannerStartTop = 2310; // twips
-    static constexpr int kBannerEndTop = 3210;
-    static constexpr int kBannerStep = 100;
-    static constexpr int kDealTicks = 10;
+    static constexpr int kBannerStartTop = WordBanner::kStartTop;
 
     static inline const QString kLeaveQuestion = QStringLiteral("Leave this level?") + kLineBreak +
                                                  QStringLiteral("Its score will not be kept.");
@@ -52,15 +54,12 @@ public:
     void runCommand(BoardCommand command);   // the gestures' way in, whatever the label's state
     void clickPauseLabel();
 
-    // Keyboard play. Each key ends in the same calls as its mouse gesture: letters pick the
-    // tiles that spell the typed word, Return submits as a double-click on the word does,
-    // Escape drops it as a right click does, Space works the pause label. Keys do nothing
-    // while a message is open, while the tiles are hidden (but Space) and once time is up.
-    void typeLetter(QChar letter);
-    void eraseLetter();
-    void submitTypedWord();
-    void dropTypedWord();
-    void pressPauseKey();
+    // Keyboard play (BoardKeys): each key ends in the same calls as its mouse gesture.
+    void typeLetter(QChar letter) { m_keys.typeLetter(letter); }
+    void eraseLetter() { m_keys.eraseLetter(); }
+    void submitTypedWord() { m_keys.submitTypedWord(); }
+    void dropTypedWord() { m_keys.dropTypedWord(); }
+    void pressPauseKey() { m_keys.pressPauseKey(); }
     // The window went to the background (another application, or minimised): a running clock
     // pauses as the pause label would pause it, and stays paused until the player resumes.
     void pauseInBackground();
@@ -71,7 +70,7 @@ public:
 
     // Timer ticks.
     void dealTick();
-    void slideTick();
+    void slideTick() { m_banner.tick(); }
     void clockTick();
 
     const LevelInfo& info() const { return m_info; }
@@ -87,50 +86,52 @@ public:
     int shufflesLeft() const { return m_shufflesLeft; }
     QStringList words() const { return m_words; }
     int selectedWord() const { return m_selectedWord; }
-    bool bannerVisible() const { return m_bannerVisible; }
-    QString bannerText() const { return m_bannerText; }
-    int bannerTop() const { return m_bannerTop; }
-    QString clockText() const { return m_clockText; }
-    int clockMinutes() const { return m_clockMinutes; }
-    int clockSeconds() const { return m_clockSeconds; }
-    Clock clock() const { return m_clock; }
-    QString pauseLabelText() const { return m_pauseLabelText; }
-    bool tilesVisible() const { return m_clock != Clock::Paused; }
-    bool dealRunning() const { return m_dealRunning; }
-    bool slideRunning() const { return m_slideRunning; }
-    bool clockRunning() const { return m_clock == Clock::Running; }
+    const WordBanner& banner() const { return m_banner; }
+    bool bannerVisible() const { return m_banner.visible(); }
+    QString bannerText() const { return m_banner.text(); }
+    int bannerTop() const { return m_banner.top(); }
+    const LevelClock& levelClock() const { return m_clock; }
+    QString clockText() const { return m_clock.text(); }
+    Clock clock() const { return m_clock.state(); }
+    QString pauseLabelText() const;
+    // The player paused (not a message holding the clock): the paused field says how to go on.
+    bool pausedByPlayer() const { return m_playerPaused && clock() == Clock::Paused; }
+    bool tilesVisible() const { return clock() != Clock::Paused; }
+    bool dealRunning() const { return m_deal.running(); }
+    bool slideRunning() const { return m_banner.sliding(); }
+    bool clockRunning() const { return m_clock.running(); }
 
 signals:
-    void tilesChanged();
-    void wordChanged();
-    void scoresChanged();
-    void wordListChanged();
-    void bannerChanged();
-    void clockChanged();
-    void commandsChanged();
-    void timersChanged();
+    // The letter, colour or reach of one tile.
+    void tileChanged(int index);
+    // Every tile anew: a fill of the deal, or the blank field of a board just loaded.
+    void fieldChanged();
+    void wordChanged(const QString& word);
+    void scoreChanged(int total, int wordPoints, int bonusPoints, const QString& subTotal);
+    void wordAdded(const QString& word);
+    void wordsCleared();
+    void selectedWordChanged(int index); // -1: none
+    void commandChanged(vortalex::BoardCommand command, bool enabled);
+    void pauseLabelChanged(const QString& text);
+    void dealRunningChanged(bool running);
     // The board asks to close, and what should open after it.
     void closeRequested(vortalex::ScreenOutcome next);
     // The end-of-level messages are done; the summary takes the result from here.
     void levelEnded(const vortalex::LevelResult& result);
 
 private:
-    QString letterSelect();
-    void fillBoard();
-    void fillBoardVowelCount();
+    friend class BoardKeys; // picks as a click does, on its own chain of tiles
+
     void startDeal();
-    void keepField(); // a deal has finished: its field goes to the summary
     void freezeDeal();
-    void setDealRunning(bool running);
-    void setSlideRunning(bool running);
+    // Announces the tiles that differ from how they were `before` a change of the field.
+    void announceTiles(const TileGrid& before);
     void setEnabled(BoardCommand command, bool enabled);
     void setWord(const QString& word);
+    void announceScores();
     void resetTiles();
     void unselectTiles();
-    void putBannerBack();
-    bool keysTakeTiles() const;
-    QList<int> typedChain() const; // the picked tiles, when they still spell the word formed
-    void takeChain(const QList<int>& chain);
+    void selectWord(int index);
     void selectLastWord();
     void quitGame();
 
@@ -143,7 +144,6 @@ private:
     void clearWord();
     void shuffle();
 
-    void pauseToggle();
     // Stops the clock and hides the field while a message is open.
     void withClockHeld(const std::function<void()>& show);
     Answer message(const QString& text, MessageStyle style, const QString& title);
@@ -154,13 +154,14 @@ private:
     const LevelInfo& m_info;
     Services& m_services;
     SessionState& m_session;
-    std::unique_ptr<Random> m_random;
+    FieldDeal m_deal;
+    LevelClock m_clock;
+    WordBanner m_banner;
+    BoardKeys m_keys{*this};
     TileGrid m_grid;
     QString m_word;
     bool m_ignoreNextClick = false;
     bool m_messageOpen = false;
-    int m_dealTicks = 0;
-    bool m_dealRunning = false;
     std::array<bool, 4> m_enabled{false, true, false, false};
 
     int m_levelTotal = 0;
@@ -169,19 +170,9 @@ private:
     QString m_subTotalText = QStringLiteral("0");
     int m_shufflesLeft = 0;
     QStringList m_words;
-    QList<TileGrid> m_fields;
     int m_selectedWord = -1;
 
-    bool m_bannerVisible = false;
-    QString m_bannerText;
-    int m_bannerTop = kBannerStartTop;
-    bool m_slideRunning = false;
-
-    Clock m_clock = Clock::NotStarted;
-    int m_clockMinutes = 0;
-    int m_clockSeconds = 0;
-    QString m_clockText = QStringLiteral("00:00");
-    QString m_pauseLabelText = QStringLiteral("Pause");
+    bool m_playerPaused = false; // the pause label reads "Resume"
 };
 
 } // namespace vortalex

@@ -46,15 +46,6 @@ struct LevelInfo {
     bool summaryHasNext;     // "&Next" straight to the Expert board
     const char* tryAgainTitle;
     const char* tryAgainText;
-    // Layout in twips (15 per pixel at 96 dpi).
-    int clientWidth;
-    int clientHeight;
-    int fieldLeft;
-    int fieldTop;
-    int quitLeft;
-    int quitTop;
-    int wordFormedLeft;
-    int wordFormedTop;
 
     int index() const { return static_cast<int>(level); }
     int tileCount() const { return side * side; }

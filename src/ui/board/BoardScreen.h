@@ -4,18 +4,18 @@
 #include "core/common/ScreenFlow.h"
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
+#include "ui/board/BoardBackdrop.h"
+#include "ui/board/BoardLayout.h"
 #include "ui/widgets/Accessible.h"
 
 #include <QDialog>
 #include <QList>
-#include <QPixmap>
 #include <QTimer>
 
 #include <array>
 #include <functional>
 
 class QLabel;
-class QPainter;
 class QListWidget;
 
 namespace vortalex {
@@ -82,24 +82,26 @@ private:
     // Letters, Backspace, Escape, Return and Space; false for any other key.
     bool playKey(const QKeyEvent* event);
     void orderTabStops();
-    void syncPausedSign();
-    void paintPausedSign(QPainter& p) const;
     void buildField();
     void buildPanel();
     void connectModel();
-    void syncTiles();
-    void syncWord();
-    void syncScores();
-    void syncWordList();
-    void syncBanner();
-    void syncClock();
-    void syncCommands();
-    void syncTimers();
+    // Each shows what the model says changed; showAll the whole board, once.
+    void showAll();
+    void showField();
+    void showTile(int index);
+    void showClockState(LevelClock::State state);
+    void showWord(const QString& word);
+    void showScores(int total, int wordPoints, int bonusPoints, const QString& subTotal);
+    void showSelectedWord(int index);
+    void showBanner(bool visible, const QString& text, int top);
+    void showTime(const QString& text);
     void hoverCommand(int index);
     void hoverNothing();
     void finish(ScreenOutcome next);
 
     BoardModel m_model;
+    BoardLayout m_layout;
+    BoardBackdrop m_backdrop;
     QList<LetterTile*> m_tiles;
     ClickLabel* m_quit = nullptr;
     std::array<ClickLabel*, 4> m_commands{};
@@ -116,11 +118,6 @@ private:
     QTimer m_dealTimer;
     QTimer m_slideTimer;
     QTimer m_gameTimer;
-    void paintBackdrop(QPainter& p) const;
-
-    QPixmap m_backdrop; // drawn once: the backdrop never changes while the board is open
-    QRect m_fieldRect;
-    QRect m_panelRect;
     bool m_activated = false;
     bool m_pausedSignShown = false;
     bool m_finished = false;

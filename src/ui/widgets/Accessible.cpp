@@ -57,6 +57,9 @@ public:
     QAccessible::Role role() const override { return QAccessible::CheckBox; }
 
     QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            return tile()->spokenName();
+        }
         if (t == QAccessible::Description) {
             return LetterTile::reachText(tile()->reach());
         }

@@ -47,6 +47,8 @@ protected:
     // A dashed ring while the label has focus that the keyboard gave it; subclasses that
     // paint themselves call it last.
     void paintFocusRing(QPainter& painter) const;
+    // For subclasses that paint their text themselves: the colour, without the palette.
+    void keepTextColour(const QColor& colour) { m_textColour = colour; }
 
 private:
     QColor m_textColour{Qt::black};

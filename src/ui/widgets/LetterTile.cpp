@@ -44,25 +44,34 @@ LetterTile::LetterTile(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     // Tab visits the tiles for screen readers; typed letters pass on to the screen.
     setFocusPolicy(Qt::TabFocus);
-    setAccessibleDescription(reachText(m_reach));
 }
 
 void LetterTile::setLetter(const QString& letter) {
-    if (text() != letter) {
-        setText(letter);
-        refreshName();
+    if (m_letter != letter) {
+        m_letter = letter;
+        m_lookKey.clear(); // the rest of the look stays
+        tellNameChanged();
+        update();
     }
 }
 
 void LetterTile::setPlace(int row, int column) {
     m_row = row;
     m_column = column;
-    refreshName();
+    tellNameChanged();
 }
 
-void LetterTile::refreshName() {
-    const QString letter = text().isEmpty() ? QStringLiteral("blank tile") : text();
-    setAccessibleName(QStringLiteral("%1, row %2, column %3").arg(letter).arg(m_row).arg(m_column));
+QString LetterTile::spokenName() const {
+    const QString letter = m_letter.isEmpty() ? QStringLiteral("blank tile") : m_letter;
+    return QStringLiteral("%1, row %2, column %3").arg(letter).arg(m_row).arg(m_column);
+}
+
+void LetterTile::tellNameChanged() {
+    // The name is made when a screen reader asks; one that listens hears that it changed.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 QString LetterTile::reachText(TileReach reach) {
@@ -89,12 +98,13 @@ void LetterTile::setReach(TileReach reach) {
         return;
     }
     m_reach = reach;
-    setAccessibleDescription(reachText(reach));
-    QAccessible::State changed;
-    changed.checked = true;
-    changed.disabled = true;
-    QAccessibleStateChangeEvent event(this, changed);
-    QAccessible::updateAccessibility(&event);
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        changed.disabled = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void LetterTile::setState(TileColour state) {
@@ -112,15 +122,17 @@ void LetterTile::setLit(bool lit) {
 }
 
 void LetterTile::refreshColour() {
+    // The tile paints its letter itself: the label's palette is left alone.
     if (m_lit) {
-        setTextColour(kLitText);
+        keepTextColour(kLitText);
     } else if (m_state == TileColour::Used) {
-        setTextColour(kUsedText);
+        keepTextColour(kUsedText);
     } else if (m_state == TileColour::Open) {
-        setTextColour(kOpenText);
+        keepTextColour(kOpenText);
     } else {
-        setTextColour(kPlainText);
+        keepTextColour(kPlainText);
     }
+    forgetLook();
     update();
 }
 
@@ -162,13 +174,59 @@ QPixmap LetterTile::face(QSize size, qreal dpr, TileColour state, bool lit) {
     return pixmap;
 }
 
-void LetterTile::paintEvent(QPaintEvent* /*event*/) {
-    QPainter p(this);
-    p.drawPixmap(0, 0, face(size(), devicePixelRatioF(), m_state, m_lit));
+// A tile of a size, state and letter looks the same wherever it stands: the field's tiles share
+// a few dozen pictures, so a deal repaints them by copying, without laying out any text.
+QPixmap LetterTile::look(qreal dpr) {
+    if (m_lookKey.isEmpty() || dpr != m_lookDpr) {
+        if (m_lookPrefix.isEmpty() || dpr != m_lookDpr) {
+            m_lookDpr = dpr;
+            m_lookPrefix = QStringLiteral("vortalex-look/%1/%2x%3@%4/%5/%6/%7/")
+                               .arg(font().key())
+                               .arg(width())
+                               .arg(height())
+                               .arg(dpr)
+                               .arg(static_cast<int>(m_state))
+                               .arg(m_lit)
+                               .arg(textColour().rgba());
+        }
+        m_lookKey = m_lookPrefix + m_letter;
+    }
+    QPixmap pixmap;
+    if (QPixmapCache::find(m_lookKey, &pixmap)) {
+        return pixmap;
+    }
+    pixmap = face(size(), dpr, m_state, m_lit);
+    pixmap.detach(); // the face stays in the cache as it is
+    QPainter p(&pixmap);
     p.setFont(font());
     p.setPen(textColour());
-    p.drawText(rect(), Qt::AlignCenter, text());
+    p.drawText(QRect(QPoint(0, 0), size()), Qt::AlignCenter, m_letter);
+    p.end();
+    QPixmapCache::insert(m_lookKey, pixmap);
+    return pixmap;
+}
+
+void LetterTile::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    p.drawPixmap(0, 0, look(devicePixelRatioF()));
     paintFocusRing(p);
+}
+
+void LetterTile::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange) {
+        forgetLook();
+    }
+    ClickLabel::changeEvent(event);
+}
+
+void LetterTile::forgetLook() {
+    m_lookPrefix.clear();
+    m_lookKey.clear();
+}
+
+void LetterTile::resizeEvent(QResizeEvent* event) {
+    forgetLook();
+    ClickLabel::resizeEvent(event);
 }
 
 } // namespace vortalex

@@ -20,7 +20,13 @@ public:
 
     explicit LetterTile(QWidget* parent = nullptr);
 
+    // The letter is the tile's text. It is kept here, not in the label: a label's text change
+    // lays the text out again and asks its window for a new layout, on every tile of every
+    // deal, though a tile paints its letter itself.
     void setLetter(const QString& letter);
+    QString text() const { return m_letter; }
+    // What a screen reader says: the letter (or "blank tile") and where the tile stands.
+    QString spokenName() const;
     void setState(TileColour state);
     // Where the tile stands (1-based), for its accessible name.
     void setPlace(int row, int column);
@@ -36,11 +42,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     static QPixmap face(QSize size, qreal dpr, TileColour state, bool lit);
+    QPixmap look(qreal dpr);
+    void forgetLook();
     void refreshColour();
-    void refreshName();
+    void tellNameChanged();
+
+    QString m_letter;
+    // Where the tile's picture is kept: everything but the letter, then the key with it.
+    QString m_lookPrefix;
+    QString m_lookKey;
+    qreal m_lookDpr = 0;
 
     TileColour m_state = TileColour::Plain;
     bool m_lit = false;

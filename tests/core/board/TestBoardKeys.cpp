@@ -1,6 +1,7 @@
 #include "core/board/BoardModel.h"
 #include "core/sound/Cues.h"
 
+#include "Deals.h"
 #include "Fields.h"
 #include "KnownField.h"
 
@@ -13,12 +14,7 @@ namespace {
 
 void startPlaying(TestWorld& world, BoardModel& board) {
     scriptKnownField(world);
-    board.load();
-    board.activate();
-    board.clickCommand(BoardCommand::Play);
-    for (int i = 0; i < 20 && board.dealRunning(); ++i) {
-        board.dealTick();
-    }
+    openAndPlay(board);
 }
 
 void type(BoardModel& board, const QString& letters) {
@@ -56,12 +52,8 @@ struct Outcome {
 };
 
 Outcome outcomeOf(TestWorld& world, const BoardModel& board) {
-    QString letters;
-    for (int i = 1; i <= board.grid().count(); ++i) {
-        letters += board.grid().tile(i).letter;
-    }
     return {board.word(),           board.levelTotal(), board.words(),
-            world.messages.texts(), world.cues.played,  letters};
+            world.messages.texts(), world.cues.played,  lettersOf(board.grid())};
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "Deals.h"
 #include "RawConnection.h"
 #include "TestWorld.h"
 #include "core/board/BoardModel.h"
@@ -11,6 +12,7 @@
 #include <thread>
 
 using namespace vortalex;
+using test::finishDealing;
 using test::TestWorld;
 
 namespace {
@@ -36,9 +38,7 @@ void earn(BoardModel& board, TestWorld& world, int count) {
         if (test::isWord(*world.database, word) || board.words().contains(word)) {
             board.rightReleaseTile(1); // a repeat would be refused: let the deal change
             board.runCommand(BoardCommand::Shuffle);
-            for (int i = 0; i < 10; ++i) {
-                board.dealTick();
-            }
+            finishDealing(board);
             continue;
         }
         world.addWord(word);
@@ -87,9 +87,7 @@ private slots:
         BoardModel board(static_cast<Level>(level), world.services, world.session);
         board.load();
         board.runCommand(BoardCommand::Play);
-        for (int i = 0; i < 10; ++i) {
-            board.dealTick();
-        }
+        finishDealing(board);
         earn(board, world, words);
         const int total = board.levelTotal();
         QCOMPARE(total, words * board.info().basePoints);

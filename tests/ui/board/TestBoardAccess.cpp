@@ -4,6 +4,7 @@
 #include "ui/widgets/LetterTile.h"
 
 #include "AccessTree.h"
+#include "Deals.h"
 #include "KnownField.h"
 
 #include <QAccessible>
@@ -17,20 +18,16 @@ using namespace vortalex::test;
 
 namespace {
 
-void startPlaying(BoardScreen& screen) {
-    screen.show();
-    QCoreApplication::processEvents();
-    screen.model().clickCommand(BoardCommand::Play);
-    while (screen.model().dealRunning()) {
-        screen.model().dealTick();
-    }
-}
-
 // A shown Easy board in play on the known field.
 struct PlayedBoard {
     KnownFieldWorld world;
     BoardScreen screen{Level::Easy, world.services, world.session};
-    PlayedBoard() { startPlaying(screen); }
+    PlayedBoard() {
+        screen.show();
+        QCoreApplication::processEvents();
+        screen.model().clickCommand(BoardCommand::Play);
+        finishDealing(screen.model());
+    }
 };
 
 QAccessibleInterface* accessible(QObject* object) {
@@ -198,9 +195,7 @@ private slots:
             QCoreApplication::processEvents();
             QCOMPARE(nameOf(screen.tile(1)), QStringLiteral("blank tile, row 1, column 1"));
             screen.model().clickCommand(BoardCommand::Play);
-            while (screen.model().dealRunning()) {
-                screen.model().dealTick();
-            }
+            finishDealing(screen.model());
             const int side = screen.model().info().side;
             for (int i = 1; i <= side * side; ++i) {
                 const QString expected = QStringLiteral("%1, row %2, column %3")
@@ -328,13 +323,9 @@ private slots:
         screen.show();
         QCoreApplication::processEvents();
         QTest::mouseClick(screen.commandLabel(BoardCommand::Play), Qt::LeftButton);
-        while (screen.model().dealRunning()) {
-            screen.model().dealTick();
-        }
+        finishDealing(screen.model());
         QTest::mouseClick(screen.commandLabel(BoardCommand::Shuffle), Qt::LeftButton);
-        while (screen.model().dealRunning()) {
-            screen.model().dealTick();
-        }
+        finishDealing(screen.model());
         const int shufflesLeft = screen.model().shufflesLeft();
         const qsizetype messages = world.messages.shown.size();
         // Keys go where a real keyboard sends them: to whatever holds the focus now.

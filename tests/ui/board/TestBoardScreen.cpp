@@ -3,6 +3,7 @@
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/LetterTile.h"
 
+#include "Deals.h"
 #include "Gestures.h"
 #include "TestWorld.h"
 
@@ -24,9 +25,7 @@ void startPlaying(BoardScreen& screen) {
     QCoreApplication::processEvents(); // the activation the first show queues
     QVERIFY(!screen.commandLabel(BoardCommand::Shuffle)->isEnabled());
     QTest::mouseClick(screen.commandLabel(BoardCommand::Play), Qt::LeftButton);
-    while (screen.model().dealRunning()) {
-        screen.model().dealTick();
-    }
+    finishDealing(screen.model());
 }
 
 // The room between a level's field and the window's edges and the column beside it.
@@ -158,6 +157,21 @@ private slots:
         QCOMPARE(screen.bannerLabel()->text(), word);
         QVERIFY(screen.slideTimer().isActive());
         QCOMPARE(screen.slideTimer().interval(), 100);
+    }
+
+    void anAcceptedWordsTilesShowTheirNewLetters() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services, world.session);
+        startPlaying(screen);
+        QTest::mouseClick(screen.tile(1), Qt::LeftButton);
+        QTest::mouseClick(screen.tile(2), Qt::LeftButton);
+        world.addWord(screen.model().word() + screen.tile(3)->text());
+        realDoubleClick(screen.tile(3));
+        QCOMPARE(screen.model().words().size(), 1);
+        for (int i = 1; i <= 25; ++i) {
+            QCOMPARE(screen.tile(i)->text(), screen.model().grid().tile(i).letter);
+            QCOMPARE(screen.tile(i)->textColour(), LetterTile::kPlainText);
+        }
     }
 
     void doubleClickingATileThatIsNotOpenOnlySoundsTheClick() {
