@@ -12,11 +12,9 @@ namespace vortalex {
 
 // Lives on the sound thread; owns one effect per file so a cue played again starts at once.
 class CueWorker final : public QObject {
-    Q_OBJECT
 public:
     using QObject::QObject;
 
-public slots:
     void play(const QString& path) {
         if (m_current != nullptr) {
             m_current->stop();
@@ -74,9 +72,9 @@ void SoundCuePlayer::play(Cue cue) {
     if (path.isEmpty() || m_worker == nullptr) {
         return;
     }
-    QMetaObject::invokeMethod(m_worker, "play", Qt::QueuedConnection, Q_ARG(QString, path));
+    CueWorker* worker = m_worker;
+    QMetaObject::invokeMethod(
+        worker, [worker, path] { worker->play(path); }, Qt::QueuedConnection);
 }
 
 } // namespace vortalex
-
-#include "SoundCuePlayer.moc"
