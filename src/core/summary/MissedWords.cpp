@@ -36,4 +36,27 @@ QList<MissedWord> missedWords(const Lexicon& lexicon, const LevelInfo& level,
     return missed;
 }
 
+FieldShare fieldShare(const QStringList& built, const QList<MissedWord>& missed) {
+    FieldShare share;
+    share.found = static_cast<int>(built.size());
+    share.onFields = share.found + static_cast<int>(missed.size());
+    for (const QString& word : built) {
+        if (word.size() > share.longest.size()) {
+            share.longest = word;
+        }
+    }
+    return share;
+}
+
+QString FieldShare::text() const {
+    QString line = QStringLiteral("You found %1 of the %2 words on your fields (%3%).")
+                       .arg(found)
+                       .arg(onFields)
+                       .arg(percent());
+    if (!longest.isEmpty()) {
+        line += QStringLiteral(" Longest: %1.").arg(longest);
+    }
+    return line;
+}
+
 } // namespace vortalex

@@ -23,4 +23,18 @@ struct MissedWord {
 QList<MissedWord> missedWords(const Lexicon& lexicon, const LevelInfo& level,
                               const QList<TileGrid>& fields, const QStringList& built);
 
+// How much of its fields a level's player found: the words built against every word the fields
+// held, built or missed, so that the missed list counts exactly what was not found.
+struct FieldShare {
+    int found = 0;
+    int onFields = 0;
+    QString longest; // the longest word built, the first of equals; empty when none was
+
+    int percent() const { return onFields > 0 ? (100 * found + onFields / 2) / onFields : 0; }
+    // "You found N of the M words on your fields (P%). Longest: WORD."
+    QString text() const;
+};
+
+FieldShare fieldShare(const QStringList& built, const QList<MissedWord>& missed);
+
 } // namespace vortalex

@@ -61,6 +61,17 @@ private slots:
         QCOMPARE(longer, expectedLonger);
     }
 
+    void theFoundShareCountsTheBuiltWordsAgainstEveryWordTheFieldsHeld() {
+        const Lexicon lexicon = Lexicon::build(kWords, kCommon);
+        const QStringList built{"DOG", "CATS"};
+        const FieldShare share =
+            fieldShare(built, missedWords(lexicon, levelInfo(Level::Easy), kFields, built));
+        QCOMPARE(share.text(),
+                 QStringLiteral("You found 2 of the 6 words on your fields (33%). Longest: CATS."));
+        QCOMPARE(fieldShare({}, {}).text(),
+                 QStringLiteral("You found 0 of the 0 words on your fields (0%)."));
+    }
+
     void onRandomFieldsTheListIsEveryUnbuiltWordOnceInOrder() {
         std::mt19937 random(11);
         const QString alphabet = QStringLiteral("AEINRST");
