@@ -629,14 +629,16 @@ private slots:
     // Two connections, as two copies of the game would have, each adding 1 to a total many
     // times, each time reading the total first. A transaction that only locked the file when
     // it first wrote would find the other's read in its way and fail with "database is
-    // locked"; taking the write lock at the start makes them wait for each other instead.
+    // locked"; taking the write lock at the start makes them wait for each other instead. That
+    // failure comes at once, whatever the wait; the long wait only keeps a loaded machine, where
+    // one loop may take the lock again and again before the other wakes, from failing.
     void transactionsThatReadBeforeWritingWaitForEachOtherAndAllLand() {
         QVERIFY(m_db->appendTotal(QStringLiteral("Ann"), 0));
         constexpr int kRounds = 150;
         std::mutex guard;
         QStringList errors;
         const auto addOnes = [&] {
-            auto opened = GameDatabase::open(m_path);
+            auto opened = GameDatabase::open(m_path, 60000);
             if (!opened.db) {
                 const std::lock_guard lock(guard);
                 errors.append(opened.error);
