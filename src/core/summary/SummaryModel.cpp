@@ -296,6 +296,10 @@ QString SummaryModel::missedNote() {
     return note + QStringLiteral("\n\nSelect a word on the left to read its meaning below.");
 }
 
+QString SummaryModel::foundText() {
+    return fieldShare(m_result.words, missedWords()).text();
+}
+
 Answer SummaryModel::message(const QString& text, MessageStyle style, const QString& title) {
     return m_services.messages->show(text, style, title);
 }

@@ -81,6 +81,9 @@ public:
     bool showAllMissedChoosable();
     // What the page says above that choice: how many words were missed and of which kinds.
     QString missedNote();
+    // "You found N of the M words on your fields (P%). Longest: WORD.", counted over the same
+    // fields and minimum length as the missed words, which it works out if they are not yet.
+    QString foundText();
 
 signals:
     void layersChanged();

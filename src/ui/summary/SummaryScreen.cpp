@@ -147,6 +147,17 @@ void SummaryScreen::buildScoreArea() {
     hint->setGeometry(left, below, fieldWidth, 40);
 
     const int buttonsTop = kHeight - kMargin - kButtonHeight;
+    // A line of its own between the hint and the buttons, over none of them.
+    m_found = new QLabel(m_model.foundText(), area);
+    m_found->setObjectName(QStringLiteral("lblFound"));
+    m_found->setWordWrap(true);
+    m_found->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_found->setFont(fonts::arial(10, true));
+    look::setTextColour(*m_found, palette::kGold);
+    const int foundTop = below + 46;
+    m_found->setGeometry(left, foundTop, fieldWidth,
+                         buttonsTop - kButtonHeight - 10 - 6 - foundTop);
+
     m_save = new QPushButton(QStringLiteral("&Save Score"), area);
     m_save->setObjectName(QStringLiteral("Command2"));
     m_save->setGeometry(left, buttonsTop - kButtonHeight - 10, kButtonWidth, kButtonHeight);

@@ -54,6 +54,8 @@ public:
     QTableWidget* missedList() const { return m_missed; }
     QCheckBox* showAllMissedBox() const { return m_showAllMissed; }
     QLabel* missedNote() const { return m_missedNote; }
+    // In the score area: how many of the words on the fields the player found.
+    QLabel* foundLine() const { return m_found; }
 
     // The activation steps; the screen runs them when it opens.
     void activateSummary();
@@ -97,6 +99,7 @@ private:
     QTableWidget* m_missed = nullptr;
     QLabel* m_missedNote = nullptr;
     QCheckBox* m_showAllMissed = nullptr;
+    QLabel* m_found = nullptr;
 };
 
 } // namespace vortalex

@@ -21,6 +21,20 @@
 using namespace vortalex;
 using namespace vortalex::test;
 
+namespace {
+
+// C A T  on top, S below the T: CAT was built on tiles 1, 2, 3; SAT (common) and CATS were
+// missed.
+const QString kCatField = QStringLiteral("CATZZZZSZZZZZZZZZZZZZZZZZ");
+
+LevelResult catResult(bool passed) {
+    LevelResult result{Level::Easy, 10, QStringLiteral("00:00"), {"CAT"}, passed};
+    result.fields = {test::fieldOf(5, kCatField)};
+    return result;
+}
+
+} // namespace
+
 // The summary screen shows its model and passes the player's clicks and text on.
 class TestSummaryScreen : public QObject {
     Q_OBJECT
@@ -181,6 +195,24 @@ private slots:
         QCoreApplication::processEvents();
         QTest::keyClick(&screen, Qt::Key_Escape);
         QVERIFY(screen.isVisible());
+    }
+
+    void theScoreAreaSaysHowMuchOfTheFieldsWasFoundOverNoControl() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
+        SummaryScreen screen(catResult(true), world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QLabel* found = screen.foundLine();
+        QVERIFY(found->isVisible());
+        QCOMPARE(found->text(),
+                 QStringLiteral("You found 1 of the 3 words on your fields (33%). Longest: CAT."));
+        for (const QWidget* other :
+             found->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != found && other->isVisible()) {
+                QVERIFY2(!other->geometry().intersects(found->geometry()),
+                         qPrintable(other->objectName()));
+            }
+        }
     }
 
     void missedWordsHaveAPageOfTheirOwnThatMovesNoControl() {
