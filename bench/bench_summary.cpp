@@ -7,7 +7,8 @@
 // to the end.
 //
 //   bench_summary [--shots <folder>]   also writes a PNG of every summary state there, the
-//                                      review panel's "Words you missed" page among them
+//                                      review panel's "Words you missed" page and the places
+//                                      of a built and of a missed word among them
 #include "core/board/BoardModel.h"
 #include "ui/summary/SummaryScreen.h"
 
@@ -20,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -196,6 +198,34 @@ int main(int argc, char** argv) {
         missed.missedList()->scrollToBottom();
         QCoreApplication::processEvents();
         missed.grab().save(shots + QStringLiteral("/missed-all.png"));
+
+        // Where the words stood: words of the fields built, each on the field it was found on,
+        // one of them selected; then a missed word of the Expert fields, whose tiles are small.
+        LevelResult withPaths = withFields({Level::Easy, 1200, "00:00", {}, false});
+        SummaryModel onFields(withPaths, services, session);
+        for (const MissedWord& w : onFields.missedWords()) {
+            if (withPaths.words.size() < 5) {
+                withPaths.words.append(w.word);
+                withPaths.builtPaths.append(*missedWordPath(withPaths.fields, w.word));
+            }
+        }
+        SummaryScreen paths(withPaths, services, session);
+        paths.show();
+        paths.activateSummary();
+        QCoreApplication::processEvents();
+        paths.wordList()->setCurrentRow(1);
+        QCoreApplication::processEvents();
+        paths.grab().save(shots + QStringLiteral("/paths-built.png"));
+        SummaryScreen expert(withFields({Level::Expert, 1200, "00:00", built, true}), services,
+                             session);
+        expert.show();
+        expert.activateSummary();
+        QCoreApplication::processEvents();
+        expert.doneButton()->click();
+        expert.reviewTabs()->setCurrentIndex(1);
+        expert.missedList()->setCurrentCell(0, 0);
+        QCoreApplication::processEvents();
+        expert.grab().save(shots + QStringLiteral("/paths-missed-expert.png"));
     }
     return 0;
 }
