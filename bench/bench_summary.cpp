@@ -1,10 +1,14 @@
 // The summary screen on a copy of the built database with 200 saved Easy scores and ten rejected
-// words, offscreen: the median time of the activation steps (score grid, name, rejected words,
-// no suggestions), the time until the first suggestions show for a row whose cell is empty (the
-// whole dictionary), and the longest single step while scrolling those suggestions to the end.
+// words, offscreen: the time from a level's end until its summary stands painted (the first
+// opening, which reads the word tree, and the median of later ones, per level, on the fields of
+// a deal and two shuffles), the median time of the activation steps (score grid, name, rejected
+// words, no suggestions), the time until the first suggestions show for a row whose cell is
+// empty (the whole dictionary), and the longest single step while scrolling those suggestions
+// to the end.
 //
 //   bench_summary [--shots <folder>]   also writes a PNG of every summary state there, the
-//                                      review panel's "Words you missed" page among them
+//                                      review panel's "Words you missed" page and the places
+//                                      of a built and of a missed word among them
 #include "core/board/BoardModel.h"
 #include "ui/summary/SummaryScreen.h"
 
@@ -17,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
@@ -90,6 +95,27 @@ int main(int argc, char** argv) {
         }
         return true;
     });
+
+    // Built, shown and painted as the board opens it: everything the player waits for.
+    const auto openOnce = [&](Level level) {
+        QElapsedTimer t;
+        t.start();
+        SummaryScreen screen(withFields({level, 1200, "00:00", built, level == Level::Expert}),
+                             services, session);
+        screen.show();
+        QCoreApplication::processEvents();
+        screen.repaint();
+        return msSince(t);
+    };
+    std::printf("first opening (word tree read): %.1f ms\n", openOnce(Level::Easy));
+    for (const Level level : allLevels()) {
+        std::vector<double> openings;
+        for (int i = 0; i < 15; ++i) {
+            openings.push_back(openOnce(level));
+        }
+        std::printf("opening %s (deal and two shuffles): median %.1f ms\n", levelInfo(level).title,
+                    bench::median(openings));
+    }
 
     {
         SummaryScreen screen({Level::Easy, 6100, "00:00", built, false}, services, session);
@@ -172,6 +198,34 @@ int main(int argc, char** argv) {
         missed.missedList()->scrollToBottom();
         QCoreApplication::processEvents();
         missed.grab().save(shots + QStringLiteral("/missed-all.png"));
+
+        // Where the words stood: words of the fields built, each on the field it was found on,
+        // one of them selected; then a missed word of the Expert fields, whose tiles are small.
+        LevelResult withPaths = withFields({Level::Easy, 1200, "00:00", {}, false});
+        SummaryModel onFields(withPaths, services, session);
+        for (const MissedWord& w : onFields.missedWords()) {
+            if (withPaths.words.size() < 5) {
+                withPaths.words.append(w.word);
+                withPaths.builtPaths.append(*missedWordPath(withPaths.fields, w.word));
+            }
+        }
+        SummaryScreen paths(withPaths, services, session);
+        paths.show();
+        paths.activateSummary();
+        QCoreApplication::processEvents();
+        paths.wordList()->setCurrentRow(1);
+        QCoreApplication::processEvents();
+        paths.grab().save(shots + QStringLiteral("/paths-built.png"));
+        SummaryScreen expert(withFields({Level::Expert, 1200, "00:00", built, true}), services,
+                             session);
+        expert.show();
+        expert.activateSummary();
+        QCoreApplication::processEvents();
+        expert.doneButton()->click();
+        expert.reviewTabs()->setCurrentIndex(1);
+        expert.missedList()->setCurrentCell(0, 0);
+        QCoreApplication::processEvents();
+        expert.grab().save(shots + QStringLiteral("/paths-missed-expert.png"));
     }
     return 0;
 }

@@ -9,6 +9,9 @@
 # that name with that password, after which the Intermediate entry opens its board.
 #
 #   level_pass.sh <program folder> <wordpaths>
+#
+# With VORTALEX_SHOTS=<folder> set, the summary as it opens and the review panel with the first
+# built word selected are also saved there as window-passed.png and window-built.png.
 set -euo pipefail
 
 kTools="faketime import compare"
@@ -52,6 +55,9 @@ echo "built $words words in $((SECONDS - started)) s"
 
 summary=$(wait_past_messages 'Easy summary' 60) # past "CONGRATULATIONS!!"
 sleep 0.5
+if [[ -n "${VORTALEX_SHOTS:-}" ]]; then
+    import -window "$summary" "$VORTALEX_SHOTS/window-passed.png"
+fi
 xdotool key ctrl+a                 # the signed-in name in the name box
 xdotool type --delay 20 "$kSaver"
 xdotool key Tab                    # from the name box to the password
@@ -67,12 +73,15 @@ changed=$(compare -metric AE "$work/name.png" "$work/name-after.png" null: 2>&1 
 ((${changed%%.*} < 60)) || fail "the name box changed after the message ($changed pixels)"
 click_at "$summary" 281 410         # &Done: the review panel
 sleep 0.5
-# The meanings box (417 x 152 at 229, 234) must change when a built word is selected.
-import -window "$summary" -crop 417x152+229+234 "$work/before.png"
+# The meanings box (255 x 152 at 229, 234) must change when a built word is selected.
+import -window "$summary" -crop 255x152+229+234 "$work/before.png"
 click_at "$summary" 100 61         # the first built word, left of the meanings box
-import -window "$summary" -crop 417x152+229+234 "$work/after.png"
+import -window "$summary" -crop 255x152+229+234 "$work/after.png"
 changed=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
 ((${changed%%.*} > 200)) || fail "the meanings box did not change ($changed pixels)"
+if [[ -n "${VORTALEX_SHOTS:-}" ]]; then
+    import -window "$summary" "$VORTALEX_SHOTS/window-built.png"
+fi
 click_at "$summary" 586 411        # the go-on Exit
 next=$(wait_window '^Vortalex - Intermediate')
 click_at "$next" 690 553           # Quit Game

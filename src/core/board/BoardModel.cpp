@@ -318,6 +318,7 @@ void BoardModel::rejectTooShort() {
 
 void BoardModel::acceptWord() {
     const TileGrid before = m_grid;
+    m_deal.keepBuilt(m_word, m_grid);
     m_deal.refillUsed(m_grid);
     announceTiles(before);
 
@@ -405,6 +406,7 @@ void BoardModel::finishLevel() {
     result.timeText = m_clock.text();
     result.words = m_words;
     result.fields = m_deal.fields();
+    result.builtPaths = m_deal.builtPaths();
     // A deal still running at the end shows a passing random fill, not a field to play on.
     if (!m_deal.running()) {
         result.fields.append(m_grid);

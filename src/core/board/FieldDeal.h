@@ -3,6 +3,7 @@
 #include "core/common/Level.h"
 #include "core/common/Random.h"
 #include "core/common/TileGrid.h"
+#include "core/common/WordPath.h"
 
 #include <QList>
 #include <QString>
@@ -13,7 +14,9 @@ namespace vortalex {
 
 // The letters of a field: every letter is drawn with the same chance, no weighting. A deal
 // fills the field on nine ticks and, in the ninth, settles it with the level's vowel quota;
-// every field the player got to play on is kept for the missed words of the summary.
+// every field the player got to play on is kept for the missed words of the summary, and the
+// field of every accepted word with the tiles picked for it, for the summary to show where it
+// was.
 class FieldDeal {
 public:
     static constexpr int kTicks = 10;
@@ -33,8 +36,17 @@ public:
     // The tiles of an accepted word get new letters; the others keep theirs.
     void refillUsed(TileGrid& grid);
 
+    // Before its tiles are refilled: `word` as picked on `grid`, in the order of grid.chain().
+    void keepBuilt(const QString& word, const TileGrid& grid) {
+        m_built.append({word, grid, grid.chain()});
+    }
+
     const QList<TileGrid>& fields() const { return m_fields; }
-    void forgetFields() { m_fields.clear(); }
+    const QList<WordPath>& builtPaths() const { return m_built; }
+    void forgetFields() {
+        m_fields.clear();
+        m_built.clear();
+    }
 
 private:
     void fill(TileGrid& grid);
@@ -45,6 +57,7 @@ private:
     int m_ticks = 0;
     bool m_running = false;
     QList<TileGrid> m_fields;
+    QList<WordPath> m_built;
 };
 
 } // namespace vortalex

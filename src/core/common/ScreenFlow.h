@@ -2,6 +2,7 @@
 
 #include "core/common/Level.h"
 #include "core/common/TileGrid.h"
+#include "core/common/WordPath.h"
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +33,9 @@ struct LevelResult {
     // The field of every finished deal ("Play", each "Shuffle") and the field at the end, for
     // the words the player could have built.
     QList<TileGrid> fields{}; // braced, so results built without it stay warning-free
+    // Each accepted word with the field it was built on, as it stood, and the tiles the player
+    // picked for it, in the order of `words`.
+    QList<WordPath> builtPaths{};
 };
 
 // Opens one board modally and returns what it asked for when it closed.

@@ -1,6 +1,7 @@
 #include "core/summary/MissedWords.h"
 
 #include "core/common/FieldSolver.h"
+#include "core/common/WordTracer.h"
 
 #include <QSet>
 
@@ -34,6 +35,17 @@ QList<MissedWord> missedWords(const Lexicon& lexicon, const LevelInfo& level,
         return a.word < b.word;
     });
     return missed;
+}
+
+std::optional<WordPath> missedWordPath(const QList<TileGrid>& fields, const QString& word) {
+    for (const TileGrid& field : fields) {
+        // The solver's walk and the tracer's follow the same pick rule, so the first field the
+        // tracer finds the word on is the one the solver listed it from.
+        if (const std::optional<QList<int>> chain = WordTracer::trace(field, word)) {
+            return WordPath{word.toUpper(), field, *chain};
+        }
+    }
+    return std::nullopt;
 }
 
 FieldShare fieldShare(const QStringList& built, const QList<MissedWord>& missed) {

@@ -3,10 +3,13 @@
 #include "core/common/Level.h"
 #include "core/common/Lexicon.h"
 #include "core/common/TileGrid.h"
+#include "core/common/WordPath.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace vortalex {
 
@@ -22,6 +25,10 @@ struct MissedWord {
 // alphabetical order within a length.
 QList<MissedWord> missedWords(const Lexicon& lexicon, const LevelInfo& level,
                               const QList<TileGrid>& fields, const QStringList& built);
+
+// Where a missed word stood: the first of `fields` that holds it, the one missedWords() lists it
+// from, with one chain of tiles that spells it there. None when no field holds it.
+std::optional<WordPath> missedWordPath(const QList<TileGrid>& fields, const QString& word);
 
 // How much of its fields a level's player found: the words built against every word the fields
 // held, built or missed, so that the missed list counts exactly what was not found.

@@ -296,6 +296,23 @@ QString SummaryModel::missedNote() {
     return note + QStringLiteral("\n\nSelect a word on the left to read its meaning below.");
 }
 
+QString SummaryModel::foundText() {
+    return fieldShare(m_result.words, missedWords()).text();
+}
+
+std::optional<WordPath> SummaryModel::builtPath(const QString& word) const {
+    for (const WordPath& path : m_result.builtPaths) {
+        if (path.word == word) {
+            return path;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<WordPath> SummaryModel::missedPath(const QString& word) const {
+    return missedWordPath(m_result.fields, word);
+}
+
 Answer SummaryModel::message(const QString& text, MessageStyle style, const QString& title) {
     return m_services.messages->show(text, style, title);
 }

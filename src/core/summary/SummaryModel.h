@@ -81,6 +81,15 @@ public:
     bool showAllMissedChoosable();
     // What the page says above that choice: how many words were missed and of which kinds.
     QString missedNote();
+    // "You found N of the M words on your fields (P%). Longest: WORD.", counted over the same
+    // fields and minimum length as the missed words, which it works out if they are not yet.
+    QString foundText();
+
+    // Where a word of the review stood on the player's fields: a built word on the field it was
+    // built on, with the tiles picked for it; a missed word on the field it was found on, with
+    // one chain that spells it. None when that field was not kept.
+    std::optional<WordPath> builtPath(const QString& word) const;
+    std::optional<WordPath> missedPath(const QString& word) const;
 
 signals:
     void layersChanged();

@@ -1,5 +1,7 @@
 #include "ui/summary/SummaryScreen.h"
 
+#include "ui/summary/WordPathView.h"
+
 #include "ui/widgets/DialogLook.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Palette.h"
@@ -147,6 +149,17 @@ void SummaryScreen::buildScoreArea() {
     hint->setGeometry(left, below, fieldWidth, 40);
 
     const int buttonsTop = kHeight - kMargin - kButtonHeight;
+    // A line of its own between the hint and the buttons, over none of them.
+    m_found = new QLabel(m_model.foundText(), area);
+    m_found->setObjectName(QStringLiteral("lblFound"));
+    m_found->setWordWrap(true);
+    m_found->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_found->setFont(fonts::arial(10, true));
+    look::setTextColour(*m_found, palette::kGold);
+    const int foundTop = below + 46;
+    m_found->setGeometry(left, foundTop, fieldWidth,
+                         buttonsTop - kButtonHeight - 10 - 6 - foundTop);
+
     m_save = new QPushButton(QStringLiteral("&Save Score"), area);
     m_save->setObjectName(QStringLiteral("Command2"));
     m_save->setGeometry(left, buttonsTop - kButtonHeight - 10, kButtonWidth, kButtonHeight);
@@ -229,13 +242,14 @@ void SummaryScreen::buildReviewPanel() {
     m_words->setGeometry(wordsPlace);
     connect(m_words, &QListWidget::currentTextChanged, this, [this](const QString& word) {
         if (!word.isEmpty()) {
-            m_model.showMeanings(word);
+            showWord(word, m_model.builtPath(word));
         }
     });
     // The meanings box also serves the missed words: a click on the word already current brings
     // its meanings back after another list's word has taken the box.
-    connect(m_words, &QListWidget::itemClicked, this,
-            [this](const QListWidgetItem* item) { m_model.showMeanings(item->text()); });
+    connect(m_words, &QListWidget::itemClicked, this, [this](const QListWidgetItem* item) {
+        showWord(item->text(), m_model.builtPath(item->text()));
+    });
 
     m_meanings = new QPlainTextEdit(m_model.meaningsText(), m_review);
     m_meanings->setObjectName(QStringLiteral("Text1"));
@@ -245,8 +259,13 @@ void SummaryScreen::buildReviewPanel() {
     const QRect exitPlace(kWidth - kMargin - kButtonWidth, bottom - kButtonHeight, kButtonWidth,
                           kButtonHeight);
     const int meaningsTop = top + listHeight + 12;
-    m_meanings->setGeometry(col2, meaningsTop, rightPlace.width(),
-                            exitPlace.top() - 10 - meaningsTop);
+    const int meaningsHeight = exitPlace.top() - 10 - meaningsTop;
+    // The field's picture is a square as high as the meanings box, at the right end of its row.
+    m_path = new WordPathView(m_review);
+    m_path->setObjectName(QStringLiteral("picWordPath"));
+    m_path->setGeometry(kWidth - kMargin - meaningsHeight, meaningsTop, meaningsHeight,
+                        meaningsHeight);
+    m_meanings->setGeometry(col2, meaningsTop, m_path->x() - 10 - col2, meaningsHeight);
 
     m_tryAgain = new QPushButton(QStringLiteral("Exit"), m_review);
     m_tryAgain->setObjectName(QStringLiteral("Command6"));
@@ -297,7 +316,7 @@ void SummaryScreen::buildMissedPage(const QRect& listPlace, const QRect& notePla
     // Mouse and keyboard alike, as for the built words.
     const auto showMissed = [this](int row) {
         if (QTableWidgetItem* item = row >= 0 ? m_missed->item(row, 0) : nullptr) {
-            m_model.showMeanings(item->text());
+            showWord(item->text(), m_model.missedPath(item->text()));
         }
     };
     connect(m_missed, &QTableWidget::currentCellChanged, this, showMissed);
@@ -333,6 +352,11 @@ void SummaryScreen::showReviewPage(int page) {
     for (QWidget* w : std::as_const(m_missedPage)) {
         w->setVisible(missed);
     }
+}
+
+void SummaryScreen::showWord(const QString& word, const std::optional<WordPath>& path) {
+    m_model.showMeanings(word);
+    m_path->setPath(path);
 }
 
 void SummaryScreen::syncMissedWords() {

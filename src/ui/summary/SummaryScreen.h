@@ -21,6 +21,7 @@ class QTableWidget;
 namespace vortalex {
 
 class ScoreGrid;
+class WordPathView;
 
 // The summary of a finished level (frmEasySummary, frmIntrmediateSummary, frmDifficultSummary,
 // frmExpertSummary): the score area and, over it, the review panel "Spelling". It shows the
@@ -54,6 +55,10 @@ public:
     QTableWidget* missedList() const { return m_missed; }
     QCheckBox* showAllMissedBox() const { return m_showAllMissed; }
     QLabel* missedNote() const { return m_missedNote; }
+    // Beside the meanings box: where the word whose meanings show stood on the field.
+    WordPathView* pathView() const { return m_path; }
+    // In the score area: how many of the words on the fields the player found.
+    QLabel* foundLine() const { return m_found; }
 
     // The activation steps; the screen runs them when it opens.
     void activateSummary();
@@ -71,6 +76,8 @@ private:
     void syncWrongWords();
     void buildMissedPage(const QRect& listPlace, const QRect& notePlace);
     void showReviewPage(int page);
+    // A word of either list selected: its meanings and where it stood.
+    void showWord(const QString& word, const std::optional<WordPath>& path);
     void syncMissedWords();
 
     SummaryModel m_model;
@@ -97,6 +104,8 @@ private:
     QTableWidget* m_missed = nullptr;
     QLabel* m_missedNote = nullptr;
     QCheckBox* m_showAllMissed = nullptr;
+    WordPathView* m_path = nullptr;
+    QLabel* m_found = nullptr;
 };
 
 } // namespace vortalex

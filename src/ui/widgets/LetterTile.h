@@ -39,6 +39,8 @@ public:
     void setLit(bool lit);
     TileColour state() const { return m_state; }
     bool lit() const { return m_lit; }
+    // The face behind the letter, for pictures of a field drawn in the tiles' look.
+    static QPixmap face(QSize size, qreal dpr, TileColour state, bool lit);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,7 +48,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    static QPixmap face(QSize size, qreal dpr, TileColour state, bool lit);
     QPixmap look(qreal dpr);
     void forgetLook();
     void refreshColour();

@@ -267,6 +267,36 @@ private slots:
         QCOMPARE(board.bannerTop(), BoardModel::kBannerStartTop);
     }
 
+    // The summary shows where each built word was: on the field as it stood when it was
+    // accepted, along the tiles in the order the player picked them, which need not be the
+    // order of their numbers.
+    void eachBuiltWordGoesToTheSummaryWithItsFieldAndThePickedChain() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        LevelResult result;
+        connect(&board, &BoardModel::levelEnded, this,
+                [&result](const LevelResult& r) { result = r; });
+        openAndPlay(board);
+        const QList<QList<int>> chains{{8, 2, 1, 6}, {25, 19, 13}};
+        QStringList fields;
+        for (const QList<int>& chain : chains) {
+            fields.append(lettersOf(board.grid()));
+            submitAsWord(world, board, chain);
+        }
+        QCOMPARE(board.words().size(), 2);
+        for (int s = 0; s < board.info().levelSeconds(); ++s) {
+            board.clockTick();
+        }
+        QCoreApplication::processEvents();
+        QCOMPARE(result.builtPaths.size(), 2);
+        for (int k = 0; k < 2; ++k) {
+            const WordPath& kept = result.builtPaths.at(k);
+            QCOMPARE(kept.word, result.words.at(k));
+            QCOMPARE(kept.chain, chains.at(k));
+            QCOMPARE(lettersOf(kept.field), fields.at(k));
+        }
+    }
+
     void aDuplicateScoresNothingAndKeepsTheLetters() {
         TestWorld world;
         world.nextScript = std::deque<double>(300, 0.0); // every letter, refills too, is "A"

@@ -72,6 +72,32 @@ private slots:
                  QStringLiteral("You found 0 of the 0 words on your fields (0%)."));
     }
 
+    // The review shows a missed word on the field the list found it on, along tiles the player
+    // could have picked in that order.
+    void aMissedWordsPathSpellsItUnderThePickRuleOnTheFieldItWasFoundOn() {
+        const Lexicon lexicon = Lexicon::build(kWords, kCommon);
+        const QList<MissedWord> missed =
+            missedWords(lexicon, levelInfo(Level::Easy), kFields, {"DOG"});
+        for (const MissedWord& m : missed) {
+            const std::optional<WordPath> path = missedWordPath(kFields, m.word);
+            QVERIFY(path);
+            QCOMPARE(path->word, m.word);
+            // The first field that holds the word: TOAD only the second, CAT both.
+            const int onField = m.word == QStringLiteral("TOAD") ? 1 : 0;
+            QCOMPARE(lettersOf(path->field), lettersOf(kFields.at(onField)));
+            TileGrid replay = path->field;
+            replay.reset();
+            QString spelled;
+            for (const int index : path->chain) {
+                QVERIFY2(replay.canPick(index), qPrintable(m.word));
+                replay.pick(index);
+                spelled += replay.tile(index).letter;
+            }
+            QCOMPARE(spelled, m.word);
+        }
+        QVERIFY(!missedWordPath(kFields, QStringLiteral("GODS"))); // S does not touch D
+    }
+
     void onRandomFieldsTheListIsEveryUnbuiltWordOnceInOrder() {
         std::mt19937 random(11);
         const QString alphabet = QStringLiteral("AEINRST");

@@ -1,10 +1,12 @@
 #include "ui/summary/SummaryScreen.h"
+#include "ui/summary/WordPathView.h"
 #include "ui/widgets/ScoreGrid.h"
 
 #include "Fields.h"
 #include "Gestures.h"
 #include "TestWorld.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QTabBar>
 
@@ -20,6 +22,25 @@
 
 using namespace vortalex;
 using namespace vortalex::test;
+
+namespace {
+
+// C A T  on top, S below the T: CAT was built on tiles 1, 2, 3; SAT (common) and CATS were
+// missed.
+const QString kCatField = QStringLiteral("CATZZZZSZZZZZZZZZZZZZZZZZ");
+
+LevelResult catResult(bool passed) {
+    LevelResult result{Level::Easy, 10, QStringLiteral("00:00"), {"CAT"}, passed};
+    result.fields = {test::fieldOf(5, kCatField)};
+    result.builtPaths = {{QStringLiteral("CAT"), result.fields.first(), {1, 2, 3}}};
+    return result;
+}
+
+QString spokenDescription(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+}
+
+} // namespace
 
 // The summary screen shows its model and passes the player's clicks and text on.
 class TestSummaryScreen : public QObject {
@@ -181,6 +202,72 @@ private slots:
         QCoreApplication::processEvents();
         QTest::keyClick(&screen, Qt::Key_Escape);
         QVERIFY(screen.isVisible());
+    }
+
+    void theScoreAreaSaysHowMuchOfTheFieldsWasFoundOverNoControl() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
+        SummaryScreen screen(catResult(true), world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QLabel* found = screen.foundLine();
+        QVERIFY(found->isVisible());
+        QCOMPARE(found->text(),
+                 QStringLiteral("You found 1 of the 3 words on your fields (33%). Longest: CAT."));
+        for (const QWidget* other :
+             found->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other != found && other->isVisible()) {
+                QVERIFY2(!other->geometry().intersects(found->geometry()),
+                         qPrintable(other->objectName()));
+            }
+        }
+    }
+
+    void selectingABuiltOrAMissedWordShowsWhereItStoodOnItsField() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
+        QVERIFY(test::fillCommonWords(*world.database, {"SAT"}));
+        SummaryScreen screen(catResult(false), world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        WordPathView* picture = screen.pathView();
+        QVERIFY(!picture->path());
+        QCOMPARE(picture->text(), WordPathView::kHint);
+        const QRect meanings(screen.meaningsBox()->mapTo(&screen, QPoint()),
+                             screen.meaningsBox()->size());
+        QVERIFY(!QRect(picture->mapTo(&screen, QPoint()), picture->size()).intersects(meanings));
+
+        screen.wordList()->setCurrentRow(0);
+        QVERIFY(picture->isVisible() && picture->path());
+        QCOMPARE(picture->path()->chain, (QList<int>{1, 2, 3}));
+        QCOMPARE(spokenDescription(picture),
+                 QStringLiteral("C row 1 column 1, then A row 1 column 2, then T row 1 column 3"));
+        QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (n.) feline")));
+
+        screen.reviewTabs()->setCurrentIndex(1);
+        QTest::mouseClick(
+            screen.missedList()->viewport(), Qt::LeftButton, {},
+            screen.missedList()->visualItemRect(screen.missedList()->item(0, 0)).center());
+        QVERIFY(picture->isVisible() && picture->path());
+        QCOMPARE(picture->path()->word, QStringLiteral("SAT"));
+        QCOMPARE(spokenDescription(picture),
+                 QStringLiteral("S row 2 column 3, then A row 1 column 2, then T row 1 column 3"));
+        QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (v.) sat")));
+    }
+
+    // The word's tiles are drawn apart from the others: every tile on the path looks different
+    // from the same tile in a picture with no path, and every other tile looks the same (a line
+    // between touching tiles crosses no other tile's middle).
+    void thePictureMarksTheWordsTilesAndNoOthers() {
+        const TileGrid field = test::fieldOf(5, kCatField);
+        const QList<int> chain{8, 2, 3};
+        const QImage marked = WordPathView::picture({"SAT", field, chain}, 150, 1).toImage();
+        const QImage plain = WordPathView::picture({"SAT", field, {}}, 150, 1).toImage();
+        QCOMPARE(marked.size(), plain.size());
+        const int cell = marked.width() / 5;
+        for (int i = 1; i <= field.count(); ++i) {
+            const QRect middle((i - 1) % 5 * cell + cell / 3, (i - 1) / 5 * cell + cell / 3,
+                               cell / 3, cell / 3);
+            QCOMPARE(marked.copy(middle) != plain.copy(middle), chain.contains(i));
+        }
     }
 
     void missedWordsHaveAPageOfTheirOwnThatMovesNoControl() {
