@@ -137,8 +137,7 @@ void StatsScreen::showPage(QWidget* page) {
     other->hide();
     page->show();
     // Each page keeps its own fixed size; the window takes the size of the one it shows.
-    setFixedSize(page->size());
-    centreOnOwner(*this);
+    resizeAboutCentre(*this, page->size());
 }
 
 void StatsScreen::showEvent(QShowEvent* event) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QValueAxis>
@@ -271,6 +272,29 @@ private slots:
         QCOMPARE(newcomer.historyPage()->emptyLabel()->text(),
                  QStringLiteral("Cy has not finished a level yet."));
         QVERIFY(!newcomer.historyPage()->chartView()->isVisible());
+    }
+
+    // The window grows about its centre, where the player sees it, never past the screen's edge.
+    void turningToTheHistoryKeepsTheWindowsCentreAndTheWindowOnTheScreen() {
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        const QRect available = screen.screen()->availableGeometry();
+        screen.move(available.center() - QPoint(screen.width() / 2, screen.height() / 2));
+        const QPoint centre = screen.geometry().center();
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        QCOMPARE(screen.size(), screen.historyPage()->size());
+        QVERIFY((screen.geometry().center() - centre).manhattanLength() <= 2);
+        QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
+        QVERIFY((screen.geometry().center() - centre).manhattanLength() <= 2);
+
+        screen.move(available.right() - screen.width(), available.top());
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        QVERIFY2(available.contains(screen.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                       .arg(screen.x())
+                                                                       .arg(screen.y())
+                                                                       .arg(screen.width())
+                                                                       .arg(screen.height())));
     }
 
     void doneOnTheHistoryPageClosesAndTheScreenOpensOnTheRankingsAgain() {
