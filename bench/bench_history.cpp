@@ -6,6 +6,8 @@
 // and the slowest.
 //
 //   bench_history [--rows <count>] [--shots <folder>]
+//   bench_history --fill <Dictionary.mdb>   adds Mara's twelve levels to that file, for a look
+//                                          at the page in the game itself (START as Mara, STAT)
 //
 // 10000 rows unless told. The shots folder gets history-10000.png (the rows), history-page.png
 // (twelve levels of two kinds), history-empty.png (nobody signed in), history-newcomer.png (a
@@ -25,12 +27,16 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <vector>
 
 using namespace vortalex;
 
 namespace {
+
+const QString kTwelve = QStringLiteral("Mara"); // twelve levels of two kinds
+const std::array<const char*, 5> kLongest{"TOAST", "STONES", "PLANET", "GARDENS", "MARBLE"};
 
 double msSince(const QElapsedTimer& t) {
     return t.nsecsElapsed() / 1e6;
@@ -67,7 +73,7 @@ bool seedHistory(GameDatabase& db, const QString& player, int count, int kinds) 
                              start.addSecs(600LL * i),
                              score,
                              10 + i % 9,
-                             "WORD" + QString(i % 5, QLatin1Char('S')),
+                             kLongest.at(static_cast<std::size_t>(i % 5)),
                              120 + i % 60};
         if (!db.appendHistory(player, row, {QStringLiteral("W%1").arg(i % 5000)})) {
             return false;
@@ -94,12 +100,23 @@ int main(int argc, char** argv) {
     const QStringList args = app.arguments();
     int rows = 10000;
     QString shots;
+    QString fill;
     for (int i = 1; i + 1 < args.size(); i += 2) {
         if (args.at(i) == QLatin1String("--rows")) {
             rows = args.at(i + 1).toInt();
         } else if (args.at(i) == QLatin1String("--shots")) {
             shots = args.at(i + 1);
+        } else if (args.at(i) == QLatin1String("--fill")) {
+            fill = args.at(i + 1);
         }
+    }
+    if (!fill.isEmpty()) {
+        GameDatabase::Opened opened = GameDatabase::open(fill);
+        if (!opened.db || !seedHistory(*opened.db, kTwelve, 12, 2)) {
+            std::fprintf(stderr, "cannot fill %s\n", qPrintable(fill));
+            return 1;
+        }
+        return 0;
     }
     QTemporaryDir dir;
     std::unique_ptr<GameDatabase> db = bench::copyOfBuiltDatabase(dir);
@@ -126,8 +143,7 @@ int main(int argc, char** argv) {
                 records.front(), bench::median({records.begin() + 1, records.end()}));
 
     const QString player = QStringLiteral("Ann");
-    if (!seedHistory(*db, player, rows, kLevelCount) ||
-        !seedHistory(*db, QStringLiteral("Twelve"), 12, 2)) {
+    if (!seedHistory(*db, player, rows, kLevelCount) || !seedHistory(*db, kTwelve, 12, 2)) {
         std::fprintf(stderr, "cannot seed: %s\n", qPrintable(db->lastError()));
         return 1;
     }
@@ -164,7 +180,7 @@ int main(int argc, char** argv) {
                 *std::max_element(turns.begin(), turns.end()));
 
     if (!shots.isEmpty()) {
-        world.session.setPlayerName(QStringLiteral("Twelve"));
+        world.session.setPlayerName(kTwelve);
         turnToHistory(screen);
         screen.grab().save(shots + QStringLiteral("/history-page.png"));
         world.session.setPlayerName(QString());
