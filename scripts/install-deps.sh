@@ -3,9 +3,12 @@
 # missing, so a machine that already has them is not touched.
 set -euo pipefail
 
+# Debian's qt6-charts-dev does not pull in the OpenGL module's CMake files that its own
+# CMake package asks for, hence libqt6opengl6-dev beside it.
 packages=(
     build-essential cmake pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-qpa-plugins
+    qt6-charts-dev libqt6opengl6-dev
     libsqlite3-dev libsodium-dev
     wordnet-base wamerican-large wamerican wamerican-small fonts-liberation
     xvfb xauth xdotool imagemagick x11-utils time faketime python3

@@ -26,7 +26,7 @@ void GameScreens::openLoad() {
 }
 
 void GameScreens::openStats() {
-    StatsScreen screen(m_services, &m_menu);
+    StatsScreen screen(m_services, m_menu.session(), &m_menu);
     screen.exec();
 }
 

@@ -2,6 +2,8 @@
 #include "TestWorld.h"
 #include "app/GameScreens.h"
 #include "core/sound/Cues.h"
+#include "ui/summary/HistoryPage.h"
+#include "ui/summary/StatsScreen.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/LetterTile.h"
 
@@ -9,6 +11,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -112,6 +116,26 @@ private slots:
         spellAndOk(test::kStatTiles);
         QCOMPARE(seen, (QStringList{"frmLoadSave", "frmStats"}));
         QCOMPARE(menu().commandWordLabel()->text(), QString());
+    }
+
+    // The score tables STAT opens know who is signed in on the menu: its History page shows
+    // that player's levels.
+    void statsShowsTheHistoryOfThePlayerSignedInOnTheMenu() {
+        QVERIFY(m_world->database->appendHistory(
+            QStringLiteral("Ann"),
+            {Level::Easy, QDateTime::currentDateTimeUtc(), 4200, 3, QStringLiteral("CATS"), 40},
+            {"CAT"}));
+        menu().session().setPlayerName(QStringLiteral("Ann"));
+        QString heading;
+        whenDialogOpens([&](QDialog* dialog) {
+            if (auto* stats = qobject_cast<StatsScreen*>(dialog)) {
+                QTest::mouseClick(stats->historyButton(), Qt::LeftButton);
+                heading = stats->historyPage()->headingLabel()->text();
+            }
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        spellAndOk(test::kStatTiles);
+        QCOMPARE(heading, QStringLiteral("History of Ann"));
     }
 
     // Last: ending the program leaves no event loop running for later tests.

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # The Debian package as a distribution takes it and a player upgrades it. cpack builds it;
-# lintian reports nothing; its manual page renders without a warning. Then version 1 is
-# installed, a player passes Easy by keyboard in the installed game and saves the score; a
-# later version whose word list differs is installed over it: the player, the score and the
-# total are still there and the new word list is in use; removing the package leaves the
-# player's data in place. Skipped where dpkg is missing, without root, or where a vortalex
-# package is already installed (a player's own is never touched).
+# lintian reports nothing; it depends on Qt Charts; its manual page renders without a warning.
+# Then version 1 is installed, a player passes Easy by keyboard in the installed game and saves
+# the score; a later version whose word list differs is installed over it: the player, the
+# score and the total are still there and the new word list is in use; removing the package
+# leaves the player's data in place. Skipped where dpkg is missing, without root, or where a
+# vortalex package is already installed (a player's own is never touched).
 #
 #   package.sh <program folder> <build folder> <wordpaths>
 set -euo pipefail
@@ -34,6 +34,10 @@ v1=$(echo "$work"/v1/vortalex_*.deb)
 echo "package: ${v1##*/}, $(du -k "$v1" | cut -f1) KiB"
 lintian --fail-on error,warning "$v1" 2>&1 | grep -v 'running with root' || true
 lintian --fail-on error,warning "$v1" >/dev/null 2>&1 || fail "lintian reports the package"
+# The libraries come through dpkg-shlibdeps; Qt Charts, which the score tables' History page
+# draws with, is one the program links.
+dpkg-deb -f "$v1" Depends | grep -q 'libqt6charts6' ||
+    fail "the package does not depend on Qt Charts"
 
 # The manual page, as man would render it.
 dpkg-deb -x "$v1" "$work/v1/root"

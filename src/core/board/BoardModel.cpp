@@ -412,6 +412,7 @@ void BoardModel::finishLevel() {
         result.fields.append(m_grid);
     }
     result.passed = m_info.passed(m_levelTotal);
+    emit levelFinished(result);
 
     const std::optional<Level> next = m_info.next();
     if (result.passed) {

@@ -116,6 +116,9 @@ signals:
     void dealRunningChanged(bool running);
     // The board asks to close, and what should open after it.
     void closeRequested(vortalex::ScreenOutcome next);
+    // The clock ran out, whether the level was passed or not, before any end-of-level message:
+    // what the player's history keeps. A level left before the end never finishes.
+    void levelFinished(const vortalex::LevelResult& result);
     // The end-of-level messages are done; the summary takes the result from here.
     void levelEnded(const vortalex::LevelResult& result);
 

@@ -2,6 +2,7 @@
 
 #include "core/common/Level.h"
 
+#include <QDateTime>
 #include <QString>
 
 #include <array>
@@ -41,6 +42,18 @@ struct RankRow {
     QString name;
     qint64 score = 0;
     bool operator==(const RankRow&) const = default;
+};
+
+// One finished level of a player's history (tblHistory).
+struct HistoryRow {
+    Level level = Level::Easy;
+    QDateTime when; // in UTC
+    qint64 score = 0;
+    int wordsBuilt = 0;
+    QString longestWord; // the first of equals; empty when no word was built
+    // Every word the level's fields held, built or not.
+    int wordsOnFields = 0;
+    bool operator==(const HistoryRow&) const = default;
 };
 
 } // namespace vortalex

@@ -28,7 +28,8 @@ class Lexicon;
 // reason in lastError(), writes report failure by returning false. The class is written over
 // several files, one per job: connection and transactions (GameDatabase.cpp), schema and
 // migration (Schema), name keys (Names), word list reads and tblWrong (Words), the word list's
-// refresh (WordRefresh) and repair (Repair), players (Players), scores and totals (Scores).
+// refresh (WordRefresh) and repair (Repair), players (Players), scores and totals (Scores),
+// the players' histories (History).
 class GameDatabase {
 public:
     static inline const QString kFileName = QStringLiteral("Dictionary.mdb");
@@ -171,6 +172,17 @@ public:
     std::optional<qint64> findTotal(const QString& name);
     bool updateTotal(const QString& name, qint64 total);
     QSqlQuery overallRankingCursor(); // highest first, as levelRankingCursor()
+
+    // --- tblHistory, tblPlayerWords ---
+    // A player's finished levels and the different words the player has ever built, found by
+    // the name's key (nameKey()) whatever letter case the name was typed in. A file too old
+    // to have these tables that could not gain them (read-only) keeps no history: reads give
+    // nothing and writes fail.
+    // Adds a finished level and its built words, in one transaction; words the player has
+    // built before are counted once.
+    bool appendHistory(const QString& name, const HistoryRow& row, const QStringList& words);
+    QList<HistoryRow> historyOf(const QString& name); // oldest first
+    qint64 differentWordsOf(const QString& name);
 
     // Runs work in one transaction: committed when it returns true, rolled back otherwise. The
     // write lock is taken at the start (BEGIN IMMEDIATE), so a transaction that reads before it

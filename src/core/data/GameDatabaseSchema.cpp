@@ -54,6 +54,20 @@ constexpr const char* kAdditions[] = {
     "CREATE TABLE IF NOT EXISTS tblCommonWordsSource (fldSource TEXT NOT NULL)",
 };
 
+// The players' histories, apart from the tables above so that an older file that cannot take
+// them still gains the others. Rows are found by the folded name (nameKey()), which is why
+// they carry it from their first row on.
+constexpr const char* kHistoryTables[] = {
+    "CREATE TABLE IF NOT EXISTS tblHistory (fldNameKey TEXT NOT NULL,"
+    " fldUsername TEXT NOT NULL, fldLevel INTEGER NOT NULL, fldWhen TEXT NOT NULL,"
+    " fldScore INTEGER NOT NULL, fldWordsBuilt INTEGER NOT NULL,"
+    " fldLongestWord TEXT NOT NULL DEFAULT '', fldWordsOnFields INTEGER NOT NULL)",
+    "CREATE INDEX IF NOT EXISTS tblHistory_fldNameKey ON tblHistory (fldNameKey)",
+    // Each word once per player, whatever its letter case.
+    "CREATE TABLE IF NOT EXISTS tblPlayerWords (fldNameKey TEXT NOT NULL,"
+    " fldWord TEXT NOT NULL COLLATE NOCASE, UNIQUE (fldNameKey, fldWord))",
+};
+
 } // namespace
 
 bool GameDatabase::createSchema() {
@@ -75,6 +89,7 @@ bool GameDatabase::createSchema() {
     }
     // A read-only or busy older file still plays.
     create(kAdditions);
+    create(kHistoryTables);
     return true;
 }
 

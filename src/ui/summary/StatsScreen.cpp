@@ -1,6 +1,9 @@
 #include "ui/summary/StatsScreen.h"
 
+#include "core/common/SessionState.h"
+#include "core/summary/LevelHistory.h"
 #include "core/summary/ScoreTables.h"
+#include "ui/summary/HistoryPage.h"
 #include "ui/widgets/DialogPlacement.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Palette.h"
@@ -28,8 +31,15 @@ constexpr int kButtonGap = 8;
 } // namespace
 
 StatsScreen::StatsScreen(Services& services, QWidget* parent)
+    : StatsScreen(services, static_cast<const SessionState*>(nullptr), parent) {}
+
+StatsScreen::StatsScreen(Services& services, const SessionState& session, QWidget* parent)
+    : StatsScreen(services, &session, parent) {}
+
+StatsScreen::StatsScreen(Services& services, const SessionState* session, QWidget* parent)
     : QDialog(parent)
-    , m_services(services) {
+    , m_services(services)
+    , m_session(session) {
     setObjectName(QStringLiteral("frmStats"));
     setWindowTitle(kAppTitle);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -39,13 +49,16 @@ StatsScreen::StatsScreen(Services& services, QWidget* parent)
     setPalette(bg);
     setAutoFillBackground(true);
 
-    m_heading = new QLabel(this);
+    // The rankings stand on a page of their own, so that the History page can take the window
+    // without any of them reachable behind it.
+    m_scoresPage = new QWidget(this);
+    m_heading = new QLabel(m_scoresPage);
     m_heading->setFont(fonts::arial(14, true, true));
     QPalette hp = m_heading->palette();
     hp.setColor(QPalette::WindowText, palette::kHeading);
     m_heading->setPalette(hp);
 
-    m_table = new ScoreGrid(this);
+    m_table = new ScoreGrid(m_scoresPage);
     m_table->setRows(&m_rows);
     const int tableWidth = m_table->naturalWidth();
     m_table->setGeometry(kMargin, kMargin + kHeadingHeight, tableWidth, kTableHeight);
@@ -58,7 +71,7 @@ StatsScreen::StatsScreen(Services& services, QWidget* parent)
     int top = kMargin + kHeadingHeight;
     for (const Level level : allLevels()) {
         const auto i = static_cast<std::size_t>(level);
-        auto* button = new QPushButton(QString::fromLatin1(kCaptions.at(i)), this);
+        auto* button = new QPushButton(QString::fromLatin1(kCaptions.at(i)), m_scoresPage);
         button->setObjectName(QStringLiteral("cmdTable_%1").arg(i));
         button->setAutoDefault(false);
         button->setGeometry(buttonLeft, top, kButtonWidth, kButtonHeight);
@@ -66,15 +79,26 @@ StatsScreen::StatsScreen(Services& services, QWidget* parent)
         m_levelButtons.at(i) = button;
         top += kButtonHeight + kButtonGap;
     }
-    m_done = new QPushButton(QStringLiteral("&Done"), this);
+    m_historyButton = new QPushButton(QStringLiteral("&History"), m_scoresPage);
+    m_historyButton->setObjectName(QStringLiteral("cmdHistory"));
+    m_historyButton->setAutoDefault(false);
+    m_historyButton->setGeometry(buttonLeft, top, kButtonWidth, kButtonHeight);
+    connect(m_historyButton, &QPushButton::clicked, this, &StatsScreen::showHistory);
+    m_done = new QPushButton(QStringLiteral("&Done"), m_scoresPage);
     m_done->setObjectName(QStringLiteral("Command1"));
     m_done->setDefault(true);
     m_done->setGeometry(buttonLeft, kMargin + kHeadingHeight + kTableHeight - kButtonHeight,
                         kButtonWidth, kButtonHeight);
     connect(m_done, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(buttonLeft + kButtonWidth + kMargin,
-                 kMargin + kHeadingHeight + kTableHeight + kMargin);
+    m_scoresPage->setFixedSize(buttonLeft + kButtonWidth + kMargin,
+                               kMargin + kHeadingHeight + kTableHeight + kMargin);
+    m_history = new HistoryPage(this);
+    m_history->hide();
+    connect(m_history, &HistoryPage::scoresChosen, this, &StatsScreen::showScores);
+    connect(m_history, &HistoryPage::doneChosen, this, &QDialog::accept);
+
+    setFixedSize(m_scoresPage->size());
     centreOnOwner(*this);
     m_table->setFocus();
 }
@@ -92,12 +116,39 @@ void StatsScreen::showLevelRanking(Level level) {
     queryRanking(m_rows, m_services.database, level);
 }
 
+bool StatsScreen::historyShown() const {
+    return m_history->isVisibleTo(this);
+}
+
+void StatsScreen::showHistory() {
+    m_history->showHistory(loadHistory(m_services.database,
+                                       m_session != nullptr ? m_session->playerName() : QString()));
+    showPage(m_history);
+    m_history->scoresButton()->setFocus();
+}
+
+void StatsScreen::showScores() {
+    showPage(m_scoresPage);
+    m_historyButton->setFocus();
+}
+
+void StatsScreen::showPage(QWidget* page) {
+    QWidget* other = page == m_history ? m_scoresPage : static_cast<QWidget*>(m_history);
+    other->hide();
+    page->show();
+    // Each page keeps its own fixed size; the window takes the size of the one it shows.
+    resizeAboutCentre(*this, page->size());
+}
+
 void StatsScreen::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The overall ranking comes when the screen opens, and would come again when a screen of
     // the game opened over it closed; none ever does. Coming back from a message box or another
     // program's window keeps the ranking the player chose.
     if (!event->spontaneous()) {
+        if (historyShown()) {
+            showPage(m_scoresPage);
+        }
         showOverallRanking();
     }
 }

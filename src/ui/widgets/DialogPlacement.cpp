@@ -25,6 +25,24 @@ QRect frameOf(const QWidget& window) {
     return handle != nullptr ? handle->frameGeometry() : window.frameGeometry();
 }
 
+// `frame` moved as little as it takes to lie on `available` (when it is known).
+QRect keptOn(QRect frame, const QRect& available) {
+    if (!available.isEmpty()) {
+        frame.moveRight(qMin(frame.right(), available.right()));
+        frame.moveBottom(qMin(frame.bottom(), available.bottom()));
+        frame.moveLeft(qMax(frame.left(), available.left()));
+        frame.moveTop(qMax(frame.top(), available.top()));
+    }
+    return frame;
+}
+
+// move() takes the frame's corner as the widget last heard of the frame; aim the window itself
+// at the corner inside the frame now known.
+void moveFrameTo(QWidget& window, const QRect& frame, const QMargins& margins) {
+    const QPoint inside = frame.topLeft() + QPoint(margins.left(), margins.top());
+    window.move(inside - (window.geometry().topLeft() - window.pos()));
+}
+
 class Placement final : public QObject {
 public:
     Placement(QWidget& dialog, bool onOwner)
@@ -83,17 +101,9 @@ private:
         const QMargins margins = frameMarginsOf(m_dialog);
         QRect frame(QPoint(0, 0), m_dialog.size().grownBy(margins));
         frame.moveCenter(target.center());
-        if (!available.isEmpty()) { // never partly off the screen, wherever the owner stands
-            frame.moveRight(qMin(frame.right(), available.right()));
-            frame.moveBottom(qMin(frame.bottom(), available.bottom()));
-            frame.moveLeft(qMax(frame.left(), available.left()));
-            frame.moveTop(qMax(frame.top(), available.top()));
-        }
         m_placedWith = margins;
-        // move() takes the frame's corner as the widget last heard of the frame; aim the window
-        // itself at the corner inside the frame now known.
-        const QPoint window = frame.topLeft() + QPoint(margins.left(), margins.top());
-        m_dialog.move(window - (m_dialog.geometry().topLeft() - m_dialog.pos()));
+        // Never partly off the screen, wherever the owner stands.
+        moveFrameTo(m_dialog, keptOn(frame, available), margins);
     }
 
     QWidget& m_dialog;
@@ -118,6 +128,20 @@ void centreOnOwner(QWidget& dialog) {
 
 void centreOnScreen(QWidget& dialog) {
     centre(dialog, false);
+}
+
+void resizeAboutCentre(QWidget& dialog, const QSize& size) {
+    const QRect before = frameOf(dialog);
+    dialog.setFixedSize(size);
+    if (!dialog.isVisible()) {
+        return; // placed when it shows
+    }
+    const QMargins margins = frameMarginsOf(dialog);
+    QRect frame(QPoint(0, 0), size.grownBy(margins));
+    frame.moveCenter(before.center());
+    const QScreen* screen = dialog.screen();
+    moveFrameTo(dialog, keptOn(frame, screen != nullptr ? screen->availableGeometry() : QRect()),
+                margins);
 }
 
 } // namespace vortalex

@@ -267,6 +267,27 @@ private slots:
         QVERIFY(test::isWord(*db, QStringLiteral("cat")));
     }
 
+    // An older file that is read-only cannot gain the players' history: it opens and plays all
+    // the same, with no history to show or keep.
+    void aReadOnlyFileWithoutTheHistoryTablesStillOpensAndPlays() {
+        RERUN_UNPRIVILEGED_WHEN_ROOT();
+        Install install;
+        const DataLocation where = DataLocation::prepare(install.program(), install.user());
+        QVERIFY(open(where));
+        QVERIFY(test::RawConnection(where.databasePath)
+                    .run({QStringLiteral("DROP TABLE tblHistory"),
+                          QStringLiteral("DROP TABLE tblPlayerWords")}));
+        QVERIFY(QFile::setPermissions(where.databasePath, QFile::ReadOwner | QFile::ReadUser));
+        auto db = open(DataLocation::prepare(install.program(), install.user()));
+        QVERIFY(db);
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
+        QVERIFY(db->historyOf(QStringLiteral("Ann")).isEmpty());
+        QCOMPARE(db->differentWordsOf(QStringLiteral("Ann")), 0);
+        QVERIFY(test::RawConnection(where.databasePath)
+                    .columns(QStringLiteral("tblHistory"))
+                    .isEmpty());
+    }
+
     void aReadOnlyFolderOfTheDatabaseIsToldOnceAtStart() {
         RERUN_UNPRIVILEGED_WHEN_ROOT();
         QTemporaryDir program;

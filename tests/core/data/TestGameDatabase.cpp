@@ -626,6 +626,54 @@ private slots:
         QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")));
     }
 
+    // A player's history is kept by the folded name, in the order the levels were played;
+    // each word the player built counts once, whatever its letter case or level.
+    void historiesAreFoundByTheFoldedNameAndCountEachWordOnce() {
+        const QDateTime when(QDate(2024, 5, 1), QTime(18, 30, 5, 120), Qt::UTC);
+        const HistoryRow easy{Level::Easy, when, 5200, 3, QStringLiteral("STONE"), 41};
+        const HistoryRow expert{Level::Expert, when.addSecs(1200), 400, 2, oddText(4), 80};
+        QVERIFY(m_db->appendHistory(QStringLiteral("Émile"), easy, {"CAT", "STONE", "dog"}));
+        QVERIFY(m_db->appendHistory(QStringLiteral("ÉMILE"), expert, {"DOG", oddText(4)}));
+        QVERIFY(m_db->appendHistory(QStringLiteral("Ann"), easy, {"CAT"}));
+        QCOMPARE(m_db->historyOf(QStringLiteral("émile")), (QList<HistoryRow>{easy, expert}));
+        QCOMPARE(m_db->differentWordsOf(QStringLiteral("émile")), 4);
+        QCOMPARE(m_db->historyOf(QStringLiteral("ANN")), (QList<HistoryRow>{easy}));
+        QCOMPARE(m_db->differentWordsOf(QStringLiteral("ann")), 1);
+        QVERIFY(m_db->historyOf(QStringLiteral("Émilie")).isEmpty());
+        QCOMPARE(m_db->differentWordsOf(QStringLiteral("Émilie")), 0);
+    }
+
+    void aHistoryRowAndItsWordsAreWrittenTogetherOrNotAtAll() {
+        {
+            RawConnection raw(m_path);
+            QVERIFY(raw.run({QStringLiteral(
+                "CREATE TRIGGER refuse BEFORE INSERT ON tblPlayerWords WHEN NEW.fldWord = 'BAD'"
+                " BEGIN SELECT RAISE(ABORT, 'refused'); END")}));
+        }
+        const HistoryRow row{Level::Easy, QDateTime::currentDateTimeUtc(), 550, 2, "GOOD", 9};
+        QVERIFY(!m_db->appendHistory(QStringLiteral("Ann"), row, {"GOOD", "BAD"}));
+        QVERIFY(m_db->historyOf(QStringLiteral("Ann")).isEmpty());
+        QCOMPARE(m_db->differentWordsOf(QStringLiteral("Ann")), 0);
+        QVERIFY(m_db->appendHistory(QStringLiteral("Ann"), row, {"GOOD", "FINE"}));
+        QCOMPARE(m_db->historyOf(QStringLiteral("Ann")).size(), 1);
+        QCOMPARE(m_db->differentWordsOf(QStringLiteral("Ann")), 2);
+    }
+
+    void anOlderFileGainsTheHistoryTablesAndKeepsItsRows() {
+        m_db.reset();
+        QFile::remove(m_path);
+        writeUnfoldedFile(m_path);
+        auto opened = GameDatabase::open(m_path);
+        QVERIFY2(opened.db, qPrintable(opened.error));
+        m_db = std::move(opened.db);
+        QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ann"))->score, 5000);
+        const HistoryRow row{Level::Difficult, QDateTime::currentDateTimeUtc(), 9100, 1, "X", 3};
+        QVERIFY(m_db->appendHistory(QStringLiteral("Ann"), row, {"X"}));
+        QCOMPARE(m_db->historyOf(QStringLiteral("ann")).size(), 1);
+        RawConnection raw(m_path);
+        QCOMPARE(raw.count(QStringLiteral("tblPlayerWords")), 1);
+    }
+
     // Two connections, as two copies of the game would have, each adding 1 to a total many
     // times, each time reading the total first. A transaction that only locked the file when
     // it first wrote would find the other's read in its way and fail with "database is

@@ -5,6 +5,7 @@
 
 #include "Deals.h"
 #include "Gestures.h"
+#include "RawConnection.h"
 #include "TestWorld.h"
 
 #include <QLabel>
@@ -26,6 +27,24 @@ void startPlaying(BoardScreen& screen) {
     QVERIFY(!screen.commandLabel(BoardCommand::Shuffle)->isEnabled());
     QTest::mouseClick(screen.commandLabel(BoardCommand::Play), Qt::LeftButton);
     finishDealing(screen.model());
+}
+
+// Every second of the level, as its timer would tick them, then the end it queues.
+void runOutTheClock(BoardScreen& screen) {
+    for (int s = 0; s < screen.model().info().levelSeconds(); ++s) {
+        screen.model().clockTick();
+    }
+    QCoreApplication::processEvents();
+}
+
+// Builds the word of the first three tiles of the top row, made a dictionary word first.
+QString buildTopRowWord(BoardScreen& screen, TestWorld& world) {
+    QTest::mouseClick(screen.tile(1), Qt::LeftButton);
+    QTest::mouseClick(screen.tile(2), Qt::LeftButton);
+    const QString word = screen.model().word() + screen.tile(3)->text();
+    world.addWord(word);
+    realDoubleClick(screen.tile(3));
+    return word;
 }
 
 // The room between a level's field and the window's edges and the column beside it.
@@ -301,6 +320,87 @@ private slots:
         QCOMPARE(handed.at(0).timeText, screen.timerLabel()->text());
         QVERIFY(!screen.isVisible());
         QCOMPARE(screen.outcome(), ScreenOutcome::board(Level::Intermediate));
+    }
+
+    // The signed-in player's history keeps a level whose clock ran out once, with its words,
+    // before its summary opens.
+    void aFinishedLevelIsKeptOnceInTheSignedInPlayersHistory() {
+        TestWorld world;
+        world.session.setPlayerName(QStringLiteral("Ann"));
+        BoardScreen screen(Level::Easy, world.services, world.session);
+        startPlaying(screen);
+        const QString word = buildTopRowWord(screen, world);
+        qsizetype keptBeforeTheSummary = -1;
+        screen.openSummary = [&](const LevelResult&) {
+            keptBeforeTheSummary = world.database->historyOf(QStringLiteral("Ann")).size();
+            return ScreenOutcome::menu();
+        };
+        const QDateTime started = QDateTime::currentDateTimeUtc();
+        runOutTheClock(screen);
+        QCOMPARE(keptBeforeTheSummary, 1);
+        QVERIFY(!screen.isVisible());
+        const QList<HistoryRow> rows = world.database->historyOf(QStringLiteral("ANN"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).level, Level::Easy);
+        QCOMPARE(rows.at(0).score, 250);
+        QCOMPARE(rows.at(0).wordsBuilt, 1);
+        QCOMPARE(rows.at(0).longestWord, word);
+        QVERIFY(rows.at(0).wordsOnFields >= 1);
+        QVERIFY(rows.at(0).when >= started && rows.at(0).when <= QDateTime::currentDateTimeUtc());
+        QCOMPARE(world.database->differentWordsOf(QStringLiteral("ann")), 1);
+    }
+
+    void aFailedExpertLevelIsKeptThoughItOpensNoSummary() {
+        TestWorld world;
+        world.session.setPlayerName(QStringLiteral("Ann"));
+        BoardScreen screen(Level::Expert, world.services, world.session);
+        startPlaying(screen);
+        bool summaryOpened = false;
+        screen.openSummary = [&](const LevelResult&) {
+            summaryOpened = true;
+            return ScreenOutcome::menu();
+        };
+        world.messages.answers = {Answer::No};
+        runOutTheClock(screen);
+        QVERIFY(!summaryOpened);
+        QVERIFY(!screen.isVisible());
+        const QList<HistoryRow> rows = world.database->historyOf(QStringLiteral("Ann"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).level, Level::Expert);
+        QCOMPARE(rows.at(0).score, 0);
+    }
+
+    void aLevelLeftBeforeItsEndOrPlayedSignedOutIsNotKept() {
+        TestWorld world({{"CAT", "(n.) feline"}}, TestWorld::OnDisk);
+        world.session.setPlayerName(QStringLiteral("Ann"));
+        {
+            BoardScreen screen(Level::Easy, world.services, world.session);
+            startPlaying(screen);
+            buildTopRowWord(screen, world);
+            QTest::mouseClick(screen.quitLabel(), Qt::LeftButton);
+            QVERIFY(!screen.isVisible());
+        }
+        {
+            BoardScreen screen(Level::Intermediate, world.services, world.session);
+            startPlaying(screen);
+            world.messages.answers = {Answer::Yes};
+            screen.close();
+            QVERIFY(!screen.isVisible());
+        }
+        world.session.setPlayerName(QString());
+        {
+            BoardScreen screen(Level::Easy, world.services, world.session);
+            startPlaying(screen);
+            buildTopRowWord(screen, world);
+            screen.openSummary = [](const LevelResult&) {
+                return ScreenOutcome::menu();
+            };
+            runOutTheClock(screen);
+            QVERIFY(!screen.isVisible());
+        }
+        RawConnection raw(world.services.databasePath);
+        QCOMPARE(raw.count(QStringLiteral("tblHistory")), 0);
+        QCOMPARE(raw.count(QStringLiteral("tblPlayerWords")), 0);
     }
 };
 

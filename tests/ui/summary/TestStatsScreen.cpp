@@ -1,12 +1,18 @@
 #include "Gestures.h"
 #include "TestWorld.h"
+#include "ui/summary/HistoryPage.h"
 #include "ui/summary/StatsScreen.h"
 #include "ui/widgets/ScoreGrid.h"
 
+#include <QChartView>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
+#include <QValueAxis>
 
 using namespace vortalex;
 
@@ -190,6 +196,120 @@ private slots:
         QTest::mouseClick(screen.levelButton(Level::Difficult), Qt::LeftButton);
         QCOMPARE(screen.table()->model()->rowCount(), 0);
         checkHeader(screen.table());
+    }
+
+    // The signed-in player's history, found by the folded name: a line per level played, each
+    // score at its place among all the levels played, and the figures of the whole history.
+    void theHistoryPageChartsTheSignedInPlayersLevelsWithTheirFigures() {
+        GameDatabase& db = *m_world->database;
+        const QDateTime when = QDateTime::currentDateTimeUtc();
+        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, 4200, 3, "CATS", 40},
+                                 {"CAT", "CATS", "DOG"}));
+        QVERIFY(db.appendHistory(QStringLiteral("ANN"),
+                                 {Level::Intermediate, when, 7350, 2, "STONES", 60},
+                                 {"cats", "STONES"}));
+        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, 5600, 1, "DOGS", 20},
+                                 {"DOGS"}));
+        QVERIFY(db.appendHistory(QStringLiteral("Bob"), {Level::Expert, when, 900, 1, "ZEBRAS", 80},
+                                 {"ZEBRAS"}));
+        m_world->session.setPlayerName(QStringLiteral("ann"));
+        StatsScreen screen(m_world->services, m_world->session);
+        screen.show();
+        QVERIFY(!screen.historyShown());
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        QVERIFY(screen.historyShown());
+        const HistoryPage* page = screen.historyPage();
+        QVERIFY(page->chartView()->isVisible());
+        QVERIFY(!page->emptyLabel()->isVisible());
+        QCOMPARE(page->series(Level::Easy)->points(), (QList<QPointF>{{1, 4200}, {3, 5600}}));
+        QCOMPARE(page->series(Level::Intermediate)->points(), (QList<QPointF>{{2, 7350}}));
+        QVERIFY(!page->series(Level::Expert)->isVisible());
+        QVERIFY(page->scoreAxis()->max() >= 7350);
+        QVERIFY(page->levelsAxis()->max() >= 3);
+        const QList<std::pair<QString, QString>> figures{
+            {"Levels played", "3"},
+            {"Best Easy", "5600"},
+            {"Best Intermediate", "7350"},
+            {"Best Difficult", "not played"},
+            {"Best Expert", "not played"},
+            {"Longest word", "STONES"},
+            {"Words found on the fields", "6 of 120 (5%)"},
+            {"Different words built", "5"}};
+        QCOMPARE(page->shownFigures(), figures);
+
+        // The rankings cannot be reached behind the page, by click, Tab or shortcut.
+        QVERIFY(!screen.table()->isVisible());
+        QVERIFY(!screen.levelButton(Level::Easy)->isVisible());
+        QTest::keyClick(&screen, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(screen.shownLevel(), std::nullopt);
+        QTest::mouseClick(page->scoresButton(), Qt::LeftButton);
+        QVERIFY(!screen.historyShown());
+        QVERIFY(screen.table()->isVisible());
+        QCOMPARE(screen.size(), screen.table()->parentWidget()->size());
+        QTest::mouseClick(screen.levelButton(Level::Easy), Qt::LeftButton);
+        QCOMPARE(screen.shownLevel(), std::optional<Level>(Level::Easy));
+    }
+
+    void theHistoryPageSaysInOneLineWhenThereIsNothingToShow() {
+        QVERIFY(m_world->database->appendHistory(
+            QStringLiteral("Bob"), {Level::Easy, QDateTime::currentDateTimeUtc(), 900, 1, "X", 5},
+            {"X"}));
+        StatsScreen signedOut(m_world->services, m_world->session);
+        signedOut.show();
+        QTest::mouseClick(signedOut.historyButton(), Qt::LeftButton);
+        const HistoryPage* page = signedOut.historyPage();
+        QVERIFY(page->emptyLabel()->isVisible());
+        QCOMPARE(page->emptyLabel()->text(),
+                 QStringLiteral("Nobody is signed in: sign in with START or LOAD to keep a "
+                                "history."));
+        QVERIFY(!page->chartView()->isVisible());
+        QVERIFY(page->shownFigures().isEmpty());
+
+        m_world->session.setPlayerName(QStringLiteral("Cy"));
+        StatsScreen newcomer(m_world->services, m_world->session);
+        newcomer.show();
+        QTest::mouseClick(newcomer.historyButton(), Qt::LeftButton);
+        QCOMPARE(newcomer.historyPage()->emptyLabel()->text(),
+                 QStringLiteral("Cy has not finished a level yet."));
+        QVERIFY(!newcomer.historyPage()->chartView()->isVisible());
+    }
+
+    // The window grows about its centre, where the player sees it, never past the screen's edge.
+    void turningToTheHistoryKeepsTheWindowsCentreAndTheWindowOnTheScreen() {
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        const QRect available = screen.screen()->availableGeometry();
+        screen.move(available.center() - QPoint(screen.width() / 2, screen.height() / 2));
+        const QPoint centre = screen.geometry().center();
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        QCOMPARE(screen.size(), screen.historyPage()->size());
+        QVERIFY((screen.geometry().center() - centre).manhattanLength() <= 2);
+        QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
+        QVERIFY((screen.geometry().center() - centre).manhattanLength() <= 2);
+
+        screen.move(available.right() - screen.width(), available.top());
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        QVERIFY2(available.contains(screen.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                       .arg(screen.x())
+                                                                       .arg(screen.y())
+                                                                       .arg(screen.width())
+                                                                       .arg(screen.height())));
+    }
+
+    void doneOnTheHistoryPageClosesAndTheScreenOpensOnTheRankingsAgain() {
+        StatsScreen screen(m_world->services);
+        screen.show();
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        QTest::mouseClick(screen.historyPage()->doneButton(), Qt::LeftButton);
+        QVERIFY(!screen.isVisible());
+        QCOMPARE(screen.result(), int(QDialog::Accepted));
+        screen.show();
+        QVERIFY(!screen.historyShown());
+        QVERIFY(screen.table()->isVisible());
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        QTest::keyClick(&screen, Qt::Key_Escape);
+        QVERIFY(!screen.isVisible());
     }
 };
 

@@ -1,0 +1,115 @@
+// A player's history: what a finished level adds to it, and the figures and chart lines the
+// score tables draw from it.
+#include "core/summary/LevelHistory.h"
+
+#include "Fields.h"
+#include "TestWorld.h"
+
+#include <QtTest>
+
+using namespace vortalex;
+using namespace vortalex::test;
+
+namespace {
+
+// CAT and CATS along the top row of the first field, DOG, DOGS and GOD along its third; the
+// second field repeats CAT and adds TOAD: six words on the fields.
+const QList<TileGrid> kFields{fieldOf(5, QStringLiteral("CATSZZZZZZDOGSZZZZZZZZZZZ")),
+                              fieldOf(5, QStringLiteral("TOADZZZZZZCATZZZZZZZZZZZZ"))};
+const QList<DictionaryEntry> kWords{{"CAT", "a"},  {"CATS", "a"}, {"DOG", "a"},
+                                    {"DOGS", "a"}, {"GOD", "a"},  {"TOAD", "a"}};
+const QDateTime kWhen = QDateTime(QDate(2024, 5, 1), QTime(18, 30), Qt::UTC);
+
+LevelResult easyResult(const QStringList& built, int total = 1150) {
+    LevelResult r{Level::Easy, total, QStringLiteral("00:00"), built, false};
+    r.fields = kFields;
+    return r;
+}
+
+HistoryRow row(Level level, qint64 score, int built, const QString& longest, int onFields) {
+    return {level, kWhen, score, built, longest, onFields};
+}
+
+} // namespace
+
+class TestLevelHistory : public QObject {
+    Q_OBJECT
+private slots:
+    void aLevelsRowCountsTheWordsOnItsFieldsAsTheReviewDoes() {
+        const Lexicon lexicon =
+            Lexicon::build({"CAT", "CATS", "DOG", "DOGS", "GOD", "TOAD", "ZEBRA"}, {});
+        const HistoryRow kept = historyRow(easyResult({"DOG", "CATS"}, 550), lexicon, kWhen);
+        QCOMPARE(kept, row(Level::Easy, 550, 2, QStringLiteral("CATS"), 6));
+    }
+
+    void aFinishedLevelIsKeptWithItsWordsForTheSignedInPlayerOnly() {
+        TestWorld world(kWords);
+        GameDatabase& db = *world.database;
+        QVERIFY(
+            recordFinishedLevel(&db, QStringLiteral("Émile"), easyResult({"CAT", "DOG"}), kWhen));
+        QCOMPARE(db.historyOf(QStringLiteral("ÉMILE")),
+                 (QList<HistoryRow>{row(Level::Easy, 1150, 2, QStringLiteral("CAT"), 6)}));
+        QCOMPARE(db.differentWordsOf(QStringLiteral("émile")), 2);
+
+        // Nobody signed in, no database, or a file the player was told takes no writes.
+        QVERIFY(!recordFinishedLevel(&db, QString(), easyResult({"TOAD"}), kWhen));
+        QVERIFY(!recordFinishedLevel(nullptr, QStringLiteral("Ann"), easyResult({}), kWhen));
+        db.refuseWrites();
+        QVERIFY(!recordFinishedLevel(&db, QStringLiteral("Émile"), easyResult({"TOAD"}), kWhen));
+        QCOMPARE(db.historyOf(QStringLiteral("Émile")).size(), 1);
+        QCOMPARE(db.differentWordsOf(QStringLiteral("Émile")), 2);
+        QVERIFY(db.historyOf(QString()).isEmpty());
+    }
+
+    void theFiguresOfAKnownHistory() {
+        const PlayerHistory history{
+            QStringLiteral("Ann"),
+            {row(Level::Easy, 4200, 3, QStringLiteral("CATS"), 40),
+             row(Level::Easy, 5600, 4, QStringLiteral("DOGS"), 30),
+             row(Level::Intermediate, 7350, 5, QStringLiteral("STONES"), 60),
+             row(Level::Easy, 3000, 0, QString(), 20),
+             row(Level::Intermediate, 6900, 6, QStringLiteral("TOASTS"), 50)},
+            14};
+        const HistoryFigures figures = historyFigures(history);
+        QCOMPARE(figures.levelsPlayed, 5);
+        QCOMPARE(figures.bestScore.at(0), std::optional<qint64>(5600));
+        QCOMPARE(figures.bestScore.at(1), std::optional<qint64>(7350));
+        QCOMPARE(figures.bestScore.at(2), std::nullopt);
+        QCOMPARE(figures.longestWord, QStringLiteral("STONES")); // the first of equals
+        QCOMPARE(figures.percentFound(), 9);                     // 18 of 200
+        const QList<std::pair<QString, QString>> expected{
+            {"Levels played", "5"},
+            {"Best Easy", "5600"},
+            {"Best Intermediate", "7350"},
+            {"Best Difficult", "not played"},
+            {"Best Expert", "not played"},
+            {"Longest word", "STONES"},
+            {"Words found on the fields", "18 of 200 (9%)"},
+            {"Different words built", "14"}};
+        QCOMPARE(figures.lines(), expected);
+        QCOMPARE(historyFigures({QStringLiteral("Ann"), {}, 0}).lines().at(6).second,
+                 QStringLiteral("0 of 0 (0%)"));
+    }
+
+    void theChartPutsEachScoreAtItsPlaceAmongAllLevelsPlayed() {
+        const auto series =
+            scoreSeries({row(Level::Easy, 4200, 0, {}, 0), row(Level::Expert, 900, 0, {}, 0),
+                         row(Level::Easy, 5600, 0, {}, 0)});
+        QCOMPARE(series.at(0), (QList<QPointF>{{1, 4200}, {3, 5600}}));
+        QCOMPARE(series.at(3), (QList<QPointF>{{2, 900}}));
+        QVERIFY(series.at(1).isEmpty() && series.at(2).isEmpty());
+    }
+
+    void oneLineSaysWhyThereIsNothingToShow() {
+        QCOMPARE(emptyHistoryLine({}),
+                 QStringLiteral("Nobody is signed in: sign in with START or LOAD to keep a "
+                                "history."));
+        QCOMPARE(emptyHistoryLine({QStringLiteral("Ann"), {}, 0}),
+                 QStringLiteral("Ann has not finished a level yet."));
+        QVERIFY(emptyHistoryLine({QStringLiteral("Ann"), {row(Level::Easy, 0, 0, {}, 0)}, 0})
+                    .isEmpty());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLevelHistory)
+#include "TestLevelHistory.moc"
