@@ -28,7 +28,8 @@ class Lexicon;
 // reason in lastError(), writes report failure by returning false. The class is written over
 // several files, one per job: connection and transactions (GameDatabase.cpp), schema and
 // migration (Schema), name keys (Names), word list reads and tblWrong (Words), the word list's
-// refresh (WordRefresh) and repair (Repair), players (Players), scores and totals (Scores).
+// refresh (WordRefresh) and repair (Repair), players (Players), scores and totals (Scores), the
+// game's settings (Settings).
 class GameDatabase {
 public:
     static inline const QString kFileName = QStringLiteral("Dictionary.mdb");
@@ -115,6 +116,14 @@ public:
     // Another program holding the file.
     bool busyTold() const { return m_busyTold; }
     void setBusyTold() { m_busyTold = true; }
+
+    // --- tblSettings: the game's own choices (not a player's), kept between runs by name ---
+    // Nothing when the value was never stored or cannot be read (an older file that could not
+    // gain the table).
+    std::optional<QString> setting(const QString& name);
+    // Writes one value in its own transaction, over any stored before; false when the file
+    // cannot take it.
+    bool storeSetting(const QString& name, const QString& value);
 
     // --- tblWrong ---
     bool clearWrongWords();
