@@ -4,6 +4,7 @@
 #include "core/sound/Cues.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/LetterTile.h"
+#include "ui/widgets/SpeakerToggle.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -112,6 +113,21 @@ private slots:
         spellAndOk(test::kStatTiles);
         QCOMPARE(seen, (QStringList{"frmLoadSave", "frmStats"}));
         QCOMPARE(menu().commandWordLabel()->text(), QString());
+    }
+
+    // What the speaker was left at is what the next start opens with.
+    void theSpeakersChoiceIsKeptForTheNextRun() {
+        m_screens.reset();
+        MuteSwitch& mute = m_world->muteThroughSwitch();
+        m_screens = std::make_unique<GameScreens>(m_world->services);
+        QVERIFY(menu().soundToggle()->soundOn());
+        QTest::mouseClick(menu().soundToggle(), Qt::LeftButton);
+        QVERIFY(mute.muted());
+        m_screens.reset();
+        MuteSwitch& next = m_world->muteThroughSwitch();
+        m_screens = std::make_unique<GameScreens>(m_world->services);
+        QVERIFY(next.muted());
+        QVERIFY(!menu().soundToggle()->soundOn());
     }
 
     // Last: ending the program leaves no event loop running for later tests.
