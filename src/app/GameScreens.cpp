@@ -1,6 +1,7 @@
 #include "app/GameScreens.h"
 
 #include "core/common/ScreenFlow.h"
+#include "core/data/MuteSetting.h"
 #include "core/menu/HelpLauncher.h"
 #include "ui/board/BoardScreen.h"
 #include "ui/menu/LoadSaveDialog.h"
@@ -13,7 +14,12 @@ namespace vortalex {
 
 GameScreens::GameScreens(Services& services)
     : m_services(services)
-    , m_menu(services, *this) {}
+    , m_menu(services, *this) {
+    // Kept while the menu lives: the database is closed after the screens are gone.
+    if (services.mute != nullptr) {
+        keepMuteChoice(*services.mute, services.database, &m_menu);
+    }
+}
 
 void GameScreens::openRegistration() {
     RegistrationDialog dialog(m_services, m_menu.session(), &m_menu);

@@ -2,6 +2,7 @@
 #include "app/GameScreens.h"
 #include "app/QtMessageBoxes.h"
 #include "app/SplashScreen.h"
+#include "core/common/MuteSwitch.h"
 #include "core/data/DataLocation.h"
 #include "core/data/GameDatabase.h"
 #include "core/data/InstanceLock.h"
@@ -106,9 +107,13 @@ int main(int argc, char** argv) {
 
     QtMessageBoxes messages;
     SoundCuePlayer cues(where.dataFolder);
+    // Every cue, QUIT's at the very end too, passes the switch before it reaches the sound
+    // thread.
+    MuteSwitch mute(cues);
     Services services;
     services.programFolder = QCoreApplication::applicationDirPath();
-    services.cues = &cues;
+    services.cues = &mute;
+    services.mute = &mute;
     services.messages = &messages;
     services.newRandom = [fixedSeed, boards = std::uint64_t{0}]() mutable {
         // Each board gets its own seed, so a replayed run deals every board as before.

@@ -6,6 +6,7 @@
 #include "ui/summary/StatsScreen.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/LetterTile.h"
+#include "ui/widgets/SpeakerToggle.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -136,6 +137,21 @@ private slots:
         });
         spellAndOk(test::kStatTiles);
         QCOMPARE(heading, QStringLiteral("History of Ann"));
+    }
+
+    // What the speaker was left at is what the next start opens with.
+    void theSpeakersChoiceIsKeptForTheNextRun() {
+        m_screens.reset();
+        MuteSwitch& mute = m_world->muteThroughSwitch();
+        m_screens = std::make_unique<GameScreens>(m_world->services);
+        QVERIFY(menu().soundToggle()->soundOn());
+        QTest::mouseClick(menu().soundToggle(), Qt::LeftButton);
+        QVERIFY(mute.muted());
+        m_screens.reset();
+        MuteSwitch& next = m_world->muteThroughSwitch();
+        m_screens = std::make_unique<GameScreens>(m_world->services);
+        QVERIFY(next.muted());
+        QVERIFY(!menu().soundToggle()->soundOn());
     }
 
     // Last: ending the program leaves no event loop running for later tests.

@@ -12,14 +12,18 @@ inline const QString kKnownField = QStringLiteral("CATEO"
                                                   "BONDS"
                                                   "BONDS");
 
-// Scripts the first deal of the next board: nine throwaway fills, then kKnownField. A board
-// takes its draws when it loads, so this comes before the board is created or loaded.
-inline void scriptKnownField(TestWorld& world) {
+// Scripts the first deal of the next Easy board: nine throwaway fills, then `field` (at least
+// 10 vowels, or the deal goes on). A board takes its draws when it loads, so this comes before
+// the board is created or loaded.
+inline void scriptField(TestWorld& world, const QString& field) {
     std::deque<double> draws(9 * 25, 0.0);
-    for (QChar c : kKnownField) {
+    for (QChar c : field) {
         draws.push_back((c.unicode() - u'A' + 0.5) / 26.0);
     }
     world.nextScript = draws;
+}
+inline void scriptKnownField(TestWorld& world) {
+    scriptField(world, kKnownField);
 }
 
 // A world whose first Easy board deals kKnownField.

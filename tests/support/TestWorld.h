@@ -3,6 +3,7 @@
 #include "DatabaseCalls.h"
 #include "TestDoubles.h"
 
+#include "core/common/MuteSwitch.h"
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
 #include "core/data/GameDatabase.h"
@@ -87,6 +88,14 @@ public:
         m_words = words;
         fillDictionary(*database, m_words);
     }
+    // Puts a mute switch between the game and the recording cues, as the program does, and
+    // gives the speaker controls it.
+    MuteSwitch& muteThroughSwitch() {
+        mute = std::make_unique<MuteSwitch>(cues);
+        services.cues = mute.get();
+        services.mute = mute.get();
+        return *mute;
+    }
     void addWord(const QString& word) {
         QList<DictionaryEntry> words = m_words;
         words.append({word, QStringLiteral("(n.) test word")});
@@ -97,6 +106,7 @@ public:
     std::unique_ptr<GameDatabase> database;
     SessionState session;
     RecordingCues cues;
+    std::unique_ptr<MuteSwitch> mute; // set by muteThroughSwitch()
     ScriptedMessages messages;
     Services services;
     std::uint64_t seed = 1;

@@ -12,6 +12,7 @@ namespace vortalex {
 
 class CuePlayer;
 class GameDatabase;
+class MuteSwitch;
 
 // What every screen needs from the outside world, handed down from main() (or a test) instead
 // of being reached through globals. What a run learns on the way (what the player was told,
@@ -25,6 +26,9 @@ struct Services {
     QString databasePath;
     GameDatabase* database = nullptr; // null when Dictionary.mdb could not be opened
     CuePlayer* cues = nullptr;
+    // What the speaker controls show and set; cues go through it too (cues points at it). Null
+    // where no control is wanted: the screens then show none.
+    MuteSwitch* mute = nullptr;
     MessageBoxes* messages = nullptr;
     // A fresh generator; the game seeds it from the clock, tests from a fixed seed.
     std::function<std::unique_ptr<Random>()> newRandom;

@@ -29,7 +29,7 @@ class Lexicon;
 // several files, one per job: connection and transactions (GameDatabase.cpp), schema and
 // migration (Schema), name keys (Names), word list reads and tblWrong (Words), the word list's
 // refresh (WordRefresh) and repair (Repair), players (Players), scores and totals (Scores),
-// the players' histories (History).
+// the players' histories (History) and the game's settings (Settings).
 class GameDatabase {
 public:
     static inline const QString kFileName = QStringLiteral("Dictionary.mdb");
@@ -116,6 +116,14 @@ public:
     // Another program holding the file.
     bool busyTold() const { return m_busyTold; }
     void setBusyTold() { m_busyTold = true; }
+
+    // --- tblSettings: the game's own choices (not a player's), kept between runs by name ---
+    // Nothing when the value was never stored or cannot be read (an older file that could not
+    // gain the table).
+    std::optional<QString> setting(const QString& name);
+    // Writes one value in its own transaction, over any stored before; false when the file
+    // cannot take it.
+    bool storeSetting(const QString& name, const QString& value);
 
     // --- tblWrong ---
     bool clearWrongWords();

@@ -52,6 +52,10 @@ constexpr const char* kAdditions[] = {
     // them the review simply shows every missed word.
     "CREATE TABLE IF NOT EXISTS tblCommonWords (fldWord TEXT NOT NULL COLLATE NOCASE)",
     "CREATE TABLE IF NOT EXISTS tblCommonWordsSource (fldSource TEXT NOT NULL)",
+    // The game's own choices, such as sound muted, one row per name. A file without it plays
+    // with each choice lasting for the run.
+    "CREATE TABLE IF NOT EXISTS tblSettings (fldName TEXT NOT NULL PRIMARY KEY COLLATE NOCASE,"
+    " fldValue TEXT NOT NULL DEFAULT '')",
 };
 
 // The players' histories, apart from the tables above so that an older file that cannot take

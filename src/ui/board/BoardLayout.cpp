@@ -82,6 +82,11 @@ QRect BoardLayout::pause() const {
     return {m_columnLeft + (m_columnWidth - 100) / 2, 86, 100, 26};
 }
 
+QRect BoardLayout::sound() const {
+    const int side = pause().height();
+    return {m_columnLeft + m_columnWidth - side, pause().top(), side, side};
+}
+
 QRect BoardLayout::wordFormed() const {
     return {m_columnLeft, m_wordFormedTop, m_columnWidth, 34};
 }

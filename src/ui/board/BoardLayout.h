@@ -24,6 +24,8 @@ public:
     QRect title() const;
     QRect command(BoardCommand command) const;
     QRect pause() const;
+    // The speaker control: a square at the right end of the pause label's row.
+    QRect sound() const;
     QRect wordFormed() const;
     QRect banner(int topTwips) const;
     // The five readouts from the top: a caption and its value.

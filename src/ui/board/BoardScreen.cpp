@@ -9,6 +9,7 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/LetterTile.h"
 #include "ui/widgets/Palette.h"
+#include "ui/widgets/SpeakerToggle.h"
 #include "ui/widgets/Timers.h"
 
 #include <QCloseEvent>
@@ -39,6 +40,10 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
 
     buildField();
     buildPanel();
+    m_sound = new SpeakerToggle(services.mute, this);
+    styleButtonLabel(m_sound);
+    m_sound->setGeometry(m_layout.sound());
+    connect(m_sound, &ClickLabel::hovered, this, &BoardScreen::hoverNothing);
     connectModel();
     orderTabStops();
 
@@ -246,10 +251,11 @@ void BoardScreen::showAll() {
 }
 
 void BoardScreen::orderTabStops() {
-    // The commands first, so Play is one key away when the board opens; then the field, the
-    // readouts and the list; "Quit Game" last.
+    // The commands first, so Play is one key away when the board opens, and the sound beside
+    // them; then the field, the readouts and the list; "Quit Game" last.
     QList<QWidget*> order{m_commands.at(static_cast<std::size_t>(BoardCommand::Play)),
-                          m_commands.at(static_cast<std::size_t>(BoardCommand::Shuffle)), m_pause};
+                          m_commands.at(static_cast<std::size_t>(BoardCommand::Shuffle)), m_pause,
+                          m_sound};
     for (LetterTile* tile : m_tiles) {
         order.append(tile);
     }

@@ -22,6 +22,7 @@ namespace vortalex {
 
 class ClickLabel;
 class LetterTile;
+class SpeakerToggle;
 
 // The board of one level (frmMainGame5x5, 7x7, 9x9 or 11x11): shows the model and turns the
 // player's gestures and the timers into calls on it.
@@ -38,6 +39,7 @@ public:
         return m_commands.at(static_cast<std::size_t>(command));
     }
     ClickLabel* pauseLabel() const { return m_pause; }
+    SpeakerToggle* soundToggle() const { return m_sound; }
     QLabel* wordFormedLabel() const { return m_wordFormed; }
     QLabel* bannerLabel() const { return m_banner; }
     QLabel* timerLabel() const { return m_timer; }
@@ -106,6 +108,7 @@ private:
     ClickLabel* m_quit = nullptr;
     std::array<ClickLabel*, 4> m_commands{};
     ClickLabel* m_pause = nullptr;
+    SpeakerToggle* m_sound = nullptr;
     QLabel* m_wordFormed = nullptr;
     QLabel* m_banner = nullptr;
     QLabel* m_timer = nullptr;

@@ -5,6 +5,7 @@
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/LetterTile.h"
 #include "ui/widgets/Palette.h"
+#include "ui/widgets/SpeakerToggle.h"
 #include "ui/widgets/Timers.h"
 
 #include <QGuiApplication>
@@ -40,6 +41,7 @@ constexpr int kCommandWordTop = 5280;
 const QRect kGreetingBox{24, 12, 640, 46};
 const QRect kInstructionsBox{452, 214, 316, 92};
 const QRect kCommandWordBox{px(kCommandWordLeft), px(kCommandWordTop), 200, 34};
+const QRect kSoundBox{752, 18, 32, 32}; // the top right corner, level with the greeting
 constexpr int kLevelLeft = 440;
 constexpr int kLevelTop = 486;
 constexpr int kLevelWidth = 76;
@@ -120,12 +122,17 @@ MenuScreen::MenuScreen(Services& services, MenuActions& actions, QWidget* parent
     buildField();
     buildButtons();
     buildLevels();
-    // The open levels first and Ok and Clear next, each a key or two away; then the field.
+    m_sound = new SpeakerToggle(services.mute, this);
+    m_sound->setGeometry(kSoundBox);
+    connect(m_sound, &ClickLabel::hovered, this, &MenuScreen::hoverNothing);
+    // The open levels first and Ok and Clear next, each a key or two away; then the field, and
+    // the sound last.
     QList<QWidget*> order(m_levels.begin(), m_levels.end());
     order += QList<QWidget*>{m_okLabel, m_clearLabel};
     for (LetterTile* t : m_tiles) {
         order.append(t);
     }
+    order.append(m_sound);
     m_tabOrder.set(order);
 
     m_background = art::menuBackground(size(), frames(), devicePixelRatioF());

@@ -18,6 +18,7 @@ namespace vortalex {
 
 class ClickLabel;
 class LetterTile;
+class SpeakerToggle;
 
 // The main menu (frmMain): the letter field on which commands are spelled, the level chooser,
 // and the owner of the run's SessionState. It stays open for the whole run. What its commands
@@ -47,6 +48,7 @@ public:
     }
     QLabel* greetingLabel() const { return m_greeting; }
     QLabel* instructionsLabel() const { return m_instructions; }
+    SpeakerToggle* soundToggle() const { return m_sound; }
     QTimer& demoTimer() { return m_demoTimer; }
     // Where the controls the background frames stand.
     art::MenuFrames frames() const;
@@ -83,6 +85,7 @@ private:
     std::array<ClickLabel*, kLevelCount> m_levels{};
     QLabel* m_greeting = nullptr;
     QLabel* m_instructions = nullptr;
+    SpeakerToggle* m_sound = nullptr;
     TabOrder m_tabOrder;
     QTimer m_demoTimer;
     QTimer m_clearTimer;

@@ -1,6 +1,7 @@
 #include "ui/widgets/Accessible.h"
 
 #include "ui/widgets/LetterTile.h"
+#include "ui/widgets/SpeakerToggle.h"
 
 #include <QAccessibleWidget>
 #include <QDialog>
@@ -78,6 +79,30 @@ private:
     LetterTile* tile() const { return static_cast<LetterTile*>(object()); }
 };
 
+// The speaker control: checked while sound is on; toggling it is pressing it.
+class SpeakerAccessible final : public ButtonLabelAccessible {
+public:
+    explicit SpeakerAccessible(SpeakerToggle* toggle)
+        : ButtonLabelAccessible(toggle) {}
+
+    QAccessible::Role role() const override { return QAccessible::CheckBox; }
+
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = static_cast<SpeakerToggle*>(object())->soundOn();
+        return s;
+    }
+
+    QStringList actionNames() const override {
+        return QStringList{toggleAction()} + ButtonLabelAccessible::actionNames();
+    }
+
+    void doAction(const QString& action) override {
+        ButtonLabelAccessible::doAction(action == toggleAction() ? pressAction() : action);
+    }
+};
+
 const char* const kDecorative = "vortalexDecorative";
 const char* const kHoldsDecorative = "vortalexHoldsDecorative";
 
@@ -129,6 +154,9 @@ private:
 QAccessibleInterface* gameWidgets(const QString& /*className*/, QObject* object) {
     if (auto* tile = qobject_cast<LetterTile*>(object)) {
         return new TileAccessible(tile);
+    }
+    if (auto* toggle = qobject_cast<SpeakerToggle*>(object)) {
+        return new SpeakerAccessible(toggle);
     }
     if (auto* label = qobject_cast<ClickLabel*>(object);
         label != nullptr && label->isButtonLike()) {

@@ -8,8 +8,9 @@ class QWidget;
 namespace vortalex {
 
 // Lets screen readers follow the game's own widgets: letter tiles read as toggle buttons named
-// by letter and place with their state (open, picked, out of reach), and labels that act as
-// buttons read as push buttons with a press action. Installing twice is harmless.
+// by letter and place with their state (open, picked, out of reach), the speaker control as a
+// check box checked while sound is on, and labels that act as buttons read as push buttons
+// with a press action. Installing twice is harmless.
 void installAccessibleFactory();
 
 // Keeps a label that only decorates (a picture behind a caption, a moving copy of a word read

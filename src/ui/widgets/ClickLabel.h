@@ -19,6 +19,7 @@ public:
     QColor textColour() const { return m_textColour; }
     // Paints a rounded face behind the text, so labels read as buttons on any background.
     void setFace(const QColor& top, const QColor& bottom, const QColor& border);
+    bool hasFace() const { return m_faceTop.isValid(); }
     // Draws a single-line border, as a button picture does while pressed.
     void setFramed(bool framed);
     // Makes the label a button for the keyboard and for screen readers: it takes focus with Tab,

@@ -158,6 +158,21 @@ private slots:
         QVERIFY(m_db->appendScore(Level::Expert, {QStringLiteral("Ann"), 400, "00:00"}));
     }
 
+    void anOlderFileGainsTheSettingsTableAndAStoredSettingReplacesTheLast() {
+        m_db.reset();
+        RawConnection(m_path).query(QStringLiteral("DROP TABLE tblSettings"));
+        auto reopened = GameDatabase::open(m_path);
+        QVERIFY(reopened.db);
+        m_db = std::move(reopened.db);
+        const QString name = QStringLiteral("Sound 'muted'");
+        QVERIFY(!m_db->setting(name));
+        QVERIFY(m_db->storeSetting(name, QStringLiteral("1")));
+        QVERIFY(m_db->storeSetting(name, QStringLiteral("0")));
+        QCOMPARE(m_db->setting(name), std::optional<QString>(QStringLiteral("0")));
+        QCOMPARE(RawConnection(m_path).number(QStringLiteral("SELECT count(*) FROM tblSettings")),
+                 1);
+    }
+
     void anUnfoldedFileKeepsEveryRowAndFindsNamesInAnyCaseOnceOpened() {
         m_db.reset();
         QFile::remove(m_path);

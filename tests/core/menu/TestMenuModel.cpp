@@ -1,5 +1,6 @@
 #include "MenuCommands.h"
 #include "TestDoubles.h"
+#include "core/common/MuteSwitch.h"
 #include "core/common/SessionState.h"
 #include "core/data/GameDatabase.h"
 #include "core/menu/MenuModel.h"
@@ -318,6 +319,16 @@ private slots:
         m_model->ok();
         QCOMPARE(m_actions->calls, QStringList{QStringLiteral("quit")});
         QCOMPARE(cuesAtQuit, QList<Cue>{Cue::Quit});
+    }
+
+    void quitIsSilentWhileMuted() {
+        MuteSwitch mute(m_cues);
+        m_services.cues = &mute;
+        mute.setMuted(true);
+        spell(test::kQuitTiles);
+        m_model->ok();
+        QCOMPARE(m_actions->calls, QStringList{QStringLiteral("quit")});
+        QVERIFY(m_cues.played.isEmpty());
     }
 
     void startOpensRegistrationOnAClearedFieldAndRunsAgainAtOnceAfterACancel() {

@@ -2,6 +2,7 @@
 #include "ui/board/BoardScreen.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/LetterTile.h"
+#include "ui/widgets/SpeakerToggle.h"
 
 #include "AccessTree.h"
 #include "Deals.h"
@@ -27,6 +28,33 @@ struct PlayedBoard {
         QCoreApplication::processEvents();
         screen.model().clickCommand(BoardCommand::Play);
         finishDealing(screen.model());
+    }
+};
+
+// The known field with an M in the top left corner, where the C stood.
+const QString kFieldWithM = QStringLiteral("MATEO"
+                                           "AIUEO"
+                                           "XEIAU"
+                                           "BONDS"
+                                           "BONDS");
+
+// A shown Easy board in play on kFieldWithM, active, its cues through a mute switch as in the
+// program.
+struct SpeakerBoard {
+    TestWorld world;
+    MuteSwitch& mute;
+    BoardScreen screen;
+    SpeakerBoard()
+        : mute((scriptField(world, kFieldWithM), world.muteThroughSwitch()))
+        , screen(Level::Easy, world.services, world.session) {
+        screen.show();
+        screen.activateWindow();
+        if (!QTest::qWaitForWindowActive(&screen)) {
+            qFatal("the board was not made active");
+        }
+        screen.model().clickCommand(BoardCommand::Play);
+        finishDealing(screen.model());
+        world.cues.played.clear();
     }
 };
 
@@ -176,6 +204,61 @@ private slots:
         QTest::keyRelease(&screen, Qt::Key_Space);
         QCOMPARE(screen.pauseLabel()->text(), QStringLiteral("Resume"));
         QCOMPARE(screen.model().clock(), BoardModel::Clock::Paused);
+    }
+
+    // The letters build words, so only Ctrl+M switches the sound, from wherever the keys are.
+    void ctrlMSwitchesTheCuesOffAndOnAndAPlainMStillBuildsTheWord() {
+        SpeakerBoard board;
+        BoardScreen& screen = board.screen;
+        QTest::keyClick(&screen, Qt::Key_M);
+        QCOMPARE(screen.wordFormedLabel()->text(), QStringLiteral("M"));
+        QVERIFY(!board.mute.muted());
+        QCOMPARE(board.world.cues.played, QList<Cue>{Cue::Clicking});
+        QTest::keyClick(screen.tile(7), Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(board.mute.muted());
+        QTest::keyClick(&screen, Qt::Key_A);
+        QCOMPARE(screen.wordFormedLabel()->text(), QStringLiteral("MA"));
+        QCOMPARE(board.world.cues.played.size(), 1); // muted: the click never reached the player
+        QTest::keyClick(&screen, Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(!board.mute.muted());
+        QTest::keyClick(&screen, Qt::Key_T);
+        QCOMPARE(screen.wordFormedLabel()->text(), QStringLiteral("MAT"));
+        QCOMPARE(board.world.cues.played, (QList<Cue>{Cue::Clicking, Cue::Clicking}));
+    }
+
+    // The board's control shows the run's one switch, as set on the menu before it opened.
+    void theBoardsSpeakerShowsTheSwitchAndReadsItsState() {
+        TestWorld world;
+        MuteSwitch& mute = world.muteThroughSwitch();
+        mute.setMuted(true);
+        BoardScreen screen(Level::Easy, world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        QVERIFY(screen.soundToggle()->isVisible());
+        QVERIFY(!screen.soundToggle()->soundOn());
+        QAccessibleInterface* sound = accessible(screen.soundToggle());
+        QCOMPARE(sound->role(), QAccessible::CheckBox);
+        QCOMPARE(nameOf(screen.soundToggle()), QStringLiteral("Sound"));
+        QVERIFY(!sound->state().checked);
+        QTest::mouseClick(screen.soundToggle(), Qt::LeftButton);
+        QVERIFY(!mute.muted());
+        QVERIFY(sound->state().checked);
+        QVERIFY(world.messages.shown.isEmpty());
+    }
+
+    // Tab reaches it beside the commands, and pressing it hands the keys back to the game.
+    void theSpeakerIsATabStopThatHandsTheKeysBack() {
+        SpeakerBoard board;
+        BoardScreen& screen = board.screen;
+        screen.pauseLabel()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(screen.pauseLabel(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), screen.soundToggle());
+        QTest::keyClick(screen.soundToggle(), Qt::Key_Space);
+        QVERIFY(board.mute.muted());
+        QCOMPARE(QApplication::focusWidget(), &screen);
+        QTest::keyClick(&screen, Qt::Key_Space); // pauses; it does not switch the sound again
+        QCOMPARE(screen.model().clock(), BoardModel::Clock::Paused);
+        QVERIFY(board.mute.muted());
     }
 
     void minimisingPausesTheLevel() {

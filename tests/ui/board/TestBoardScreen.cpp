@@ -1,7 +1,9 @@
 #include "core/sound/Cues.h"
+#include "ui/board/BoardLayout.h"
 #include "ui/board/BoardScreen.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/LetterTile.h"
+#include "ui/widgets/SpeakerToggle.h"
 
 #include "Deals.h"
 #include "Gestures.h"
@@ -116,6 +118,38 @@ private slots:
         QVERIFY2(expert.top >= least.top, qPrintable(QString::number(expert.top)));
         QVERIFY2(expert.bottom >= least.bottom, qPrintable(QString::number(expert.bottom)));
         QVERIFY2(expert.column >= least.column, qPrintable(QString::number(expert.column)));
+    }
+
+    // On every level the speaker stands in the column and covers, and moves, nothing else.
+    void theSpeakerCoversNoOtherControlOnAnyLevel() {
+        for (const Level level : allLevels()) {
+            TestWorld plain;
+            BoardScreen without(level, plain.services, plain.session);
+            TestWorld world;
+            world.muteThroughSwitch();
+            BoardScreen screen(level, world.services, world.session);
+            screen.show();
+            QCoreApplication::processEvents();
+            const QRect sound = screen.soundToggle()->geometry();
+            QVERIFY(screen.soundToggle()->isVisible());
+            QVERIFY(BoardLayout(level).panel().contains(sound));
+            const QList<QWidget*> others =
+                without.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            const QList<QWidget*> children =
+                screen.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            QCOMPARE(children.size(), others.size());
+            for (qsizetype i = 0; i < children.size(); ++i) {
+                QWidget* w = children.at(i);
+                if (w == screen.soundToggle()) {
+                    continue;
+                }
+                const QString name =
+                    QStringLiteral("%1 on %2").arg(w->objectName(), screen.objectName());
+                QCOMPARE(w->objectName(), others.at(i)->objectName());
+                QVERIFY2(w->geometry() == others.at(i)->geometry(), qPrintable(name));
+                QVERIFY2(!w->geometry().intersects(sound), qPrintable(name));
+            }
+        }
     }
 
     void buttonCaptionsHaveRoomAroundThem() {

@@ -9,6 +9,7 @@
 #include "ui/menu/RegistrationDialog.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/LetterTile.h"
+#include "ui/widgets/SpeakerToggle.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -46,6 +47,19 @@ class TestMenuScreen : public QObject {
             QTest::keyClicks(dialog.nameBox(), name);
             QTest::keyClick(dialog.nameBox(), cancel ? Qt::Key_Escape : Qt::Key_Return);
         };
+    }
+
+    // The menu again, with a speaker control over a mute switch as the program has, in front.
+    MuteSwitch& showWithSpeaker() {
+        m_menu.reset();
+        MuteSwitch& mute = m_world->muteThroughSwitch();
+        m_menu = std::make_unique<MenuScreen>(m_world->services, *m_actions);
+        m_menu->show();
+        m_menu->activateWindow();
+        if (!QTest::qWaitForWindowActive(m_menu.get())) {
+            qFatal("the menu was not made active");
+        }
+        return mute;
     }
 
 private slots:
@@ -376,6 +390,69 @@ private slots:
         QCOMPARE(entry->role(), QAccessible::Button);
         QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Easy level"));
     }
+
+    void theSpeakerSwitchesTheCuesOffAndOnAgain() {
+        MuteSwitch& mute = showWithSpeaker();
+        QTest::mouseClick(m_menu->soundToggle(), Qt::LeftButton);
+        QVERIFY(mute.muted());
+        QTest::mouseClick(m_menu->clearPicture(), Qt::LeftButton);
+        QVERIFY(m_world->cues.played.isEmpty());
+        QTest::mouseClick(m_menu->soundToggle(), Qt::LeftButton);
+        QVERIFY(!mute.muted());
+        QTest::mouseClick(m_menu->clearPicture(), Qt::LeftButton);
+        QCOMPARE(m_world->cues.played, QList<Cue>{Cue::Level});
+    }
+
+    // The letters spell commands, so only Ctrl+M switches the sound.
+    void ctrlMSwitchesTheSoundAndAPlainMStillTypes() {
+        MuteSwitch& mute = showWithSpeaker();
+        QTest::keyClick(m_menu.get(), Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(mute.muted());
+        QTest::keyClick(m_menu->tile(12), Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(!mute.muted());
+        QTest::keyClicks(m_menu.get(), QStringLiteral("mstm"));
+        QVERIFY(!mute.muted());
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("ST")); // no M on the field
+    }
+
+    void theSpeakerReadsAsACheckBoxNamedSoundCheckedWhileSoundIsOn() {
+        MuteSwitch& mute = showWithSpeaker();
+        QAccessibleInterface* sound = QAccessible::queryAccessibleInterface(m_menu->soundToggle());
+        QCOMPARE(sound->role(), QAccessible::CheckBox);
+        QCOMPARE(sound->text(QAccessible::Name), QStringLiteral("Sound"));
+        QVERIFY(sound->state().checkable);
+        QVERIFY(sound->state().checked);
+        QVERIFY(sound->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::toggleAction()));
+        sound->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(mute.muted());
+        QVERIFY(!sound->state().checked);
+        mute.toggle();
+        QVERIFY(sound->state().checked);
+    }
+
+    // Nothing of the menu moves for it, and it stays clear of every control and panel.
+    void theSpeakerCoversNothingOfTheMenu() {
+        const QRect before = m_menu->okLabel()->geometry();
+        showWithSpeaker();
+        QCOMPARE(m_menu->okLabel()->geometry(), before);
+        const QRect sound = m_menu->soundToggle()->geometry();
+        QVERIFY(m_menu->soundToggle()->isVisible());
+        QVERIFY(m_menu->rect().contains(sound));
+        for (QWidget* w : m_menu->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w != m_menu->soundToggle() && w->isVisible()) {
+                QVERIFY2(!w->geometry().intersects(sound), qPrintable(w->objectName()));
+            }
+        }
+        const art::MenuPanels panels = art::menuPanels(m_menu->frames());
+        for (const QRectF& panel : {panels.field, panels.commandWord, panels.buttons,
+                                    panels.instructions, panels.levels}) {
+            QVERIFY(!panel.intersects(QRectF(sound)));
+        }
+    }
+
+    // A menu built without a switch shows no control that would do nothing.
+    void withoutASwitchThereIsNoSpeaker() { QVERIFY(!m_menu->soundToggle()->isVisible()); }
 
     void menuTilesReadTheirLetterAndPlace() {
         QCOMPARE(QAccessible::queryAccessibleInterface(m_menu->tile(7))->text(QAccessible::Name),
