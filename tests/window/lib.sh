@@ -171,9 +171,15 @@ quit_game() {
 start_easy() {
     start_game "$1" --seed "$2"
     sleep 0.3
+    play_easy_as "$3"
+}
+
+# play_easy_as <player name>: on the menu of a started program, signs a new player in with
+# START, opens Easy and presses Play. Sets $board.
+play_easy_as() {
     spell_on_menu "$menu" $kStartTiles
     sleep 0.5
-    xdotool type --delay 20 "$3"
+    xdotool type --delay 20 "$1"
     xdotool key Return
     sleep 0.5
     click_at "$menu" 478 518 # the Easy entry

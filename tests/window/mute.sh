@@ -54,21 +54,12 @@ xdotool key Escape
 sleep 0.3
 quit_game
 
-# start_easy, with a look at the menu before the board covers it.
+# As start_easy, with a look at the menu before the board covers it.
 start_game 1 --seed "$kSeed"
 focus_menu
 menu_speaker muted-again
 (($(differ muted muted-again) < 10)) || fail "the next start forgot the muted sound"
-spell_on_menu "$menu" $kStartTiles
-sleep 0.5
-xdotool type --delay 20 "Mute Tester"
-xdotool key Return
-sleep 0.5
-click_at "$menu" 478 518 # the Easy entry
-board=$(wait_window '^Vortalex - Easy')
-sleep 0.3
-click_at "$board" 636 60 # Play
-sleep 0.5
+play_easy_as "Mute Tester"
 board_speaker board-muted
 word_formed word-before
 xdotool windowfocus --sync "$board"
