@@ -3,6 +3,7 @@
 #include "core/data/GameDatabase.h"
 #include "core/summary/MissedWords.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace vortalex {
@@ -93,6 +94,42 @@ std::array<QList<QPointF>, kLevelCount> scoreSeries(const QList<HistoryRow>& row
             .append(QPointF(static_cast<double>(i + 1), static_cast<double>(rows.at(i).score)));
     }
     return series;
+}
+
+QList<QPointF> thinnedToColumns(const QList<QPointF>& points, int columns) {
+    if (columns < 1 || points.size() <= 2 * static_cast<qsizetype>(columns)) {
+        return points;
+    }
+    const double first = points.first().x();
+    const double width = std::max(points.last().x() - first, 1.0);
+    QList<QPointF> kept;
+    kept.reserve(2 * columns + 2);
+    kept.append(points.first());
+    qsizetype start = 1;
+    const qsizetype end = points.size() - 1; // the last point is appended on its own
+    while (start < end) {
+        const auto column = static_cast<int>((points.at(start).x() - first) / width * columns);
+        qsizetype low = start;
+        qsizetype high = start;
+        qsizetype next = start + 1;
+        for (; next < end &&
+               static_cast<int>((points.at(next).x() - first) / width * columns) == column;
+             ++next) {
+            if (points.at(next).y() < points.at(low).y()) {
+                low = next;
+            }
+            if (points.at(next).y() > points.at(high).y()) {
+                high = next;
+            }
+        }
+        kept.append(points.at(std::min(low, high)));
+        if (low != high) {
+            kept.append(points.at(std::max(low, high)));
+        }
+        start = next;
+    }
+    kept.append(points.last());
+    return kept;
 }
 
 } // namespace vortalex

@@ -61,4 +61,9 @@ QString emptyHistoryLine(const PlayerHistory& history);
 // levels played, the first being 1.
 std::array<QList<QPointF>, kLevelCount> scoreSeries(const QList<HistoryRow>& rows);
 
+// A line of more points than its chart has pixel columns draws the same with fewer: per column
+// of the x range, the lowest and the highest point, in their order. The first and last points
+// stay, and a line of at most two points per column is kept as it is.
+QList<QPointF> thinnedToColumns(const QList<QPointF>& points, int columns);
+
 } // namespace vortalex

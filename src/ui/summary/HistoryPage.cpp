@@ -179,7 +179,7 @@ void HistoryPage::showSeries(const QList<HistoryRow>& rows) {
         const auto i = static_cast<std::size_t>(level);
         QLineSeries* series = m_series.at(i);
         // One replace, not a point at a time: each change of a series redraws it.
-        series->replace(points.at(i));
+        series->replace(thinnedToColumns(points.at(i), kChartWidth));
         series->setPointsVisible(rows.size() <= kMostMarkedPoints);
         const bool played = !points.at(i).isEmpty();
         series->setVisible(played);

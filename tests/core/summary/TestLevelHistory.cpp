@@ -100,6 +100,28 @@ private slots:
         QVERIFY(series.at(1).isEmpty() && series.at(2).isEmpty());
     }
 
+    // A long history is drawn from each pixel column's lowest and highest score, so the band
+    // it draws keeps every peak and dip, and its ends.
+    void aLongLineKeepsTheExtremesOfEachColumnAndItsEnds() {
+        QList<QPointF> points;
+        for (int x = 1; x <= 1000; ++x) {
+            points.append(QPointF(x, (x * 37) % 101));
+        }
+        points[500] = QPointF(501, 500);
+        points[501] = QPointF(502, -5);
+        const QList<QPointF> kept = thinnedToColumns(points, 100);
+        QVERIFY(kept.size() <= 202);
+        QCOMPARE(kept.first(), points.first());
+        QCOMPARE(kept.last(), points.last());
+        QVERIFY(kept.contains(QPointF(501, 500)));
+        QVERIFY(kept.contains(QPointF(502, -5)));
+        for (qsizetype i = 1; i < kept.size(); ++i) {
+            QVERIFY(kept.at(i - 1).x() < kept.at(i).x());
+        }
+        const QList<QPointF> few = points.mid(0, 150);
+        QCOMPARE(thinnedToColumns(few, 100), few);
+    }
+
     void oneLineSaysWhyThereIsNothingToShow() {
         QCOMPARE(emptyHistoryLine({}),
                  QStringLiteral("Nobody is signed in: sign in with START or LOAD to keep a "
