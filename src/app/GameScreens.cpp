@@ -7,6 +7,7 @@
 #include "ui/menu/LoadSaveDialog.h"
 #include "ui/menu/RegistrationDialog.h"
 #include "ui/summary/StatsScreen.h"
+#include "ui/widgets/FocusReturn.h"
 
 #include <QCoreApplication>
 
@@ -23,17 +24,17 @@ GameScreens::GameScreens(Services& services)
 
 void GameScreens::openRegistration() {
     RegistrationDialog dialog(m_services, m_menu.session(), &m_menu);
-    dialog.exec();
+    execOverOwner(dialog);
 }
 
 void GameScreens::openLoad() {
     LoadSaveDialog dialog(m_services, m_menu.session(), &m_menu);
-    dialog.exec();
+    execOverOwner(dialog);
 }
 
 void GameScreens::openStats() {
     StatsScreen screen(m_services, m_menu.session(), &m_menu);
-    screen.exec();
+    execOverOwner(screen);
 }
 
 void GameScreens::runHelp() {

@@ -119,6 +119,25 @@ private slots:
         QCOMPARE(menu().commandWordLabel()->text(), QString());
     }
 
+    // "Game Loaded!" is answered over the LOAD dialog, which then closes: the menu must have the
+    // keys again, with no click, so that a typed command reaches it.
+    void theMenuTakesTheKeysBackWhenADialogOverItCloses() {
+        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"), QStringLiteral("pw"),
+                                   {true, false, false, false}));
+        QWidget* focusBefore = QApplication::focusWidget();
+        QVERIFY(focusBefore != nullptr && focusBefore->window() == &menu());
+        whenDialogOpens([](QDialog* dialog) {
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ann"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("pw"));
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        spellAndOk(test::kLoadTiles);
+        QTRY_COMPARE(menu().session().playerName(), QStringLiteral("Ann"));
+        QTRY_COMPARE(QApplication::activeWindow(), &menu());
+        QCOMPARE(QApplication::focusWidget(), focusBefore);
+    }
+
     // The score tables STAT opens know who is signed in on the menu: its History page shows
     // that player's levels.
     void statsShowsTheHistoryOfThePlayerSignedInOnTheMenu() {

@@ -143,6 +143,42 @@ wait_past_messages() {
     echo "$id"
 }
 
+# start_window_manager: runs openbox on the display (with its own settings, none of the user's)
+# and waits until it manages windows. Sets $wm_pid. For the tests about what a window manager
+# does; the others run without one, where windows stand exactly where the program puts them.
+start_window_manager() {
+    XDG_CONFIG_HOME="$work/wm" XDG_CACHE_HOME="$work/wm" openbox --sm-disable >"$work/wm.log" 2>&1 &
+    wm_pid=$!
+    trap 'kill "$wm_pid" 2>/dev/null || true' EXIT
+    local _
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        kill -0 "$wm_pid" 2>/dev/null || { cat "$work/wm.log" >&2; fail "openbox did not start"; }
+        sleep 0.05
+    done
+    fail "openbox did not start within 5 s"
+}
+
+# store_player <name> <password> <easy> <intermediate> <difficult> <expert>: a stored player
+# with those levels open (1 or 0), the password hashed as the game stores passwords. Needs
+# python3.
+store_player() {
+    python3 - "$work/bin/Dictionary.mdb" "$@" <<'PY'
+import base64, hashlib, os, sqlite3, sys
+path, name, password = sys.argv[1:4]
+levels = [int(v) for v in sys.argv[4:8]]
+salt = os.urandom(16)
+rounds = 100000
+key = hashlib.pbkdf2_hmac("sha256", password.encode(), salt, rounds, 32)
+stored = "$".join(["pbkdf2-sha256", str(rounds), base64.b64encode(salt).decode(),
+                   base64.b64encode(key).decode()])
+db = sqlite3.connect(path)
+db.execute("INSERT INTO tblUsers (fldUsername, fldPassword, fldeasy, fldintermediate,"
+           " flddifficult, fldexpert) VALUES (?, ?, ?, ?, ?, ?)", [name, stored] + levels)
+db.commit()
+PY
+}
+
 # start_game <clock speed> [argument ...]: starts the program ($program, the program folder's
 # copy by default) under libfaketime and waits for its menu. Sets $pid and $menu.
 start_game() {
@@ -150,7 +186,7 @@ start_game() {
     shift
     faketime -f "+0 x$speed" "${program:-$work/bin/vortalex}" "$@" >"$log" 2>&1 &
     pid=$!
-    trap 'kill "$pid" 2>/dev/null || true' EXIT
+    trap 'kill "$pid" ${wm_pid:-} 2>/dev/null || true' EXIT
     menu=$(wait_window '^A Game for the Quillaro')
 }
 

@@ -6,6 +6,7 @@
 #include "ui/widgets/Accessible.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/DialogPlacement.h"
+#include "ui/widgets/FocusReturn.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/LetterTile.h"
 #include "ui/widgets/Palette.h"
@@ -56,7 +57,7 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
 
     openSummary = [this, &services, &session](const LevelResult& result) {
         SummaryScreen summary(result, services, session, this);
-        summary.exec();
+        execOverOwner(summary);
         return summary.outcome();
     };
     // The signed-in player's history keeps the level before its messages open, so that even a
@@ -479,7 +480,7 @@ void BoardScreen::paintEvent(QPaintEvent* event) {
 
 ScreenOutcome BoardScreenOpener::openBoard(Level level, SessionState& session) {
     BoardScreen board(level, m_services, session, m_parent);
-    board.exec();
+    execOverOwner(board);
     return board.outcome();
 }
 
