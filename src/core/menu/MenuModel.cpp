@@ -116,6 +116,9 @@ void MenuModel::clickTile(int index) {
         return;
     }
     m_ignoreNextClick = false;
+    if (m_commandKept) {
+        startNewWord();
+    }
     if (!m_grid.canPick(index)) {
         return;
     }
@@ -131,6 +134,9 @@ void MenuModel::typeLetter(QChar letter) {
         return;
     }
     stopDemo();
+    if (m_commandKept) {
+        startNewWord();
+    }
     if (m_word.size() >= kMaxWordLength) {
         return;
     }
@@ -193,6 +199,7 @@ void MenuModel::ok() {
         m_actions.quit();
     } else if (command == QLatin1String("HELP")) {
         m_actions.runHelp(); // the spelled word stays on the field
+        m_commandKept = true;
     } else if (command == QLatin1String("START")) {
         start();
     } else if (command == QLatin1String("STAT")) {
@@ -277,7 +284,13 @@ void MenuModel::stopDemo() {
     setClearPending(false);
 }
 
+void MenuModel::startNewWord() {
+    resetTiles();
+    setWord(QString());
+}
+
 void MenuModel::resetTiles() {
+    m_commandKept = false;
     m_grid.reset();
     m_lit.fill(false);
     emit tilesChanged();

@@ -90,6 +90,7 @@ signals:
 private:
     void stopDemo();
     void resetTiles();
+    void startNewWord();
     void setWord(const QString& word);
     void setClearPending(bool pending);
     void moveDemo();
@@ -105,6 +106,9 @@ private:
     QString m_word;
     bool m_ignoreNextClick = false;
     bool m_messageOpen = false;
+    // The word on the field is a command that ran and stays there (HELP): the next letter
+    // picked, by click or key, starts a new command instead of growing it.
+    bool m_commandKept = false;
     int m_demoPosition = kDemoStartPosition;
     int m_phaseA = 1;
     int m_phaseB = 1;
