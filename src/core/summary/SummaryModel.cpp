@@ -235,6 +235,11 @@ void SummaryModel::showMeanings(const QString& word) {
     emit meaningsChanged(text);
 }
 
+void SummaryModel::clearMeanings() {
+    m_meaningsText = kMeaningsHint;
+    emit meaningsChanged(m_meaningsText);
+}
+
 const QList<MissedWord>& SummaryModel::missedWords() {
     if (!m_missed && m_result.fields.isEmpty()) {
         m_missed.emplace(); // nothing was dealt, so the dictionary need not be loaded

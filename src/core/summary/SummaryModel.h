@@ -67,6 +67,8 @@ public:
     void suggestFor(int row);
     QSqlQueryModel* suggestions() { return &m_suggestions; }
     void showMeanings(const QString& word);
+    // No word selected: the box asks for one again.
+    void clearMeanings();
     QString meaningsText() const { return m_meaningsText; }
 
     // "Words you missed": words on the level's fields the player did not build, common words

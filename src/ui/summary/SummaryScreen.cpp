@@ -352,6 +352,19 @@ void SummaryScreen::showReviewPage(int page) {
     for (QWidget* w : std::as_const(m_missedPage)) {
         w->setVisible(missed);
     }
+    // The meanings box and the picture serve both pages: they show the word selected on the
+    // page that shows, or ask for one, never a word of the page put away.
+    const QListWidgetItem* built = m_words->currentItem();
+    const QTableWidgetItem* found = m_missed->currentItem();
+    if (!missed && built != nullptr && built->isSelected()) {
+        showWord(built->text(), m_model.builtPath(built->text()));
+    } else if (missed && found != nullptr && found->isSelected()) {
+        const QString word = m_missed->item(found->row(), 0)->text();
+        showWord(word, m_model.missedPath(word));
+    } else {
+        m_model.clearMeanings();
+        m_path->clear();
+    }
 }
 
 void SummaryScreen::showWord(const QString& word, const std::optional<WordPath>& path) {

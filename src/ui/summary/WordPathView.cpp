@@ -37,6 +37,17 @@ void WordPathView::setPath(const std::optional<WordPath>& path) {
     m_chosen = true;
     setAccessibleName(m_path ? QStringLiteral("Where %1 was on your field").arg(m_path->word)
                              : QString());
+    tellChange();
+}
+
+void WordPathView::clear() {
+    m_path.reset();
+    m_chosen = false;
+    setAccessibleName(kHint);
+    tellChange();
+}
+
+void WordPathView::tellChange() {
     setAccessibleDescription(m_path ? m_path->spoken() : QString());
     redraw();
     if (QAccessible::isActive()) {

@@ -24,6 +24,8 @@ public:
     // None: nothing, for a word whose field was not kept; the hint shows only until a word is
     // chosen.
     void setPath(const std::optional<WordPath>& path);
+    // No word chosen: the hint again.
+    void clear();
     const std::optional<WordPath>& path() const { return m_path; }
 
     // The picture of `path` filling a square of `side` pixels.
@@ -34,6 +36,8 @@ protected:
 
 private:
     void redraw();
+    // Draws the path anew and tells a screen reader its name and description.
+    void tellChange();
 
     std::optional<WordPath> m_path;
     bool m_chosen = false;

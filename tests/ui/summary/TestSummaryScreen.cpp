@@ -253,6 +253,26 @@ private slots:
         QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (v.) sat")));
     }
 
+    // The meanings box and the picture beside it belong to the page that shows: turning to
+    // "Words you missed" asks for a word again, and turning back shows the built word selected.
+    void turningThePageShowsOnlyWhatBelongsToIt() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
+        SummaryScreen screen(catResult(false), world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        screen.wordList()->setCurrentRow(0);
+        QVERIFY(screen.pathView()->path());
+
+        screen.reviewTabs()->setCurrentIndex(1);
+        QCOMPARE(screen.meaningsBox()->toPlainText(), SummaryModel::kMeaningsHint);
+        QVERIFY(!screen.pathView()->path());
+        QCOMPARE(screen.pathView()->text(), WordPathView::kHint);
+
+        screen.reviewTabs()->setCurrentIndex(0);
+        QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (n.) feline")));
+        QCOMPARE(screen.pathView()->path()->word, QStringLiteral("CAT"));
+    }
+
     // The word's tiles are drawn apart from the others: every tile on the path looks different
     // from the same tile in a picture with no path, and every other tile looks the same (a line
     // between touching tiles crosses no other tile's middle).
