@@ -113,6 +113,16 @@ void SummaryModel::goOnExit() {
     emit finished(next ? ScreenOutcome::board(*next) : ScreenOutcome::menu());
 }
 
+void SummaryModel::closeWindow() {
+    if (!m_layers.reviewShown) {
+        done();
+    } else if (m_layers.tryAgainShown) {
+        tryAgainExit();
+    } else if (m_layers.goOnShown) {
+        goOnExit();
+    }
+}
+
 // ------------------------------------------------------------------ saving
 
 void SummaryModel::save(const QString& name, const QString& password) {

@@ -60,6 +60,9 @@ public:
     void next();
     void tryAgainExit();
     void goOnExit();
+    // The window's own close (its title bar's button, Alt+F4) takes the way on that shows: the
+    // panel's "Exit", or "&Done" from the score area, which leads to the panel.
+    void closeWindow();
     void save(const QString& name, const QString& password);
 
     // Review: suggestions for a row of the rejected words (0 is the header row, and does

@@ -9,6 +9,7 @@
 #include "ui/widgets/ScoreGrid.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -66,6 +67,7 @@ SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, Sess
     setWindowTitle(
         QStringLiteral("%1 - %2 summary").arg(kAppTitle, QString::fromLatin1(info.title)));
     look::makeFixedDialog(*this, QSize(kWidth, kHeight));
+    setWindowFlag(Qt::WindowCloseButtonHint); // it acts (closeEvent)
 
     buildScoreArea();
     buildReviewPanel();
@@ -445,6 +447,13 @@ void SummaryScreen::activateSummary() {
 
 void SummaryScreen::reject() {
     // Escape would drop the result unseen; the summary is left through its buttons.
+}
+
+void SummaryScreen::closeEvent(QCloseEvent* event) {
+    // Closed only by the way on the model takes, which may first ask; when it closes the screen,
+    // it does so itself.
+    event->ignore();
+    m_model.closeWindow();
 }
 
 void SummaryScreen::showEvent(QShowEvent* event) {

@@ -64,10 +64,11 @@ public:
     void activateSummary();
 
 public slots:
-    void reject() override; // only the screen's own buttons close it
+    void reject() override; // Escape would drop the result unseen: it does nothing
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildScoreArea();

@@ -10,8 +10,9 @@
 namespace vortalex::look {
 
 // The game's dialogs (registration, LOAD, the summary) share one face: a fixed dialog on the
-// game's blue, without the window's close button (each is left through its own buttons), centred
-// on its owner.
+// game's blue, centred on its owner, with a title and no maximise button. The window's close
+// button is left to the dialog whose close acts (the summary's); the others are left through
+// their own buttons.
 inline const QColor kDialogBackground = palette::kSea;
 
 inline void makeFixedDialog(QDialog& dialog, const QSize& clientSize) {

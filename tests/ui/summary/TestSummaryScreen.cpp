@@ -194,6 +194,36 @@ private slots:
         QCOMPARE(screen.outcome(), ScreenOutcome::menu());
     }
 
+    // The window's close offers itself, and no maximise, and takes the way on that shows: from
+    // a failed level's panel the try-again question, from a passed level's score area "&Done",
+    // then the panel's go-on "Exit".
+    void theWindowsCloseTakesTheWayOnThatShows() {
+        TestWorld world;
+        world.messages.answers = {Answer::No};
+        SummaryScreen failed({Level::Easy, 10, QStringLiteral("00:00"), {}, false}, world.services,
+                             world.session);
+        QVERIFY(failed.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!failed.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        failed.show();
+        QCoreApplication::processEvents();
+        QVERIFY(!failed.close());
+        QCOMPARE(world.messages.shown.size(), 1);
+        QCOMPARE(world.messages.shown.at(0).title, QStringLiteral("Quillaro"));
+        QVERIFY(!failed.isVisible());
+        QCOMPARE(failed.outcome(), ScreenOutcome::menu());
+
+        SummaryScreen passed({Level::Intermediate, 7000, QStringLiteral("00:00"), {}, true},
+                             world.services, world.session);
+        passed.show();
+        QCoreApplication::processEvents();
+        passed.close();
+        QVERIFY(passed.isVisible() && passed.reviewPanel()->isVisible());
+        passed.close();
+        QVERIFY(!passed.isVisible());
+        QCOMPARE(passed.outcome(), ScreenOutcome::board(Level::Difficult));
+        QCOMPARE(world.messages.shown.size(), 1);
+    }
+
     void escapeKeepsTheSummaryOpen() {
         TestWorld world;
         SummaryScreen screen({Level::Easy, 10, QStringLiteral("00:00"), {}, false}, world.services,
