@@ -11,6 +11,7 @@ Answer QtMessageBoxes::show(const QString& text, MessageStyle style, const QStri
     const FocusReturn focusReturn;
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(title.isEmpty() ? kAppTitle : title);
+    box.setTextFormat(Qt::PlainText); // names and words the player typed show as typed
     box.setText(QString(text).replace(kLineBreak, QStringLiteral("\n")));
     switch (style.icon) {
     case MessageIcon::None:

@@ -1,6 +1,8 @@
 #include "MenuCommands.h"
+#include "ShownText.h"
 #include "TestWorld.h"
 #include "app/GameScreens.h"
+#include "app/QtMessageBoxes.h"
 #include "core/sound/Cues.h"
 #include "ui/summary/HistoryPage.h"
 #include "ui/summary/StatsScreen.h"
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -136,6 +139,20 @@ private slots:
         QTRY_COMPARE(menu().session().playerName(), QStringLiteral("Ann"));
         QTRY_COMPARE(QApplication::activeWindow(), &menu());
         QCOMPARE(QApplication::focusWidget(), focusBefore);
+    }
+
+    // The real message boxes show their text as typed: a name in it is never read as markup.
+    void messageBoxesShowNamesAsTyped() {
+        const QString text = QStringLiteral("<b>Bold</b> <a href=x>link</a>");
+        QString shown;
+        whenDialogOpens([&](QDialog* dialog) {
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+                shown = test::shownText(box->text(), box->textFormat());
+            }
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QtMessageBoxes().show(text, style::kPlain, kAppTitle);
+        QCOMPARE(shown, text);
     }
 
     // The score tables STAT opens know who is signed in on the menu: its History page shows

@@ -7,6 +7,7 @@
 #include "ui/widgets/Palette.h"
 #include "ui/widgets/SpeakerToggle.h"
 #include "ui/widgets/Timers.h"
+#include "ui/widgets/TypedText.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -173,6 +174,7 @@ MenuScreen::~MenuScreen() {
 void MenuScreen::buildTexts() {
     m_greeting = new QLabel(m_session.greeting(), this);
     m_greeting->setObjectName(QStringLiteral("Label4"));
+    m_greeting->setTextFormat(Qt::PlainText); // it holds the player's name
     m_greeting->setFont(fonts::arial(24, true, true));
     m_greeting->setGeometry(kGreetingBox);
     QPalette gp = m_greeting->palette();
@@ -217,7 +219,7 @@ void MenuScreen::showGreeting(const QString& greeting) {
         }
     }
     m_greeting->setText(shown);
-    m_greeting->setToolTip(whole);
+    m_greeting->setToolTip(plainToolTip(whole));
 }
 
 void MenuScreen::buildField() {

@@ -3,6 +3,7 @@
 #include "ui/widgets/DialogLook.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Palette.h"
+#include "ui/widgets/TypedText.h"
 
 #include <QChart>
 #include <QChartView>
@@ -71,11 +72,13 @@ HistoryPage::HistoryPage(QWidget* parent)
     setFixedSize(width, height);
 
     m_heading = new QLabel(this);
+    m_heading->setTextFormat(Qt::PlainText); // both hold the player's name
     m_heading->setFont(fonts::arial(14, true, true));
     look::setTextColour(*m_heading, palette::kHeading);
     m_heading->setGeometry(kMargin, kMargin, width - 2 * kMargin, kHeadingHeight - 4);
 
     m_empty = new QLabel(this);
+    m_empty->setTextFormat(Qt::PlainText);
     m_empty->setFont(fonts::arial(11, true));
     look::setTextColour(*m_empty, palette::kGold);
     m_empty->setGeometry(kMargin, chartTop, width - 2 * kMargin, kHeadingHeight);
@@ -153,11 +156,12 @@ void HistoryPage::buildChart() {
 }
 
 void HistoryPage::showHistory(const PlayerHistory& history) {
-    m_heading->setText(history.player.isEmpty()
-                           ? QStringLiteral("History")
-                           : QStringLiteral("History of %1").arg(history.player));
+    showWithName(*m_heading,
+                 history.player.isEmpty() ? QStringLiteral("History")
+                                          : QStringLiteral("History of %1").arg(history.player),
+                 history.player);
     const QString empty = emptyHistoryLine(history);
-    m_empty->setText(empty);
+    showWithName(*m_empty, empty, history.player);
     m_empty->setVisible(!empty.isEmpty());
     m_view->setVisible(empty.isEmpty());
     m_figures->setVisible(empty.isEmpty());
@@ -167,6 +171,16 @@ void HistoryPage::showHistory(const PlayerHistory& history) {
         m_figureLabels.at(i).first->setText(figures.at(i).first);
         m_figureLabels.at(i).second->setText(figures.at(i).second);
     }
+}
+
+void HistoryPage::showWithName(QLabel& label, const QString& line, const QString& name) {
+    // A long name is cut short with "…", as the greeting and the grids cut it; the whole line
+    // shows as the tooltip and is what a screen reader reads.
+    const QString shown =
+        withNameCutToFit(label.fontMetrics(), line, name, label.contentsRect().width());
+    label.setText(shown);
+    label.setToolTip(shown != line ? plainToolTip(line) : QString());
+    label.setAccessibleName(line);
 }
 
 void HistoryPage::showSeries(const QList<HistoryRow>& rows) {

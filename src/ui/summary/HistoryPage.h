@@ -45,6 +45,7 @@ signals:
 private:
     void buildChart();
     void showSeries(const QList<HistoryRow>& rows);
+    static void showWithName(QLabel& label, const QString& line, const QString& name);
 
     QLabel* m_heading = nullptr;
     QLabel* m_empty = nullptr;

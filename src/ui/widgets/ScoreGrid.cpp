@@ -1,6 +1,7 @@
 #include "ui/widgets/ScoreGrid.h"
 
 #include "ui/widgets/Fonts.h"
+#include "ui/widgets/TypedText.h"
 
 #include <QHeaderView>
 #include <QIdentityProxyModel>
@@ -44,7 +45,7 @@ public:
                 return elided(value.toString());
             case Qt::ToolTipRole: {
                 const QString whole = value.toString();
-                return elided(whole) != whole ? QVariant(whole) : QVariant();
+                return elided(whole) != whole ? QVariant(plainToolTip(whole)) : QVariant();
             }
             case Qt::TextAlignmentRole:
                 return static_cast<int>(kPlayerAlign);

@@ -1,6 +1,7 @@
 #include "AccessTree.h"
 #include "Gestures.h"
 #include "MenuCommands.h"
+#include "ShownText.h"
 #include "TestWorld.h"
 #include "core/sound/Cues.h"
 #include "ui/menu/LoadSaveDialog.h"
@@ -205,7 +206,19 @@ private slots:
         QVERIFY2(shown.endsWith(QStringLiteral("…]")), qPrintable(shown));
         QVERIFY(greeting->fontMetrics().horizontalAdvance(shown) <=
                 greeting->contentsRect().width());
-        QCOMPARE(greeting->toolTip(), name);
+        QCOMPARE(test::shownText(greeting->toolTip()), name);
+    }
+
+    // A name is shown as typed, never read as markup: not as a picture loaded from the disk.
+    void aNameWithMarkupShowsAsTypedInTheGreetingAndItsTooltip() {
+        const QString name = QStringLiteral("<img src=picture.png width=700 height=300>");
+        registerWith(name, false);
+        spell(test::kStartTiles);
+        clickOk();
+        const QLabel* greeting = m_menu->greetingLabel();
+        QVERIFY2(test::shownText(greeting).startsWith(QStringLiteral("Welcome [<img src=")),
+                 qPrintable(test::shownText(greeting)));
+        QCOMPARE(test::shownText(greeting->toolTip()), name);
     }
 
     void startThenRegistrationOkSignsThePlayerIn() {

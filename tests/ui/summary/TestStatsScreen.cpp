@@ -1,4 +1,5 @@
 #include "Gestures.h"
+#include "ShownText.h"
 #include "TestWorld.h"
 #include "ui/summary/HistoryPage.h"
 #include "ui/summary/StatsScreen.h"
@@ -137,7 +138,7 @@ private slots:
         QVERIFY2(shown.startsWith(QStringLiteral("Maxi")) && shown.endsWith(QStringLiteral("…")),
                  qPrintable(shown));
         QVERIFY(table->fontMetrics().horizontalAdvance(shown) < table->columnWidth(0));
-        QCOMPARE(cell(table, 0, 0, Qt::ToolTipRole).toString(), name);
+        QCOMPARE(test::shownText(cell(table, 0, 0, Qt::ToolTipRole).toString()), name);
         QCOMPARE(cell(table, 1, 0).toString(), QStringLiteral("Ann"));
         QVERIFY(cell(table, 1, 0, Qt::ToolTipRole).toString().isEmpty());
     }
@@ -272,6 +273,56 @@ private slots:
         QCOMPARE(newcomer.historyPage()->emptyLabel()->text(),
                  QStringLiteral("Cy has not finished a level yet."));
         QVERIFY(!newcomer.historyPage()->chartView()->isVisible());
+    }
+
+    // Names show as typed, never read as markup: in the grid's tooltip and on the History page.
+    void namesWithMarkupShowAsTyped() {
+        const QString picture = QStringLiteral("<img src=picture.png width=700 height=300>");
+        QVERIFY(m_world->database->appendTotal(picture, 12000));
+        m_world->session.setPlayerName(QStringLiteral("<b>Bold</b>"));
+        StatsScreen screen(m_world->services, m_world->session);
+        screen.show();
+        QCOMPARE(test::shownText(cell(screen.table(), 0, 0, Qt::ToolTipRole).toString()), picture);
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        const HistoryPage* page = screen.historyPage();
+        QCOMPARE(test::shownText(page->headingLabel()), QStringLiteral("History of <b>Bold</b>"));
+        QCOMPARE(test::shownText(page->emptyLabel()),
+                 QStringLiteral("<b>Bold</b> has not finished a level yet."));
+    }
+
+    // A long name is cut short with "…" within the History page; the whole line is the tooltip
+    // and what a screen reader reads.
+    void aLongNameIsCutShortOnTheHistoryPage_data() {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("lineCut"); // the line of a player with no level yet
+        QTest::newRow("72 characters") << 72 << false;
+        QTest::newRow("250 characters") << 250 << true;
+    }
+
+    void aLongNameIsCutShortOnTheHistoryPage() {
+        QFETCH(int, length);
+        QFETCH(bool, lineCut);
+        const QString name =
+            QStringLiteral("Anne the Third of Wolkenstein ").repeated(9).left(length);
+        m_world->session.setPlayerName(name);
+        StatsScreen screen(m_world->services, m_world->session);
+        screen.show();
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        const QLabel* heading = screen.historyPage()->headingLabel();
+        const QLabel* empty = screen.historyPage()->emptyLabel();
+        QCOMPARE(heading->accessibleName(), QStringLiteral("History of ") + name);
+        QCOMPARE(empty->accessibleName(), name + QStringLiteral(" has not finished a level yet."));
+        QVERIFY(heading->text().startsWith(QStringLiteral("History of Anne the")));
+        QVERIFY(heading->text().endsWith(QStringLiteral("…")));
+        QCOMPARE(empty->text().endsWith(QStringLiteral("… has not finished a level yet.")),
+                 lineCut);
+        for (const QLabel* label : {heading, empty}) {
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <=
+                    label->contentsRect().width());
+            QVERIFY(screen.historyPage()->rect().contains(label->geometry()));
+            const bool cut = label->text() != label->accessibleName();
+            QCOMPARE(test::shownText(label->toolTip()), cut ? label->accessibleName() : QString());
+        }
     }
 
     // The window grows about its centre, where the player sees it, never past the screen's edge.
