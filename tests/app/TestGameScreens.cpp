@@ -15,7 +15,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -122,13 +121,12 @@ private slots:
         QCOMPARE(menu().commandWordLabel()->text(), QString());
     }
 
-    // "Game Loaded!" is answered over the LOAD dialog, which then closes: the menu must have the
-    // keys again, with no click, so that a typed command reaches it.
+    // Closed with "Game Loaded!" answered over it, the LOAD dialog gives the keys back to the
+    // menu and to the control in it that had them.
     void theMenuTakesTheKeysBackWhenADialogOverItCloses() {
-        QVERIFY(test::appendPlayer(*m_world->database, QStringLiteral("Ann"), QStringLiteral("pw"),
-                                   {true, false, false, false}));
-        QWidget* focusBefore = QApplication::focusWidget();
-        QVERIFY(focusBefore != nullptr && focusBefore->window() == &menu());
+        QVERIFY(
+            test::appendPlayer(*m_world->database, QStringLiteral("Ann"), QStringLiteral("pw")));
+        QWidget* focused = QApplication::focusWidget();
         whenDialogOpens([](QDialog* dialog) {
             QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Ann"));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -136,20 +134,19 @@ private slots:
             QTest::keyClick(dialog, Qt::Key_Return);
         });
         spellAndOk(test::kLoadTiles);
-        QTRY_COMPARE(menu().session().playerName(), QStringLiteral("Ann"));
+        QCOMPARE(menu().session().playerName(), QStringLiteral("Ann"));
         QTRY_COMPARE(QApplication::activeWindow(), &menu());
-        QCOMPARE(QApplication::focusWidget(), focusBefore);
+        QCOMPARE(QApplication::focusWidget(), focused);
     }
 
-    // The real message boxes show their text as typed: a name in it is never read as markup.
-    void messageBoxesShowNamesAsTyped() {
+    // The real boxes show a typed name as typed, never read as markup.
+    void messageBoxesShowTheirTextAsTyped() {
         const QString text = QStringLiteral("<b>Bold</b> <a href=x>link</a>");
         QString shown;
-        whenDialogOpens([&](QDialog* dialog) {
-            if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
-                shown = test::shownText(box->text(), box->textFormat());
-            }
-            QTest::keyClick(dialog, Qt::Key_Return);
+        whenDialogOpens([&](QDialog* box) {
+            shown = test::shownText(box->property("text").toString(),
+                                    box->property("textFormat").value<Qt::TextFormat>());
+            QTest::keyClick(box, Qt::Key_Return);
         });
         QtMessageBoxes().show(text, style::kPlain, kAppTitle);
         QCOMPARE(shown, text);

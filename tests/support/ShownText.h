@@ -1,12 +1,11 @@
 #pragma once
 
-#include <QLabel>
 #include <QTextDocument>
 
 namespace vortalex::test {
 
-// What a label, a message box or a tooltip shows of `text` in `format`: Qt reads text that
-// looks like markup as markup unless told it is plain, so "<b>Bold</b>" shows as "Bold".
+// What a label, a message box or a tooltip shows of `text`: Qt reads text that looks like
+// markup as markup unless told it is plain, so "<b>Bold</b>" shows as "Bold".
 inline QString shownText(const QString& text, Qt::TextFormat format = Qt::AutoText) {
     if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text))) {
         return text;
@@ -14,10 +13,6 @@ inline QString shownText(const QString& text, Qt::TextFormat format = Qt::AutoTe
     QTextDocument document;
     document.setHtml(text);
     return document.toPlainText();
-}
-
-inline QString shownText(const QLabel* label) {
-    return shownText(label->text(), label->textFormat());
 }
 
 } // namespace vortalex::test

