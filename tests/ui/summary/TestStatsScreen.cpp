@@ -277,15 +277,8 @@ private slots:
 
     // A long name is cut short with "…" within the History page, and shown as typed; the whole
     // line is the tooltip and what a screen reader reads.
-    void aLongNameIsCutShortOnTheHistoryPage_data() {
-        QTest::addColumn<int>("length");
-        QTest::newRow("72 characters") << 72;
-        QTest::newRow("250 characters") << 250;
-    }
-
     void aLongNameIsCutShortOnTheHistoryPage() {
-        QFETCH(int, length);
-        const QString name = QStringLiteral("<b>Anne</b> the Third ").repeated(12).left(length);
+        const QString name = QStringLiteral("<b>Anne</b> the Third ").repeated(12).left(250);
         m_world->session.setPlayerName(name);
         StatsScreen screen(m_world->services, m_world->session);
         screen.show();
@@ -294,15 +287,14 @@ private slots:
         const QLabel* empty = screen.historyPage()->emptyLabel();
         QCOMPARE(heading->accessibleName(), QStringLiteral("History of ") + name);
         QVERIFY(heading->text().startsWith(QStringLiteral("History of <b>Anne</b> the")));
+        QVERIFY(empty->text().endsWith(QStringLiteral("… has not finished a level yet.")));
         for (const QLabel* label : {heading, empty}) {
             QCOMPARE(test::shownText(label->text(), label->textFormat()), label->text());
+            QVERIFY(label->text().contains(QStringLiteral("…")));
             QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <=
                     label->contentsRect().width());
-            const bool cut = label->text() != label->accessibleName();
-            QCOMPARE(label->text().contains(QStringLiteral("…")), cut);
-            QCOMPARE(test::shownText(label->toolTip()), cut ? label->accessibleName() : QString());
+            QCOMPARE(test::shownText(label->toolTip()), label->accessibleName());
         }
-        QVERIFY(heading->text().endsWith(QStringLiteral("…")));
     }
 
     // The window grows about its centre, where the player sees it, never past the screen's edge.
