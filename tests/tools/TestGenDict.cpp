@@ -61,8 +61,9 @@ class TestGenDict : public QObject {
     // Returns the exit code, and fills `rows` from the output when the run succeeded.
     int generate(const QString& everyday, QMap<QString, QStringList>* rows, QString* errors) {
         QProcess p;
-        p.start(kGenerator, {"--wordnet", path("wn"), "--words", path("words.txt"), "--extra",
-                             path("closed.tsv"), "--everyday", everyday, "--out", path("out.tsv")});
+        p.start(kGenerator, {"--wordnet", path("wn"), "--words", path("words.txt"), "--british",
+                             path("british.txt"), "--extra", path("closed.tsv"), "--everyday",
+                             everyday, "--out", path("out.tsv")});
         if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
             return -1;
         *errors = QString::fromUtf8(p.readAllStandardError());
@@ -114,7 +115,16 @@ private slots:
                    // Lower case in WordNet; the word list has OREO and LOUVRE only as names.
                    {"oreo", "a chocolate cookie"},
                    {"louvre", "one of a set of slats"},
-                   {"turkey", "a large bird"}});
+                   {"turkey", "a large bird"},
+                   // American words for the British list, and words a loose rule would reach.
+                   {"armour", "protective covering", "armor"},
+                   {"center", "the middle"},
+                   {"defense", "protection"},
+                   {"fetus", "an unborn animal"},
+                   {"kilogram", "a unit of mass"},
+                   {"theater", "a building for plays"},
+                   {"lory", "a small parrot"},
+                   {"fosse", "a ditch"}});
         writePart(wn, "verb", 'v',
                   {{"apparel", "to dress"},
                    {"autopsy", "to examine a dead body"},
@@ -124,7 +134,18 @@ private slots:
                    {"hope", "to wish for"},
                    {"link", "to join"},
                    {"overeat", "to eat too much"},
-                   {"visit", "to go to see"}});
+                   {"visit", "to go to see"},
+                   {"analyze", "to examine"},
+                   {"catalog", "to list"},
+                   {"color", "to give color to"},
+                   {"concertise", "to give concerts"},
+                   {"concretize", "to make concrete"},
+                   {"dream", "to have a dream"},
+                   {"fulfill", "to carry out"},
+                   {"latinise", "to make Latin"},
+                   {"maneuver", "to move skilfully"},
+                   {"realize", "to become aware of"},
+                   {"travel", "to make a journey"}});
         writePart(wn, "adj", 'a',
                   {{"bad", "not good"},
                    {"casual", "without care"},
@@ -136,10 +157,11 @@ private slots:
                    {"civil", "not rude", "polite"},
                    {"mild", "moderate in type or effect"},
                    {"dim", "lacking in light", "faint"},
-                   {"nth", "last or greatest in a series"}});
+                   {"nth", "last or greatest in a series"},
+                   {"erose", "with an uneven edge"}});
         writePart(wn, "adv", 'r', {});
         writeFile(wn.filePath("noun.exc"), "children child\ngeese goose\n");
-        writeFile(wn.filePath("verb.exc"), "ate eat\n");
+        writeFile(wn.filePath("verb.exc"), "ate eat\ndreamt dream\n");
         writeFile(wn.filePath("adj.exc"), "");
 
         // The word list has the real forms plus some the rules could spell but English lacks
@@ -150,7 +172,16 @@ private slots:
                   "backlogged\nblogged\nblogging\nhoped\nhopped\nhoping\nlinker\noverate\n"
                   "visited\nbadder\nbaddest\ncasuals\nsneakier\nsneakiest\nsoutherner\n"
                   "southerners\nxii\nmix\nkeywords\neked\neking\nekes\nParis\nhrs\nlbs\nyrs\n"
-                  "cwms\ngyms\nOreo\nLouvre\nlouvred\nTurkey\nturkey\n");
+                  "cwms\ngyms\nOreo\nLouvre\nlouvred\nTurkey\nturkey\nArmour\ncolored\n"
+                  "centers\ncentered\nanalyzed\ncataloged\ntraveled\nmaneuvered\nkilograms\n"
+                  "accessorize\nrealize\ndefense\nfulfill\nfetus\nlory\nfosse\nerose\n"
+                  "concertised\nconcretized\n");
+        // The British list: its spellings, words that only look like them, and names.
+        writeFile(path("british.txt"),
+                  "coloured\ncentres\ncentred\nrealise\nanalysed\ndefence\ncatalogued\n"
+                  "travelled\nfulfil\nfoetus\nmanoeuvred\nkilogrammes\ndreamt\narmour\n"
+                  "concretised\nloury\nfossae\naerose\naccessorise\nTheatre\nOreo\nParis\n"
+                  "Latinise\n");
         writeFile(path("closed.tsv"), "# closed\nTHE\t(art.) that one\n");
         m_everyday = path("everyday.tsv");
         writeFile(m_everyday, "# ours\nKEYWORD\t(n.) a word that matters most\n"
@@ -249,6 +280,54 @@ private slots:
         QVERIFY2(meaningsOf("LOUVRED").startsWith(
                      "(v.) past tense or past participle of LOUVRE (n.): one of a set"),
                  qPrintable(meaningsOf("LOUVRED")));
+    }
+
+    void aBritishSpellingTakesTheMeaningsOfItsAmericanWord_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("american"); // empty: WordNet's own reading, first row given
+        QTest::addColumn<QString>("first");
+        const QList<std::array<const char*, 3>> cases = {
+            {"COLOURED", "COLORED", ""},
+            {"CENTRES", "CENTERS", ""},
+            {"CENTRED", "CENTERED", ""},
+            {"REALISE", "REALIZE", ""},
+            {"ANALYSED", "ANALYZED", ""},
+            {"DEFENCE", "DEFENSE", ""},
+            {"CATALOGUED", "CATALOGED", ""},
+            {"TRAVELLED", "TRAVELED", ""},
+            {"FULFIL", "FULFILL", ""},
+            {"FOETUS", "FETUS", ""},
+            {"MANOEUVRED", "MANEUVERED", ""},
+            {"KILOGRAMMES", "KILOGRAMS", ""},
+            {"CONCRETISED", "CONCRETIZED", ""}, // not CONCERTISED, though the list has it
+            // WordNet has these itself: ARMOUR, though the American list knows it as a name, and
+            // LATINISE, though the British list spells it with a capital.
+            {"DREAMT", "", "(v.) past tense or past participle of DREAM: to have a dream"},
+            {"ARMOUR", "", "(n.) protective covering"},
+            {"LATINISE", "", "(v.) to make Latin"}};
+        for (const auto& [word, american, first] : cases)
+            QTest::newRow(word) << QString::fromLatin1(word) << QString::fromLatin1(american)
+                                << QString::fromLatin1(first);
+    }
+    void aBritishSpellingTakesTheMeaningsOfItsAmericanWord() {
+        QFETCH(QString, word);
+        QFETCH(QString, american);
+        QFETCH(QString, first);
+        const QStringList meanings = m_rows.value(word);
+        if (american.isEmpty()) {
+            QCOMPARE(meanings.value(0), first);
+            return;
+        }
+        QVERIFY2(!m_rows.value(american).isEmpty(), qPrintable(american));
+        QCOMPARE(meanings, QStringList{"British spelling of " + american} + m_rows.value(american));
+    }
+
+    void noRuleLetsANameOrAWordOfAnotherMeaningIn() {
+        // LORY is a parrot, FOSSE no singular of FOSSAE, EROSE no AER- word; the dictionary has
+        // no ACCESSORIZE to lend; the British list has THEATRE and OREO only as names.
+        for (const char* out :
+             {"LOURY", "FOSSAE", "AEROSE", "ACCESSORISE", "THEATRE", "OREO", "PARIS"})
+            QVERIFY2(!m_rows.contains(QString::fromLatin1(out)), qPrintable(meaningsOf(out)));
     }
 
     void aRowWithoutAPartOfSpeechStopsTheBuild() {

@@ -1,6 +1,5 @@
 #include "gendict/British.h"
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <string_view>
@@ -57,6 +56,8 @@ bool digraphInside(std::string_view w, std::size_t at, std::size_t size) {
     return !rest.empty() && rest != "s" && !rest.starts_with('r') && !rest.starts_with("ss");
 }
 
+// In the order they are tried: the most common first, so that CONCRETISED is CONCRETIZED before
+// the -re rule can make it CONCERTISED.
 struct Rule {
     std::string_view british;
     std::string_view american;
@@ -65,12 +66,12 @@ struct Rule {
 
 // clang-format off
 constexpr std::array kRules = {
+    Rule{"is", "iz", sBeforeVowel},       // REALISE, ORGANISATION
+    Rule{"ys", "yz", sBeforeVowel},       // ANALYSE
     Rule{"our", "or", afterStem},         // COLOUR, FAVOURITE
     Rule{"re", "er", afterConsonantR},    // CENTRE, FIBRES
     Rule{"red", "ered", afterConsonantR}, // CENTRED
     Rule{"ring", "ering", afterConsonantR}, // CENTRING
-    Rule{"is", "iz", sBeforeVowel},       // REALISE, ORGANISATION
-    Rule{"ys", "yz", sBeforeVowel},       // ANALYSE
     Rule{"ence", "ense", notFirst},       // DEFENCE, LICENCE
     Rule{"ogue", "og", notFirst},         // CATALOGUE, CATALOGUES
     Rule{"ogu", "og", notFirst},          // CATALOGUED, CATALOGUING
@@ -110,7 +111,8 @@ constexpr std::array kRules = {
 } // namespace
 
 std::vector<std::string> americanSpellings(const std::string& british) {
-    // Two changes cover COLOURISE and MANOEUVRED; more only let far-fetched pairings in.
+    // Two changes cover COLOURISE and MANOEUVRED; more only let far-fetched pairings in. The
+    // spellings come in the order of the rules and of their places in the word.
     constexpr int kMaxChanges = 2;
     std::vector<std::string> found;
     std::vector<std::string> level{british};
@@ -128,7 +130,6 @@ std::vector<std::string> americanSpellings(const std::string& british) {
                     if (seen.insert(spelled).second)
                         next.push_back(std::move(spelled));
                 }
-        std::sort(next.begin(), next.end());
         found.insert(found.end(), next.begin(), next.end());
         level = std::move(next);
     }

@@ -12,8 +12,8 @@
 
 namespace vortalex::gendict {
 
-// The American spellings `british` could stand for, fewest changes first and alphabetical among
-// as many changes, so that the first one the dictionary has is the pairing.
+// The American spellings `british` could stand for, fewest changes first and then in the order
+// of the rules, so that the first one the dictionary has is the pairing.
 std::vector<std::string> americanSpellings(const std::string& british);
 
 // British word -> the American word whose meanings it shows, for each of `british` that has one
