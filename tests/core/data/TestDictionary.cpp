@@ -24,10 +24,10 @@ const QString kBritishList = QStringLiteral("/usr/share/dict/british-english");
 
 // The words of a SCOWL list a board can hold, in upper case: lower case a-z (no names or
 // apostrophes), three letters at least. Empty when the list is missing.
-QStringList boardWordsOf(const QString& path) {
+QSet<QString> boardWordsOf(const QString& path) {
     static const QRegularExpression kPlain(QStringLiteral("^[a-z]{3,}$"));
     QFile file(path);
-    QStringList words;
+    QSet<QString> words;
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return words;
     while (!file.atEnd()) {
@@ -181,7 +181,7 @@ private slots:
     }
 
     void theWordsOfTheSmallAmericanListAreAcceptedWithAMeaning() {
-        QStringList list = boardWordsOf(kSmallList);
+        QSet<QString> list = boardWordsOf(kSmallList);
         if (list.isEmpty())
             QSKIP("/usr/share/dict/american-english-small is missing: install Debian's "
                   "wamerican-small (scripts/install-deps.sh) to measure the coverage");
@@ -211,26 +211,19 @@ private slots:
     }
 
     void theBritishSpellingsTheAmericanListLacksAreAccepted() {
-        const QStringList british = boardWordsOf(kBritishList);
-        const QStringList american = boardWordsOf(kAmericanList);
-        if (british.isEmpty() || american.isEmpty())
-            QSKIP("install Debian's wbritish and wamerican (scripts/install-deps.sh) to measure "
-                  "the British spellings' coverage");
-        const QSet<QString> britishOnly = QSet<QString>(british.cbegin(), british.cend()) -
-                                          QSet<QString>(american.cbegin(), american.cend());
+        const QSet<QString> britishOnly = boardWordsOf(kBritishList) - boardWordsOf(kAmericanList);
+        if (britishOnly.isEmpty())
+            QSKIP("install Debian's wbritish (scripts/install-deps.sh) to measure the coverage");
         const QSet<QString> known = wordsWithAMeaning();
         QStringList refused;
         for (const QString& word : britishOnly)
             if (!known.contains(word))
                 refused << word;
-        refused.sort();
         const double share = 1.0 - double(refused.size()) / double(britishOnly.size());
-        qInfo("%lld words of %s are not in %s, %lld accepted with a meaning (%.2f%%)",
+        qInfo("%lld words of %s are not in %s: %.2f%% accepted with a meaning",
               qlonglong(britishOnly.size()), qPrintable(kBritishList), qPrintable(kAmericanList),
-              qlonglong(britishOnly.size() - refused.size()), 100.0 * share);
-        QVERIFY2(share >= 0.95, qPrintable(QStringLiteral("%1 refused, such as: %2")
-                                               .arg(refused.size())
-                                               .arg(refused.mid(0, 40).join(' '))));
+              100.0 * share);
+        QVERIFY2(share >= 0.95, qPrintable(refused.join(' ')));
     }
 
     void romanNumeralsAreNotWords() {
