@@ -267,9 +267,11 @@ private slots:
         QTest::addColumn<QString>("old");
         QTest::newRow("pbkdf2") << password::pbkdf2Hash(QStringLiteral("Pw"), password::newSalt(),
                                                         1000);
-        QTest::newRow("argon2id of another strength")
-            << password::hash(QStringLiteral("Pw"), {password::fastPolicy().strength.passes + 1,
-                                                     password::fastPolicy().strength.memoryBytes});
+        const password::Strength game = password::fastPolicy().strength;
+        QTest::newRow("argon2id of other passes")
+            << password::hash(QStringLiteral("Pw"), {game.passes + 1, game.memoryBytes});
+        QTest::newRow("argon2id of other memory")
+            << password::hash(QStringLiteral("Pw"), {game.passes, 2 * game.memoryBytes});
     }
     void aRowOfAnOlderHashGetsTheNewOneAfterALoad() {
         QFETCH(QString, old);
@@ -282,6 +284,7 @@ private slots:
         QCOMPARE(stored().passwordHash, old);
         QVERIFY(load(QStringLiteral("ANN"), QStringLiteral("pW")));
         const QString fresh = stored().passwordHash;
+        QVERIFY(fresh != old);
         QVERIFY(fresh.startsWith(QStringLiteral("$argon2id$")));
         QVERIFY(!password::needsRehash(fresh, db.passwordPolicy()));
         QCOMPARE(stored().player.levelOpen, (std::array<bool, 4>{true, true, false, false}));
