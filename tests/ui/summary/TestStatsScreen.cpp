@@ -338,13 +338,18 @@ private slots:
         QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
         QVERIFY((screen.geometry().center() - centre).manhattanLength() <= 2);
 
-        screen.move(available.right() - screen.width(), available.top());
-        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
-        QVERIFY2(available.contains(screen.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                       .arg(screen.x())
-                                                                       .arg(screen.y())
-                                                                       .arg(screen.width())
-                                                                       .arg(screen.height())));
+        // Grown in a corner of the screen, it stays on the screen.
+        for (const bool topRight : {true, false}) {
+            screen.move(topRight ? available.right() - screen.width() : available.left(),
+                        topRight ? available.top() : available.bottom() - screen.height());
+            QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+            QVERIFY2(available.contains(screen.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                           .arg(screen.x())
+                                                                           .arg(screen.y())
+                                                                           .arg(screen.width())
+                                                                           .arg(screen.height())));
+            QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
+        }
     }
 
     void doneOnTheHistoryPageClosesAndTheScreenOpensOnTheRankingsAgain() {
