@@ -426,21 +426,19 @@ private slots:
     }
 
     // Ctrl+M switches the switch, not the control: the control follows it, in the picture on
-    // the screen and in its tooltip. (What it tells a listening screen reader cannot be heard
-    // here: with no screen reader, Qt tells nothing.)
+    // the screen (drawn when the window system next asks) and in its tooltip. What it tells a
+    // listening screen reader cannot be heard here: with none running, Qt tells nothing.
     void theSpeakerShowsWhatCtrlMSwitched() {
         showWithSpeaker();
         SpeakerToggle* sound = m_menu->soundToggle();
-        QCoreApplication::processEvents();
+        QTRY_VERIFY(!shownOf(sound).isNull());
         const QImage on = shownOf(sound);
         const QString onTip = sound->toolTip();
         QTest::keyClick(m_menu.get(), Qt::Key_M, Qt::ControlModifier);
-        QCoreApplication::processEvents();
-        QVERIFY(shownOf(sound) != on);
+        QTRY_VERIFY(shownOf(sound) != on);
         QVERIFY(sound->toolTip() != onTip);
         QTest::keyClick(m_menu.get(), Qt::Key_M, Qt::ControlModifier);
-        QCoreApplication::processEvents();
-        QCOMPARE(shownOf(sound), on);
+        QTRY_COMPARE(shownOf(sound), on);
         QCOMPARE(sound->toolTip(), onTip);
     }
 
