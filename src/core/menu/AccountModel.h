@@ -31,7 +31,7 @@ public:
 
     // Signs a stored player in and restores the levels open to them. The rows of the name are
     // read at once; their passwords are checked off the interface thread, one row at a time
-    // until one matches or the work budget of the database's password policy is spent.
+    // until one matches or the check time of the database's password policy has passed.
     // loadFinished() follows the message that tells the outcome, at once when no row has the
     // name. A row that matched with a hash of an older kind or strength gets the new one.
     // Does nothing while a check runs.

@@ -439,9 +439,9 @@ private slots:
 
     void storedHashesClaimingParametersOutsideTheTrustedRangeNeverMatch() {
         // The test policy trusts PBKDF2 from 1000 rounds; a row claiming fewer is refused as
-        // weak, one claiming more work than a whole check may take as a stall, right or not.
+        // weak, one claiming more work than one hash may take as a stall, right or not.
         password::Policy pbkdf2 = password::fastPolicy();
-        pbkdf2.workBudget = 2000 * password::kPbkdf2RoundWork;
+        pbkdf2.mostWork = 2000 * password::kPbkdf2RoundWork;
         m_db->setPasswordPolicy(pbkdf2);
         const auto withRounds = [](int rounds) {
             return password::pbkdf2Hash(QStringLiteral("pw"), password::newSalt(), rounds);

@@ -7,6 +7,8 @@
 #include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScreen>
@@ -20,6 +22,36 @@ namespace {
 
 QVariant cell(const QTableView* table, int row, int column, int role = Qt::DisplayRole) {
     return table->model()->index(row, column).data(role);
+}
+
+// A history of these levels, one row each, in this order.
+PlayerHistory historyOf(const QList<std::pair<Level, qint64>>& levels) {
+    PlayerHistory history{QStringLiteral("Ann"), {}, 0};
+    for (const auto& [level, score] : levels) {
+        history.rows.append({level, QDateTime::currentDateTimeUtc(), score, 1, "CAT", 10});
+    }
+    return history;
+}
+
+// The pixels of the chart's plot area drawn in the colour of `level`'s line: its markers, or
+// the line itself.
+int pixelsOfLevel(HistoryPage& page, Level level) {
+    QChartView* view = page.chartView();
+    const QImage shown = view->grab().toImage();
+    const QRect plot = view->mapFromScene(view->chart()->plotArea()).boundingRect();
+    const QColor colour = page.series(level)->pen().color();
+    int count = 0;
+    for (int y = plot.top(); y <= plot.bottom(); ++y) {
+        for (int x = plot.left(); x <= plot.right(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                                 std::abs(c.blue() - colour.blue()) <
+                             40
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
 }
 
 QList<RankRow> shownRows(const QTableView* table) {
@@ -250,6 +282,24 @@ private slots:
         QCOMPARE(screen.shownLevel(), std::optional<Level>(Level::Easy));
     }
 
+    // A level played once is a single point, which only its marker draws.
+    void aShortHistoryMarksEachLevelPlayedAndTheLegendNamesOnlyThose() {
+        HistoryPage page;
+        page.show();
+        page.showHistory(historyOf({{Level::Easy, 4200}}));
+        QVERIFY(pixelsOfLevel(page, Level::Easy) > 0);
+        page.showHistory(
+            historyOf({{Level::Easy, 4200}, {Level::Expert, 900}, {Level::Easy, 5600}}));
+        for (const Level level : allLevels()) {
+            const bool played = level == Level::Easy || level == Level::Expert;
+            QCOMPARE(pixelsOfLevel(page, level) > 0, played);
+            const QList<QLegendMarker*> markers =
+                page.chartView()->chart()->legend()->markers(page.series(level));
+            QCOMPARE(markers.size(), 1);
+            QCOMPARE(markers.first()->isVisible(), played);
+        }
+    }
+
     void theHistoryPageSaysInOneLineWhenThereIsNothingToShow() {
         QVERIFY(m_world->database->appendHistory(
             QStringLiteral("Bob"), {Level::Easy, QDateTime::currentDateTimeUtc(), 900, 1, "X", 5},
@@ -288,13 +338,18 @@ private slots:
         QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
         QVERIFY((screen.geometry().center() - centre).manhattanLength() <= 2);
 
-        screen.move(available.right() - screen.width(), available.top());
-        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
-        QVERIFY2(available.contains(screen.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                       .arg(screen.x())
-                                                                       .arg(screen.y())
-                                                                       .arg(screen.width())
-                                                                       .arg(screen.height())));
+        // Grown in a corner of the screen, it stays on the screen.
+        for (const bool topRight : {true, false}) {
+            screen.move(topRight ? available.right() - screen.width() : available.left(),
+                        topRight ? available.top() : available.bottom() - screen.height());
+            QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+            QVERIFY2(available.contains(screen.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                           .arg(screen.x())
+                                                                           .arg(screen.y())
+                                                                           .arg(screen.width())
+                                                                           .arg(screen.height())));
+            QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
+        }
     }
 
     void doneOnTheHistoryPageClosesAndTheScreenOpensOnTheRankingsAgain() {
