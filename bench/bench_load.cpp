@@ -157,8 +157,7 @@ int main(int argc, char** argv) {
                 checkMs * static_cast<double>(policy.workBudget) / static_cast<double>(checkWork));
 
     test::ScriptedMessages messages;
-    Services services;
-    services.database = &db;
+    Services services(db);
     services.messages = &messages;
     SessionState session;
     AccountModel account(services, session);

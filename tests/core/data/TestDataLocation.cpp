@@ -132,11 +132,11 @@ private slots:
         QCOMPARE(second.databasePath, first.databasePath);
         auto db = open(second);
         QVERIFY(db);
-        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).has_value());
+        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).isFound());
         QVERIFY(m_messages.shown.isEmpty());
         // The installed file itself never takes a player.
         auto installed = GameDatabase::open(install.installedDatabase());
-        QVERIFY(!installed.db->findPlayerByName(QStringLiteral("Ann")).has_value());
+        QVERIFY(!installed.db->findPlayerByName(QStringLiteral("Ann")).isFound());
     }
 
     void aNewerInstalledWordListReplacesTheWordsAndKeepsPlayersAndScores() {
@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(test::valuesOf(test::RawConnection(db->path())
                                     .query(QStringLiteral("SELECT fldWord FROM tblCommonWords"))),
                  QStringList{"dog"});
-        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).has_value());
+        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).isFound());
         QCOMPARE(db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5250);
         QVERIFY(m_messages.shown.isEmpty());
     }
@@ -281,8 +281,8 @@ private slots:
         auto db = open(DataLocation::prepare(install.program(), install.user()));
         QVERIFY(db);
         QVERIFY(test::isWord(*db, QStringLiteral("cat")));
-        QVERIFY(db->historyOf(QStringLiteral("Ann")).isEmpty());
-        QCOMPARE(db->differentWordsOf(QStringLiteral("Ann")), 0);
+        QVERIFY(db->historyOf(QStringLiteral("Ann"))->isEmpty());
+        QCOMPARE(*db->differentWordsOf(QStringLiteral("Ann")), 0);
         QVERIFY(test::RawConnection(where.databasePath)
                     .columns(QStringLiteral("tblHistory"))
                     .isEmpty());
@@ -348,7 +348,7 @@ private slots:
                                  .arg(QDir::toNativeSeparators(beside),
                                       QDir::toNativeSeparators(where.databasePath))});
         auto original = GameDatabase::open(beside);
-        QVERIFY(!original.db->findPlayerByName(QStringLiteral("Ann")));
+        QVERIFY(original.db->findPlayerByName(QStringLiteral("Ann")).isNotFound());
     }
 
     void aFolderNamedLikeTheDatabaseBesideAPortableProgramIsToldAtStart() {
@@ -463,7 +463,7 @@ private slots:
         QVERIFY(m_messages.shown.isEmpty());
         QCOMPARE(db->checkDictionary(), GameDatabase::Health::Sound);
         QVERIFY(test::isWord(*db, QStringLiteral("cat")));
-        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")));
+        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).isFound());
     }
 
     void aDamagedWordListThatCannotBeMendedIsToldOnceAtStart() {

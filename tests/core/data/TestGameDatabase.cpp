@@ -190,8 +190,8 @@ private slots:
             for (Level level : allLevels()) {
                 QCOMPARE(m_db->findScore(level, QStringLiteral("дмитрий"))->score, 7000);
             }
-            QCOMPARE(m_db->findTotal(QStringLiteral("ДМИТРИЙ")), std::optional<qint64>(28000));
-            QCOMPARE(m_db->findTotal(QStringLiteral("ann")), std::optional<qint64>(5200));
+            QCOMPARE(m_db->findTotal(QStringLiteral("ДМИТРИЙ")), Lookup<qint64>::found(28000));
+            QCOMPARE(m_db->findTotal(QStringLiteral("ann")), Lookup<qint64>::found(5200));
             m_db.reset();
             RawConnection raw(m_path);
             QCOMPARE(raw.count(QStringLiteral("tblUsers")), 3);
@@ -213,7 +213,8 @@ private slots:
             auto opened = GameDatabase::open(m_path);
             QVERIFY2(opened.db, qPrintable(opened.error));
             m_db = std::move(opened.db);
-            QVERIFY(!m_db->findScore(Level::Easy, QStringLiteral("дмитрий"))); // ASCII only
+            QVERIFY(
+                m_db->findScore(Level::Easy, QStringLiteral("дмитрий")).isNotFound()); // ASCII only
             m_db->setPasswordPolicy(password::fastPolicy());
             QCOMPARE(findPlayer(*m_db, QStringLiteral("ANN"), QStringLiteral("pw"))->name,
                      QStringLiteral("Ann"));
@@ -221,7 +222,7 @@ private slots:
             raw.query(QStringLiteral("ROLLBACK"));
         }
         QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("Bob"), 6000, "00:00"}));
-        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("BOB")));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("BOB")).isFound());
         m_db.reset();
         auto reopened = GameDatabase::open(m_path);
         QVERIFY(reopened.db);
@@ -243,8 +244,8 @@ private slots:
         auto opened = GameDatabase::open(m_path);
         QVERIFY2(opened.db, qPrintable(opened.error));
         m_db = std::move(opened.db);
-        const std::optional<ScoreRow> found = m_db->findScore(Level::Easy, QStringLiteral("ANN"));
-        QVERIFY(found.has_value());
+        const Lookup<ScoreRow> found = m_db->findScore(Level::Easy, QStringLiteral("ANN"));
+        QVERIFY(found.isFound());
         QCOMPARE(found->score, 5000);
     }
 
@@ -530,10 +531,10 @@ private slots:
             QCOMPARE(m_db->findScore(level, stored)->score, 6000);
         }
         QVERIFY(m_db->appendTotal(stored, 5000));
-        QCOMPARE(m_db->findTotal(typed), std::optional<qint64>(5000));
+        QCOMPARE(m_db->findTotal(typed), Lookup<qint64>::found(5000));
         QVERIFY(m_db->updateTotal(typed, 12000));
         QCOMPARE(rankRows(m_db->overallRankingCursor()).size(), 1);
-        QCOMPARE(m_db->findTotal(stored), std::optional<qint64>(12000));
+        QCOMPARE(m_db->findTotal(stored), Lookup<qint64>::found(12000));
     }
 
     void namesThatDifferInMoreThanCaseStayApart() {
@@ -542,9 +543,9 @@ private slots:
         QVERIFY(m_db->appendTotal(QStringLiteral("Émile"), 5000));
         for (const QString& other : {QStringLiteral("Emile"), QStringLiteral("Émile "),
                                      QStringLiteral("Èmile"), QStringLiteral("Émil")}) {
-            QVERIFY2(!m_db->findPlayerByName(other), qPrintable(other));
-            QVERIFY2(!m_db->findScore(Level::Easy, other), qPrintable(other));
-            QVERIFY2(!m_db->findTotal(other), qPrintable(other));
+            QVERIFY2(m_db->findPlayerByName(other).isNotFound(), qPrintable(other));
+            QVERIFY2(m_db->findScore(Level::Easy, other).isNotFound(), qPrintable(other));
+            QVERIFY2(m_db->findTotal(other).isNotFound(), qPrintable(other));
         }
     }
 
@@ -567,11 +568,11 @@ private slots:
         QVERIFY(!findPlayer(*m_db, QStringLiteral("Plain"), text));
         QVERIFY(m_db->appendScore(Level::Difficult, {text, 9100, text}));
         const auto score = m_db->findScore(Level::Difficult, text);
-        QVERIFY(score);
+        QVERIFY(score.isFound());
         QCOMPARE(score->name, text);
         QCOMPARE(score->time, text);
         QVERIFY(m_db->appendTotal(text, 9100));
-        QCOMPARE(m_db->findTotal(text), std::optional<qint64>(9100));
+        QCOMPARE(m_db->findTotal(text), Lookup<qint64>::found(9100));
         QVERIFY(m_db->addWrongWord(text));
         QCOMPARE(m_db->wrongWords(), QStringList{text});
         QCOMPARE(rankRows(m_db->levelRankingCursor(Level::Difficult)),
@@ -589,7 +590,7 @@ private slots:
         QVERIFY(reopened.db);
         m_db = std::move(reopened.db);
         const auto old = m_db->findPlayerByName(QStringLiteral("Old"));
-        QVERIFY(old);
+        QVERIFY(old.isFound());
         QCOMPARE(old->levelOpen, (std::array<bool, 4>{false, false, false, false}));
         QVERIFY(m_db->openPlayerLevels(QStringLiteral("OLD"), Level::Difficult));
         const auto opened = m_db->findPlayerByName(QStringLiteral("old"));
@@ -606,7 +607,7 @@ private slots:
         QCOMPARE(rankRows(m_db->levelScoresCursor(Level::Intermediate)),
                  (QList<RankRow>{{"Ann", 8000}, {"ann", 7100}}));
         QVERIFY(!m_db->updateScore(Level::Easy, QStringLiteral("Ann"), 1, QStringLiteral("")));
-        QVERIFY(!m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
     }
 
     void rankingsSortNumericallyHighestFirst() {
@@ -633,12 +634,12 @@ private slots:
                    m_db->updateTotal(QStringLiteral("Ann"), 5000);
         });
         QVERIFY(!ok);
-        QVERIFY(!m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
         QVERIFY(m_db->inTransaction([&] {
             return m_db->appendScore(Level::Easy, {QStringLiteral("Ann"), 5000, "00:00"}) &&
                    m_db->appendTotal(QStringLiteral("Ann"), 5000);
         }));
-        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isFound());
     }
 
     // A player's history is kept by the folded name, in the order the levels were played;
@@ -650,12 +651,12 @@ private slots:
         QVERIFY(m_db->appendHistory(QStringLiteral("Émile"), easy, {"CAT", "STONE", "dog"}));
         QVERIFY(m_db->appendHistory(QStringLiteral("ÉMILE"), expert, {"DOG", oddText(4)}));
         QVERIFY(m_db->appendHistory(QStringLiteral("Ann"), easy, {"CAT"}));
-        QCOMPARE(m_db->historyOf(QStringLiteral("émile")), (QList<HistoryRow>{easy, expert}));
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("émile")), 4);
-        QCOMPARE(m_db->historyOf(QStringLiteral("ANN")), (QList<HistoryRow>{easy}));
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("ann")), 1);
-        QVERIFY(m_db->historyOf(QStringLiteral("Émilie")).isEmpty());
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("Émilie")), 0);
+        QCOMPARE(*m_db->historyOf(QStringLiteral("émile")), (QList<HistoryRow>{easy, expert}));
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("émile")), 4);
+        QCOMPARE(*m_db->historyOf(QStringLiteral("ANN")), (QList<HistoryRow>{easy}));
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("ann")), 1);
+        QVERIFY(m_db->historyOf(QStringLiteral("Émilie"))->isEmpty());
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("Émilie")), 0);
     }
 
     void aHistoryRowAndItsWordsAreWrittenTogetherOrNotAtAll() {
@@ -667,11 +668,11 @@ private slots:
         }
         const HistoryRow row{Level::Easy, QDateTime::currentDateTimeUtc(), 550, 2, "GOOD", 9};
         QVERIFY(!m_db->appendHistory(QStringLiteral("Ann"), row, {"GOOD", "BAD"}));
-        QVERIFY(m_db->historyOf(QStringLiteral("Ann")).isEmpty());
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("Ann")), 0);
+        QVERIFY(m_db->historyOf(QStringLiteral("Ann"))->isEmpty());
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("Ann")), 0);
         QVERIFY(m_db->appendHistory(QStringLiteral("Ann"), row, {"GOOD", "FINE"}));
-        QCOMPARE(m_db->historyOf(QStringLiteral("Ann")).size(), 1);
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("Ann")), 2);
+        QCOMPARE(m_db->historyOf(QStringLiteral("Ann"))->size(), 1);
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("Ann")), 2);
     }
 
     void anOlderFileGainsTheHistoryTablesAndKeepsItsRows() {
@@ -684,7 +685,7 @@ private slots:
         QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ann"))->score, 5000);
         const HistoryRow row{Level::Difficult, QDateTime::currentDateTimeUtc(), 9100, 1, "X", 3};
         QVERIFY(m_db->appendHistory(QStringLiteral("Ann"), row, {"X"}));
-        QCOMPARE(m_db->historyOf(QStringLiteral("ann")).size(), 1);
+        QCOMPARE(m_db->historyOf(QStringLiteral("ann"))->size(), 1);
         RawConnection raw(m_path);
         QCOMPARE(raw.count(QStringLiteral("tblPlayerWords")), 1);
     }
@@ -710,8 +711,8 @@ private slots:
             GameDatabase& db = *opened.db;
             for (int i = 0; i < kRounds; ++i) {
                 const bool ok = db.inTransaction([&db] {
-                    const std::optional<qint64> old = db.findTotal(QStringLiteral("Ann"));
-                    return old && db.updateTotal(QStringLiteral("Ann"), *old + 1);
+                    const Lookup<qint64> old = db.findTotal(QStringLiteral("Ann"));
+                    return old.isFound() && db.updateTotal(QStringLiteral("Ann"), *old + 1);
                 });
                 if (!ok) {
                     const std::lock_guard lock(guard);
@@ -724,7 +725,7 @@ private slots:
         first.join();
         second.join();
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
-        QCOMPARE(m_db->findTotal(QStringLiteral("Ann")), std::optional<qint64>(2 * kRounds));
+        QCOMPARE(*m_db->findTotal(QStringLiteral("Ann")), 2 * kRounds);
     }
 
     // A file another connection is writing is waited for, then reported: never a success.
@@ -737,7 +738,7 @@ private slots:
         QVERIFY2(m_db->lastError().contains(QStringLiteral("locked")),
                  qPrintable(m_db->lastError()));
         other.query(QStringLiteral("ROLLBACK"));
-        QVERIFY(!m_db->findTotal(QStringLiteral("Ann")));
+        QVERIFY(m_db->findTotal(QStringLiteral("Ann")).isNotFound());
     }
 
     // Another program in the middle of writing the file when the game starts: the file is
@@ -859,7 +860,7 @@ private slots:
         QCOMPARE(m_db->dictionarySourceId(), QStringLiteral("v2"));
         QVERIFY(findPlayer(*m_db, QStringLiteral("Ann"), QStringLiteral("pw")));
         QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5300);
-        QCOMPARE(m_db->findTotal(QStringLiteral("Ann")), std::optional<qint64>(5300));
+        QCOMPARE(m_db->findTotal(QStringLiteral("Ann")), Lookup<qint64>::found(5300));
         QCOMPARE(m_db->wrongWords(), QStringList{"TEH"});
     }
 

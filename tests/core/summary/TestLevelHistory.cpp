@@ -2,7 +2,10 @@
 // score tables draw from it.
 #include "core/summary/LevelHistory.h"
 
+#include "core/data/DataLocation.h"
+
 #include "Fields.h"
+#include "RawConnection.h"
 #include "TestWorld.h"
 
 #include <QtTest>
@@ -42,23 +45,52 @@ private slots:
         QCOMPARE(kept, row(Level::Easy, 550, 2, QStringLiteral("CATS"), 6));
     }
 
-    void aFinishedLevelIsKeptWithItsWordsForTheSignedInPlayerOnly() {
+    void aFinishedLevelIsKeptAtTheClocksTimeForTheSignedInPlayerOnly() {
         TestWorld world(kWords);
         GameDatabase& db = *world.database;
-        QVERIFY(
-            recordFinishedLevel(&db, QStringLiteral("Émile"), easyResult({"CAT", "DOG"}), kWhen));
-        QCOMPARE(db.historyOf(QStringLiteral("ÉMILE")),
+        HistoryRecorder recorder(db, world.messages, [] { return kWhen; });
+        recorder.keep(QStringLiteral("Émile"), easyResult({"CAT", "DOG"}));
+        QCOMPARE(*db.historyOf(QStringLiteral("ÉMILE")),
                  (QList<HistoryRow>{row(Level::Easy, 1150, 2, QStringLiteral("CAT"), 6)}));
-        QCOMPARE(db.differentWordsOf(QStringLiteral("émile")), 2);
+        QCOMPARE(*db.differentWordsOf(QStringLiteral("émile")), 2);
 
-        // Nobody signed in, no database, or a file the player was told takes no writes.
-        QVERIFY(!recordFinishedLevel(&db, QString(), easyResult({"TOAD"}), kWhen));
-        QVERIFY(!recordFinishedLevel(nullptr, QStringLiteral("Ann"), easyResult({}), kWhen));
+        // Nobody signed in, or a file the player was told takes no writes.
+        recorder.keep(QString(), easyResult({"TOAD"}));
         db.refuseWrites();
-        QVERIFY(!recordFinishedLevel(&db, QStringLiteral("Émile"), easyResult({"TOAD"}), kWhen));
-        QCOMPARE(db.historyOf(QStringLiteral("Émile")).size(), 1);
-        QCOMPARE(db.differentWordsOf(QStringLiteral("Émile")), 2);
-        QVERIFY(db.historyOf(QString()).isEmpty());
+        recorder.keep(QStringLiteral("Émile"), easyResult({"TOAD"}));
+        QCOMPARE(recorder.waiting(), 0);
+        QCOMPARE(db.historyOf(QStringLiteral("Émile"))->size(), 1);
+        QCOMPARE(*db.differentWordsOf(QStringLiteral("Émile")), 2);
+        QVERIFY(world.messages.shown.isEmpty());
+    }
+
+    // Another program holds the file over two level ends: the levels wait, the player is told
+    // once, and both are kept, in order, at the next level end after the file is free.
+    void levelsEndedOnABusyFileWaitAndAreKeptAtTheNextWrite() {
+        TestWorld world(kWords, TestWorld::OnDisk);
+        GameDatabase& db = *world.database;
+        db.setBusyTimeout(20);
+        QList<QDateTime> times{kWhen, kWhen.addSecs(600), kWhen.addSecs(1200)};
+        HistoryRecorder recorder(db, world.messages, [&times] { return times.takeFirst(); });
+        {
+            RawConnection other(db.path());
+            QVERIFY(other.holdFile());
+            recorder.keep(QStringLiteral("Ann"), easyResult({"CAT"}, 250));
+            recorder.keep(QStringLiteral("Ann"), easyResult({"DOG"}, 500));
+            QCOMPARE(recorder.waiting(), 2);
+        }
+        QCOMPARE(world.messages.shown.size(), 1);
+        QVERIFY2(world.messages.shown.at(0).text.contains(busyLine(db.path())),
+                 qPrintable(world.messages.shown.at(0).text));
+        QVERIFY(db.historyOf(QStringLiteral("Ann")).isNotFound());
+        recorder.keep(QStringLiteral("Ann"), easyResult({}, 0));
+        QCOMPARE(recorder.waiting(), 0);
+        const QList<HistoryRow> kept = *db.historyOf(QStringLiteral("Ann"));
+        QCOMPARE(kept.size(), 3);
+        QCOMPARE(kept.at(0), row(Level::Easy, 250, 1, QStringLiteral("CAT"), 6));
+        QCOMPARE(kept.at(1).when, kWhen.addSecs(600));
+        QCOMPARE(kept.at(1).score, 500);
+        QCOMPARE(world.messages.shown.size(), 1);
     }
 
     void theFiguresOfAKnownHistory() {

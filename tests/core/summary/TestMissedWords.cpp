@@ -197,8 +197,7 @@ private slots:
 
     void aWordListTooBusyToReadIsReadAgainForTheNextSummary() {
         TestWorld world({{"CAT", "x"}}, TestWorld::OnDisk);
-        auto impatient = GameDatabase::open(world.database->path(), 20);
-        world.services.database = impatient.db.get();
+        world.database->setBusyTimeout(20);
         {
             RawConnection other(world.database->path());
             QVERIFY(other.holdFile());

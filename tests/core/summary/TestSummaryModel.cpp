@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(world.messages.texts(), QStringList{SummaryModel::kEnterName});
         QCOMPARE(world.messages.shown.at(0).style, style::kExclamation);
         QCOMPARE(grid.size(), 0);
-        QVERIFY(!world.database->findScore(Level::Easy, QString()));
+        QVERIFY(world.database->findScore(Level::Easy, QString()).isNotFound());
     }
 
     void anEasySaveRecordsTheScoreThePlayerAndTheTotal_data() {
@@ -281,7 +281,7 @@ private slots:
         const auto player = test::findPlayer(*world.database, name, QStringLiteral("SECRET"));
         QVERIFY(player);
         QVERIFY(player->levelOpen[0] && player->levelOpen[1] && !player->levelOpen[2]);
-        QCOMPARE(world.database->findTotal(name), std::optional<qint64>(5200));
+        QCOMPARE(world.database->findTotal(name), Lookup<qint64>::found(5200));
         QCOMPARE(summary.scores()->rowCount(), 2); // the grid shows the new row after Zed's
 
         // Again: the overwrite question; Yes changes only the score row.
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(world.messages.shown.at(1).text, SummaryModel::kOverwrite);
         QCOMPARE(world.messages.shown.at(1).style, style::kYesNoQuestion);
         QCOMPARE(world.database->findScore(Level::Easy, name)->score, 6100);
-        QCOMPARE(world.database->findTotal(name), std::optional<qint64>(5200));
+        QCOMPARE(world.database->findTotal(name), Lookup<qint64>::found(5200));
         QVERIFY(!test::findPlayer(*world.database, name, QStringLiteral("other")));
     }
 
@@ -315,7 +315,7 @@ private slots:
         SummaryModel summary(result(Level::Intermediate, 7350, true), world.services,
                              world.session);
         summary.save(QStringLiteral("ann"), QString());
-        QCOMPARE(world.database->findTotal(QStringLiteral("Ann")), std::optional<qint64>(12550));
+        QCOMPARE(world.database->findTotal(QStringLiteral("Ann")), Lookup<qint64>::found(12550));
         QVERIFY(!summary.layers().saveEnabled);
         auto player = world.database->findPlayerByName(QStringLiteral("Ann"));
         QCOMPARE(player->name, QStringLiteral("ann")); // written as typed
@@ -324,15 +324,15 @@ private slots:
         world.messages.answers = {Answer::Yes};
         SummaryModel again(result(Level::Intermediate, 100, true), world.services, world.session);
         again.save(QStringLiteral("Ann"), QString());
-        QCOMPARE(world.database->findTotal(QStringLiteral("Ann")), std::optional<qint64>(12650));
+        QCOMPARE(world.database->findTotal(QStringLiteral("Ann")), Lookup<qint64>::found(12650));
 
         // A player signed in by START has no rows yet: the Difficult save makes them.
         SummaryModel difficult(result(Level::Difficult, 9000, true), world.services, world.session);
         difficult.save(QStringLiteral("Bea"), QString());
-        QCOMPARE(world.database->findTotal(QStringLiteral("Bea")), std::optional<qint64>(9000));
-        player = test::findPlayer(*world.database, QStringLiteral("Bea"), QString());
-        QVERIFY(player);
-        QVERIFY(player->levelOpen[3]);
+        QCOMPARE(world.database->findTotal(QStringLiteral("Bea")), Lookup<qint64>::found(9000));
+        const auto bea = test::findPlayer(*world.database, QStringLiteral("Bea"), QString());
+        QVERIFY(bea);
+        QVERIFY(bea->levelOpen[3]);
     }
 
     void savesFindThePlayerTypedInAnotherCaseOfAnyScript() {
@@ -368,8 +368,8 @@ private slots:
         SummaryModel summary(result(Level::Expert, 400, true), world.services, world.session);
         summary.save(QStringLiteral("Ann"), QString());
         QCOMPARE(world.database->findScore(Level::Expert, QStringLiteral("Ann"))->score, 400);
-        QVERIFY(!world.database->findPlayerByName(QStringLiteral("Ann")));
-        QVERIFY(!world.database->findTotal(QStringLiteral("Ann")));
+        QVERIFY(world.database->findPlayerByName(QStringLiteral("Ann")).isNotFound());
+        QVERIFY(world.database->findTotal(QStringLiteral("Ann")).isNotFound());
     }
 
     void aSaveThatFailsHalfWayWritesNothingAndSaysSo() {
@@ -380,8 +380,8 @@ private slots:
         summary.save(QStringLiteral("Ann"), QString());
         QCOMPARE(world.messages.shown.size(), 1);
         QCOMPARE(world.messages.shown.at(0).style, style::kCritical);
-        QVERIFY(!world.database->findScore(Level::Easy, QStringLiteral("Ann")));
-        QVERIFY(!world.database->findPlayerByName(QStringLiteral("Ann")));
+        QVERIFY(world.database->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
+        QVERIFY(world.database->findPlayerByName(QStringLiteral("Ann")).isNotFound());
     }
 
     void aSaveKilledHalfWayLeavesOnlyWholeSaves() {
@@ -424,7 +424,7 @@ private slots:
                 return;
             }
             opened.db->setPasswordPolicy(password::fastPolicy());
-            test::ServicesOver game(opened.db.get());
+            test::ServicesOver game(*opened.db);
             for (int score = 1; score <= kSaves; ++score) {
                 SummaryModel summary(result(Level::Intermediate, score, true), game.services,
                                      game.session);
@@ -449,12 +449,12 @@ private slots:
         QCOMPARE(annTold, kSaves);
         QCOMPARE(bobTold, kSaves);
         GameDatabase& db = *world.database;
-        QCOMPARE(db.findTotal(QStringLiteral("Ann")).value_or(0), annSaved);
-        QCOMPARE(db.findTotal(QStringLiteral("Bob")).value_or(0), bobSaved);
+        QCOMPARE(*db.findTotal(QStringLiteral("Ann")), annSaved);
+        QCOMPARE(*db.findTotal(QStringLiteral("Bob")), bobSaved);
         // Here the file is only ever busy for a moment, so every save waits its turn and lands.
         QCOMPARE(annSaved + bobSaved, 2 * (kSaves * (kSaves + 1) / 2));
-        QVERIFY(db.findPlayerByName(QStringLiteral("Ann")));
-        QVERIFY(db.findPlayerByName(QStringLiteral("Bob")));
+        QVERIFY(db.findPlayerByName(QStringLiteral("Ann")).isFound());
+        QVERIFY(db.findPlayerByName(QStringLiteral("Bob")).isFound());
     }
 
     // ------------------------------------------------------------ review

@@ -189,7 +189,7 @@ private slots:
     }
 
     void noDatabaseShowsEmptyTables() {
-        m_world->services.database = nullptr;
+        m_world->loseDatabase();
         StatsScreen screen(m_world->services);
         screen.show();
         QCOMPARE(screen.table()->model()->rowCount(), 0);
