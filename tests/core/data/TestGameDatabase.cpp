@@ -763,6 +763,105 @@ private slots:
         QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ДМИТРИЙ"))->score, 7000);
     }
 
+    // Another program holds the file whole: no read that decides a write says "no row", and
+    // the word list read then is no tree at all, read again once the file is free.
+    void readsThatDecideWritesFailOnAHeldFileRatherThanFindNothing() {
+        QVERIFY(fillDictionary(*m_db, {{"CAT", "x"}}));
+        const QString ann = QStringLiteral("Ann");
+        QVERIFY(appendPlayer(*m_db, ann, QStringLiteral("pw"), {true}));
+        QVERIFY(m_db->appendScore(Level::Easy, {ann, 5300, "00:00"}));
+        QVERIFY(m_db->appendTotal(ann, 5300));
+        QVERIFY(m_db->appendHistory(
+            ann, {Level::Easy, QDateTime::currentDateTimeUtc(), 5300, 1, "CAT", 4}, {"CAT"}));
+        m_db->setBusyTimeout(20);
+        {
+            RawConnection other(m_path);
+            QVERIFY(other.holdFile());
+            QVERIFY(m_db->findScore(Level::Easy, ann).isFailed());
+            QVERIFY(m_db->lastErrorBusy());
+            QVERIFY(m_db->findTotal(ann).isFailed());
+            QVERIFY(m_db->findPlayerByName(ann).isFailed());
+            QVERIFY(m_db->playersNamed(ann).isFailed());
+            QVERIFY(m_db->historyOf(ann).isFailed());
+            QVERIFY(m_db->differentWordsOf(ann).isFailed());
+            QVERIFY(!m_db->wordTree());
+            QVERIFY(m_db->lastErrorBusy());
+        }
+        QCOMPARE(m_db->findScore(Level::Easy, ann)->score, 5300);
+        QCOMPARE(*m_db->findTotal(ann), 5300);
+        QVERIFY(m_db->findPlayerByName(ann).isFound());
+        QCOMPARE(m_db->historyOf(ann)->size(), 1);
+        QVERIFY(m_db->wordTree()->contains(QStringLiteral("CAT")));
+    }
+
+    // A busy spell costs one full wait: the operations after the first that met it wait only
+    // briefly, until a write lands again.
+    void afterABusyFailureOperationsWaitBrieflyUntilAWriteLands() {
+        m_db->setBusyTimeout(2 * GameDatabase::kBusyRetryMs);
+        QCOMPARE(m_db->busyWaitMs(), 2 * GameDatabase::kBusyRetryMs);
+        {
+            RawConnection other(m_path);
+            QVERIFY(other.holdFile());
+            QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isFailed());
+            QCOMPARE(m_db->busyWaitMs(), GameDatabase::kBusyRetryMs);
+        }
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
+        QCOMPARE(m_db->busyWaitMs(), GameDatabase::kBusyRetryMs);
+        QVERIFY(m_db->addWrongWord(QStringLiteral("TEH")));
+        QCOMPARE(m_db->busyWaitMs(), 2 * GameDatabase::kBusyRetryMs);
+    }
+
+    // A lost leaf page of the history cuts the rows a read gets to, and a lost root page leaves
+    // none: either is a failed read, never a shorter or an empty history.
+    void aDamagedHistoryFailsToReadAndIsFoundByTheStartCheck() {
+        const QString ann = QStringLiteral("Ann");
+        QVERIFY(RawConnection(m_path).run(
+            {QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                            "WHERE i < 2001) INSERT INTO tblHistory (fldNameKey, fldUsername, "
+                            "fldLevel, fldWhen, fldScore, fldWordsBuilt, fldLongestWord, "
+                            "fldWordsOnFields) SELECT 'ann', 'Ann', 0, "
+                            "'2024-05-01T18:30:00.000Z', i, 1, 'WORD' || i, 9 FROM n")}));
+        QCOMPARE(m_db->historyOf(ann)->size(), 2001);
+        QVERIFY(m_db->damagedPlayerTables().isEmpty());
+        m_db.reset();
+        const auto pageOf = [this](const QString& kind) {
+            return int(RawConnection(m_path).number(
+                QStringLiteral("SELECT pageno FROM dbstat WHERE name = 'tblHistory' AND "
+                               "pagetype = ? ORDER BY pageno LIMIT 1 OFFSET 3"),
+                {kind}));
+        };
+        const int leaf = pageOf(QStringLiteral("leaf"));
+        const int root = RawConnection(m_path).rootPage(QStringLiteral("tblHistory"));
+        QVERIFY(leaf > 0 && root > 0);
+        for (const int page : {leaf, root}) {
+            QVERIFY(zeroPages(m_path, page, page));
+            auto opened = GameDatabase::open(m_path);
+            QVERIFY2(opened.db, qPrintable(opened.error));
+            QVERIFY2(opened.db->historyOf(ann).isFailed(), qPrintable(QString::number(page)));
+            QVERIFY(!opened.db->lastErrorBusy());
+            QCOMPARE(opened.db->damagedPlayerTables(), QStringList{QStringLiteral("history")});
+        }
+    }
+
+    // Rows no game writes: a level outside the four, or not a number, is left out; counts too wide
+    // for 32 bits are read whole.
+    void historyRowsOfNoLevelAreLeftOutAndWideCountsReadWhole() {
+        const QString insert = QStringLiteral(
+            "INSERT INTO tblHistory (fldNameKey, fldUsername, fldLevel, fldWhen, fldScore, "
+            "fldWordsBuilt, fldLongestWord, fldWordsOnFields) VALUES ('ann', 'Ann', %1, "
+            "'2024-05-01T18:30:00.000Z', 100, 1000000000000, 'CAT', 2000000000000)");
+        {
+            RawConnection raw(m_path);
+            QVERIFY(raw.run(
+                {insert.arg(4), insert.arg(-1), insert.arg(QStringLiteral("'x'")), insert.arg(3)}));
+        }
+        const QList<HistoryRow> rows = *m_db->historyOf(QStringLiteral("Ann"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).level, Level::Expert);
+        QCOMPARE(rows.at(0).wordsBuilt, Q_INT64_C(1000000000000));
+        QCOMPARE(rows.at(0).wordsOnFields, Q_INT64_C(2000000000000));
+    }
+
     void aLookupThatCannotReadTheDictionaryFailsInsteadOfFindingNothing() {
         QVERIFY(fillDictionary(*m_db, {{"CAT", "x"}}));
         auto opened = GameDatabase::open(m_path, 50);

@@ -2,6 +2,7 @@
 #include "RawConnection.h"
 #include "TestWorld.h"
 #include "core/board/BoardModel.h"
+#include "core/data/DataLocation.h"
 #include "core/summary/SummaryModel.h"
 
 #include <QProcess>
@@ -9,6 +10,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <chrono>
+#include <future>
 #include <thread>
 
 using namespace vortalex;
@@ -382,6 +385,56 @@ private slots:
         QCOMPARE(world.messages.shown.at(0).style, style::kCritical);
         QVERIFY(world.database->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
         QVERIFY(world.database->findPlayerByName(QStringLiteral("Ann")).isNotFound());
+    }
+
+    // Another copy of the game holds the write lock with Ann's score not yet committed: the
+    // save's lookup finds no row, its write waits for the lock, and by then the row is there.
+    // The write looks again under its lock and asks the overwrite question, never adding a
+    // second row for the name.
+    void aRowSavedElsewhereBetweenTheLookupAndTheWriteLeadsToTheOverwriteQuestion() {
+        TestWorld world({{"CAT", "(n.) feline"}}, TestWorld::OnDisk);
+        std::promise<bool> holding;
+        std::thread other([&holding, path = world.database->path()] {
+            test::RawConnection copy(path);
+            holding.set_value(copy.run(
+                {QStringLiteral("BEGIN IMMEDIATE"),
+                 QStringLiteral("INSERT INTO tblEasyScores (fldUsername, fldScore, fldTime, "
+                                "fldNameKey) VALUES ('Ann', 100, '00:00', 'ann')")}));
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            copy.run({QStringLiteral("COMMIT")});
+        });
+        const bool held = holding.get_future().get();
+        world.messages.answers = {Answer::Yes};
+        SummaryModel summary(result(Level::Easy, 5200, true), world.services, world.session);
+        summary.save(QStringLiteral("Ann"), QString());
+        other.join();
+        QVERIFY(held);
+        QCOMPARE(world.messages.texts(),
+                 (QStringList{SummaryModel::kOverwrite, SummaryModel::kSaved}));
+        test::RawConnection file(world.database->path());
+        QCOMPARE(file.count(QStringLiteral("tblEasyScores")), 1);
+        QCOMPARE(world.database->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5200);
+        QCOMPARE(file.count(QStringLiteral("tblUsers")), 0);
+        QCOMPARE(file.count(QStringLiteral("total")), 0);
+    }
+
+    // The file held whole by another program: the lookup cannot answer, so nothing is asked
+    // or written and the player is told the file is busy.
+    void aSaveWhoseLookupCannotReadTheFileAsksNothingAndWritesNothing() {
+        TestWorld world({{"CAT", "(n.) feline"}}, TestWorld::OnDisk);
+        world.database->appendScore(Level::Easy, {QStringLiteral("Ann"), 100, "00:00"});
+        world.database->setBusyTimeout(20);
+        {
+            test::RawConnection other(world.database->path());
+            QVERIFY(other.holdFile());
+            SummaryModel summary(result(Level::Easy, 5200, true), world.services, world.session);
+            summary.save(QStringLiteral("Ann"), QString());
+        }
+        QCOMPARE(world.messages.texts(),
+                 QStringList{QStringLiteral("The score could not be saved; nothing was written.") +
+                             kLineBreak + busyLine(world.database->path())});
+        QCOMPARE(world.messages.shown.at(0).style, style::kCritical);
+        QCOMPARE(world.database->findScore(Level::Easy, QStringLiteral("Ann"))->score, 100);
     }
 
     void aSaveKilledHalfWayLeavesOnlyWholeSaves() {
