@@ -450,6 +450,50 @@ private slots:
         QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
     }
 
+    // The file was set up before, and another program holds its write lock: it reads, so the
+    // game starts at once, and it is told as busy, never as a file that cannot be written.
+    void aFileWhoseWriteLockIsHeldAtStartIsToldAsBusyNotAsUnwritable() {
+        QTemporaryDir program;
+        const QString beside = GameDatabase::pathIn(program.path());
+        QVERIFY(test::makeDatabase(beside, {{"CAT", "x"}}, "v1"));
+        auto other = std::make_unique<test::RawConnection>(beside);
+        QVERIFY(other->run({QStringLiteral("BEGIN IMMEDIATE")}));
+        auto db = open(DataLocation::prepare(program.path(), QString()));
+        QVERIFY(db);
+        QCOMPARE(m_messages.texts(), QStringList{busyText(beside)});
+        QVERIFY(!db->writesRefused());
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
+        other.reset();
+        QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+    }
+
+    void damagedPlayerTablesAreNamedOnceAtStart() {
+        QTemporaryDir program;
+        const QString beside = GameDatabase::pathIn(program.path());
+        {
+            auto db = GameDatabase::open(beside).db;
+            QVERIFY(test::fillDictionary(*db, {{"CAT", "x"}}));
+            QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+            QVERIFY(db->appendHistory(QStringLiteral("Ann"),
+                                      {Level::Easy, QDateTime::currentDateTimeUtc(), 0, 0, {}, 0},
+                                      {}));
+        }
+        for (const QString& table : {QStringLiteral("tblUsers"), QStringLiteral("tblHistory")}) {
+            const int root = test::RawConnection(beside).rootPage(table);
+            QVERIFY(test::zeroPages(beside, root, root));
+        }
+        auto db = open(DataLocation::prepare(program.path(), QString()));
+        QVERIFY(db);
+        QCOMPARE(m_messages.texts(),
+                 QStringList{QStringLiteral("%1 is damaged: its players and history cannot be "
+                                            "read in full.")
+                                 .arg(QDir::toNativeSeparators(beside)) +
+                             kLineBreak +
+                             QStringLiteral("Vortalex says so wherever it needs them, and never "
+                                            "shows part of them as the whole.")});
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
+    }
+
     void aDamagedWordListIsMendedFromTheInstalledCopyAtStartWithoutAWord() {
         Install install;
         const DataLocation where = DataLocation::prepare(install.program(), install.user());
