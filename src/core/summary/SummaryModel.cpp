@@ -349,9 +349,10 @@ QString SummaryModel::foundText() {
         return share.text();
     }
     // Without the word list the words on the fields cannot be counted, so there is no share.
-    QString line = QStringLiteral("You built %1 words; how many your fields held cannot be told "
-                                  "now, the word list could not be read.")
-                       .arg(share.found);
+    QString line = QStringLiteral("You built %1 %2; how many words your fields held cannot be "
+                                  "told now, the word list could not be read.")
+                       .arg(share.found)
+                       .arg(share.found == 1 ? QStringLiteral("word") : QStringLiteral("words"));
     if (!share.longest.isEmpty()) {
         line += QStringLiteral(" Longest: %1.").arg(share.longest);
     }

@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 using namespace vortalex;
 using namespace vortalex::test;
 
@@ -29,7 +31,7 @@ LevelResult easyResult(const QStringList& built, int total = 1150) {
     return r;
 }
 
-HistoryRow row(Level level, qint64 score, int built, const QString& longest, int onFields) {
+HistoryRow row(Level level, qint64 score, qint64 built, const QString& longest, qint64 onFields) {
     return {level, kWhen, score, built, longest, onFields};
 }
 
@@ -99,7 +101,7 @@ private slots:
             {row(Level::Easy, 4200, 3, QStringLiteral("CATS"), 40),
              row(Level::Easy, 5600, 4, QStringLiteral("DOGS"), 30),
              row(Level::Intermediate, 7350, 5, QStringLiteral("STONES"), 60),
-             row(Level::Easy, 3000, 0, QString(), 20),
+             row(Level::Easy, 3000, 1, QString(), 20),
              row(Level::Intermediate, 6900, 6, QStringLiteral("TOASTS"), 50)},
             14};
         const HistoryFigures figures = historyFigures(history);
@@ -108,7 +110,7 @@ private slots:
         QCOMPARE(figures.bestScore.at(1), std::optional<qint64>(7350));
         QCOMPARE(figures.bestScore.at(2), std::nullopt);
         QCOMPARE(figures.longestWord, QStringLiteral("STONES")); // the first of equals
-        QCOMPARE(figures.percentFound(), 9);                     // 18 of 200
+        QCOMPARE(figures.percentFound(), 10);                    // 19 of 200, rounded
         const QList<std::pair<QString, QString>> expected{
             {"Levels played", "5"},
             {"Best Easy", "5600"},
@@ -116,11 +118,31 @@ private slots:
             {"Best Difficult", "not played"},
             {"Best Expert", "not played"},
             {"Longest word", "STONES"},
-            {"Words found on the fields", "18 of 200 (9%)"},
+            {"Words found on the fields", "19 of 200 (10%)"},
             {"Different words built", "14"}};
         QCOMPARE(figures.lines(), expected);
         QCOMPARE(historyFigures({QStringLiteral("Ann"), {}, 0}).lines().at(6).second,
                  QStringLiteral("0 of 0 (0%)"));
+    }
+
+    // Rows no game writes: more found than the fields held, counts at the end of the range.
+    void doctoredCountsGiveAShareOfZeroToAHundredPercentAndSumsThatDoNotWrap() {
+        const auto figuresOf = [](qint64 found, qint64 onFields) {
+            return historyFigures(
+                {QStringLiteral("Ann"), {row(Level::Easy, 0, found, {}, onFields)}, 0});
+        };
+        QCOMPARE(figuresOf(2, 3).percentFound(), 67);
+        QCOMPARE(figuresOf(1, 3).percentFound(), 33);
+        QCOMPARE(figuresOf(274, 100).percentFound(), 100);
+        QCOMPARE(figuresOf(-5, 100).percentFound(), 0);
+        const qint64 most = std::numeric_limits<qint64>::max();
+        const HistoryFigures wide =
+            historyFigures({QStringLiteral("Ann"),
+                            {row(Level::Easy, most, most, {}, most), row(Level::Easy, 0, 1, {}, 1)},
+                            0});
+        QCOMPARE(wide.wordsOnFields, most);
+        QCOMPARE(wide.percentFound(), 100);
+        QCOMPARE(wide.bestScore.at(0), std::optional<qint64>(most));
     }
 
     void theChartPutsEachScoreAtItsPlaceAmongAllLevelsPlayed() {
@@ -160,6 +182,13 @@ private slots:
                                 "history."));
         QCOMPARE(emptyHistoryLine({QStringLiteral("Ann"), {}, 0}),
                  QStringLiteral("Ann has not finished a level yet."));
+        // Rows that could not all be read are not shown as the history.
+        QCOMPARE(emptyHistoryLine({QStringLiteral("Ann"),
+                                   {row(Level::Easy, 0, 0, {}, 0)},
+                                   1,
+                                   QStringLiteral("database disk image is malformed")}),
+                 QStringLiteral("The history of Ann could not be read in full, so none of it is "
+                                "shown: database disk image is malformed"));
         QVERIFY(emptyHistoryLine({QStringLiteral("Ann"), {row(Level::Easy, 0, 0, {}, 0)}, 0})
                     .isEmpty());
     }
