@@ -159,8 +159,7 @@ int main(int argc, char** argv) {
                 static_cast<double>(policy.checkTime.count()) / 1e6);
 
     test::ScriptedMessages messages;
-    Services services;
-    services.database = &db;
+    Services services(db);
     services.messages = &messages;
     SessionState session;
     AccountModel account(services, session);

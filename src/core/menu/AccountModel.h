@@ -21,6 +21,12 @@ public:
     static inline const QString kNameTaken = QStringLiteral("Name already exist!!");
     static inline const QString kNotFound = QStringLiteral("Sorry! Game Name not Found!");
     static inline const QString kLoaded = QStringLiteral("Game Loaded!");
+    // Followed by why the file could not be read.
+    static inline const QString kNameUnchecked =
+        QStringLiteral("The name could not be checked against the stored players, so nobody was "
+                       "signed in.");
+    static inline const QString kLoadUnread =
+        QStringLiteral("The stored players could not be read, so nobody was signed in.");
 
     AccountModel(Services& services, SessionState& session, QObject* parent = nullptr);
 

@@ -271,7 +271,7 @@ private slots:
         QCOMPARE(test::RawConnection(db).count(QStringLiteral("tbl_Dictionary")), 3);
         QVERIFY(test::findPlayer(*opened.db, QStringLiteral("Ann"), QStringLiteral("PW")));
         QCOMPARE(opened.db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 6100);
-        QCOMPARE(opened.db->findTotal(QStringLiteral("Ann")), std::optional<qint64>(6100));
+        QCOMPARE(opened.db->findTotal(QStringLiteral("Ann")), Lookup<qint64>::found(6100));
     }
 
     void theBuiltCommonWordsAreEverydayWordsOfTheDictionary() {

@@ -1,4 +1,5 @@
 #include "TestWorld.h"
+#include "core/data/DataLocation.h"
 #include "core/data/PasswordHash.h"
 #include "core/menu/AccountModel.h"
 
@@ -69,7 +70,7 @@ private slots:
         QVERIFY(!session().levelOpen(Level::Intermediate));
         QVERIFY(session().demoRunning());
         // Registering writes nothing: the player's row comes with the first saved score.
-        QVERIFY(!m_world->database->findPlayerByName(name).has_value());
+        QVERIFY(!m_world->database->findPlayerByName(name).isFound());
     }
 
     void aStoredNameIsTakenInAnyLetterCase_data() {
@@ -97,11 +98,25 @@ private slots:
         QVERIFY(!session().demoRunning());
     }
 
-    void aDatabaseThatCannotBeReadTreatsTheNameAsFree() {
-        m_world->services.database = nullptr;
-        QVERIFY(m_account->registerPlayer(QStringLiteral("Ann")));
-        QCOMPARE(session().playerName(), QStringLiteral("Ann"));
-        QVERIFY(m_world->messages.shown.isEmpty());
+    // Another program holds the file: a stored player cannot be looked up, which is neither a
+    // free name nor a name not found. Nobody is signed in and the player is told why.
+    void aPlayerLookupThatCannotReadTheFileSignsNobodyInAndSaysItIsBusy() {
+        m_account.reset();
+        m_world =
+            std::make_unique<test::TestWorld>(QList<DictionaryEntry>{}, test::TestWorld::OnDisk);
+        m_account = std::make_unique<AccountModel>(m_world->services, session());
+        addAnn(1, QStringLiteral("pw"));
+        GameDatabase& db = *m_world->database;
+        db.setBusyTimeout(20);
+        test::RawConnection other(db.path());
+        QVERIFY(other.holdFile());
+        const QString busy = kLineBreak + busyLine(db.path());
+        QVERIFY(!m_account->registerPlayer(QStringLiteral("Ann")));
+        QVERIFY(!load(QStringLiteral("Ann"), QStringLiteral("pw")));
+        QCOMPARE(m_world->messages.texts(), (QStringList{AccountModel::kNameUnchecked + busy,
+                                                         AccountModel::kLoadUnread + busy}));
+        QCOMPARE(session().playerName(), QString());
+        QVERIFY(!session().levelOpen(Level::Easy));
     }
 
     void cancelClosesEasyAndTheStartFlagButKeepsTheGreeting() {
@@ -200,12 +215,6 @@ private slots:
         QVERIFY(session().levelOpen(Level::Difficult));
     }
 
-    void loadWithoutADatabaseFindsNobody() {
-        m_world->services.database = nullptr;
-        QVERIFY(!load(QStringLiteral("Ann"), QString()));
-        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
-    }
-
     void loadAnswersLaterFromAnotherThreadAndRefusesASecondStartMeanwhile() {
         addAnn(3, QStringLiteral("pw"));
         QSignalSpy running(m_account.get(), &AccountModel::loadRunningChanged);
@@ -278,7 +287,7 @@ private slots:
         GameDatabase& db = *m_world->database;
         QVERIFY(db.appendPlayerHashed(QStringLiteral("Ann"), old, {true, true, false, false}));
         const auto stored = [&db] {
-            return db.playersNamed(QStringLiteral("Ann")).first();
+            return db.playersNamed(QStringLiteral("Ann"))->first();
         };
         QVERIFY(!load(QStringLiteral("Ann"), QStringLiteral("wrong")));
         QCOMPARE(stored().passwordHash, old);
@@ -288,7 +297,7 @@ private slots:
         QVERIFY(fresh.startsWith(QStringLiteral("$argon2id$")));
         QVERIFY(!password::needsRehash(fresh, db.passwordPolicy()));
         QCOMPARE(stored().player.levelOpen, (std::array<bool, 4>{true, true, false, false}));
-        QCOMPARE(db.playersNamed(QStringLiteral("Ann")).size(), 1);
+        QCOMPARE(db.playersNamed(QStringLiteral("Ann"))->size(), 1);
         QVERIFY(load(QStringLiteral("Ann"), QStringLiteral("PW")));
         QVERIFY(!load(QStringLiteral("Ann"), QStringLiteral("P")));
         QCOMPARE(stored().passwordHash, fresh);

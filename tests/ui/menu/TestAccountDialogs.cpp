@@ -221,12 +221,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), load->nameBox());
     }
 
-    void loadWithoutADatabaseFindsNobody() {
-        m_world->services.database = nullptr;
+    void loadWithoutADatabaseSignsNobodyIn() {
+        m_world->loseDatabase();
         auto dialog = openLoad();
         dialog->nameBox()->setText(QStringLiteral("Ann"));
         QTest::mouseClick(dialog->loadButton(), Qt::LeftButton);
-        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
+        QCOMPARE(m_world->messages.texts(),
+                 QStringList{AccountModel::kLoadUnread + kLineBreak +
+                             QStringLiteral("the game database is not open")});
         QVERIFY(dialog->isVisible());
     }
 };

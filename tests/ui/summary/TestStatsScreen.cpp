@@ -1,4 +1,5 @@
 #include "Gestures.h"
+#include "RawConnection.h"
 #include "TestWorld.h"
 #include "ui/summary/HistoryPage.h"
 #include "ui/summary/StatsScreen.h"
@@ -221,7 +222,7 @@ private slots:
     }
 
     void noDatabaseShowsEmptyTables() {
-        m_world->services.database = nullptr;
+        m_world->loseDatabase();
         StatsScreen screen(m_world->services);
         screen.show();
         QCOMPARE(screen.table()->model()->rowCount(), 0);
@@ -235,7 +236,7 @@ private slots:
     void theHistoryPageChartsTheSignedInPlayersLevelsWithTheirFigures() {
         GameDatabase& db = *m_world->database;
         const QDateTime when = QDateTime::currentDateTimeUtc();
-        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, 4200, 3, "CATS", 40},
+        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, 4200, 4, "CATS", 40},
                                  {"CAT", "CATS", "DOG"}));
         QVERIFY(db.appendHistory(QStringLiteral("ANN"),
                                  {Level::Intermediate, when, 7350, 2, "STONES", 60},
@@ -265,7 +266,7 @@ private slots:
             {"Best Difficult", "not played"},
             {"Best Expert", "not played"},
             {"Longest word", "STONES"},
-            {"Words found on the fields", "6 of 120 (5%)"},
+            {"Words found on the fields", "7 of 120 (6%)"},
             {"Different words built", "5"}};
         QCOMPARE(page->shownFigures(), figures);
 
@@ -322,6 +323,42 @@ private slots:
         QCOMPARE(newcomer.historyPage()->emptyLabel()->text(),
                  QStringLiteral("Cy has not finished a level yet."));
         QVERIFY(!newcomer.historyPage()->chartView()->isVisible());
+    }
+
+    // A history that cannot be read whole is not shown in part; scores below zero stay on the
+    // chart.
+    void theHistoryPageShowsNoPartOfADamagedHistoryAndChartsScoresBelowZero() {
+        test::TestWorld world({{"CAT", "x"}}, test::TestWorld::OnDisk);
+        GameDatabase& db = *world.database;
+        const QDateTime when = QDateTime::currentDateTimeUtc();
+        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, -900, 0, {}, 5}, {}));
+        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, 4200, 1, "CAT", 5},
+                                 {"CAT"}));
+        world.session.setPlayerName(QStringLiteral("Ann"));
+        StatsScreen screen(world.services, world.session);
+        screen.show();
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        const HistoryPage* page = screen.historyPage();
+        QVERIFY(page->chartView()->isVisible());
+        QVERIFY(page->scoreAxis()->min() <= -900);
+        QVERIFY(page->scoreAxis()->max() >= 4200);
+
+        const int root = test::RawConnection(db.path()).rootPage(QStringLiteral("tblHistory"));
+        QVERIFY(test::zeroPages(db.path(), root, root));
+        // A connection of its own, as the next start has, with no page of the file in memory.
+        const auto reopened = GameDatabase::open(db.path()).db;
+        world.services.setDatabase(*reopened);
+        StatsScreen later(world.services, world.session);
+        later.show();
+        QTest::mouseClick(later.historyButton(), Qt::LeftButton);
+        page = later.historyPage();
+        QVERIFY(page->emptyLabel()->isVisible());
+        QVERIFY2(page->emptyLabel()->text().startsWith(
+                     QStringLiteral("The history of Ann could not be read in full, so none of it "
+                                    "is shown: ")),
+                 qPrintable(page->emptyLabel()->text()));
+        QVERIFY(!page->chartView()->isVisible());
+        QVERIFY(page->shownFigures().isEmpty());
     }
 
     // The window grows about its centre, where the player sees it, never past the screen's edge.

@@ -227,13 +227,15 @@ private slots:
 
     void theScoreAreaSaysHowMuchOfTheFieldsWasFoundOverNoControl() {
         TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
-        SummaryScreen screen(catResult(true), world.services, world.session);
+        LevelResult twoWords = catResult(true);
+        twoWords.words.append(QStringLiteral("SAT"));
+        SummaryScreen screen(twoWords, world.services, world.session);
         screen.show();
         QCoreApplication::processEvents();
         QLabel* found = screen.foundLine();
         QVERIFY(found->isVisible());
         QCOMPARE(found->text(),
-                 QStringLiteral("You found 1 of the 3 words on your fields (33%). Longest: CAT."));
+                 QStringLiteral("You found 2 of the 3 words on your fields (67%). Longest: CAT."));
         for (const QWidget* other :
              found->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != found && other->isVisible()) {
