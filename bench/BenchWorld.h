@@ -15,9 +15,9 @@ namespace vortalex::bench {
 // and a generator seeded 1, 2, 3, ... per board, so that every run deals the same fields.
 class BenchWorld {
 public:
-    BenchWorld(const QString& programFolder, GameDatabase& db) {
+    BenchWorld(const QString& programFolder, GameDatabase& db)
+        : services(db) {
         services.programFolder = programFolder;
-        services.database = &db;
         services.cues = &cues;
         services.messages = &messages;
         services.newRandom = [this] {
@@ -27,10 +27,10 @@ public:
     BenchWorld(const BenchWorld&) = delete;
     BenchWorld& operator=(const BenchWorld&) = delete;
 
+    Services services;
     test::RecordingCues cues;
     test::ScriptedMessages messages;
     SessionState session;
-    Services services;
 
 private:
     std::uint64_t m_seed = 1;

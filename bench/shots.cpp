@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     test::openAndPlay(model);
     const auto longestWord = [&] {
         FoundWord best;
-        for (const FoundWord& w : solveField(model.grid(), *world.services.database->wordTree(),
+        for (const FoundWord& w : solveField(model.grid(), *world.services.database().wordTree(),
                                              model.info().minWordLength)) {
             if (w.common && w.word.size() > best.word.size() && !model.words().contains(w.word)) {
                 best = w;

@@ -5,12 +5,12 @@
 namespace vortalex {
 
 class GameDatabase;
+class MessageBoxes;
 struct DataLocation;
-struct Services;
 
-// Opens the database `where` names for the run, tells the player what the open found and fills
-// in the services' data folder, database path and database (null when it could not be opened).
+// Opens the database `where` names for the run and tells the player what the open found. A file
+// that could not be opened gives GameDatabase::absent(), never null.
 std::unique_ptr<GameDatabase> openDatabaseTellingProblems(const DataLocation& where,
-                                                          Services& services);
+                                                          MessageBoxes& messages);
 
 } // namespace vortalex

@@ -10,16 +10,24 @@
 #include "ui/widgets/FocusReturn.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 
 namespace vortalex {
 
 GameScreens::GameScreens(Services& services)
     : m_services(services)
-    , m_menu(services, *this) {
+    , m_menu(services, *this)
+    , m_history(services.database(), *services.messages,
+                [] { return QDateTime::currentDateTimeUtc(); }) {
     // Kept while the menu lives: the database is closed after the screens are gone.
     if (services.mute != nullptr) {
-        keepMuteChoice(*services.mute, services.database, &m_menu);
+        keepMuteChoice(*services.mute, services.database(), &m_menu);
     }
+}
+
+GameScreens::~GameScreens() {
+    // A last try for levels that waited for a busy file; the player was told they wait.
+    m_history.flush();
 }
 
 void GameScreens::openRegistration() {
@@ -33,6 +41,8 @@ void GameScreens::openLoad() {
 }
 
 void GameScreens::openStats() {
+    // The History page shows what the file holds: levels that waited are written first.
+    m_history.flush();
     StatsScreen screen(m_services, m_menu.session(), &m_menu);
     execOverOwner(screen);
 }
@@ -48,7 +58,9 @@ void GameScreens::quit() {
 
 void GameScreens::playLevels(Level first) {
     // Boards open one after another over the menu, each when the one before has closed.
-    BoardScreenOpener opener(m_services, &m_menu);
+    BoardScreenOpener opener(m_services, &m_menu, [this](const LevelResult& result) {
+        m_history.keep(m_menu.session().playerName(), result);
+    });
     vortalex::playLevels(first, m_menu.session(), opener);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/common/Services.h"
 #include "core/menu/MenuModel.h"
+#include "core/summary/LevelHistory.h"
 #include "ui/menu/MenuScreen.h"
 
 namespace vortalex {
@@ -12,6 +13,7 @@ namespace vortalex {
 class GameScreens final : private MenuActions {
 public:
     explicit GameScreens(Services& services);
+    ~GameScreens() override;
 
     MenuScreen& menu() { return m_menu; }
 
@@ -25,6 +27,8 @@ private:
 
     Services& m_services;
     MenuScreen m_menu;
+    // Every level played in the run, for the players' histories.
+    HistoryRecorder m_history;
 };
 
 } // namespace vortalex

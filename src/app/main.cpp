@@ -110,20 +110,6 @@ int main(int argc, char** argv) {
     // Every cue, QUIT's at the very end too, passes the switch before it reaches the sound
     // thread.
     MuteSwitch mute(cues);
-    Services services;
-    services.programFolder = QCoreApplication::applicationDirPath();
-    services.cues = &mute;
-    services.mute = &mute;
-    services.messages = &messages;
-    services.newRandom = [fixedSeed, boards = std::uint64_t{0}]() mutable {
-        // Each board gets its own seed, so a replayed run deals every board as before.
-        if (fixedSeed) {
-            return std::make_unique<SeededRandom>(*fixedSeed + boards++);
-        }
-        const auto seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) ^
-                          QRandomGenerator::system()->generate64();
-        return std::make_unique<SeededRandom>(seed);
-    };
     // Declared before the database, so its descriptor is closed after the connection.
     std::optional<InstanceLock> oneGame;
     // Taken before anything is written to the file: a second start turned away must leave the
@@ -139,12 +125,29 @@ int main(int argc, char** argv) {
     if (turnedAway()) {
         return 1;
     }
-    std::unique_ptr<GameDatabase> database = openDatabaseTellingProblems(where, services);
+    std::unique_ptr<GameDatabase> database = openDatabaseTellingProblems(where, messages);
     // A file the open has only now created had nothing to lock before.
-    if (database && oneGame->state() == InstanceLock::State::Unavailable && turnedAway()) {
+    if (database->isOpen() && oneGame->state() == InstanceLock::State::Unavailable &&
+        turnedAway()) {
         database.reset();
         return 1;
     }
+    Services services(*database);
+    services.programFolder = QCoreApplication::applicationDirPath();
+    services.dataFolder = where.dataFolder;
+    services.databasePath = where.databasePath;
+    services.cues = &mute;
+    services.mute = &mute;
+    services.messages = &messages;
+    services.newRandom = [fixedSeed, boards = std::uint64_t{0}]() mutable {
+        // Each board gets its own seed, so a replayed run deals every board as before.
+        if (fixedSeed) {
+            return std::make_unique<SeededRandom>(*fixedSeed + boards++);
+        }
+        const auto seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()) ^
+                          QRandomGenerator::system()->generate64();
+        return std::make_unique<SeededRandom>(seed);
+    };
 
     // Declared after everything it uses, so it is gone before they are.
     std::unique_ptr<GameScreens> screens;

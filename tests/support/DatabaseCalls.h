@@ -29,7 +29,7 @@ inline QList<RankRow> rankRows(QSqlQuery q) {
 // The first row of that name whose password matches, as LOAD finds it.
 inline std::optional<PlayerRow> findPlayer(GameDatabase& db, const QString& name,
                                            const QString& password) {
-    const QList<StoredPlayer> rows = db.playersNamed(name);
+    const QList<StoredPlayer> rows = *db.playersNamed(name);
     QStringList hashes;
     for (const StoredPlayer& row : rows) {
         hashes.append(row.passwordHash);

@@ -53,17 +53,17 @@ public:
 // Services and a session over a database opened elsewhere (another thread, another process),
 // with recording doubles for cues and message boxes.
 struct ServicesOver {
-    explicit ServicesOver(GameDatabase* database) {
-        services.database = database;
+    explicit ServicesOver(GameDatabase& database)
+        : services(database) {
         services.cues = &cues;
         services.messages = &messages;
     }
     ServicesOver(const ServicesOver&) = delete;
     ServicesOver& operator=(const ServicesOver&) = delete;
 
+    Services services;
     RecordingCues cues;
     ScriptedMessages messages; // "Overwrite?" and every other question is answered Yes
-    Services services;
     SessionState session;
 };
 

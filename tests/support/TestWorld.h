@@ -64,24 +64,25 @@ public:
     enum Storage { InMemory, OnDisk };
 
     explicit TestWorld(const QList<DictionaryEntry>& words = {{"CAT", "(n.) feline"}},
-                       Storage storage = InMemory) {
+                       Storage storage = InMemory)
+        : database(openDatabase(dir, storage))
+        , services(*database) {
         services.programFolder = dir.path();
         services.dataFolder = dir.path();
         services.databasePath = GameDatabase::pathIn(dir.path());
-        auto opened = GameDatabase::open(storage == OnDisk ? GameDatabase::pathIn(dir.path())
-                                                           : QStringLiteral(":memory:"));
-        if (!opened.db) {
-            qFatal("cannot open a test database: %s", qPrintable(opened.error));
-        }
-        database = std::move(opened.db);
         database->setPasswordPolicy(password::fastPolicy());
-        services.database = database.get();
         services.cues = &cues;
         services.messages = &messages;
         services.newRandom = [this]() -> std::unique_ptr<Random> {
             return std::make_unique<ScriptedRandom>(nextScript, seed);
         };
         setWords(words);
+    }
+
+    // The game as it runs when Dictionary.mdb could not be opened.
+    void loseDatabase() {
+        m_absent = GameDatabase::absent(QStringLiteral("no file in the test"));
+        services.setDatabase(*m_absent);
     }
 
     void setWords(const QList<DictionaryEntry>& words) {
@@ -113,7 +114,17 @@ public:
     std::deque<double> nextScript;
 
 private:
+    static std::unique_ptr<GameDatabase> openDatabase(const QTemporaryDir& dir, Storage storage) {
+        auto opened = GameDatabase::open(storage == OnDisk ? GameDatabase::pathIn(dir.path())
+                                                           : QStringLiteral(":memory:"));
+        if (!opened.db) {
+            qFatal("cannot open a test database: %s", qPrintable(opened.error));
+        }
+        return std::move(opened.db);
+    }
+
     QList<DictionaryEntry> m_words;
+    std::unique_ptr<GameDatabase> m_absent;
 };
 
 } // namespace vortalex::test

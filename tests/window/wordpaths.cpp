@@ -77,8 +77,7 @@ QList<int> findWord(const TileGrid& grid, const Words& dict, const QStringList& 
 int play(GameDatabase& db, quint64 seed, Level level, int target, bool spell) {
     test::RecordingCues cues;
     test::ScriptedMessages messages;
-    Services services;
-    services.database = &db;
+    Services services(db);
     services.cues = &cues;
     services.messages = &messages;
     // The program seeds its first board with the seed itself.
@@ -114,9 +113,10 @@ int play(GameDatabase& db, quint64 seed, Level level, int target, bool spell) {
 int saved(GameDatabase& db, Level level, const QString& name, const QString& password) {
     QTextStream out(stdout);
     const auto score = db.findScore(level, name);
-    out << "score " << (score ? QString::number(score->score) : QStringLiteral("none")) << '\n';
+    out << "score " << (score.isFound() ? QString::number(score->score) : QStringLiteral("none"))
+        << '\n';
     const auto total = db.findTotal(name);
-    out << "total " << (total ? QString::number(*total) : QStringLiteral("none")) << '\n';
+    out << "total " << (total.isFound() ? QString::number(*total) : QStringLiteral("none")) << '\n';
     const QList<RankRow> overall = test::rankRows(db.overallRankingCursor());
     out << "first " << (overall.isEmpty() ? QStringLiteral("none") : overall.first().name) << '\n';
     out << "load " << (test::findPlayer(db, name, password) ? "found" : "missing") << '\n';

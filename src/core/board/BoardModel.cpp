@@ -26,24 +26,22 @@ void BoardModel::load() {
     m_deal.seed(m_services.newRandom());
     m_grid = TileGrid(m_info.side);
     // A failure here must not keep the board from opening.
-    if (m_services.database != nullptr) {
-        m_services.database->clearWrongWords();
-    }
+    m_services.database().clearWrongWords();
     emit fieldChanged();
 }
 
 void BoardModel::activate() {
-    GameDatabase* db = m_services.database;
-    const bool wordsReadable = db != nullptr && db->dictionaryAvailable();
+    GameDatabase& db = m_services.database();
+    const bool wordsReadable = db.dictionaryAvailable();
     // Each is told once per run; a database that could not be opened was told at start.
-    if (!wordsReadable && db != nullptr && db->lastErrorBusy()) {
+    if (!wordsReadable && db.lastErrorBusy()) {
         // Nothing is wrong with the file: another program holds it for now.
-        if (!db->busyTold()) {
-            db->setBusyTold();
+        if (!db.busyTold()) {
+            db.setBusyTold();
             message(busyText(m_services.databasePath), style::kExclamation, kAppTitle);
         }
-    } else if (!wordsReadable && db != nullptr && !db->wordListProblemTold()) {
-        db->setWordListProblemTold();
+    } else if (!wordsReadable && !db.wordListProblemTold()) {
+        db.setWordListProblemTold();
         message(QStringLiteral("The dictionary in %1 is missing or cannot be read, so no word can "
                                "be accepted. Reinstall the game to restore it.")
                     .arg(QDir::toNativeSeparators(m_services.databasePath)),
@@ -183,9 +181,7 @@ void BoardModel::unselectTiles() {
 }
 
 void BoardModel::quitGame() {
-    if (m_services.database != nullptr) {
-        m_services.database->clearWrongWords();
-    }
+    m_services.database().clearWrongWords();
     emit closeRequested(ScreenOutcome::menu());
 }
 
@@ -237,8 +233,7 @@ void BoardModel::selectLastWord() {
 
 void BoardModel::submitWord() {
     play(Cue::Slide);
-    GameDatabase* db = m_services.database;
-    const WordLookup lookup = db != nullptr ? db->lookUpWord(m_word.toLower()) : WordLookup::Failed;
+    const WordLookup lookup = m_services.database().lookUpWord(m_word.toLower());
     if (lookup == WordLookup::Failed) {
         keepUncheckedWord();
         return;
@@ -271,10 +266,10 @@ void BoardModel::submitWord() {
 void BoardModel::keepUncheckedWord() {
     // Nothing is known about the word, so it is neither scored nor recorded as rejected, and
     // its tiles stay picked for the player to submit it again.
-    GameDatabase* db = m_services.database;
-    const QString why = db == nullptr         ? QStringLiteral("it could not be opened")
-                        : db->lastErrorBusy() ? QStringLiteral("another program is using it")
-                                              : db->lastError();
+    const GameDatabase& db = m_services.database();
+    const QString why = !db.isOpen()         ? QStringLiteral("it could not be opened")
+                        : db.lastErrorBusy() ? QStringLiteral("another program is using it")
+                                             : db.lastError();
     withClockHeld([&] {
         message(QStringLiteral("%1 could not be checked: the dictionary in %2 cannot be read (%3).")
                         .arg(m_word, QDir::toNativeSeparators(m_services.databasePath), why) +
@@ -288,8 +283,8 @@ void BoardModel::keepUncheckedWord() {
 void BoardModel::rejectNotInDictionary() {
     unselectTiles();
     if (m_word.size() >= m_info.minWordLength) {
-        GameDatabase* db = m_services.database;
-        const bool kept = db != nullptr && (db->writesRefused() || db->addWrongWord(m_word));
+        GameDatabase& db = m_services.database();
+        const bool kept = db.isOpen() && (db.writesRefused() || db.addWrongWord(m_word));
         if (!kept) {
             // The word stays formed so the player sees what could not be kept.
             message(QStringLiteral("Word not found in the dictionary!!"), style::kPlain, QString());

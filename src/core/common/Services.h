@@ -18,13 +18,20 @@ class MuteSwitch;
 // of being reached through globals. What a run learns on the way (what the player was told,
 // the word tree) is kept by the objects it is about, not here.
 struct Services {
+    explicit Services(GameDatabase& database)
+        : m_database(&database) {}
+
+    // The Dictionary.mdb in use. There always is one: a file that could not be opened is
+    // stood in for by GameDatabase::absent(), whose reads fail and whose writes are refused.
+    GameDatabase& database() const { return *m_database; }
+    void setDatabase(GameDatabase& database) { m_database = &database; }
+
     QString programFolder;
     // Where the cues, the help page and its starters are: the program folder, or the installed
     // data folder (DataLocation).
     QString dataFolder;
     // The Dictionary.mdb in use, named in messages about it.
     QString databasePath;
-    GameDatabase* database = nullptr; // null when Dictionary.mdb could not be opened
     CuePlayer* cues = nullptr;
     // What the speaker controls show and set; cues go through it too (cues points at it). Null
     // where no control is wanted: the screens then show none.
@@ -32,6 +39,9 @@ struct Services {
     MessageBoxes* messages = nullptr;
     // A fresh generator; the game seeds it from the clock, tests from a fixed seed.
     std::function<std::unique_ptr<Random>()> newRandom;
+
+private:
+    GameDatabase* m_database;
 };
 
 } // namespace vortalex

@@ -79,12 +79,23 @@ QString whyNotBeside(const QString& beside, const QString& used) {
            instead;
 }
 
-QString whyUnwritable(GameDatabase& db, const DataLocation& where) {
+void noteBusy(GameDatabase& db, QList<DatabaseNotice>& notices) {
+    if (!db.busyTold()) {
+        db.setBusyTold();
+        notices.append({busyText(db.path()), style::kExclamation});
+    }
+}
+
+QString whyUnwritable(GameDatabase& db, const DataLocation& where, QList<DatabaseNotice>& notices) {
     if (!where.problem.isEmpty()) {
         return where.problem;
     }
     const QString problem = db.writeProblem();
     if (problem.isEmpty()) {
+        // Busy is no fault of the file: it is told as busy, and writes are tried again.
+        if (db.lastErrorBusy()) {
+            noteBusy(db, notices);
+        }
         return {};
     }
     const QFileInfo file(db.path());
@@ -95,13 +106,6 @@ QString whyUnwritable(GameDatabase& db, const DataLocation& where) {
         return QStringLiteral("its folder %1 is read-only").arg(shown(file.absolutePath()));
     }
     return problem;
-}
-
-void noteBusy(GameDatabase& db, QList<DatabaseNotice>& notices) {
-    if (!db.busyTold()) {
-        db.setBusyTold();
-        notices.append({busyText(db.path()), style::kExclamation});
-    }
 }
 
 // A damaged word list would refuse the words on its damaged pages without a word said, so it
@@ -122,6 +126,25 @@ void checkWordList(GameDatabase& db, const QString& installedPath, QList<Databas
              QStringLiteral("Words kept in its damaged part cannot be checked; players and "
                             "scores are left as they are."),
          style::kExclamation});
+}
+
+// A damaged page of the players' tables would show part of a table as the whole of it, so they
+// are checked at every start too; what reads them says so again when it meets the damage.
+void checkPlayerTables(GameDatabase& db, QList<DatabaseNotice>& notices) {
+    QStringList damaged = db.damagedPlayerTables();
+    if (damaged.isEmpty()) {
+        return;
+    }
+    const QString last = damaged.takeLast();
+    const QString which = damaged.isEmpty()
+                              ? last
+                              : damaged.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last;
+    notices.append({QStringLiteral("%1 is damaged: its %2 cannot be read in full.")
+                            .arg(shown(db.path()), which) +
+                        kLineBreak +
+                        QStringLiteral("Vortalex says so wherever it needs them, and never shows "
+                                       "part of them as the whole."),
+                    style::kExclamation});
 }
 
 // prepare() for a program folder whose own database cannot be used.
@@ -186,7 +209,9 @@ DataLocation DataLocation::prepare(const QString& programFolder, const QString& 
 }
 
 OpenedGameDatabase openGameDatabase(const DataLocation& where) {
-    auto opened = GameDatabase::open(where.databasePath);
+    // A file another program holds costs the start only a short wait: the menu comes, the
+    // player is told, and each use tries the file again.
+    auto opened = GameDatabase::open(where.databasePath, GameDatabase::kBusyRetryMs);
     if (!opened.db) {
         return {nullptr, {{opened.error, style::kCritical}}};
     }
@@ -208,16 +233,18 @@ OpenedGameDatabase openGameDatabase(const DataLocation& where) {
     if (busy) {
         // Nothing more can be learnt about the file now; each use tries it again.
         noteBusy(db, notices);
+        db.setBusyTimeout(GameDatabase::kBusyTimeoutMs);
         return {std::move(opened.db), notices};
     }
     const QString installed =
         where.templatePath != where.databasePath ? where.templatePath : QString();
     checkWordList(db, installed, notices);
+    checkPlayerTables(db, notices);
     if (!installed.isEmpty()) {
         // A failed refresh keeps the words the copy has; the check below says why.
         db.refreshDictionaryFrom(installed);
     }
-    const QString why = whyUnwritable(db, where);
+    const QString why = whyUnwritable(db, where, notices);
     if (!why.isEmpty()) {
         db.refuseWrites();
         notices.append(
@@ -226,12 +253,20 @@ OpenedGameDatabase openGameDatabase(const DataLocation& where) {
                  kLineBreak + QStringLiteral("You can go on playing, but nothing will be saved."),
              style::kExclamation});
     }
+    db.setBusyTimeout(GameDatabase::kBusyTimeoutMs);
     return {std::move(opened.db), notices};
 }
 
+QString busyLine(const QString& path) {
+    return QStringLiteral("%1 is busy: another program is using it.").arg(shown(path));
+}
+
+QString failureReason(const GameDatabase& db) {
+    return db.lastErrorBusy() ? busyLine(db.path()) : db.lastError();
+}
+
 QString busyText(const QString& path) {
-    return QStringLiteral("%1 is busy: another program is using it.").arg(shown(path)) +
-           kLineBreak +
+    return busyLine(path) + kLineBreak +
            QStringLiteral("Vortalex tries it again whenever it needs it; until then words cannot "
                           "be checked and nothing can be saved.");
 }

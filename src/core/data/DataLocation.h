@@ -56,7 +56,12 @@ struct OpenedGameDatabase {
 // told twice in a run.
 OpenedGameDatabase openGameDatabase(const DataLocation& where);
 
-// What the player is told when another program holds the database at `path`.
+// What the player is told when another program holds the database at `path`: busyLine(), then
+// what the game does about it.
 QString busyText(const QString& path);
+QString busyLine(const QString& path);
+// Why the last operation on `db` failed, as the player is told it: a busy file as busy (never as
+// damaged or unwritable), anything else as the database put it.
+QString failureReason(const GameDatabase& db);
 
 } // namespace vortalex

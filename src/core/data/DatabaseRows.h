@@ -49,10 +49,11 @@ struct HistoryRow {
     Level level = Level::Easy;
     QDateTime when; // in UTC
     qint64 score = 0;
-    int wordsBuilt = 0;
+    // Counts are read as stored, as wide as the column: a doctored value is shown, not wrapped.
+    qint64 wordsBuilt = 0;
     QString longestWord; // the first of equals; empty when no word was built
     // Every word the level's fields held, built or not.
-    int wordsOnFields = 0;
+    qint64 wordsOnFields = 0;
     bool operator==(const HistoryRow&) const = default;
 };
 

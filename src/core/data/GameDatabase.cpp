@@ -6,6 +6,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace vortalex {
 
 namespace {
@@ -36,6 +38,8 @@ GameDatabase::Opened GameDatabase::open(const QString& path, int busyTimeoutMs) 
         }
     }
     std::unique_ptr<GameDatabase> game(new GameDatabase(connection, path));
+    game->m_busyTimeoutMs = busyTimeoutMs;
+    game->m_appliedTimeoutMs = busyTimeoutMs;
     // A file another program is writing is sound as far as anyone can tell: it is set up at
     // its first use once the other program lets go of it.
     if (!game->ready() && !game->lastErrorBusy()) {
@@ -46,7 +50,20 @@ GameDatabase::Opened GameDatabase::open(const QString& path, int busyTimeoutMs) 
     return {std::move(game), {}};
 }
 
+std::unique_ptr<GameDatabase> GameDatabase::absent(const QString& why) {
+    std::unique_ptr<GameDatabase> none(new GameDatabase(QString(), QString()));
+    none->m_absent = true;
+    none->m_lastError = why;
+    // The player was told at start why there is no file; nothing is tried or told again.
+    none->m_writesRefused = true;
+    none->m_wordListProblemTold = true;
+    return none;
+}
+
 bool GameDatabase::ready() {
+    if (m_absent) {
+        return fail(QStringLiteral("the game database is not open"));
+    }
     clearError();
     if (m_setUp) {
         return true;
@@ -78,6 +95,9 @@ GameDatabase::GameDatabase(QString connection, QString path)
     , m_path(std::move(path)) {}
 
 GameDatabase::~GameDatabase() {
+    if (m_absent) {
+        return;
+    }
     {
         QSqlDatabase db = QSqlDatabase::database(m_connection, false);
         if (db.isOpen()) {
@@ -90,7 +110,34 @@ GameDatabase::~GameDatabase() {
 bool GameDatabase::fail(const QString& reason, bool busy) {
     m_lastError = reason.isEmpty() ? QStringLiteral("unknown database error") : reason;
     m_lastErrorBusy = busy;
+    if (busy && !m_busyMet) {
+        m_busyMet = true;
+        applyBusyTimeout(std::min(m_busyTimeoutMs, kBusyRetryMs));
+    }
     return false;
+}
+
+void GameDatabase::writeLanded() {
+    if (m_busyMet) {
+        m_busyMet = false;
+        applyBusyTimeout(m_busyTimeoutMs);
+    }
+}
+
+void GameDatabase::setBusyTimeout(int ms) {
+    m_busyTimeoutMs = ms;
+    applyBusyTimeout(m_busyMet ? std::min(ms, kBusyRetryMs) : ms);
+}
+
+void GameDatabase::applyBusyTimeout(int ms) {
+    if (m_absent || ms == m_appliedTimeoutMs) {
+        return;
+    }
+    // The same setting as the connect option open() gives; it never waits for a lock itself.
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    if (q.exec(QStringLiteral("PRAGMA busy_timeout = %1").arg(ms))) {
+        m_appliedTimeoutMs = ms;
+    }
 }
 
 bool GameDatabase::fail(const QSqlError& error) {
@@ -107,6 +154,24 @@ bool GameDatabase::exec(QSqlQuery& query) {
     if (!query.exec()) {
         return fail(query.lastError());
     }
+    if (!query.isSelect()) {
+        writeLanded();
+    }
+    return true;
+}
+
+bool GameDatabase::readRows(QSqlQuery& query, const std::function<void(const QSqlQuery&)>& row) {
+    if (!exec(query)) {
+        return false;
+    }
+    while (query.next()) {
+        row(query);
+    }
+    // next() answers false at the end of the rows and also at a row it could not read (a
+    // damaged page, a lock met halfway): only the error tells the two apart.
+    if (query.lastError().isValid()) {
+        return fail(query.lastError());
+    }
     return true;
 }
 
@@ -120,6 +185,9 @@ bool GameDatabase::runTransaction(const QString& begin, const std::function<bool
     QSqlQuery control(db);
     if (!control.exec(begin)) {
         return fail(control.lastError());
+    }
+    if (begin != QLatin1String("BEGIN")) {
+        writeLanded(); // the write lock is ours
     }
     if (!work()) {
         const QString reason = m_lastError;
@@ -151,10 +219,12 @@ QString GameDatabase::writeProblem() {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
     }
     if (!error.isValid()) {
+        writeLanded();
         return {};
     }
-    // Another copy of the game is writing, which passes.
+    // Another copy of the game is writing, which passes; lastErrorBusy() tells it.
     if (isBusy(error)) {
+        fail(error);
         return {};
     }
     return error.text().isEmpty() ? QStringLiteral("unknown database error") : error.text();

@@ -2,6 +2,7 @@
 
 #include "core/common/Level.h"
 #include "core/data/DatabaseRows.h"
+#include "core/data/Lookup.h"
 #include "core/data/NameKey.h"
 #include "core/data/PasswordHash.h"
 
@@ -24,7 +25,9 @@ class Lexicon;
 
 // The game database, the Dictionary.mdb that DataLocation chose. Nothing else in the program
 // writes SQL. Every value is bound as a parameter; text comparisons ignore letter case; rows of
-// unordered queries come in stored order. Reads that fail give an empty result and leave the
+// unordered queries come in stored order. A read that decides what is written or shown answers
+// with a Lookup (found, not found or failed); other reads that fail give an empty result. A read
+// that fails halfway through its rows fails whole, never as a shorter result. Failures leave the
 // reason in lastError(), writes report failure by returning false. The class is written over
 // several files, one per job: connection and transactions (GameDatabase.cpp), schema and
 // migration (Schema), name keys (Names), word list reads and tblWrong (Words), the word list's
@@ -47,10 +50,17 @@ public:
 
     // How long an operation waits for a file another program is writing before it fails.
     static constexpr int kBusyTimeoutMs = 3000;
+    // Once an operation has failed so, the next ones wait only this long, until a write lands:
+    // a busy spell costs the player one full wait, not one per operation.
+    static constexpr int kBusyRetryMs = 250;
 
     // Creates a missing file or missing tables; a file that is not a database gives an error.
     // A file another program is writing opens all the same (setUpPending()).
     static Opened open(const QString& path, int busyTimeoutMs = kBusyTimeoutMs);
+    // The stand-in for a file that could not be opened (`why`): every read fails and every
+    // write is refused, with lastError() saying that the game database is not open, so that
+    // no caller needs a test of its own for a missing database.
+    static std::unique_ptr<GameDatabase> absent(const QString& why);
     static QString pathIn(const QString& folder); // the Dictionary.mdb of a folder
 
     ~GameDatabase();
@@ -58,6 +68,11 @@ public:
     GameDatabase& operator=(const GameDatabase&) = delete;
 
     QString path() const { return m_path; }
+    bool isOpen() const { return !m_absent; }
+    // How long operations wait for a busy file from now on (kBusyTimeoutMs when opened).
+    void setBusyTimeout(int ms);
+    // How long the next operation waits: shorter than that after a busy spell was met.
+    int busyWaitMs() const { return m_appliedTimeoutMs; }
     QString lastError() const { return m_lastError; }
     // The last failure was another program holding the file, not a fault of the file: the same
     // operation may well succeed later.
@@ -80,8 +95,8 @@ public:
     QString dictionarySourceId();
     // The word list as the solver's tree, each word marked common or not (tblCommonWords),
     // built at its first use and kept until the word list is refilled or repaired. A tree of a
-    // list that could not be read whole (another program holding the file) is not kept: the
-    // next use reads the list again.
+    // list that could not be read whole (another program holding the file, a damaged page) is
+    // no tree at all: null, with the reason in lastError(), and the next use reads it again.
     std::shared_ptr<const Lexicon> wordTree();
 
     // --- tblCommonWords ---
@@ -97,6 +112,9 @@ public:
     // the reason in lastError().
     enum class Health { Sound, Damaged, Unchecked };
     Health checkDictionary();
+    // The same check of the players' tables: the tables that cannot be read in full, as the
+    // player knows them ("players", "scores", "totals", "history", "settings"), in that order.
+    QStringList damagedPlayerTables();
     // Mends a damaged word list, each attempt one transaction: the index is built again from
     // the rows, or, when the rows themselves cannot be read, the word list of `installedPath`
     // (a game database; empty for none) replaces them. Players and scores are left as they
@@ -144,14 +162,14 @@ public:
     // --- tblUsers ---
     // Every row of that name, in stored order, with its password hash: LOAD reads them here
     // and checks the password off the interface thread.
-    QList<StoredPlayer> playersNamed(const QString& name);
+    Lookup<QList<StoredPlayer>> playersNamed(const QString& name);
     // How new hashes are made and which stored ones a check tries (password::Policy), so that
     // a doctored row can neither stall a check nor pass a weak hash.
     const password::Policy& passwordPolicy() const { return m_passwordPolicy; }
     // Tests use password::fastPolicy() to stay fast; the game keeps the default.
     void setPasswordPolicy(const password::Policy& policy) { m_passwordPolicy = policy; }
     // First row of that name.
-    std::optional<PlayerRow> findPlayerByName(const QString& name);
+    Lookup<PlayerRow> findPlayerByName(const QString& name);
     // Appends a player row with the password already hashed (passwordHash()), so that a save
     // can do the slow hashing before its transaction begins. An empty hash (hashing failed) is
     // refused.
@@ -165,7 +183,7 @@ public:
     bool openPlayerLevels(const QString& name, Level highest);
 
     // --- score tables ---
-    std::optional<ScoreRow> findScore(Level level, const QString& name);
+    Lookup<ScoreRow> findScore(Level level, const QString& name);
     bool appendScore(Level level, const ScoreRow& row);
     bool updateScore(Level level, const QString& name, qint64 score, const QString& time);
     // A level's scores as rows of names and scores (RankRow), in stored order and highest
@@ -177,7 +195,7 @@ public:
     // --- total ---
     bool appendTotal(const QString& name, qint64 total);
     // The old total read as text by the numeric rule (leading number, blanks ignored).
-    std::optional<qint64> findTotal(const QString& name);
+    Lookup<qint64> findTotal(const QString& name);
     bool updateTotal(const QString& name, qint64 total);
     QSqlQuery overallRankingCursor(); // highest first, as levelRankingCursor()
 
@@ -189,8 +207,9 @@ public:
     // Adds a finished level and its built words, in one transaction; words the player has
     // built before are counted once.
     bool appendHistory(const QString& name, const HistoryRow& row, const QStringList& words);
-    QList<HistoryRow> historyOf(const QString& name); // oldest first
-    qint64 differentWordsOf(const QString& name);
+    // Oldest first. A row whose level is none of the four is left out.
+    Lookup<QList<HistoryRow>> historyOf(const QString& name);
+    Lookup<qint64> differentWordsOf(const QString& name);
 
     // Runs work in one transaction: committed when it returns true, rolled back otherwise. The
     // write lock is taken at the start (BEGIN IMMEDIATE), so a transaction that reads before it
@@ -226,6 +245,12 @@ private:
     bool replaceWordTrees(const QString& installedPath);
     bool vacuum();
     bool exec(QSqlQuery& query);
+    // Runs the query and hands each row to `row`; false, as a failure, when the query or any
+    // row of it could not be read.
+    bool readRows(QSqlQuery& query, const std::function<void(const QSqlQuery&)>& row);
+    // The file took a write: the next busy spell is waited for in full again.
+    void writeLanded();
+    void applyBusyTimeout(int ms);
     bool fail(const QString& reason, bool busy = false);
     bool fail(const QSqlError& error);
     static bool isBusy(const QSqlError& error);
@@ -249,6 +274,10 @@ private:
     bool m_writesRefused = false;
     bool m_wordListProblemTold = false;
     bool m_busyTold = false;
+    bool m_absent = false;
+    int m_busyTimeoutMs = kBusyTimeoutMs;
+    int m_appliedTimeoutMs = kBusyTimeoutMs;
+    bool m_busyMet = false; // since the last write that landed
     std::shared_ptr<const Lexicon> m_wordTree;
 };
 

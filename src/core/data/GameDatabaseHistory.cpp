@@ -47,42 +47,49 @@ bool GameDatabase::appendHistory(const QString& name, const HistoryRow& row,
     });
 }
 
-QList<HistoryRow> GameDatabase::historyOf(const QString& name) {
-    QList<HistoryRow> rows;
+Lookup<QList<HistoryRow>> GameDatabase::historyOf(const QString& name) {
+    using Rows = Lookup<QList<HistoryRow>>;
     if (!ready()) {
-        return rows;
+        return Rows::failed();
     }
+    QList<HistoryRow> rows;
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT fldLevel, fldWhen, fldScore, fldWordsBuilt, fldLongestWord,"
                              " fldWordsOnFields FROM tblHistory WHERE fldNameKey = ?"
                              " ORDER BY rowid"));
     q.addBindValue(nameKey(name));
-    if (!exec(q)) {
-        return rows;
-    }
-    while (q.next()) {
-        const int level = q.value(0).toInt();
-        // A row no version of the game writes is left out rather than shown as some level.
-        if (level < 0 || level >= kLevelCount) {
-            continue;
+    const bool read = readRows(q, [&rows](const QSqlQuery& row) {
+        // A row no version of the game writes (no level, or none of the four) is left out
+        // rather than shown as some level.
+        bool whole = false;
+        const qint64 level = row.value(0).toLongLong(&whole);
+        if (row.value(0).isNull() || !whole || level < 0 || level >= kLevelCount) {
+            return;
         }
         rows.append({static_cast<Level>(level),
-                     QDateTime::fromString(q.value(1).toString(), Qt::ISODateWithMs),
-                     q.value(2).toLongLong(), q.value(3).toInt(), q.value(4).toString(),
-                     q.value(5).toInt()});
+                     QDateTime::fromString(row.value(1).toString(), Qt::ISODateWithMs),
+                     row.value(2).toLongLong(), row.value(3).toLongLong(), row.value(4).toString(),
+                     row.value(5).toLongLong()});
+    });
+    if (!read) {
+        return Rows::failed();
     }
-    return rows;
+    return rows.isEmpty() ? Rows::notFound() : Rows::found(rows);
 }
 
-qint64 GameDatabase::differentWordsOf(const QString& name) {
+Lookup<qint64> GameDatabase::differentWordsOf(const QString& name) {
     if (!ready()) {
-        return 0;
+        return Lookup<qint64>::failed();
     }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("SELECT COUNT(*) FROM tblPlayerWords WHERE fldNameKey = ?"));
     q.addBindValue(nameKey(name));
-    return exec(q) && q.next() ? q.value(0).toLongLong() : 0;
+    qint64 count = 0;
+    if (!readRows(q, [&count](const QSqlQuery& row) { count = row.value(0).toLongLong(); })) {
+        return Lookup<qint64>::failed();
+    }
+    return Lookup<qint64>::found(count);
 }
 
 } // namespace vortalex

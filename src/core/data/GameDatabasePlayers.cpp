@@ -3,6 +3,8 @@
 
 #include <QSqlQuery>
 
+#include <optional>
+
 namespace vortalex {
 
 namespace {
@@ -21,9 +23,9 @@ PlayerRow playerFrom(const QSqlQuery& q) {
 
 } // namespace
 
-QList<StoredPlayer> GameDatabase::playersNamed(const QString& name) {
+Lookup<QList<StoredPlayer>> GameDatabase::playersNamed(const QString& name) {
     if (!ready()) {
-        return {};
+        return Lookup<QList<StoredPlayer>>::failed();
     }
     QList<StoredPlayer> rows;
     QSqlQuery q(QSqlDatabase::database(m_connection));
@@ -31,26 +33,28 @@ QList<StoredPlayer> GameDatabase::playersNamed(const QString& name) {
     q.prepare(
         rowsOfNameSql(QStringLiteral("tblUsers"), kPlayerColumns + QStringLiteral(", rowid")));
     q.addBindValue(nameValue(name));
-    if (exec(q)) {
-        while (q.next()) {
-            rows.append({playerFrom(q), q.value(1).toString(), q.value(6).toLongLong()});
-        }
+    if (!readRows(q, [&](const QSqlQuery& row) {
+            rows.append({playerFrom(row), row.value(1).toString(), row.value(6).toLongLong()});
+        })) {
+        return Lookup<QList<StoredPlayer>>::failed();
     }
-    return rows;
+    return rows.isEmpty() ? Lookup<QList<StoredPlayer>>::notFound()
+                          : Lookup<QList<StoredPlayer>>::found(rows);
 }
 
-std::optional<PlayerRow> GameDatabase::findPlayerByName(const QString& name) {
+Lookup<PlayerRow> GameDatabase::findPlayerByName(const QString& name) {
     if (!ready()) {
-        return std::nullopt;
+        return Lookup<PlayerRow>::failed();
     }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(rowsOfNameSql(QStringLiteral("tblUsers"), kPlayerColumns) +
               QStringLiteral(" LIMIT 1"));
     q.addBindValue(nameValue(name));
-    if (exec(q) && q.next()) {
-        return playerFrom(q);
+    std::optional<PlayerRow> found;
+    if (!readRows(q, [&](const QSqlQuery& row) { found = playerFrom(row); })) {
+        return Lookup<PlayerRow>::failed();
     }
-    return std::nullopt;
+    return found ? Lookup<PlayerRow>::found(*found) : Lookup<PlayerRow>::notFound();
 }
 
 QString GameDatabase::passwordHash(const QString& password) const {

@@ -5,6 +5,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <utility>
+
 namespace vortalex {
 
 GameDatabase::Health GameDatabase::checkDictionary() {
@@ -31,6 +33,45 @@ GameDatabase::Health GameDatabase::checkDictionary() {
     }
     fail(problems.value(0));
     return Health::Damaged;
+}
+
+QStringList GameDatabase::damagedPlayerTables() {
+    const std::pair<QString, QStringList> kinds[] = {
+        {QStringLiteral("players"), {QStringLiteral("tblUsers")}},
+        {QStringLiteral("scores"),
+         {sql::scoreTable(Level::Easy), sql::scoreTable(Level::Intermediate),
+          sql::scoreTable(Level::Difficult), sql::scoreTable(Level::Expert)}},
+        {QStringLiteral("totals"), {QStringLiteral("total")}},
+        {QStringLiteral("history"),
+         {QStringLiteral("tblHistory"), QStringLiteral("tblPlayerWords")}},
+        {QStringLiteral("settings"), {QStringLiteral("tblSettings")}},
+    };
+    QStringList damaged;
+    if (!ready()) {
+        return damaged;
+    }
+    for (const auto& [kind, tables] : kinds) {
+        for (const QString& table : tables) {
+            // A table an older read-only file never gained has nothing to be damaged.
+            if (columnsOf(table).isEmpty()) {
+                continue;
+            }
+            QSqlQuery q(QSqlDatabase::database(m_connection));
+            q.setForwardOnly(true);
+            q.prepare(QStringLiteral("PRAGMA quick_check(%1)").arg(table));
+            QStringList problems;
+            // A check that cannot get past a page fails as a read; a busy file is no damage.
+            const bool read = readRows(
+                q, [&problems](const QSqlQuery& row) { problems.append(row.value(0).toString()); });
+            if ((!read && !m_lastErrorBusy) ||
+                (read && problems != QStringList{QStringLiteral("ok")})) {
+                damaged.append(kind);
+                break;
+            }
+        }
+    }
+    clearError();
+    return damaged;
 }
 
 bool GameDatabase::repairDictionary(const QString& installedPath) {

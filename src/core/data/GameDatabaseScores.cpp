@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 
 #include <cmath>
+#include <optional>
 
 namespace vortalex {
 
@@ -24,19 +25,23 @@ const QString kOverallRankingSql =
 
 } // namespace
 
-std::optional<ScoreRow> GameDatabase::findScore(Level level, const QString& name) {
+Lookup<ScoreRow> GameDatabase::findScore(Level level, const QString& name) {
     if (!ready()) {
-        return std::nullopt;
+        return Lookup<ScoreRow>::failed();
     }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(
         rowsOfNameSql(sql::scoreTable(level), QStringLiteral("fldUsername, fldScore, fldTime")) +
         QStringLiteral(" LIMIT 1"));
     q.addBindValue(nameValue(name));
-    if (exec(q) && q.next()) {
-        return ScoreRow{q.value(0).toString(), q.value(1).toLongLong(), q.value(2).toString()};
+    std::optional<ScoreRow> found;
+    if (!readRows(q, [&](const QSqlQuery& row) {
+            found = ScoreRow{row.value(0).toString(), row.value(1).toLongLong(),
+                             row.value(2).toString()};
+        })) {
+        return Lookup<ScoreRow>::failed();
     }
-    return std::nullopt;
+    return found ? Lookup<ScoreRow>::found(*found) : Lookup<ScoreRow>::notFound();
 }
 
 bool GameDatabase::appendScore(Level level, const ScoreRow& row) {
@@ -61,7 +66,9 @@ bool GameDatabase::updateScore(Level level, const QString& name, qint64 score,
 }
 
 QSqlQuery GameDatabase::rankingCursor(const QString& sql) {
-    m_lastError.clear();
+    if (!ready()) {
+        return QSqlQuery(QSqlDatabase::database(m_connection));
+    }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     // Not forward-only: a grid reads rows again as they scroll back into view.
     q.prepare(sql);
@@ -85,18 +92,21 @@ bool GameDatabase::appendTotal(const QString& name, qint64 total) {
                      name);
 }
 
-std::optional<qint64> GameDatabase::findTotal(const QString& name) {
+Lookup<qint64> GameDatabase::findTotal(const QString& name) {
     if (!ready()) {
-        return std::nullopt;
+        return Lookup<qint64>::failed();
     }
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(rowsOfNameSql(QStringLiteral("total"), QStringLiteral("totscore")) +
               QStringLiteral(" LIMIT 1"));
     q.addBindValue(nameValue(name));
-    if (exec(q) && q.next()) {
-        return static_cast<qint64>(std::llround(leadingNumber(q.value(0).toString())));
+    std::optional<qint64> found;
+    if (!readRows(q, [&](const QSqlQuery& row) {
+            found = static_cast<qint64>(std::llround(leadingNumber(row.value(0).toString())));
+        })) {
+        return Lookup<qint64>::failed();
     }
-    return std::nullopt;
+    return found ? Lookup<qint64>::found(*found) : Lookup<qint64>::notFound();
 }
 
 bool GameDatabase::updateTotal(const QString& name, qint64 total) {

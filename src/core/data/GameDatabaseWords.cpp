@@ -63,10 +63,8 @@ QStringList GameDatabase::meanings(const QString& word) {
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT Meaning FROM tbl_Dictionary WHERE Word = ? ORDER BY rowid"));
     q.addBindValue(word);
-    if (exec(q)) {
-        while (q.next()) {
-            result.append(q.value(0).toString());
-        }
+    if (!readRows(q, [&result](const QSqlQuery& row) { result.append(row.value(0).toString()); })) {
+        return {};
     }
     return result;
 }
@@ -95,7 +93,9 @@ QString GameDatabase::joinedWords(const QString& sql) {
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
     q.prepare(sql);
-    return exec(q) && q.next() ? q.value(0).toString() : QString();
+    QString words;
+    readRows(q, [&words](const QSqlQuery& row) { words = row.value(0).toString(); });
+    return words;
 }
 
 // One row holding every word instead of a hundred thousand rows: the solver's load is then a
@@ -114,20 +114,36 @@ std::shared_ptr<const Lexicon> GameDatabase::wordTree() {
     // Common words that cannot be read for good (a file older than their table) leave every
     // word rare; anything else that failed is read again at the next use.
     bool whole = true;
+    QString why;
+    bool busy = false;
     auto tree = std::make_shared<const Lexicon>(Lexicon::fromTexts(
         [&] {
             QString words = dictionaryWordsText();
             whole = m_lastError.isEmpty();
+            why = m_lastError;
+            busy = m_lastErrorBusy;
             return words;
         },
         [&] {
+            // Not read at all when the word list itself failed: a busy file would only be
+            // waited for once more.
+            if (!whole) {
+                return QString();
+            }
             QString words = commonWordsText();
-            whole = whole && !m_lastErrorBusy;
+            if (m_lastErrorBusy) {
+                whole = false;
+                why = m_lastError;
+                busy = true;
+            }
             return words;
         }));
-    if (whole) {
-        m_wordTree = tree;
+    if (!whole) {
+        fail(why, busy);
+        return nullptr;
     }
+    m_wordTree = tree;
+    clearError();
     return tree;
 }
 
@@ -165,10 +181,8 @@ QStringList GameDatabase::wrongWords() {
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT WrongWord FROM tblWrong ORDER BY rowid"));
-    if (exec(q)) {
-        while (q.next()) {
-            words.append(q.value(0).toString());
-        }
+    if (!readRows(q, [&words](const QSqlQuery& row) { words.append(row.value(0).toString()); })) {
+        return {};
     }
     return words;
 }

@@ -11,18 +11,14 @@ const QString kMutedSetting = QStringLiteral("SoundMuted");
 
 } // namespace
 
-void keepMuteChoice(MuteSwitch& mute, GameDatabase* database, const QObject* context) {
-    if (database == nullptr) {
-        return;
-    }
-    if (const std::optional<QString> stored = database->setting(kMutedSetting)) {
+void keepMuteChoice(MuteSwitch& mute, GameDatabase& database, const QObject* context) {
+    if (const std::optional<QString> stored = database.setting(kMutedSetting)) {
         mute.setMuted(*stored == QLatin1String("1"));
     }
-    QObject::connect(&mute, &MuteSwitch::mutedChanged, context, [database](bool muted) {
+    QObject::connect(&mute, &MuteSwitch::mutedChanged, context, [&database](bool muted) {
         // A file the player was told cannot be written is not tried on every switch.
-        if (!database->writesRefused()) {
-            database->storeSetting(kMutedSetting,
-                                   muted ? QStringLiteral("1") : QStringLiteral("0"));
+        if (!database.writesRefused()) {
+            database.storeSetting(kMutedSetting, muted ? QStringLiteral("1") : QStringLiteral("0"));
         }
     });
 }

@@ -11,6 +11,6 @@ class MuteSwitch;
 // between runs. `mute` takes the stored choice now, and each later change is stored while
 // `context` lives. Without a database, or with one that cannot be written, the choice lasts for
 // the run.
-void keepMuteChoice(MuteSwitch& mute, GameDatabase* database, const QObject* context);
+void keepMuteChoice(MuteSwitch& mute, GameDatabase& database, const QObject* context);
 
 } // namespace vortalex

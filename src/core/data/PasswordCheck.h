@@ -26,8 +26,9 @@ public:
     PasswordCheck& operator=(const PasswordCheck&) = delete;
 
     // Checks `password` against `hashes` in order and stops at the first that matches, within
-    // the policy's trust and work budget (password::firstMatch). Does nothing while a check
-    // runs; after stop() it first waits for the stopped thread to give up the hash in hand.
+    // the policy's trust and check time, timed on the check's own thread (password::firstMatch).
+    // Does nothing while a check runs; after stop() it first waits for the stopped thread to
+    // give up the hash in hand.
     void start(const QString& password, const QStringList& hashes, const password::Policy& policy);
     // Gives up a running check at once; its answer never arrives.
     void stop();

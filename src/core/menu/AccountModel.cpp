@@ -1,5 +1,6 @@
 #include "core/menu/AccountModel.h"
 
+#include "core/data/DataLocation.h"
 #include "core/data/GameDatabase.h"
 
 namespace vortalex {
@@ -18,9 +19,16 @@ bool AccountModel::registerPlayer(const QString& name) {
         return false;
     }
     // The database compares names without regard to case, so "ann" finds "Ann": that name is
-    // taken too. A lookup that fails counts as a free name; registering writes nothing.
-    GameDatabase* db = m_services.database;
-    if (db != nullptr && db->findPlayerByName(name).has_value()) {
+    // taken too. A lookup that failed says nothing about the name, which the player's first
+    // save would then write beside a stored player's: the player is told and tries again.
+    const Lookup<PlayerRow> stored = m_services.database().findPlayerByName(name);
+    if (stored.isFailed()) {
+        m_services.messages->show(kNameUnchecked + kLineBreak +
+                                      failureReason(m_services.database()),
+                                  style::kExclamation, kAppTitle);
+        return false;
+    }
+    if (stored.isFound()) {
         m_services.messages->show(kNameTaken, style::kPlain, QString());
         return false;
     }
@@ -42,19 +50,25 @@ void AccountModel::startLoad(const QString& name, const QString& password) {
         return;
     }
     // The password test ignores letter case; of several rows with that name, the first whose
-    // password matches wins. A database that cannot be read finds nobody.
-    GameDatabase* db = m_services.database;
-    const QList<StoredPlayer> rows = db != nullptr ? db->playersNamed(name) : QList<StoredPlayer>();
-    if (rows.isEmpty()) {
+    // password matches wins. Rows that could not be read are not "no such player".
+    GameDatabase& db = m_services.database();
+    const Lookup<QList<StoredPlayer>> rows = db.playersNamed(name);
+    if (rows.isFailed()) {
+        m_services.messages->show(kLoadUnread + kLineBreak + failureReason(db), style::kExclamation,
+                                  kAppTitle);
+        emit loadFinished(false);
+        return;
+    }
+    if (rows.isNotFound()) {
         finishLoad(std::nullopt);
         return;
     }
-    m_candidates = rows;
+    m_candidates = *rows;
     QStringList hashes;
-    for (const StoredPlayer& row : rows) {
+    for (const StoredPlayer& row : *rows) {
         hashes.append(row.passwordHash);
     }
-    m_check.start(password, hashes, db->passwordPolicy());
+    m_check.start(password, hashes, db.passwordPolicy());
     emit loadRunningChanged(true);
 }
 
@@ -66,9 +80,8 @@ void AccountModel::checked(int index, const QString& rehashed) {
     }
     const StoredPlayer& row = m_candidates.at(index);
     // A file that cannot be written keeps the old hash, which goes on matching.
-    GameDatabase* db = m_services.database;
-    if (!rehashed.isEmpty() && db != nullptr) {
-        db->replacePasswordHash(row.rowId, row.passwordHash, rehashed);
+    if (!rehashed.isEmpty()) {
+        m_services.database().replacePasswordHash(row.rowId, row.passwordHash, rehashed);
     }
     finishLoad(row.player);
 }

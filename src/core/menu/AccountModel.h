@@ -21,6 +21,12 @@ public:
     static inline const QString kNameTaken = QStringLiteral("Name already exist!!");
     static inline const QString kNotFound = QStringLiteral("Sorry! Game Name not Found!");
     static inline const QString kLoaded = QStringLiteral("Game Loaded!");
+    // Followed by why the file could not be read.
+    static inline const QString kNameUnchecked =
+        QStringLiteral("The name could not be checked against the stored players, so nobody was "
+                       "signed in.");
+    static inline const QString kLoadUnread =
+        QStringLiteral("The stored players could not be read, so nobody was signed in.");
 
     AccountModel(Services& services, SessionState& session, QObject* parent = nullptr);
 
@@ -31,7 +37,7 @@ public:
 
     // Signs a stored player in and restores the levels open to them. The rows of the name are
     // read at once; their passwords are checked off the interface thread, one row at a time
-    // until one matches or the work budget of the database's password policy is spent.
+    // until one matches or the check time of the database's password policy has passed.
     // loadFinished() follows the message that tells the outcome, at once when no row has the
     // name. A row that matched with a hash of an older kind or strength gets the new one.
     // Does nothing while a check runs.

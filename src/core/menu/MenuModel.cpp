@@ -78,9 +78,7 @@ MenuModel::MenuModel(SessionState& session, Services& services, MenuActions& act
 void MenuModel::load() {
     // Words rejected in an earlier run must not show up on the first summary; a database that
     // cannot be reached simply keeps them.
-    if (m_services.database != nullptr) {
-        m_services.database->clearWrongWords();
-    }
+    m_services.database().clearWrongWords();
     m_grid.placeTiles();
     for (int i = 1; i <= m_grid.count(); ++i) {
         m_grid.tile(i).letter = letterAt(i);

@@ -1,9 +1,12 @@
 #include "core/summary/LevelHistory.h"
 
+#include "core/data/DataLocation.h"
 #include "core/data/GameDatabase.h"
 #include "core/summary/MissedWords.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <memory>
 
 namespace vortalex {
@@ -14,32 +17,90 @@ HistoryRow historyRow(const LevelResult& result, const Lexicon& lexicon, const Q
     return {result.level, when, result.total, share.found, share.longest, share.onFields};
 }
 
-bool recordFinishedLevel(GameDatabase* db, const QString& player, const LevelResult& result,
-                         const QDateTime& when) {
-    if (player.isEmpty() || db == nullptr || db->writesRefused()) {
-        return false;
+HistoryRecorder::HistoryRecorder(GameDatabase& db, MessageBoxes& messages,
+                                 std::function<QDateTime()> now)
+    : m_db(db)
+    , m_messages(messages)
+    , m_now(std::move(now)) {}
+
+void HistoryRecorder::keep(const QString& player, const LevelResult& result) {
+    if (player.isEmpty() || m_db.writesRefused()) {
+        return;
     }
-    // Nothing dealt, nothing to search: the word list need not be loaded for it.
-    const std::shared_ptr<const Lexicon> lexicon =
-        result.fields.isEmpty() ? std::make_shared<const Lexicon>() : db->wordTree();
-    return db->appendHistory(player, historyRow(result, *lexicon, when), result.words);
+    m_waiting.append({player, result, m_now(), std::nullopt});
+    if (flush() || m_told) {
+        return;
+    }
+    m_told = true;
+    m_messages.show(
+        QStringLiteral("This level could not be added to the history of %1 yet.").arg(player) +
+            kLineBreak + failureReason(m_db) + kLineBreak +
+            QStringLiteral("Vortalex adds it when it next writes to the file in this "
+                           "run: at the end of your next level, or when you open the "
+                           "score tables."),
+        style::kExclamation, kAppTitle);
 }
 
-PlayerHistory loadHistory(GameDatabase* db, const QString& player) {
+bool HistoryRecorder::flush() {
+    while (!m_waiting.isEmpty()) {
+        Waiting& next = m_waiting.first();
+        if (!next.row) {
+            // Nothing dealt, nothing to search: the word list need not be loaded for it.
+            const std::shared_ptr<const Lexicon> lexicon =
+                next.result.fields.isEmpty() ? std::make_shared<const Lexicon>() : m_db.wordTree();
+            if (!lexicon) {
+                return false;
+            }
+            next.row = historyRow(next.result, *lexicon, next.when);
+        }
+        if (!m_db.appendHistory(next.player, *next.row, next.result.words)) {
+            return false;
+        }
+        m_waiting.removeFirst();
+    }
+    return true;
+}
+
+PlayerHistory loadHistory(GameDatabase& db, const QString& player) {
     PlayerHistory history;
     history.player = player;
-    if (db != nullptr && !player.isEmpty()) {
-        history.rows = db->historyOf(player);
-        history.differentWords = db->differentWordsOf(player);
+    if (player.isEmpty()) {
+        return history;
     }
+    const Lookup<QList<HistoryRow>> rows = db.historyOf(player);
+    const Lookup<qint64> different =
+        rows.isFailed() ? Lookup<qint64>::failed() : db.differentWordsOf(player);
+    if (rows.isFailed() || different.isFailed()) {
+        history.problem = failureReason(db);
+        return history;
+    }
+    history.rows = *rows;
+    history.differentWords = *different;
     return history;
 }
 
+namespace {
+
+// Doctored rows may hold counts near the ends of the range; sums stop there instead of wrapping.
+qint64 saturatingAdd(qint64 a, qint64 b) {
+    qint64 sum = 0;
+    if (__builtin_add_overflow(a, b, &sum)) {
+        return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+    }
+    return sum;
+}
+
+} // namespace
+
 int HistoryFigures::percentFound() const {
-    // Rounded as a level's own share is (FieldShare), in numbers wide enough for years of play.
-    return wordsOnFields > 0
-               ? static_cast<int>((100 * wordsFound + wordsOnFields / 2) / wordsOnFields)
-               : 0;
+    // Rounded as a level's own share is (FieldShare). Counts no game writes (more found than
+    // the fields held, below zero) cannot make a share beyond 0 to 100%.
+    if (wordsOnFields <= 0) {
+        return 0;
+    }
+    const double share =
+        100.0 * static_cast<double>(wordsFound) / static_cast<double>(wordsOnFields);
+    return static_cast<int>(std::lround(std::clamp(share, 0.0, 100.0)));
 }
 
 QList<std::pair<QString, QString>> HistoryFigures::lines() const {
@@ -71,8 +132,8 @@ HistoryFigures historyFigures(const PlayerHistory& history) {
         if (row.longestWord.size() > figures.longestWord.size()) {
             figures.longestWord = row.longestWord;
         }
-        figures.wordsFound += row.wordsBuilt;
-        figures.wordsOnFields += row.wordsOnFields;
+        figures.wordsFound = saturatingAdd(figures.wordsFound, row.wordsBuilt);
+        figures.wordsOnFields = saturatingAdd(figures.wordsOnFields, row.wordsOnFields);
     }
     return figures;
 }
@@ -80,6 +141,11 @@ HistoryFigures historyFigures(const PlayerHistory& history) {
 QString emptyHistoryLine(const PlayerHistory& history) {
     if (history.player.isEmpty()) {
         return QStringLiteral("Nobody is signed in: sign in with START or LOAD to keep a history.");
+    }
+    if (!history.problem.isEmpty()) {
+        return QStringLiteral("The history of %1 could not be read in full, so none of it is "
+                              "shown: %2")
+            .arg(history.player, history.problem);
     }
     if (history.rows.isEmpty()) {
         return QStringLiteral("%1 has not finished a level yet.").arg(history.player);

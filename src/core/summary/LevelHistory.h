@@ -2,6 +2,7 @@
 
 #include "core/common/Level.h"
 #include "core/common/Lexicon.h"
+#include "core/common/MessageBox.h"
 #include "core/common/ScreenFlow.h"
 #include "core/data/DatabaseRows.h"
 
@@ -11,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -22,21 +24,49 @@ class GameDatabase;
 // `lexicon` as the review counts them (fieldShare()).
 HistoryRow historyRow(const LevelResult& result, const Lexicon& lexicon, const QDateTime& when);
 
-// Keeps a level whose clock ran out, passed or failed, in the history of `player` with the
-// words built, in one transaction. Nothing is kept while nobody is signed in (an empty name),
-// without a database or when the player was told it takes no writes; false then and when the
-// write failed, which the game goes on past.
-bool recordFinishedLevel(GameDatabase* db, const QString& player, const LevelResult& result,
-                         const QDateTime& when);
+// Keeps every level whose clock ran out, passed or failed, in the history of the player signed
+// in when it ended, with the words built, each level in one transaction and stamped with the
+// injected clock's time. A level that cannot be written now (another program holds the file,
+// its word list cannot be read, the table is damaged) waits in memory and is written, first of
+// all, at the next keep() or flush() of the run; the player is told once in the run that
+// levels wait. Nothing is kept while nobody is signed in, nor when the player was told at start
+// that the file takes no writes.
+class HistoryRecorder {
+public:
+    HistoryRecorder(GameDatabase& db, MessageBoxes& messages, std::function<QDateTime()> now);
+
+    void keep(const QString& player, const LevelResult& result);
+    // Writes the levels that wait, oldest first, up to the first that fails: a busy file is
+    // waited for once, not once per level. True when none waits any more.
+    bool flush();
+    qsizetype waiting() const { return m_waiting.size(); }
+
+private:
+    struct Waiting {
+        QString player;
+        LevelResult result;
+        QDateTime when;
+        std::optional<HistoryRow> row; // worked out once the word list could be read
+    };
+
+    GameDatabase& m_db;
+    MessageBoxes& m_messages;
+    std::function<QDateTime()> m_now;
+    QList<Waiting> m_waiting;
+    bool m_told = false;
+};
 
 // A player's history as the score tables show it.
 struct PlayerHistory {
     QString player; // empty: nobody is signed in
     QList<HistoryRow> rows;
     qint64 differentWords = 0;
+    // Why the history could not be read in full; it is then not shown at all, since part of it
+    // would read as the whole.
+    QString problem{};
 };
 
-PlayerHistory loadHistory(GameDatabase* db, const QString& player);
+PlayerHistory loadHistory(GameDatabase& db, const QString& player);
 
 // What the figures beside the chart say.
 struct HistoryFigures {

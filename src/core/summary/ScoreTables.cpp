@@ -4,12 +4,13 @@
 
 namespace vortalex {
 
-void queryRanking(QSqlQueryModel& rows, GameDatabase* db, std::optional<Level> level) {
-    if (db == nullptr) {
+void queryRanking(QSqlQueryModel& rows, GameDatabase& db, std::optional<Level> level) {
+    QSqlQuery ranking = level ? db.levelRankingCursor(*level) : db.overallRankingCursor();
+    if (!ranking.isActive()) {
         rows.clear();
         return;
     }
-    rows.setQuery(level ? db->levelRankingCursor(*level) : db->overallRankingCursor());
+    rows.setQuery(std::move(ranking));
 }
 
 } // namespace vortalex

@@ -1,5 +1,7 @@
 #include "core/summary/SummaryModel.h"
 
+#include "core/data/DataLocation.h"
+
 #include <QSqlError>
 
 #include <algorithm>
@@ -47,16 +49,15 @@ SummaryModel::SummaryModel(const LevelResult& result, Services& services, Sessio
 void SummaryModel::activate() {
     refreshScores();
     emit playerNameChanged(m_session.playerName());
-    GameDatabase* db = m_services.database;
-    m_wrongWords = db != nullptr ? db->wrongWords() : QStringList();
+    m_wrongWords = m_services.database().wrongWords();
     emit wrongWordsChanged();
     m_suggestions.clear();
 }
 
 void SummaryModel::refreshScores() {
-    GameDatabase* db = m_services.database;
-    if (db != nullptr) {
-        m_scores.setQuery(db->levelScoresCursor(m_info.level));
+    QSqlQuery scores = m_services.database().levelScoresCursor(m_info.level);
+    if (scores.isActive()) {
+        m_scores.setQuery(std::move(scores));
     } else {
         m_scores.clear();
     }
@@ -65,9 +66,7 @@ void SummaryModel::refreshScores() {
 
 void SummaryModel::clearWrongWords() {
     // The grid keeps the words it shows, so they can still be looked up after "&Done".
-    if (m_services.database != nullptr) {
-        m_services.database->clearWrongWords();
-    }
+    m_services.database().clearWrongWords();
 }
 
 void SummaryModel::setLayers(const Layers& layers) {
@@ -131,30 +130,56 @@ void SummaryModel::save(const QString& name, const QString& password) {
         message(kEnterName, style::kExclamation, kAppTitle);
         return;
     }
-    GameDatabase* db = m_services.database;
-    if (db == nullptr) {
-        message(QStringLiteral("The score could not be saved: the game database is not open."),
-                style::kCritical, kAppTitle);
-        return;
-    }
-    const bool overwrite = db->findScore(m_info.level, name).has_value();
-    bool wanted = true;
-    if (overwrite) {
-        wanted = message(kOverwrite, MessageStyle{MessageButtons::YesNo, MessageIcon::Question},
-                         kAppTitle) == Answer::Yes;
-    }
-    if (wanted) {
+    GameDatabase& db = m_services.database();
+    // The overwrite question is decided by what the file holds: a read that failed is no answer.
+    Lookup<ScoreRow> stored = db.findScore(m_info.level, name);
+    // A row may come or go between the question and the write (another copy of the game on the
+    // same file): the write checks again under its lock and, when the file changed, asks anew.
+    constexpr int kTries = 3;
+    for (int attempt = 1; attempt <= kTries; ++attempt) {
+        if (stored.isFailed()) {
+            saveFailed();
+            break;
+        }
+        const bool overwrite = stored.isFound();
+        if (overwrite &&
+            message(kOverwrite, MessageStyle{MessageButtons::YesNo, MessageIcon::Question},
+                    kAppTitle) != Answer::Yes) {
+            break;
+        }
         // Hashing is slow on purpose; it happens before the write transaction starts, so the
         // file is never held for it. Intermediate and Difficult saves need one only for a
         // player who has no row yet (signed in by START, no Easy save): the empty password.
         QString hash;
         if (m_info.level == Level::Easy && !overwrite) {
-            hash = db->passwordHash(password);
-        } else if ((m_info.level == Level::Intermediate || m_info.level == Level::Difficult) &&
-                   !db->findPlayerByName(name)) {
-            hash = db->passwordHash(QString());
+            hash = db.passwordHash(password);
+        } else if (m_info.level == Level::Intermediate || m_info.level == Level::Difficult) {
+            const Lookup<PlayerRow> player = db.findPlayerByName(name);
+            if (player.isFailed()) {
+                saveFailed();
+                break;
+            }
+            if (player.isNotFound()) {
+                hash = db.passwordHash(QString());
+            }
         }
-        if (db->inTransaction([&] { return writeScore(name, hash, overwrite); })) {
+        bool changed = false;
+        const bool saved = db.inTransaction([&] {
+            const Lookup<ScoreRow> now = db.findScore(m_info.level, name);
+            if (now.isFailed()) {
+                return false;
+            }
+            if (now.isFound() != overwrite) {
+                stored = now;
+                changed = true;
+                return false;
+            }
+            return writeScore(name, hash, overwrite);
+        });
+        if (changed && attempt < kTries) {
+            continue;
+        }
+        if (saved) {
             message(kSaved, style::kInformation, kAppTitle);
             if (m_info.level != Level::Easy) {
                 Layers l = m_layers;
@@ -162,16 +187,21 @@ void SummaryModel::save(const QString& name, const QString& password) {
                 setLayers(l);
             }
         } else {
-            message(QStringLiteral("The score could not be saved; nothing was written.") +
-                        kLineBreak + db->lastError(),
-                    style::kCritical, kAppTitle);
+            saveFailed();
         }
+        break;
     }
     refreshScores();
 }
 
+void SummaryModel::saveFailed() {
+    message(QStringLiteral("The score could not be saved; nothing was written.") + kLineBreak +
+                failureReason(m_services.database()),
+            style::kCritical, kAppTitle);
+}
+
 bool SummaryModel::writeScore(const QString& name, const QString& passwordHash, bool overwrite) {
-    GameDatabase& db = *m_services.database;
+    GameDatabase& db = m_services.database();
     const qint64 score = m_result.total;
     if (overwrite) {
         if (!db.updateScore(m_info.level, name, score, m_result.timeText)) {
@@ -207,11 +237,11 @@ bool SummaryModel::writeScore(const QString& name, const QString& passwordHash, 
                 return false;
             }
         }
-        const std::optional<qint64> old = db.findTotal(name);
-        if (!db.lastError().isEmpty()) {
+        const Lookup<qint64> old = db.findTotal(name);
+        if (old.isFailed()) {
             return false;
         }
-        return old ? db.updateTotal(name, *old + score) : db.appendTotal(name, score);
+        return old.isFound() ? db.updateTotal(name, *old + score) : db.appendTotal(name, score);
     }
     case Level::Expert:
         return true;
@@ -226,17 +256,17 @@ void SummaryModel::suggestFor(int row) {
         return;
     }
     const QString prefix = m_wrongWords.at(row - 1).left(3).toUpper();
-    GameDatabase* db = m_services.database;
-    if (db == nullptr) {
-        return;
+    QSqlQuery words = m_services.database().wordsStartingWithCursor(prefix);
+    if (words.isActive()) {
+        m_suggestions.setQuery(std::move(words));
+    } else {
+        m_suggestions.clear();
     }
-    m_suggestions.setQuery(db->wordsStartingWithCursor(prefix));
 }
 
 void SummaryModel::showMeanings(const QString& word) {
-    GameDatabase* db = m_services.database;
     // A word with no dictionary row shows an empty box.
-    const QStringList meanings = db != nullptr ? db->meanings(word) : QStringList();
+    const QStringList meanings = m_services.database().meanings(word);
     QString text;
     for (const QString& meaning : meanings) {
         text += kMeaningMark + meaning + kLineBreak + kMeaningRule + kLineBreak;
@@ -255,8 +285,15 @@ const QList<MissedWord>& SummaryModel::missedWords() {
         m_missed.emplace(); // nothing was dealt, so the dictionary need not be loaded
     }
     if (!m_missed) {
-        GameDatabase* db = m_services.database;
-        const auto lexicon = db != nullptr ? db->wordTree() : std::make_shared<const Lexicon>();
+        GameDatabase& db = m_services.database();
+        const std::shared_ptr<const Lexicon> lexicon = db.wordTree();
+        if (!lexicon) {
+            // Told on the page instead of an empty list; not read again for this summary.
+            m_missedUnknown = failureReason(db);
+            m_missed.emplace();
+            m_showAllMissed = true;
+            return *m_missed;
+        }
         m_missed = vortalex::missedWords(*lexicon, m_info, m_result.fields, m_result.words);
         // With no common word among them the rarer ones show at once, not an empty list.
         m_showAllMissed = std::none_of(m_missed->cbegin(), m_missed->cend(),
@@ -292,11 +329,21 @@ bool SummaryModel::showAllMissedChoosable() {
     return common > 0 && common < all.size();
 }
 
+QString SummaryModel::missedTabText() {
+    const QList<MissedWord>& all = missedWords();
+    return m_missedUnknown.isEmpty() ? QStringLiteral("Words you missed (%1)").arg(all.size())
+                                     : QStringLiteral("Words you missed (?)");
+}
+
 QString SummaryModel::missedNote() {
     const QList<MissedWord>& all = missedWords();
     const qsizetype common = commonCount(all);
     QString note;
-    if (all.isEmpty()) {
+    if (!m_missedUnknown.isEmpty()) {
+        note = QStringLiteral("The words you missed cannot be listed, since the word list could "
+                              "not be read: %1")
+                   .arg(m_missedUnknown);
+    } else if (all.isEmpty()) {
         note = QStringLiteral("No word escaped you: you built every word your fields held.");
     } else if (common == 0) {
         note = QStringLiteral("Your fields held %1 words you did not build, none of them an "
@@ -312,7 +359,19 @@ QString SummaryModel::missedNote() {
 }
 
 QString SummaryModel::foundText() {
-    return fieldShare(m_result.words, missedWords()).text();
+    const FieldShare share = fieldShare(m_result.words, missedWords());
+    if (m_missedUnknown.isEmpty()) {
+        return share.text();
+    }
+    // Without the word list the words on the fields cannot be counted, so there is no share.
+    QString line = QStringLiteral("You built %1 %2; how many words your fields held cannot be "
+                                  "told now, the word list could not be read.")
+                       .arg(share.found)
+                       .arg(share.found == 1 ? QStringLiteral("word") : QStringLiteral("words"));
+    if (!share.longest.isEmpty()) {
+        line += QStringLiteral(" Longest: %1.").arg(share.longest);
+    }
+    return line;
 }
 
 std::optional<WordPath> SummaryModel::builtPath(const QString& word) const {

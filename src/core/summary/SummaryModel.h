@@ -84,8 +84,11 @@ public:
     // The choice between the everyday words and all of them is offered only when both kinds
     // were missed.
     bool showAllMissedChoosable();
-    // What the page says above that choice: how many words were missed and of which kinds.
+    // What the page says above that choice: how many words were missed and of which kinds, or
+    // that the word list could not be read, which leaves the list empty and its count unknown.
     QString missedNote();
+    // The caption of the page's tab, with the count.
+    QString missedTabText();
     // "You found N of the M words on your fields (P%). Longest: WORD.", counted over the same
     // fields and minimum length as the missed words, which it works out if they are not yet.
     QString foundText();
@@ -110,6 +113,7 @@ private:
     void refreshScores();
     void clearWrongWords();
     bool writeScore(const QString& name, const QString& passwordHash, bool overwrite);
+    void saveFailed();
     void setLayers(const Layers& layers);
     Answer message(const QString& text, MessageStyle style, const QString& title);
 
@@ -123,6 +127,7 @@ private:
     QSqlQueryModel m_suggestions;
     QString m_meaningsText = kMeaningsHint;
     std::optional<QList<MissedWord>> m_missed;
+    QString m_missedUnknown; // why the word list could not be read; empty when it was
     bool m_showAllMissed = false;
 };
 

@@ -1,6 +1,5 @@
 #include "ui/board/BoardScreen.h"
 
-#include "core/summary/LevelHistory.h"
 #include "ui/board/BoardLook.h"
 #include "ui/summary/SummaryScreen.h"
 #include "ui/widgets/Accessible.h"
@@ -60,13 +59,6 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
         execOverOwner(summary);
         return summary.outcome();
     };
-    // The signed-in player's history keeps the level before its messages open, so that even a
-    // failed Expert level, which has no summary, is kept.
-    connect(&m_model, &BoardModel::levelFinished, this,
-            [&services, &session](const LevelResult& result) {
-                recordFinishedLevel(services.database, session.playerName(), result,
-                                    QDateTime::currentDateTimeUtc());
-            });
     connect(&m_dealTimer, &QTimer::timeout, &m_model, &BoardModel::dealTick);
     connect(&m_slideTimer, &QTimer::timeout, &m_model, &BoardModel::slideTick);
     connect(&m_gameTimer, &QTimer::timeout, &m_model, &BoardModel::clockTick);
@@ -480,6 +472,11 @@ void BoardScreen::paintEvent(QPaintEvent* event) {
 
 ScreenOutcome BoardScreenOpener::openBoard(Level level, SessionState& session) {
     BoardScreen board(level, m_services, session, m_parent);
+    if (m_levelFinished) {
+        // Before the level's messages open, so that even a failed Expert level, which has no
+        // summary, is handed on.
+        QObject::connect(&board.model(), &BoardModel::levelFinished, &board, m_levelFinished);
+    }
     execOverOwner(board);
     return board.outcome();
 }

@@ -127,17 +127,21 @@ private:
     ScreenOutcome m_outcome = ScreenOutcome::menu();
 };
 
-// Opens real board screens for the level loop.
+// Opens real board screens for the level loop, and hands each level whose clock ran out to
+// `levelFinished` (when given) as it ends.
 class BoardScreenOpener final : public BoardOpener {
 public:
-    BoardScreenOpener(Services& services, QWidget* parent)
+    BoardScreenOpener(Services& services, QWidget* parent,
+                      std::function<void(const LevelResult&)> levelFinished = {})
         : m_services(services)
-        , m_parent(parent) {}
+        , m_parent(parent)
+        , m_levelFinished(std::move(levelFinished)) {}
     ScreenOutcome openBoard(Level level, SessionState& session) override;
 
 private:
     Services& m_services;
     QWidget* m_parent;
+    std::function<void(const LevelResult&)> m_levelFinished;
 };
 
 } // namespace vortalex

@@ -58,7 +58,8 @@ void styleAxis(QValueAxis& axis, const QString& title) {
     axis.setLabelsBrush(palette::kHeading);
     axis.setGridLineColor(kGridLine);
     axis.setLinePenColor(palette::kHeading);
-    axis.setLabelFormat(QStringLiteral("%d"));
+    // Whole numbers drawn from the double the axis holds: "%d" would wrap past 2^31.
+    axis.setLabelFormat(QStringLiteral("%.0f"));
 }
 
 } // namespace
@@ -81,7 +82,10 @@ HistoryPage::HistoryPage(QWidget* parent)
     m_empty->setTextFormat(Qt::PlainText);
     m_empty->setFont(fonts::arial(11, true));
     look::setTextColour(*m_empty, palette::kGold);
-    m_empty->setGeometry(kMargin, chartTop, width - 2 * kMargin, kHeadingHeight);
+    // Two lines at most: why a history cannot be shown may name the file and the reason.
+    m_empty->setWordWrap(true);
+    m_empty->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_empty->setGeometry(kMargin, chartTop, width - 2 * kMargin, 3 * kHeadingHeight);
 
     buildChart();
     m_view->setGeometry(kMargin, chartTop, kChartWidth, kChartHeight);
@@ -185,8 +189,11 @@ void HistoryPage::showWithName(QLabel& label, const QString& line, const QString
 
 void HistoryPage::showSeries(const QList<HistoryRow>& rows) {
     const std::array<QList<QPointF>, kLevelCount> points = scoreSeries(rows);
+    // From 0, or from the least score when one is below it, so that every point is drawn.
+    qint64 lowest = 0;
     qint64 highest = 0;
     for (const HistoryRow& row : rows) {
+        lowest = std::min(lowest, row.score);
         highest = std::max(highest, row.score);
     }
     for (const Level level : allLevels()) {
@@ -205,7 +212,8 @@ void HistoryPage::showSeries(const QList<HistoryRow>& rows) {
     // Half a level either side, so that the first and last markers are not cut by the edges.
     m_levelsAxis->setRange(0.5, last + 0.5);
     m_levelsAxis->setTickInterval(tickStep(last));
-    m_scoreAxis->setRange(0, highest > 0 ? static_cast<double>(highest) : 1000.0);
+    m_scoreAxis->setRange(static_cast<double>(lowest),
+                          highest > 0 ? static_cast<double>(highest) : 1000.0);
     m_scoreAxis->applyNiceNumbers();
 }
 

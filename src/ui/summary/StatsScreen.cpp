@@ -106,14 +106,14 @@ StatsScreen::StatsScreen(Services& services, const SessionState* session, QWidge
 void StatsScreen::showOverallRanking() {
     m_shownLevel.reset();
     m_heading->setText(QStringLiteral("Overall ranking"));
-    queryRanking(m_rows, m_services.database, std::nullopt);
+    queryRanking(m_rows, m_services.database(), std::nullopt);
 }
 
 void StatsScreen::showLevelRanking(Level level) {
     m_shownLevel = level;
     m_heading->setText(
         QStringLiteral("%1 ranking").arg(QString::fromLatin1(levelInfo(level).title)));
-    queryRanking(m_rows, m_services.database, level);
+    queryRanking(m_rows, m_services.database(), level);
 }
 
 bool StatsScreen::historyShown() const {
@@ -121,7 +121,7 @@ bool StatsScreen::historyShown() const {
 }
 
 void StatsScreen::showHistory() {
-    m_history->showHistory(loadHistory(m_services.database,
+    m_history->showHistory(loadHistory(m_services.database(),
                                        m_session != nullptr ? m_session->playerName() : QString()));
     showPage(m_history);
     m_history->scoresButton()->setFocus();

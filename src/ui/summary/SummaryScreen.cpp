@@ -411,8 +411,7 @@ void SummaryScreen::syncMissedWords() {
     }
 
     m_missedNote->setText(m_model.missedNote());
-    m_reviewTabs->setTabText(
-        1, QStringLiteral("Words you missed (%1)").arg(m_model.missedWords().size()));
+    m_reviewTabs->setTabText(1, m_model.missedTabText());
     // Right-aligned in the title row, above the captions of the lists.
     const QSize tabs = m_reviewTabs->sizeHint();
     m_reviewTabs->setGeometry(kWidth - kMargin - tabs.width(), 0, tabs.width(),

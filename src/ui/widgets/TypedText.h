@@ -4,8 +4,6 @@
 #include <QString>
 #include <QTextDocument>
 
-#include <algorithm>
-
 namespace vortalex {
 
 // Text a player typed, a name above all, shows as typed. Labels and message boxes are told so
@@ -17,7 +15,8 @@ inline QString plainToolTip(const QString& text) {
 }
 
 // `line` as it fits `room` pixels: whole when it does, else with the `name` in it cut short with
-// "…", so that the words around the name still read.
+// "…", so that the words around the name still read; when they alone take the room, the line is
+// cut at its end instead, its name kept.
 inline QString withNameCutToFit(const QFontMetrics& metrics, const QString& line,
                                 const QString& name, int room) {
     const qsizetype at = name.isEmpty() ? -1 : line.indexOf(name);
@@ -26,8 +25,11 @@ inline QString withNameCutToFit(const QFontMetrics& metrics, const QString& line
     }
     const QString before = line.left(at);
     const QString after = line.mid(at + name.size());
-    const int frame = metrics.horizontalAdvance(before + after);
-    return before + metrics.elidedText(name, Qt::ElideRight, std::max(room - frame, 0)) + after;
+    const int nameRoom = room - metrics.horizontalAdvance(before + after);
+    if (nameRoom < metrics.horizontalAdvance(name.left(1) + QChar(0x2026))) {
+        return metrics.elidedText(line, Qt::ElideRight, room);
+    }
+    return before + metrics.elidedText(name, Qt::ElideRight, nameRoom) + after;
 }
 
 } // namespace vortalex

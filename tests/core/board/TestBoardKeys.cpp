@@ -48,12 +48,15 @@ struct Outcome {
     QStringList messages;
     QList<Cue> cues;
     QString letters;
+    bool bannerVisible;
+    int bannerTop;
     bool operator==(const Outcome&) const = default;
 };
 
 Outcome outcomeOf(TestWorld& world, const BoardModel& board) {
     return {board.word(),           board.levelTotal(), board.words(),
-            world.messages.texts(), world.cues.played,  lettersOf(board.grid())};
+            world.messages.texts(), world.cues.played,  lettersOf(board.grid()),
+            board.bannerVisible(),  board.bannerTop()};
 }
 
 } // namespace
@@ -104,6 +107,19 @@ private slots:
         QVERIFY(board.grid().usedTiles().isEmpty());
         QCOMPARE(world.cues.played, QList<Cue>{Cue::TileDown});
         board.clickTile(25); // no click is left to be swallowed
+        QCOMPARE(board.word(), QStringLiteral("S"));
+    }
+
+    // A right click beside the word leaves a click to be swallowed; no click follows Return.
+    void returnSubmitsAfterARightClickBesideTheWordAsADoubleClickDoes() {
+        TestWorld world;
+        BoardModel board(Level::Easy, world.services, world.session);
+        startPlaying(world, board);
+        type(board, QStringLiteral("CAT"));
+        board.rightReleaseTile(25);
+        board.submitTypedWord();
+        QCOMPARE(board.words(), QStringList{"CAT"});
+        board.clickTile(25);
         QCOMPARE(board.word(), QStringLiteral("S"));
     }
 

@@ -132,11 +132,11 @@ private slots:
         QCOMPARE(second.databasePath, first.databasePath);
         auto db = open(second);
         QVERIFY(db);
-        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).has_value());
+        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).isFound());
         QVERIFY(m_messages.shown.isEmpty());
         // The installed file itself never takes a player.
         auto installed = GameDatabase::open(install.installedDatabase());
-        QVERIFY(!installed.db->findPlayerByName(QStringLiteral("Ann")).has_value());
+        QVERIFY(!installed.db->findPlayerByName(QStringLiteral("Ann")).isFound());
     }
 
     void aNewerInstalledWordListReplacesTheWordsAndKeepsPlayersAndScores() {
@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(test::valuesOf(test::RawConnection(db->path())
                                     .query(QStringLiteral("SELECT fldWord FROM tblCommonWords"))),
                  QStringList{"dog"});
-        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).has_value());
+        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).isFound());
         QCOMPARE(db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5250);
         QVERIFY(m_messages.shown.isEmpty());
     }
@@ -281,8 +281,8 @@ private slots:
         auto db = open(DataLocation::prepare(install.program(), install.user()));
         QVERIFY(db);
         QVERIFY(test::isWord(*db, QStringLiteral("cat")));
-        QVERIFY(db->historyOf(QStringLiteral("Ann")).isEmpty());
-        QCOMPARE(db->differentWordsOf(QStringLiteral("Ann")), 0);
+        QVERIFY(db->historyOf(QStringLiteral("Ann"))->isEmpty());
+        QCOMPARE(*db->differentWordsOf(QStringLiteral("Ann")), 0);
         QVERIFY(test::RawConnection(where.databasePath)
                     .columns(QStringLiteral("tblHistory"))
                     .isEmpty());
@@ -348,7 +348,7 @@ private slots:
                                  .arg(QDir::toNativeSeparators(beside),
                                       QDir::toNativeSeparators(where.databasePath))});
         auto original = GameDatabase::open(beside);
-        QVERIFY(!original.db->findPlayerByName(QStringLiteral("Ann")));
+        QVERIFY(original.db->findPlayerByName(QStringLiteral("Ann")).isNotFound());
     }
 
     void aFolderNamedLikeTheDatabaseBesideAPortableProgramIsToldAtStart() {
@@ -450,6 +450,50 @@ private slots:
         QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
     }
 
+    // The file was set up before, and another program holds its write lock: it reads, so the
+    // game starts at once, and it is told as busy, never as a file that cannot be written.
+    void aFileWhoseWriteLockIsHeldAtStartIsToldAsBusyNotAsUnwritable() {
+        QTemporaryDir program;
+        const QString beside = GameDatabase::pathIn(program.path());
+        QVERIFY(test::makeDatabase(beside, {{"CAT", "x"}}, "v1"));
+        auto other = std::make_unique<test::RawConnection>(beside);
+        QVERIFY(other->run({QStringLiteral("BEGIN IMMEDIATE")}));
+        auto db = open(DataLocation::prepare(program.path(), QString()));
+        QVERIFY(db);
+        QCOMPARE(m_messages.texts(), QStringList{busyText(beside)});
+        QVERIFY(!db->writesRefused());
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
+        other.reset();
+        QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+    }
+
+    void damagedPlayerTablesAreNamedOnceAtStart() {
+        QTemporaryDir program;
+        const QString beside = GameDatabase::pathIn(program.path());
+        {
+            auto db = GameDatabase::open(beside).db;
+            QVERIFY(test::fillDictionary(*db, {{"CAT", "x"}}));
+            QVERIFY(test::appendPlayer(*db, QStringLiteral("Ann"), QStringLiteral("pw"), {true}));
+            QVERIFY(db->appendHistory(QStringLiteral("Ann"),
+                                      {Level::Easy, QDateTime::currentDateTimeUtc(), 0, 0, {}, 0},
+                                      {}));
+        }
+        for (const QString& table : {QStringLiteral("tblUsers"), QStringLiteral("tblHistory")}) {
+            const int root = test::RawConnection(beside).rootPage(table);
+            QVERIFY(test::zeroPages(beside, root, root));
+        }
+        auto db = open(DataLocation::prepare(program.path(), QString()));
+        QVERIFY(db);
+        QCOMPARE(m_messages.texts(),
+                 QStringList{QStringLiteral("%1 is damaged: its players and history cannot be "
+                                            "read in full.")
+                                 .arg(QDir::toNativeSeparators(beside)) +
+                             kLineBreak +
+                             QStringLiteral("Vortalex says so wherever it needs them, and never "
+                                            "shows part of them as the whole.")});
+        QVERIFY(test::isWord(*db, QStringLiteral("cat")));
+    }
+
     void aDamagedWordListIsMendedFromTheInstalledCopyAtStartWithoutAWord() {
         Install install;
         const DataLocation where = DataLocation::prepare(install.program(), install.user());
@@ -463,7 +507,7 @@ private slots:
         QVERIFY(m_messages.shown.isEmpty());
         QCOMPARE(db->checkDictionary(), GameDatabase::Health::Sound);
         QVERIFY(test::isWord(*db, QStringLiteral("cat")));
-        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")));
+        QVERIFY(db->findPlayerByName(QStringLiteral("Ann")).isFound());
     }
 
     void aDamagedWordListThatCannotBeMendedIsToldOnceAtStart() {

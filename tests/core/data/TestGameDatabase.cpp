@@ -190,8 +190,8 @@ private slots:
             for (Level level : allLevels()) {
                 QCOMPARE(m_db->findScore(level, QStringLiteral("дмитрий"))->score, 7000);
             }
-            QCOMPARE(m_db->findTotal(QStringLiteral("ДМИТРИЙ")), std::optional<qint64>(28000));
-            QCOMPARE(m_db->findTotal(QStringLiteral("ann")), std::optional<qint64>(5200));
+            QCOMPARE(m_db->findTotal(QStringLiteral("ДМИТРИЙ")), Lookup<qint64>::found(28000));
+            QCOMPARE(m_db->findTotal(QStringLiteral("ann")), Lookup<qint64>::found(5200));
             m_db.reset();
             RawConnection raw(m_path);
             QCOMPARE(raw.count(QStringLiteral("tblUsers")), 3);
@@ -213,7 +213,8 @@ private slots:
             auto opened = GameDatabase::open(m_path);
             QVERIFY2(opened.db, qPrintable(opened.error));
             m_db = std::move(opened.db);
-            QVERIFY(!m_db->findScore(Level::Easy, QStringLiteral("дмитрий"))); // ASCII only
+            QVERIFY(
+                m_db->findScore(Level::Easy, QStringLiteral("дмитрий")).isNotFound()); // ASCII only
             m_db->setPasswordPolicy(password::fastPolicy());
             QCOMPARE(findPlayer(*m_db, QStringLiteral("ANN"), QStringLiteral("pw"))->name,
                      QStringLiteral("Ann"));
@@ -221,7 +222,7 @@ private slots:
             raw.query(QStringLiteral("ROLLBACK"));
         }
         QVERIFY(m_db->appendScore(Level::Easy, {QStringLiteral("Bob"), 6000, "00:00"}));
-        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("BOB")));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("BOB")).isFound());
         m_db.reset();
         auto reopened = GameDatabase::open(m_path);
         QVERIFY(reopened.db);
@@ -243,8 +244,8 @@ private slots:
         auto opened = GameDatabase::open(m_path);
         QVERIFY2(opened.db, qPrintable(opened.error));
         m_db = std::move(opened.db);
-        const std::optional<ScoreRow> found = m_db->findScore(Level::Easy, QStringLiteral("ANN"));
-        QVERIFY(found.has_value());
+        const Lookup<ScoreRow> found = m_db->findScore(Level::Easy, QStringLiteral("ANN"));
+        QVERIFY(found.isFound());
         QCOMPARE(found->score, 5000);
     }
 
@@ -439,9 +440,9 @@ private slots:
 
     void storedHashesClaimingParametersOutsideTheTrustedRangeNeverMatch() {
         // The test policy trusts PBKDF2 from 1000 rounds; a row claiming fewer is refused as
-        // weak, one claiming more work than a whole check may take as a stall, right or not.
+        // weak, one claiming more work than one hash may take as a stall, right or not.
         password::Policy pbkdf2 = password::fastPolicy();
-        pbkdf2.workBudget = 2000 * password::kPbkdf2RoundWork;
+        pbkdf2.mostWork = 2000 * password::kPbkdf2RoundWork;
         m_db->setPasswordPolicy(pbkdf2);
         const auto withRounds = [](int rounds) {
             return password::pbkdf2Hash(QStringLiteral("pw"), password::newSalt(), rounds);
@@ -530,10 +531,10 @@ private slots:
             QCOMPARE(m_db->findScore(level, stored)->score, 6000);
         }
         QVERIFY(m_db->appendTotal(stored, 5000));
-        QCOMPARE(m_db->findTotal(typed), std::optional<qint64>(5000));
+        QCOMPARE(m_db->findTotal(typed), Lookup<qint64>::found(5000));
         QVERIFY(m_db->updateTotal(typed, 12000));
         QCOMPARE(rankRows(m_db->overallRankingCursor()).size(), 1);
-        QCOMPARE(m_db->findTotal(stored), std::optional<qint64>(12000));
+        QCOMPARE(m_db->findTotal(stored), Lookup<qint64>::found(12000));
     }
 
     void namesThatDifferInMoreThanCaseStayApart() {
@@ -542,9 +543,9 @@ private slots:
         QVERIFY(m_db->appendTotal(QStringLiteral("Émile"), 5000));
         for (const QString& other : {QStringLiteral("Emile"), QStringLiteral("Émile "),
                                      QStringLiteral("Èmile"), QStringLiteral("Émil")}) {
-            QVERIFY2(!m_db->findPlayerByName(other), qPrintable(other));
-            QVERIFY2(!m_db->findScore(Level::Easy, other), qPrintable(other));
-            QVERIFY2(!m_db->findTotal(other), qPrintable(other));
+            QVERIFY2(m_db->findPlayerByName(other).isNotFound(), qPrintable(other));
+            QVERIFY2(m_db->findScore(Level::Easy, other).isNotFound(), qPrintable(other));
+            QVERIFY2(m_db->findTotal(other).isNotFound(), qPrintable(other));
         }
     }
 
@@ -567,11 +568,11 @@ private slots:
         QVERIFY(!findPlayer(*m_db, QStringLiteral("Plain"), text));
         QVERIFY(m_db->appendScore(Level::Difficult, {text, 9100, text}));
         const auto score = m_db->findScore(Level::Difficult, text);
-        QVERIFY(score);
+        QVERIFY(score.isFound());
         QCOMPARE(score->name, text);
         QCOMPARE(score->time, text);
         QVERIFY(m_db->appendTotal(text, 9100));
-        QCOMPARE(m_db->findTotal(text), std::optional<qint64>(9100));
+        QCOMPARE(m_db->findTotal(text), Lookup<qint64>::found(9100));
         QVERIFY(m_db->addWrongWord(text));
         QCOMPARE(m_db->wrongWords(), QStringList{text});
         QCOMPARE(rankRows(m_db->levelRankingCursor(Level::Difficult)),
@@ -589,7 +590,7 @@ private slots:
         QVERIFY(reopened.db);
         m_db = std::move(reopened.db);
         const auto old = m_db->findPlayerByName(QStringLiteral("Old"));
-        QVERIFY(old);
+        QVERIFY(old.isFound());
         QCOMPARE(old->levelOpen, (std::array<bool, 4>{false, false, false, false}));
         QVERIFY(m_db->openPlayerLevels(QStringLiteral("OLD"), Level::Difficult));
         const auto opened = m_db->findPlayerByName(QStringLiteral("old"));
@@ -606,7 +607,7 @@ private slots:
         QCOMPARE(rankRows(m_db->levelScoresCursor(Level::Intermediate)),
                  (QList<RankRow>{{"Ann", 8000}, {"ann", 7100}}));
         QVERIFY(!m_db->updateScore(Level::Easy, QStringLiteral("Ann"), 1, QStringLiteral("")));
-        QVERIFY(!m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
     }
 
     void rankingsSortNumericallyHighestFirst() {
@@ -633,12 +634,12 @@ private slots:
                    m_db->updateTotal(QStringLiteral("Ann"), 5000);
         });
         QVERIFY(!ok);
-        QVERIFY(!m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
         QVERIFY(m_db->inTransaction([&] {
             return m_db->appendScore(Level::Easy, {QStringLiteral("Ann"), 5000, "00:00"}) &&
                    m_db->appendTotal(QStringLiteral("Ann"), 5000);
         }));
-        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")));
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isFound());
     }
 
     // A player's history is kept by the folded name, in the order the levels were played;
@@ -650,12 +651,12 @@ private slots:
         QVERIFY(m_db->appendHistory(QStringLiteral("Émile"), easy, {"CAT", "STONE", "dog"}));
         QVERIFY(m_db->appendHistory(QStringLiteral("ÉMILE"), expert, {"DOG", oddText(4)}));
         QVERIFY(m_db->appendHistory(QStringLiteral("Ann"), easy, {"CAT"}));
-        QCOMPARE(m_db->historyOf(QStringLiteral("émile")), (QList<HistoryRow>{easy, expert}));
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("émile")), 4);
-        QCOMPARE(m_db->historyOf(QStringLiteral("ANN")), (QList<HistoryRow>{easy}));
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("ann")), 1);
-        QVERIFY(m_db->historyOf(QStringLiteral("Émilie")).isEmpty());
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("Émilie")), 0);
+        QCOMPARE(*m_db->historyOf(QStringLiteral("émile")), (QList<HistoryRow>{easy, expert}));
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("émile")), 4);
+        QCOMPARE(*m_db->historyOf(QStringLiteral("ANN")), (QList<HistoryRow>{easy}));
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("ann")), 1);
+        QVERIFY(m_db->historyOf(QStringLiteral("Émilie"))->isEmpty());
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("Émilie")), 0);
     }
 
     void aHistoryRowAndItsWordsAreWrittenTogetherOrNotAtAll() {
@@ -667,11 +668,11 @@ private slots:
         }
         const HistoryRow row{Level::Easy, QDateTime::currentDateTimeUtc(), 550, 2, "GOOD", 9};
         QVERIFY(!m_db->appendHistory(QStringLiteral("Ann"), row, {"GOOD", "BAD"}));
-        QVERIFY(m_db->historyOf(QStringLiteral("Ann")).isEmpty());
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("Ann")), 0);
+        QVERIFY(m_db->historyOf(QStringLiteral("Ann"))->isEmpty());
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("Ann")), 0);
         QVERIFY(m_db->appendHistory(QStringLiteral("Ann"), row, {"GOOD", "FINE"}));
-        QCOMPARE(m_db->historyOf(QStringLiteral("Ann")).size(), 1);
-        QCOMPARE(m_db->differentWordsOf(QStringLiteral("Ann")), 2);
+        QCOMPARE(m_db->historyOf(QStringLiteral("Ann"))->size(), 1);
+        QCOMPARE(*m_db->differentWordsOf(QStringLiteral("Ann")), 2);
     }
 
     void anOlderFileGainsTheHistoryTablesAndKeepsItsRows() {
@@ -684,7 +685,7 @@ private slots:
         QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ann"))->score, 5000);
         const HistoryRow row{Level::Difficult, QDateTime::currentDateTimeUtc(), 9100, 1, "X", 3};
         QVERIFY(m_db->appendHistory(QStringLiteral("Ann"), row, {"X"}));
-        QCOMPARE(m_db->historyOf(QStringLiteral("ann")).size(), 1);
+        QCOMPARE(m_db->historyOf(QStringLiteral("ann"))->size(), 1);
         RawConnection raw(m_path);
         QCOMPARE(raw.count(QStringLiteral("tblPlayerWords")), 1);
     }
@@ -710,8 +711,8 @@ private slots:
             GameDatabase& db = *opened.db;
             for (int i = 0; i < kRounds; ++i) {
                 const bool ok = db.inTransaction([&db] {
-                    const std::optional<qint64> old = db.findTotal(QStringLiteral("Ann"));
-                    return old && db.updateTotal(QStringLiteral("Ann"), *old + 1);
+                    const Lookup<qint64> old = db.findTotal(QStringLiteral("Ann"));
+                    return old.isFound() && db.updateTotal(QStringLiteral("Ann"), *old + 1);
                 });
                 if (!ok) {
                     const std::lock_guard lock(guard);
@@ -724,7 +725,7 @@ private slots:
         first.join();
         second.join();
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join(QLatin1Char('\n'))));
-        QCOMPARE(m_db->findTotal(QStringLiteral("Ann")), std::optional<qint64>(2 * kRounds));
+        QCOMPARE(*m_db->findTotal(QStringLiteral("Ann")), 2 * kRounds);
     }
 
     // A file another connection is writing is waited for, then reported: never a success.
@@ -737,7 +738,7 @@ private slots:
         QVERIFY2(m_db->lastError().contains(QStringLiteral("locked")),
                  qPrintable(m_db->lastError()));
         other.query(QStringLiteral("ROLLBACK"));
-        QVERIFY(!m_db->findTotal(QStringLiteral("Ann")));
+        QVERIFY(m_db->findTotal(QStringLiteral("Ann")).isNotFound());
     }
 
     // Another program in the middle of writing the file when the game starts: the file is
@@ -760,6 +761,105 @@ private slots:
         QCOMPARE(m_db->lookUpWord(QStringLiteral("cat")), WordLookup::NotFound);
         QVERIFY(!m_db->setUpPending());
         QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("ДМИТРИЙ"))->score, 7000);
+    }
+
+    // Another program holds the file whole: no read that decides a write says "no row", and
+    // the word list read then is no tree at all, read again once the file is free.
+    void readsThatDecideWritesFailOnAHeldFileRatherThanFindNothing() {
+        QVERIFY(fillDictionary(*m_db, {{"CAT", "x"}}));
+        const QString ann = QStringLiteral("Ann");
+        QVERIFY(appendPlayer(*m_db, ann, QStringLiteral("pw"), {true}));
+        QVERIFY(m_db->appendScore(Level::Easy, {ann, 5300, "00:00"}));
+        QVERIFY(m_db->appendTotal(ann, 5300));
+        QVERIFY(m_db->appendHistory(
+            ann, {Level::Easy, QDateTime::currentDateTimeUtc(), 5300, 1, "CAT", 4}, {"CAT"}));
+        m_db->setBusyTimeout(20);
+        {
+            RawConnection other(m_path);
+            QVERIFY(other.holdFile());
+            QVERIFY(m_db->findScore(Level::Easy, ann).isFailed());
+            QVERIFY(m_db->lastErrorBusy());
+            QVERIFY(m_db->findTotal(ann).isFailed());
+            QVERIFY(m_db->findPlayerByName(ann).isFailed());
+            QVERIFY(m_db->playersNamed(ann).isFailed());
+            QVERIFY(m_db->historyOf(ann).isFailed());
+            QVERIFY(m_db->differentWordsOf(ann).isFailed());
+            QVERIFY(!m_db->wordTree());
+            QVERIFY(m_db->lastErrorBusy());
+        }
+        QCOMPARE(m_db->findScore(Level::Easy, ann)->score, 5300);
+        QCOMPARE(*m_db->findTotal(ann), 5300);
+        QVERIFY(m_db->findPlayerByName(ann).isFound());
+        QCOMPARE(m_db->historyOf(ann)->size(), 1);
+        QVERIFY(m_db->wordTree()->contains(QStringLiteral("CAT")));
+    }
+
+    // A busy spell costs one full wait: the operations after the first that met it wait only
+    // briefly, until a write lands again.
+    void afterABusyFailureOperationsWaitBrieflyUntilAWriteLands() {
+        m_db->setBusyTimeout(2 * GameDatabase::kBusyRetryMs);
+        QCOMPARE(m_db->busyWaitMs(), 2 * GameDatabase::kBusyRetryMs);
+        {
+            RawConnection other(m_path);
+            QVERIFY(other.holdFile());
+            QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isFailed());
+            QCOMPARE(m_db->busyWaitMs(), GameDatabase::kBusyRetryMs);
+        }
+        QVERIFY(m_db->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
+        QCOMPARE(m_db->busyWaitMs(), GameDatabase::kBusyRetryMs);
+        QVERIFY(m_db->addWrongWord(QStringLiteral("TEH")));
+        QCOMPARE(m_db->busyWaitMs(), 2 * GameDatabase::kBusyRetryMs);
+    }
+
+    // A lost leaf page of the history cuts the rows a read gets to, and a lost root page leaves
+    // none: either is a failed read, never a shorter or an empty history.
+    void aDamagedHistoryFailsToReadAndIsFoundByTheStartCheck() {
+        const QString ann = QStringLiteral("Ann");
+        QVERIFY(RawConnection(m_path).run(
+            {QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                            "WHERE i < 2001) INSERT INTO tblHistory (fldNameKey, fldUsername, "
+                            "fldLevel, fldWhen, fldScore, fldWordsBuilt, fldLongestWord, "
+                            "fldWordsOnFields) SELECT 'ann', 'Ann', 0, "
+                            "'2024-05-01T18:30:00.000Z', i, 1, 'WORD' || i, 9 FROM n")}));
+        QCOMPARE(m_db->historyOf(ann)->size(), 2001);
+        QVERIFY(m_db->damagedPlayerTables().isEmpty());
+        m_db.reset();
+        const auto pageOf = [this](const QString& kind) {
+            return int(RawConnection(m_path).number(
+                QStringLiteral("SELECT pageno FROM dbstat WHERE name = 'tblHistory' AND "
+                               "pagetype = ? ORDER BY pageno LIMIT 1 OFFSET 3"),
+                {kind}));
+        };
+        const int leaf = pageOf(QStringLiteral("leaf"));
+        const int root = RawConnection(m_path).rootPage(QStringLiteral("tblHistory"));
+        QVERIFY(leaf > 0 && root > 0);
+        for (const int page : {leaf, root}) {
+            QVERIFY(zeroPages(m_path, page, page));
+            auto opened = GameDatabase::open(m_path);
+            QVERIFY2(opened.db, qPrintable(opened.error));
+            QVERIFY2(opened.db->historyOf(ann).isFailed(), qPrintable(QString::number(page)));
+            QVERIFY(!opened.db->lastErrorBusy());
+            QCOMPARE(opened.db->damagedPlayerTables(), QStringList{QStringLiteral("history")});
+        }
+    }
+
+    // Rows no game writes: a level outside the four, or not a number, is left out; counts too wide
+    // for 32 bits are read whole.
+    void historyRowsOfNoLevelAreLeftOutAndWideCountsReadWhole() {
+        const QString insert = QStringLiteral(
+            "INSERT INTO tblHistory (fldNameKey, fldUsername, fldLevel, fldWhen, fldScore, "
+            "fldWordsBuilt, fldLongestWord, fldWordsOnFields) VALUES ('ann', 'Ann', %1, "
+            "'2024-05-01T18:30:00.000Z', 100, 1000000000000, 'CAT', 2000000000000)");
+        {
+            RawConnection raw(m_path);
+            QVERIFY(raw.run(
+                {insert.arg(4), insert.arg(-1), insert.arg(QStringLiteral("'x'")), insert.arg(3)}));
+        }
+        const QList<HistoryRow> rows = *m_db->historyOf(QStringLiteral("Ann"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows.at(0).level, Level::Expert);
+        QCOMPARE(rows.at(0).wordsBuilt, Q_INT64_C(1000000000000));
+        QCOMPARE(rows.at(0).wordsOnFields, Q_INT64_C(2000000000000));
     }
 
     void aLookupThatCannotReadTheDictionaryFailsInsteadOfFindingNothing() {
@@ -859,7 +959,7 @@ private slots:
         QCOMPARE(m_db->dictionarySourceId(), QStringLiteral("v2"));
         QVERIFY(findPlayer(*m_db, QStringLiteral("Ann"), QStringLiteral("pw")));
         QCOMPARE(m_db->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5300);
-        QCOMPARE(m_db->findTotal(QStringLiteral("Ann")), std::optional<qint64>(5300));
+        QCOMPARE(m_db->findTotal(QStringLiteral("Ann")), Lookup<qint64>::found(5300));
         QCOMPARE(m_db->wrongWords(), QStringList{"TEH"});
     }
 

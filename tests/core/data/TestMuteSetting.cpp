@@ -20,7 +20,7 @@ struct Run {
         if (!db) {
             qFatal("cannot open %s", qPrintable(path));
         }
-        keepMuteChoice(mute, db.get(), &context);
+        keepMuteChoice(mute, *db, &context);
     }
     std::unique_ptr<GameDatabase> db;
     MuteSwitch mute;
@@ -97,7 +97,7 @@ private slots:
         test::RecordingCues player;
         MuteSwitch mute(player);
         QObject context;
-        keepMuteChoice(mute, nullptr, &context);
+        keepMuteChoice(mute, *GameDatabase::absent(QStringLiteral("no file")), &context);
         mute.setMuted(true);
         mute.play(Cue::Clicking);
         QVERIFY(player.played.isEmpty());

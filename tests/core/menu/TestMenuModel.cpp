@@ -30,7 +30,8 @@ class TestMenuModel : public QObject {
 
     test::ScriptedMessages m_messages;
     test::RecordingCues m_cues;
-    Services m_services;
+    std::unique_ptr<GameDatabase> m_none = GameDatabase::absent(QStringLiteral("no file"));
+    Services m_services{*m_none};
     std::unique_ptr<SessionState> m_session;
     std::unique_ptr<test::RecordingMenuActions> m_actions;
     std::unique_ptr<MenuModel> m_model;
@@ -45,7 +46,7 @@ private slots:
     void init() {
         m_messages = test::ScriptedMessages();
         m_cues.played.clear();
-        m_services = Services();
+        m_services = Services(*m_none);
         m_services.messages = &m_messages;
         m_services.cues = &m_cues;
         m_session = std::make_unique<SessionState>();
@@ -68,7 +69,7 @@ private slots:
         auto opened = GameDatabase::open(GameDatabase::pathIn(dir.path()));
         QVERIFY2(opened.db, qPrintable(opened.error));
         QVERIFY(opened.db->addWrongWord(QStringLiteral("XYZ")));
-        m_services.database = opened.db.get();
+        m_services.setDatabase(*opened.db);
         m_session->setPlayerName(QStringLiteral("Ann"));
         m_session->setStartChosen(true);
 
@@ -78,7 +79,7 @@ private slots:
         QCOMPARE(m_session->playerName(), QString());
         QVERIFY(!m_session->startChosenRecord());
         QVERIFY(!m_session->startChosen());
-        m_services.database = nullptr;
+        m_services.setDatabase(*m_none);
     }
 
     void demoSpellsTheFiveCommandsOverTwoFullCycles() {

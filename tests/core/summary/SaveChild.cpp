@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     if (!opened.db) {
         return 2;
     }
-    test::ServicesOver world(opened.db.get());
+    test::ServicesOver world(*opened.db);
     Services& services = world.services;
     SessionState& session = world.session;
     test::ScriptedMessages& messages = world.messages;

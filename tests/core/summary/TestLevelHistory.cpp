@@ -2,10 +2,15 @@
 // score tables draw from it.
 #include "core/summary/LevelHistory.h"
 
+#include "core/data/DataLocation.h"
+
 #include "Fields.h"
+#include "RawConnection.h"
 #include "TestWorld.h"
 
 #include <QtTest>
+
+#include <limits>
 
 using namespace vortalex;
 using namespace vortalex::test;
@@ -26,7 +31,7 @@ LevelResult easyResult(const QStringList& built, int total = 1150) {
     return r;
 }
 
-HistoryRow row(Level level, qint64 score, int built, const QString& longest, int onFields) {
+HistoryRow row(Level level, qint64 score, qint64 built, const QString& longest, qint64 onFields) {
     return {level, kWhen, score, built, longest, onFields};
 }
 
@@ -42,23 +47,52 @@ private slots:
         QCOMPARE(kept, row(Level::Easy, 550, 2, QStringLiteral("CATS"), 6));
     }
 
-    void aFinishedLevelIsKeptWithItsWordsForTheSignedInPlayerOnly() {
+    void aFinishedLevelIsKeptAtTheClocksTimeForTheSignedInPlayerOnly() {
         TestWorld world(kWords);
         GameDatabase& db = *world.database;
-        QVERIFY(
-            recordFinishedLevel(&db, QStringLiteral("Émile"), easyResult({"CAT", "DOG"}), kWhen));
-        QCOMPARE(db.historyOf(QStringLiteral("ÉMILE")),
+        HistoryRecorder recorder(db, world.messages, [] { return kWhen; });
+        recorder.keep(QStringLiteral("Émile"), easyResult({"CAT", "DOG"}));
+        QCOMPARE(*db.historyOf(QStringLiteral("ÉMILE")),
                  (QList<HistoryRow>{row(Level::Easy, 1150, 2, QStringLiteral("CAT"), 6)}));
-        QCOMPARE(db.differentWordsOf(QStringLiteral("émile")), 2);
+        QCOMPARE(*db.differentWordsOf(QStringLiteral("émile")), 2);
 
-        // Nobody signed in, no database, or a file the player was told takes no writes.
-        QVERIFY(!recordFinishedLevel(&db, QString(), easyResult({"TOAD"}), kWhen));
-        QVERIFY(!recordFinishedLevel(nullptr, QStringLiteral("Ann"), easyResult({}), kWhen));
+        // Nobody signed in, or a file the player was told takes no writes.
+        recorder.keep(QString(), easyResult({"TOAD"}));
         db.refuseWrites();
-        QVERIFY(!recordFinishedLevel(&db, QStringLiteral("Émile"), easyResult({"TOAD"}), kWhen));
-        QCOMPARE(db.historyOf(QStringLiteral("Émile")).size(), 1);
-        QCOMPARE(db.differentWordsOf(QStringLiteral("Émile")), 2);
-        QVERIFY(db.historyOf(QString()).isEmpty());
+        recorder.keep(QStringLiteral("Émile"), easyResult({"TOAD"}));
+        QCOMPARE(recorder.waiting(), 0);
+        QCOMPARE(db.historyOf(QStringLiteral("Émile"))->size(), 1);
+        QCOMPARE(*db.differentWordsOf(QStringLiteral("Émile")), 2);
+        QVERIFY(world.messages.shown.isEmpty());
+    }
+
+    // Another program holds the file over two level ends: the levels wait, the player is told
+    // once, and both are kept, in order, at the next level end after the file is free.
+    void levelsEndedOnABusyFileWaitAndAreKeptAtTheNextWrite() {
+        TestWorld world(kWords, TestWorld::OnDisk);
+        GameDatabase& db = *world.database;
+        db.setBusyTimeout(20);
+        QList<QDateTime> times{kWhen, kWhen.addSecs(600), kWhen.addSecs(1200)};
+        HistoryRecorder recorder(db, world.messages, [&times] { return times.takeFirst(); });
+        {
+            RawConnection other(db.path());
+            QVERIFY(other.holdFile());
+            recorder.keep(QStringLiteral("Ann"), easyResult({"CAT"}, 250));
+            recorder.keep(QStringLiteral("Ann"), easyResult({"DOG"}, 500));
+            QCOMPARE(recorder.waiting(), 2);
+        }
+        QCOMPARE(world.messages.shown.size(), 1);
+        QVERIFY2(world.messages.shown.at(0).text.contains(busyLine(db.path())),
+                 qPrintable(world.messages.shown.at(0).text));
+        QVERIFY(db.historyOf(QStringLiteral("Ann")).isNotFound());
+        recorder.keep(QStringLiteral("Ann"), easyResult({}, 0));
+        QCOMPARE(recorder.waiting(), 0);
+        const QList<HistoryRow> kept = *db.historyOf(QStringLiteral("Ann"));
+        QCOMPARE(kept.size(), 3);
+        QCOMPARE(kept.at(0), row(Level::Easy, 250, 1, QStringLiteral("CAT"), 6));
+        QCOMPARE(kept.at(1).when, kWhen.addSecs(600));
+        QCOMPARE(kept.at(1).score, 500);
+        QCOMPARE(world.messages.shown.size(), 1);
     }
 
     void theFiguresOfAKnownHistory() {
@@ -67,7 +101,7 @@ private slots:
             {row(Level::Easy, 4200, 3, QStringLiteral("CATS"), 40),
              row(Level::Easy, 5600, 4, QStringLiteral("DOGS"), 30),
              row(Level::Intermediate, 7350, 5, QStringLiteral("STONES"), 60),
-             row(Level::Easy, 3000, 0, QString(), 20),
+             row(Level::Easy, 3000, 1, QString(), 20),
              row(Level::Intermediate, 6900, 6, QStringLiteral("TOASTS"), 50)},
             14};
         const HistoryFigures figures = historyFigures(history);
@@ -76,7 +110,7 @@ private slots:
         QCOMPARE(figures.bestScore.at(1), std::optional<qint64>(7350));
         QCOMPARE(figures.bestScore.at(2), std::nullopt);
         QCOMPARE(figures.longestWord, QStringLiteral("STONES")); // the first of equals
-        QCOMPARE(figures.percentFound(), 9);                     // 18 of 200
+        QCOMPARE(figures.percentFound(), 10);                    // 19 of 200, rounded
         const QList<std::pair<QString, QString>> expected{
             {"Levels played", "5"},
             {"Best Easy", "5600"},
@@ -84,11 +118,31 @@ private slots:
             {"Best Difficult", "not played"},
             {"Best Expert", "not played"},
             {"Longest word", "STONES"},
-            {"Words found on the fields", "18 of 200 (9%)"},
+            {"Words found on the fields", "19 of 200 (10%)"},
             {"Different words built", "14"}};
         QCOMPARE(figures.lines(), expected);
         QCOMPARE(historyFigures({QStringLiteral("Ann"), {}, 0}).lines().at(6).second,
                  QStringLiteral("0 of 0 (0%)"));
+    }
+
+    // Rows no game writes: more found than the fields held, counts at the end of the range.
+    void doctoredCountsGiveAShareOfZeroToAHundredPercentAndSumsThatDoNotWrap() {
+        const auto figuresOf = [](qint64 found, qint64 onFields) {
+            return historyFigures(
+                {QStringLiteral("Ann"), {row(Level::Easy, 0, found, {}, onFields)}, 0});
+        };
+        QCOMPARE(figuresOf(2, 3).percentFound(), 67);
+        QCOMPARE(figuresOf(1, 3).percentFound(), 33);
+        QCOMPARE(figuresOf(274, 100).percentFound(), 100);
+        QCOMPARE(figuresOf(-5, 100).percentFound(), 0);
+        const qint64 most = std::numeric_limits<qint64>::max();
+        const HistoryFigures wide =
+            historyFigures({QStringLiteral("Ann"),
+                            {row(Level::Easy, most, most, {}, most), row(Level::Easy, 0, 1, {}, 1)},
+                            0});
+        QCOMPARE(wide.wordsOnFields, most);
+        QCOMPARE(wide.percentFound(), 100);
+        QCOMPARE(wide.bestScore.at(0), std::optional<qint64>(most));
     }
 
     void theChartPutsEachScoreAtItsPlaceAmongAllLevelsPlayed() {
@@ -107,14 +161,18 @@ private slots:
         for (int x = 1; x <= 1000; ++x) {
             points.append(QPointF(x, (x * 37) % 101));
         }
+        // A peak before a dip in one column, a dip before a peak in another.
         points[500] = QPointF(501, 500);
         points[501] = QPointF(502, -5);
+        points[700] = QPointF(701, -7);
+        points[701] = QPointF(702, 700);
         const QList<QPointF> kept = thinnedToColumns(points, 100);
         QVERIFY(kept.size() <= 202);
         QCOMPARE(kept.first(), points.first());
         QCOMPARE(kept.last(), points.last());
-        QVERIFY(kept.contains(QPointF(501, 500)));
-        QVERIFY(kept.contains(QPointF(502, -5)));
+        for (const qsizetype extreme : {500, 501, 700, 701}) {
+            QVERIFY(kept.contains(points.at(extreme)));
+        }
         for (qsizetype i = 1; i < kept.size(); ++i) {
             QVERIFY(kept.at(i - 1).x() < kept.at(i).x());
         }
@@ -128,6 +186,13 @@ private slots:
                                 "history."));
         QCOMPARE(emptyHistoryLine({QStringLiteral("Ann"), {}, 0}),
                  QStringLiteral("Ann has not finished a level yet."));
+        // Rows that could not all be read are not shown as the history.
+        QCOMPARE(emptyHistoryLine({QStringLiteral("Ann"),
+                                   {row(Level::Easy, 0, 0, {}, 0)},
+                                   1,
+                                   QStringLiteral("database disk image is malformed")}),
+                 QStringLiteral("The history of Ann could not be read in full, so none of it is "
+                                "shown: database disk image is malformed"));
         QVERIFY(emptyHistoryLine({QStringLiteral("Ann"), {row(Level::Easy, 0, 0, {}, 0)}, 0})
                     .isEmpty());
     }

@@ -7,6 +7,7 @@
 #include "Fields.h"
 #include "RawConnection.h"
 #include "TestWorld.h"
+#include "core/data/DataLocation.h"
 
 #include <QSet>
 #include <QSignalSpy>
@@ -63,11 +64,12 @@ private slots:
 
     void theFoundShareCountsTheBuiltWordsAgainstEveryWordTheFieldsHeld() {
         const Lexicon lexicon = Lexicon::build(kWords, kCommon);
-        const QStringList built{"DOG", "CATS"};
+        const QStringList built{"DOG", "CATS", "TOAD", "GOD"};
         const FieldShare share =
             fieldShare(built, missedWords(lexicon, levelInfo(Level::Easy), kFields, built));
         QCOMPARE(share.text(),
-                 QStringLiteral("You found 2 of the 6 words on your fields (33%). Longest: CATS."));
+                 QStringLiteral("You found 4 of the 6 words on your fields (67%). Longest: CATS."));
+        QCOMPARE((FieldShare{1, 3, {}}).percent(), 33);
         QCOMPARE(fieldShare({}, {}).text(),
                  QStringLiteral("You found 0 of the 0 words on your fields (0%)."));
     }
@@ -163,6 +165,9 @@ private slots:
             shown.append(m.word);
         }
         QCOMPARE(shown, (QStringList{"CATS", "TOAD", "CAT"}));
+        // The share counts every word the fields held, the rarer ones not shown too.
+        QCOMPARE(model.foundText(),
+                 QStringLiteral("You found 1 of the 6 words on your fields (17%). Longest: DOG."));
         QVERIFY(model.showAllMissedChoosable());
         QVERIFY(model.missedNote().startsWith(
             QStringLiteral("Your fields held 5 words you did not build. The 3 everyday ones")));
@@ -197,13 +202,23 @@ private slots:
 
     void aWordListTooBusyToReadIsReadAgainForTheNextSummary() {
         TestWorld world({{"CAT", "x"}}, TestWorld::OnDisk);
-        auto impatient = GameDatabase::open(world.database->path(), 20);
-        world.services.database = impatient.db.get();
+        world.database->setBusyTimeout(20);
         {
             RawConnection other(world.database->path());
             QVERIFY(other.holdFile());
-            SummaryModel busy(easyResult({}, kFields), world.services, world.session);
+            SummaryModel busy(easyResult({"CAT"}, kFields), world.services, world.session);
             QVERIFY(busy.missedWords().isEmpty());
+            // Said so, never shown as nothing missed and everything found.
+            QCOMPARE(busy.missedTabText(), QStringLiteral("Words you missed (?)"));
+            QVERIFY2(busy.missedNote().startsWith(
+                         QStringLiteral("The words you missed cannot be listed, since the word "
+                                        "list could not be read: ") +
+                         busyLine(world.database->path())),
+                     qPrintable(busy.missedNote()));
+            QCOMPARE(busy.foundText(),
+                     QStringLiteral("You built 1 word; how many words your fields held cannot "
+                                    "be told now, the word list could not be read. Longest: "
+                                    "CAT."));
         }
         SummaryModel later(easyResult({}, kFields), world.services, world.session);
         QCOMPARE(later.missedWords().size(), 1);

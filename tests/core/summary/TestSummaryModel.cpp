@@ -2,6 +2,7 @@
 #include "RawConnection.h"
 #include "TestWorld.h"
 #include "core/board/BoardModel.h"
+#include "core/data/DataLocation.h"
 #include "core/summary/SummaryModel.h"
 
 #include <QProcess>
@@ -9,6 +10,8 @@
 #include <QSqlQuery>
 #include <QtTest>
 
+#include <chrono>
+#include <future>
 #include <thread>
 
 using namespace vortalex;
@@ -256,7 +259,7 @@ private slots:
         QCOMPARE(world.messages.texts(), QStringList{SummaryModel::kEnterName});
         QCOMPARE(world.messages.shown.at(0).style, style::kExclamation);
         QCOMPARE(grid.size(), 0);
-        QVERIFY(!world.database->findScore(Level::Easy, QString()));
+        QVERIFY(world.database->findScore(Level::Easy, QString()).isNotFound());
     }
 
     void anEasySaveRecordsTheScoreThePlayerAndTheTotal_data() {
@@ -281,7 +284,7 @@ private slots:
         const auto player = test::findPlayer(*world.database, name, QStringLiteral("SECRET"));
         QVERIFY(player);
         QVERIFY(player->levelOpen[0] && player->levelOpen[1] && !player->levelOpen[2]);
-        QCOMPARE(world.database->findTotal(name), std::optional<qint64>(5200));
+        QCOMPARE(world.database->findTotal(name), Lookup<qint64>::found(5200));
         QCOMPARE(summary.scores()->rowCount(), 2); // the grid shows the new row after Zed's
 
         // Again: the overwrite question; Yes changes only the score row.
@@ -291,7 +294,7 @@ private slots:
         QCOMPARE(world.messages.shown.at(1).text, SummaryModel::kOverwrite);
         QCOMPARE(world.messages.shown.at(1).style, style::kYesNoQuestion);
         QCOMPARE(world.database->findScore(Level::Easy, name)->score, 6100);
-        QCOMPARE(world.database->findTotal(name), std::optional<qint64>(5200));
+        QCOMPARE(world.database->findTotal(name), Lookup<qint64>::found(5200));
         QVERIFY(!test::findPlayer(*world.database, name, QStringLiteral("other")));
     }
 
@@ -315,7 +318,7 @@ private slots:
         SummaryModel summary(result(Level::Intermediate, 7350, true), world.services,
                              world.session);
         summary.save(QStringLiteral("ann"), QString());
-        QCOMPARE(world.database->findTotal(QStringLiteral("Ann")), std::optional<qint64>(12550));
+        QCOMPARE(world.database->findTotal(QStringLiteral("Ann")), Lookup<qint64>::found(12550));
         QVERIFY(!summary.layers().saveEnabled);
         auto player = world.database->findPlayerByName(QStringLiteral("Ann"));
         QCOMPARE(player->name, QStringLiteral("ann")); // written as typed
@@ -324,15 +327,15 @@ private slots:
         world.messages.answers = {Answer::Yes};
         SummaryModel again(result(Level::Intermediate, 100, true), world.services, world.session);
         again.save(QStringLiteral("Ann"), QString());
-        QCOMPARE(world.database->findTotal(QStringLiteral("Ann")), std::optional<qint64>(12650));
+        QCOMPARE(world.database->findTotal(QStringLiteral("Ann")), Lookup<qint64>::found(12650));
 
         // A player signed in by START has no rows yet: the Difficult save makes them.
         SummaryModel difficult(result(Level::Difficult, 9000, true), world.services, world.session);
         difficult.save(QStringLiteral("Bea"), QString());
-        QCOMPARE(world.database->findTotal(QStringLiteral("Bea")), std::optional<qint64>(9000));
-        player = test::findPlayer(*world.database, QStringLiteral("Bea"), QString());
-        QVERIFY(player);
-        QVERIFY(player->levelOpen[3]);
+        QCOMPARE(world.database->findTotal(QStringLiteral("Bea")), Lookup<qint64>::found(9000));
+        const auto bea = test::findPlayer(*world.database, QStringLiteral("Bea"), QString());
+        QVERIFY(bea);
+        QVERIFY(bea->levelOpen[3]);
     }
 
     void savesFindThePlayerTypedInAnotherCaseOfAnyScript() {
@@ -368,8 +371,8 @@ private slots:
         SummaryModel summary(result(Level::Expert, 400, true), world.services, world.session);
         summary.save(QStringLiteral("Ann"), QString());
         QCOMPARE(world.database->findScore(Level::Expert, QStringLiteral("Ann"))->score, 400);
-        QVERIFY(!world.database->findPlayerByName(QStringLiteral("Ann")));
-        QVERIFY(!world.database->findTotal(QStringLiteral("Ann")));
+        QVERIFY(world.database->findPlayerByName(QStringLiteral("Ann")).isNotFound());
+        QVERIFY(world.database->findTotal(QStringLiteral("Ann")).isNotFound());
     }
 
     void aSaveThatFailsHalfWayWritesNothingAndSaysSo() {
@@ -380,8 +383,58 @@ private slots:
         summary.save(QStringLiteral("Ann"), QString());
         QCOMPARE(world.messages.shown.size(), 1);
         QCOMPARE(world.messages.shown.at(0).style, style::kCritical);
-        QVERIFY(!world.database->findScore(Level::Easy, QStringLiteral("Ann")));
-        QVERIFY(!world.database->findPlayerByName(QStringLiteral("Ann")));
+        QVERIFY(world.database->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
+        QVERIFY(world.database->findPlayerByName(QStringLiteral("Ann")).isNotFound());
+    }
+
+    // Another copy of the game holds the write lock with Ann's score not yet committed: the
+    // save's lookup finds no row, its write waits for the lock, and by then the row is there.
+    // The write looks again under its lock and asks the overwrite question, never adding a
+    // second row for the name.
+    void aRowSavedElsewhereBetweenTheLookupAndTheWriteLeadsToTheOverwriteQuestion() {
+        TestWorld world({{"CAT", "(n.) feline"}}, TestWorld::OnDisk);
+        std::promise<bool> holding;
+        std::thread other([&holding, path = world.database->path()] {
+            test::RawConnection copy(path);
+            holding.set_value(copy.run(
+                {QStringLiteral("BEGIN IMMEDIATE"),
+                 QStringLiteral("INSERT INTO tblEasyScores (fldUsername, fldScore, fldTime, "
+                                "fldNameKey) VALUES ('Ann', 100, '00:00', 'ann')")}));
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            copy.run({QStringLiteral("COMMIT")});
+        });
+        const bool held = holding.get_future().get();
+        world.messages.answers = {Answer::Yes};
+        SummaryModel summary(result(Level::Easy, 5200, true), world.services, world.session);
+        summary.save(QStringLiteral("Ann"), QString());
+        other.join();
+        QVERIFY(held);
+        QCOMPARE(world.messages.texts(),
+                 (QStringList{SummaryModel::kOverwrite, SummaryModel::kSaved}));
+        test::RawConnection file(world.database->path());
+        QCOMPARE(file.count(QStringLiteral("tblEasyScores")), 1);
+        QCOMPARE(world.database->findScore(Level::Easy, QStringLiteral("Ann"))->score, 5200);
+        QCOMPARE(file.count(QStringLiteral("tblUsers")), 0);
+        QCOMPARE(file.count(QStringLiteral("total")), 0);
+    }
+
+    // The file held whole by another program: the lookup cannot answer, so nothing is asked
+    // or written and the player is told the file is busy.
+    void aSaveWhoseLookupCannotReadTheFileAsksNothingAndWritesNothing() {
+        TestWorld world({{"CAT", "(n.) feline"}}, TestWorld::OnDisk);
+        world.database->appendScore(Level::Easy, {QStringLiteral("Ann"), 100, "00:00"});
+        world.database->setBusyTimeout(20);
+        {
+            test::RawConnection other(world.database->path());
+            QVERIFY(other.holdFile());
+            SummaryModel summary(result(Level::Easy, 5200, true), world.services, world.session);
+            summary.save(QStringLiteral("Ann"), QString());
+        }
+        QCOMPARE(world.messages.texts(),
+                 QStringList{QStringLiteral("The score could not be saved; nothing was written.") +
+                             kLineBreak + busyLine(world.database->path())});
+        QCOMPARE(world.messages.shown.at(0).style, style::kCritical);
+        QCOMPARE(world.database->findScore(Level::Easy, QStringLiteral("Ann"))->score, 100);
     }
 
     void aSaveKilledHalfWayLeavesOnlyWholeSaves() {
@@ -424,7 +477,7 @@ private slots:
                 return;
             }
             opened.db->setPasswordPolicy(password::fastPolicy());
-            test::ServicesOver game(opened.db.get());
+            test::ServicesOver game(*opened.db);
             for (int score = 1; score <= kSaves; ++score) {
                 SummaryModel summary(result(Level::Intermediate, score, true), game.services,
                                      game.session);
@@ -449,12 +502,12 @@ private slots:
         QCOMPARE(annTold, kSaves);
         QCOMPARE(bobTold, kSaves);
         GameDatabase& db = *world.database;
-        QCOMPARE(db.findTotal(QStringLiteral("Ann")).value_or(0), annSaved);
-        QCOMPARE(db.findTotal(QStringLiteral("Bob")).value_or(0), bobSaved);
+        QCOMPARE(*db.findTotal(QStringLiteral("Ann")), annSaved);
+        QCOMPARE(*db.findTotal(QStringLiteral("Bob")), bobSaved);
         // Here the file is only ever busy for a moment, so every save waits its turn and lands.
         QCOMPARE(annSaved + bobSaved, 2 * (kSaves * (kSaves + 1) / 2));
-        QVERIFY(db.findPlayerByName(QStringLiteral("Ann")));
-        QVERIFY(db.findPlayerByName(QStringLiteral("Bob")));
+        QVERIFY(db.findPlayerByName(QStringLiteral("Ann")).isFound());
+        QVERIFY(db.findPlayerByName(QStringLiteral("Bob")).isFound());
     }
 
     // ------------------------------------------------------------ review

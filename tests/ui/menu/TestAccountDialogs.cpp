@@ -92,8 +92,8 @@ private slots:
                  qPrintable(QStringLiteral("%1, %2 off").arg(off.x()).arg(off.y())));
 
         // Moved by the player, it stays where it was put.
-        registration.move(registration.pos() + QPoint(30, 20));
-        const QPoint put = registration.pos();
+        const QPoint put = registration.pos() + QPoint(30, 20);
+        registration.move(put);
         QCoreApplication::processEvents();
         registration.update();
         QCoreApplication::processEvents();
@@ -104,6 +104,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&registration));
         QVERIFY((registration.frameGeometry().center() - owner.frameGeometry().center())
                     .manhattanLength() <= 1);
+
+        // Centred on an owner at the screen's left edge, it would stand half off the screen.
+        registration.hide();
+        const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+        owner.setGeometry(available.left(), available.top() + 40, 100, 100);
+        registration.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&registration));
+        QVERIFY(available.contains(registration.frameGeometry()));
     }
 
     void enterLoadsAndClosesOnlyWhenThePlayerIsFound() {
@@ -213,12 +221,14 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), load->nameBox());
     }
 
-    void loadWithoutADatabaseFindsNobody() {
-        m_world->services.database = nullptr;
+    void loadWithoutADatabaseSignsNobodyIn() {
+        m_world->loseDatabase();
         auto dialog = openLoad();
         dialog->nameBox()->setText(QStringLiteral("Ann"));
         QTest::mouseClick(dialog->loadButton(), Qt::LeftButton);
-        QCOMPARE(m_world->messages.texts(), QStringList{AccountModel::kNotFound});
+        QCOMPARE(m_world->messages.texts(),
+                 QStringList{AccountModel::kLoadUnread + kLineBreak +
+                             QStringLiteral("the game database is not open")});
         QVERIFY(dialog->isVisible());
     }
 };

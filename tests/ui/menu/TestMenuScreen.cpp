@@ -15,6 +15,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
+#include <QScreen>
 
 using namespace vortalex;
 
@@ -23,6 +24,15 @@ namespace {
 const QColor kBlack{0, 0, 0};
 const QColor kCyan{0, 255, 255};
 const QColor kGreen{0, 255, 0};
+
+// What the window system shows of `widget`: its window's last drawing, not a fresh one.
+QImage shownOf(QWidget* widget) {
+    QWidget* window = widget->window();
+    const QPoint at = widget->mapTo(window, QPoint());
+    return window->screen()
+        ->grabWindow(window->winId(), at.x(), at.y(), widget->width(), widget->height())
+        .toImage();
+}
 
 } // namespace
 
@@ -414,6 +424,23 @@ private slots:
         QTest::keyClicks(m_menu.get(), QStringLiteral("mstm"));
         QVERIFY(!mute.muted());
         QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("ST")); // no M on the field
+    }
+
+    // Ctrl+M switches the switch, not the control: the control follows it, in the picture on
+    // the screen (drawn when the window system next asks) and in its tooltip. What it tells a
+    // listening screen reader cannot be heard here: with none running, Qt tells nothing.
+    void theSpeakerShowsWhatCtrlMSwitched() {
+        showWithSpeaker();
+        SpeakerToggle* sound = m_menu->soundToggle();
+        QTRY_VERIFY(!shownOf(sound).isNull());
+        const QImage on = shownOf(sound);
+        const QString onTip = sound->toolTip();
+        QTest::keyClick(m_menu.get(), Qt::Key_M, Qt::ControlModifier);
+        QTRY_VERIFY(shownOf(sound) != on);
+        QVERIFY(sound->toolTip() != onTip);
+        QTest::keyClick(m_menu.get(), Qt::Key_M, Qt::ControlModifier);
+        QTRY_COMPARE(shownOf(sound), on);
+        QCOMPARE(sound->toolTip(), onTip);
     }
 
     void theSpeakerReadsAsACheckBoxNamedSoundCheckedWhileSoundIsOn() {

@@ -1,4 +1,5 @@
 #include "Gestures.h"
+#include "RawConnection.h"
 #include "ShownText.h"
 #include "TestWorld.h"
 #include "ui/summary/HistoryPage.h"
@@ -8,6 +9,8 @@
 #include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScreen>
@@ -21,6 +24,36 @@ namespace {
 
 QVariant cell(const QTableView* table, int row, int column, int role = Qt::DisplayRole) {
     return table->model()->index(row, column).data(role);
+}
+
+// A history of these levels, one row each, in this order.
+PlayerHistory historyOf(const QList<std::pair<Level, qint64>>& levels) {
+    PlayerHistory history{QStringLiteral("Ann"), {}, 0};
+    for (const auto& [level, score] : levels) {
+        history.rows.append({level, QDateTime::currentDateTimeUtc(), score, 1, "CAT", 10});
+    }
+    return history;
+}
+
+// The pixels of the chart's plot area drawn in the colour of `level`'s line: its markers, or
+// the line itself.
+int pixelsOfLevel(HistoryPage& page, Level level) {
+    QChartView* view = page.chartView();
+    const QImage shown = view->grab().toImage();
+    const QRect plot = view->mapFromScene(view->chart()->plotArea()).boundingRect();
+    const QColor colour = page.series(level)->pen().color();
+    int count = 0;
+    for (int y = plot.top(); y <= plot.bottom(); ++y) {
+        for (int x = plot.left(); x <= plot.right(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            count += std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                                 std::abs(c.blue() - colour.blue()) <
+                             40
+                         ? 1
+                         : 0;
+        }
+    }
+    return count;
 }
 
 QList<RankRow> shownRows(const QTableView* table) {
@@ -190,7 +223,7 @@ private slots:
     }
 
     void noDatabaseShowsEmptyTables() {
-        m_world->services.database = nullptr;
+        m_world->loseDatabase();
         StatsScreen screen(m_world->services);
         screen.show();
         QCOMPARE(screen.table()->model()->rowCount(), 0);
@@ -204,7 +237,7 @@ private slots:
     void theHistoryPageChartsTheSignedInPlayersLevelsWithTheirFigures() {
         GameDatabase& db = *m_world->database;
         const QDateTime when = QDateTime::currentDateTimeUtc();
-        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, 4200, 3, "CATS", 40},
+        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, 4200, 4, "CATS", 40},
                                  {"CAT", "CATS", "DOG"}));
         QVERIFY(db.appendHistory(QStringLiteral("ANN"),
                                  {Level::Intermediate, when, 7350, 2, "STONES", 60},
@@ -234,7 +267,7 @@ private slots:
             {"Best Difficult", "not played"},
             {"Best Expert", "not played"},
             {"Longest word", "STONES"},
-            {"Words found on the fields", "6 of 120 (5%)"},
+            {"Words found on the fields", "7 of 120 (6%)"},
             {"Different words built", "5"}};
         QCOMPARE(page->shownFigures(), figures);
 
@@ -249,6 +282,24 @@ private slots:
         QCOMPARE(screen.size(), screen.table()->parentWidget()->size());
         QTest::mouseClick(screen.levelButton(Level::Easy), Qt::LeftButton);
         QCOMPARE(screen.shownLevel(), std::optional<Level>(Level::Easy));
+    }
+
+    // A level played once is a single point, which only its marker draws.
+    void aShortHistoryMarksEachLevelPlayedAndTheLegendNamesOnlyThose() {
+        HistoryPage page;
+        page.show();
+        page.showHistory(historyOf({{Level::Easy, 4200}}));
+        QVERIFY(pixelsOfLevel(page, Level::Easy) > 0);
+        page.showHistory(
+            historyOf({{Level::Easy, 4200}, {Level::Expert, 900}, {Level::Easy, 5600}}));
+        for (const Level level : allLevels()) {
+            const bool played = level == Level::Easy || level == Level::Expert;
+            QCOMPARE(pixelsOfLevel(page, level) > 0, played);
+            const QList<QLegendMarker*> markers =
+                page.chartView()->chart()->legend()->markers(page.series(level));
+            QCOMPARE(markers.size(), 1);
+            QCOMPARE(markers.first()->isVisible(), played);
+        }
     }
 
     void theHistoryPageSaysInOneLineWhenThereIsNothingToShow() {
@@ -273,6 +324,42 @@ private slots:
         QCOMPARE(newcomer.historyPage()->emptyLabel()->text(),
                  QStringLiteral("Cy has not finished a level yet."));
         QVERIFY(!newcomer.historyPage()->chartView()->isVisible());
+    }
+
+    // A history that cannot be read whole is not shown in part; scores below zero stay on the
+    // chart.
+    void theHistoryPageShowsNoPartOfADamagedHistoryAndChartsScoresBelowZero() {
+        test::TestWorld world({{"CAT", "x"}}, test::TestWorld::OnDisk);
+        GameDatabase& db = *world.database;
+        const QDateTime when = QDateTime::currentDateTimeUtc();
+        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, -900, 0, {}, 5}, {}));
+        QVERIFY(db.appendHistory(QStringLiteral("Ann"), {Level::Easy, when, 4200, 1, "CAT", 5},
+                                 {"CAT"}));
+        world.session.setPlayerName(QStringLiteral("Ann"));
+        StatsScreen screen(world.services, world.session);
+        screen.show();
+        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+        const HistoryPage* page = screen.historyPage();
+        QVERIFY(page->chartView()->isVisible());
+        QVERIFY(page->scoreAxis()->min() <= -900);
+        QVERIFY(page->scoreAxis()->max() >= 4200);
+
+        const int root = test::RawConnection(db.path()).rootPage(QStringLiteral("tblHistory"));
+        QVERIFY(test::zeroPages(db.path(), root, root));
+        // A connection of its own, as the next start has, with no page of the file in memory.
+        const auto reopened = GameDatabase::open(db.path()).db;
+        world.services.setDatabase(*reopened);
+        StatsScreen later(world.services, world.session);
+        later.show();
+        QTest::mouseClick(later.historyButton(), Qt::LeftButton);
+        page = later.historyPage();
+        QVERIFY(page->emptyLabel()->isVisible());
+        QVERIFY2(page->emptyLabel()->text().startsWith(
+                     QStringLiteral("The history of Ann could not be read in full, so none of it "
+                                    "is shown: ")),
+                 qPrintable(page->emptyLabel()->text()));
+        QVERIFY(!page->chartView()->isVisible());
+        QVERIFY(page->shownFigures().isEmpty());
     }
 
     // A long name is cut short with "…" within the History page, and shown as typed; the whole
@@ -311,13 +398,18 @@ private slots:
         QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
         QVERIFY((screen.geometry().center() - centre).manhattanLength() <= 2);
 
-        screen.move(available.right() - screen.width(), available.top());
-        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
-        QVERIFY2(available.contains(screen.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                       .arg(screen.x())
-                                                                       .arg(screen.y())
-                                                                       .arg(screen.width())
-                                                                       .arg(screen.height())));
+        // Grown in a corner of the screen, it stays on the screen.
+        for (const bool topRight : {true, false}) {
+            screen.move(topRight ? available.right() - screen.width() : available.left(),
+                        topRight ? available.top() : available.bottom() - screen.height());
+            QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
+            QVERIFY2(available.contains(screen.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                                           .arg(screen.x())
+                                                                           .arg(screen.y())
+                                                                           .arg(screen.width())
+                                                                           .arg(screen.height())));
+            QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
+        }
     }
 
     void doneOnTheHistoryPageClosesAndTheScreenOpensOnTheRankingsAgain() {

@@ -1,5 +1,6 @@
 #include "ui/summary/SummaryScreen.h"
 #include "ui/summary/WordPathView.h"
+#include "ui/widgets/LetterTile.h"
 #include "ui/widgets/ScoreGrid.h"
 
 #include "Fields.h"
@@ -34,6 +35,26 @@ LevelResult catResult(bool passed) {
     result.fields = {test::fieldOf(5, kCatField)};
     result.builtPaths = {{QStringLiteral("CAT"), result.fields.first(), {1, 2, 3}}};
     return result;
+}
+
+// The mean of the pixels of `area`, transparent ones counted as black.
+QColor meanColour(const QImage& image, const QRect& area) {
+    qint64 sum[3] = {0, 0, 0};
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = QColor::fromRgba(image.pixel(x, y));
+            sum[0] += c.red() * c.alpha() / 255;
+            sum[1] += c.green() * c.alpha() / 255;
+            sum[2] += c.blue() * c.alpha() / 255;
+        }
+    }
+    const qint64 n = std::max<qint64>(1, qint64(area.width()) * area.height());
+    return QColor(int(sum[0] / n), int(sum[1] / n), int(sum[2] / n));
+}
+
+int distance(const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
 }
 
 QString spokenDescription(QWidget* widget) {
@@ -230,13 +251,15 @@ private slots:
 
     void theScoreAreaSaysHowMuchOfTheFieldsWasFoundOverNoControl() {
         TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
-        SummaryScreen screen(catResult(true), world.services, world.session);
+        LevelResult twoWords = catResult(true);
+        twoWords.words.append(QStringLiteral("SAT"));
+        SummaryScreen screen(twoWords, world.services, world.session);
         screen.show();
         QCoreApplication::processEvents();
         QLabel* found = screen.foundLine();
         QVERIFY(found->isVisible());
         QCOMPARE(found->text(),
-                 QStringLiteral("You found 1 of the 3 words on your fields (33%). Longest: CAT."));
+                 QStringLiteral("You found 2 of the 3 words on your fields (67%). Longest: CAT."));
         for (const QWidget* other :
              found->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (other != found && other->isVisible()) {
@@ -275,6 +298,14 @@ private slots:
         QCOMPARE(spokenDescription(picture),
                  QStringLiteral("S row 2 column 3, then A row 1 column 2, then T row 1 column 3"));
         QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (v.) sat")));
+
+        // A click on the built word, still current on its page, brings its own field back.
+        screen.reviewTabs()->setCurrentIndex(0);
+        QTest::mouseClick(screen.wordList()->viewport(), Qt::LeftButton, {},
+                          screen.wordList()->visualItemRect(screen.wordList()->item(0)).center());
+        QVERIFY(picture->path());
+        QCOMPARE(picture->path()->word, QStringLiteral("CAT"));
+        QCOMPARE(picture->path()->chain, (QList<int>{1, 2, 3}));
     }
 
     // The meanings and the picture belong to the page that shows: turning to the missed words
@@ -291,20 +322,43 @@ private slots:
         QCOMPARE(screen.pathView()->path()->word, QStringLiteral("CAT"));
     }
 
-    // The word's tiles are drawn apart from the others: every tile on the path looks different
-    // from the same tile in a picture with no path, and every other tile looks the same (a line
-    // between touching tiles crosses no other tile's middle).
-    void thePictureMarksTheWordsTilesAndNoOthers() {
+    // A screen reader hears each tile by its own row and column, down the last column too.
+    void thePathIsReadTileByTileWithItsRowAndColumn() {
+        WordPathView view;
+        view.setPath(WordPath{QStringLiteral("EJON"),
+                              test::fieldOf(5, QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXY")),
+                              {5, 10, 15, 14}});
+        QCOMPARE(spokenDescription(&view),
+                 QStringLiteral("E row 1 column 5, then J row 2 column 5, then O row 3 column 5, "
+                                "then N row 3 column 4"));
+    }
+
+    // The word's tiles wear the face of picked tiles, whatever the line and letters over them,
+    // and every other tile looks as in a picture with no path (a line between touching tiles
+    // crosses no other tile's middle).
+    void thePictureMarksTheWordsTilesWithThePickedFaceAndNoOthers() {
         const TileGrid field = test::fieldOf(5, kCatField);
         const QList<int> chain{8, 2, 3};
         const QImage marked = WordPathView::picture({"SAT", field, chain}, 150, 1).toImage();
         const QImage plain = WordPathView::picture({"SAT", field, {}}, 150, 1).toImage();
         QCOMPARE(marked.size(), plain.size());
         const int cell = marked.width() / 5;
+        const auto faceColour = [cell](TileColour state) {
+            const QImage face = LetterTile::face(QSize(cell, cell), 1, state, false).toImage();
+            return meanColour(face, face.rect());
+        };
+        const QColor used = faceColour(TileColour::Used);
+        const QColor unused = faceColour(TileColour::Plain);
         for (int i = 1; i <= field.count(); ++i) {
-            const QRect middle((i - 1) % 5 * cell + cell / 3, (i - 1) / 5 * cell + cell / 3,
-                               cell / 3, cell / 3);
-            QCOMPARE(marked.copy(middle) != plain.copy(middle), chain.contains(i));
+            const QRect tile((i - 1) % 5 * cell, (i - 1) / 5 * cell, cell, cell);
+            const QRect middle = tile.adjusted(cell / 3, cell / 3, -cell / 3, -cell / 3);
+            if (chain.contains(i)) {
+                const QColor shown = meanColour(marked, tile.adjusted(2, 2, -2, -2));
+                QVERIFY2(distance(shown, used) < distance(shown, unused),
+                         qPrintable(QString::number(i)));
+            } else {
+                QCOMPARE(marked.copy(middle), plain.copy(middle));
+            }
         }
     }
 
