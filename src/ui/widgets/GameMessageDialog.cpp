@@ -144,7 +144,11 @@ GameMessageDialog::GameMessageDialog(const QString& text, MessageStyle style, co
         m_label->setWordWrap(true);
         m_label->setMinimumWidth(widest);
     }
-    grid->addWidget(m_label, 0, 1);
+    if (m_icon != MessageIcon::None) {
+        grid->addWidget(m_label, 0, 1);
+    } else {
+        grid->addWidget(m_label, 0, 0, 1, 2);
+    }
 
     // The desktop's own buttons, so the texts, their order and their accelerators stay
     // those the player knows; the game's look draws them.
