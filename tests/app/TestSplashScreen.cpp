@@ -32,7 +32,7 @@ private slots:
         delete splash;
     }
 
-    // At the player's scale the picture is drawn anew at that size, aspect kept, and never
+    // At the player's scale the picture is drawn anew at that size, its proportions kept, and never
     // larger than the screen.
     void opensAtTheChosenScaleWithinItsScreen() {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();

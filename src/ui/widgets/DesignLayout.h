@@ -44,8 +44,8 @@ QFont scaledFont(const QFont& design, qreal scale);
 
 // Lays a screen out from its design: the design area (twips) and each control's design place
 // (twips) and design font. Whenever the host (the window, or a page of it) changes size, the
-// design area is scaled to the largest size that fits, aspect kept, and centred; the spare room
-// around it is the host's backdrop. Every placed control is then moved, sized and given its
+// design area is scaled to the largest size that fits, its proportions kept, and centred; the spare
+// room around it is the host's backdrop. Every placed control is then moved, sized and given its
 // font at that scale, so text is laid out anew at the new size rather than stretched.
 //
 // How a screen uses it:
