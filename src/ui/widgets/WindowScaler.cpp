@@ -194,7 +194,9 @@ void WindowScaler::toggleFullScreen() {
 
 void WindowScaler::settle() {
     m_settle.stop();
-    if (m_choice != nullptr && m_window.isVisible() && shownAsIs(m_window)) {
+    const bool dragged = m_dragged;
+    m_dragged = false;
+    if (dragged && m_choice != nullptr && m_window.isVisible() && shownAsIs(m_window)) {
         m_choice->setScale(scale());
     }
 }
@@ -208,9 +210,15 @@ bool WindowScaler::eventFilter(QObject* watched, QEvent* event) {
             m_grip->move(m_window.width() - m_grip->width(), m_window.height() - m_grip->height());
             m_grip->raise();
         }
-        if (!m_resizing && m_window.isVisible() && shownAsIs(m_window)) {
-            m_settle.start(); // dragged by the player
+        if (m_shown && !m_resizing && shownAsIs(m_window)) {
+            m_dragged = true; // by the player
+            m_settle.start();
         }
+    } else if (event->type() == QEvent::Show) {
+        // The size a window opens at is not the player's: the wish stays for larger screens.
+        m_shown = true;
+    } else if (event->type() == QEvent::Hide) {
+        m_shown = false;
     } else if (event->type() == QEvent::WindowStateChange && m_grip != nullptr) {
         m_grip->setVisible(shownAsIs(m_window));
     }

@@ -67,6 +67,8 @@ private:
     QSizeGrip* m_grip = nullptr;
     QTimer m_settle;
     bool m_resizing = false;
+    bool m_shown = false;
+    bool m_dragged = false;
 };
 
 } // namespace vortalex
