@@ -9,6 +9,7 @@
 #include "core/common/Lexicon.h"
 #include "ui/board/BoardScreen.h"
 #include "ui/summary/SummaryScreen.h"
+#include "ui/widgets/Theme.h"
 
 #include "BenchWorld.h"
 #include "Deals.h"
@@ -51,6 +52,7 @@ void build(BoardModel& board, const QString& word) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    theme::apply(app); // as the game looks
     const QStringList args = app.arguments();
     if (args.size() != 3) {
         std::fprintf(stderr, "usage: shots <template Dictionary.mdb> <folder>\n");

@@ -11,7 +11,7 @@ packages=(
     qt6-charts-dev libqt6opengl6-dev
     libsqlite3-dev libsodium-dev
     wordnet-base wamerican-large wamerican wamerican-small wbritish wbritish-large
-    fonts-liberation
+    fonts-liberation fonts-lato
     xvfb xauth xdotool openbox imagemagick x11-utils time faketime python3
     librsvg2-bin desktop-file-utils appstream sqlite3 lintian groff-base clang-format
 )

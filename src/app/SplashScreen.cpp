@@ -1,6 +1,8 @@
 #include "app/SplashScreen.h"
 
 #include "ui/menu/MenuArt.h"
+#include "ui/widgets/Theme.h"
+#include "ui/widgets/WindowScaler.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -8,14 +10,19 @@
 
 namespace vortalex {
 
-SplashScreen::SplashScreen(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
+SplashScreen::SplashScreen(QWidget* parent, double scale)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_layout(*this, QSize(7635, 6180)) { // twips: a 509 x 412 picture at the design size
     setObjectName(QStringLiteral("frmSplash"));
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(509, 412);
+    const QSize design = m_layout.designPixels();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        scale = std::min(scale, largestScaleOn(*screen, design));
+        setFixedSize(qRound(design.width() * scale), qRound(design.height() * scale));
         move(screen->availableGeometry().center() - rect().center());
+    } else {
+        setFixedSize(design);
     }
     m_timer.setSingleShot(true);
     // A coarse timer may fire up to 5% early; the picture stays its full time.
@@ -37,7 +44,9 @@ void SplashScreen::handOver() {
 
 void SplashScreen::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
-    art::paintSplash(p, size());
+    theme::paintSky(p, QRectF(rect())); // the hair of room a rounded size may leave
+    p.setTransform(m_layout.transform());
+    art::paintSplash(p, m_layout.designPixels());
 }
 
 } // namespace vortalex

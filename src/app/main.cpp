@@ -3,10 +3,13 @@
 #include "app/QtMessageBoxes.h"
 #include "app/SplashScreen.h"
 #include "core/common/MuteSwitch.h"
+#include "core/common/ScaleChoice.h"
 #include "core/data/DataLocation.h"
 #include "core/data/GameDatabase.h"
 #include "core/data/InstanceLock.h"
+#include "core/data/ScaleSetting.h"
 #include "ui/sound/SoundCuePlayer.h"
+#include "ui/widgets/Theme.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -86,6 +89,7 @@ int main(int argc, char** argv) {
     const QString appId = QStringLiteral("io.github.vortalex.Vortalex");
     QGuiApplication::setDesktopFileName(appId);
     QApplication::setWindowIcon(QIcon::fromTheme(appId));
+    theme::apply(app); // every window, its first message box included, in the game's look
 
     QCommandLineParser options;
     const QCommandLineOption seedOption = describeOptions(options);
@@ -105,7 +109,8 @@ int main(int argc, char** argv) {
         DataLocation::prepare(QCoreApplication::applicationDirPath(),
                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 
-    QtMessageBoxes messages;
+    ScaleChoice scale;
+    QtMessageBoxes messages(&scale);
     SoundCuePlayer cues(where.dataFolder);
     // Every cue, QUIT's at the very end too, passes the switch before it reaches the sound
     // thread.
@@ -138,6 +143,7 @@ int main(int argc, char** argv) {
     services.databasePath = where.databasePath;
     services.cues = &mute;
     services.mute = &mute;
+    services.scale = &scale;
     services.messages = &messages;
     services.newRandom = [fixedSeed, boards = std::uint64_t{0}]() mutable {
         // Each board gets its own seed, so a replayed run deals every board as before.
@@ -149,9 +155,13 @@ int main(int argc, char** argv) {
         return std::make_unique<SeededRandom>(seed);
     };
 
+    // Gone before the database, which it writes the player's choice of size into.
+    const QObject scaleKept;
+    keepScaleChoice(scale, *database, &scaleKept);
+
     // Declared after everything it uses, so it is gone before they are.
     std::unique_ptr<GameScreens> screens;
-    QPointer<SplashScreen> splash = new SplashScreen;
+    QPointer<SplashScreen> splash = new SplashScreen(nullptr, scale.scale());
     QObject::connect(splash, &SplashScreen::timeUp, [&screens, &services] {
         screens = std::make_unique<GameScreens>(services);
         screens->menu().show();

@@ -7,6 +7,7 @@
 #include "ui/summary/HistoryPage.h"
 #include "ui/summary/StatsScreen.h"
 #include "ui/widgets/ClickLabel.h"
+#include "ui/widgets/GameMessageDialog.h"
 #include "ui/widgets/LetterTile.h"
 #include "ui/widgets/SpeakerToggle.h"
 
@@ -143,9 +144,10 @@ private slots:
     void messageBoxesShowTheirTextAsTyped() {
         const QString text = QStringLiteral("<b>Bold</b> <a href=x>link</a>");
         QString shown;
-        whenDialogOpens([&](QDialog* box) {
-            shown = test::shownText(box->property("text").toString(),
-                                    box->property("textFormat").value<Qt::TextFormat>());
+        whenDialogOpens([&](QDialog* dialog) {
+            auto* box = qobject_cast<GameMessageDialog*>(dialog);
+            QVERIFY(box != nullptr);
+            shown = test::shownText(box->textLabel()->text(), box->textLabel()->textFormat());
             QTest::keyClick(box, Qt::Key_Return);
         });
         QtMessageBoxes().show(text, style::kPlain, kAppTitle);

@@ -1,4 +1,5 @@
 #include "app/SplashScreen.h"
+#include "ui/widgets/WindowScaler.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -29,6 +30,22 @@ private slots:
         }
         QVERIFY(colours.size() > 50);
         delete splash;
+    }
+
+    // At the player's scale the picture is drawn anew at that size, its proportions kept, and never
+    // larger than the screen.
+    void opensAtTheChosenScaleWithinItsScreen() {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const QSize design(509, 412);
+        for (const double chosen : {1.5, 4.0}) {
+            SplashScreen splash(nullptr, chosen);
+            const double shown = std::min(chosen, largestScaleOn(*qApp->primaryScreen(), design));
+            QVERIFY(shown > 1.0);
+            QCOMPARE(splash.size(),
+                     QSize(qRound(design.width() * shown), qRound(design.height() * shown)));
+            QVERIFY(screen.size().expandedTo(splash.size()) == screen.size());
+            splash.timer().stop();
+        }
     }
 
     void handsOverOnceAndGoesAwayWithoutEndingTheProgram() {

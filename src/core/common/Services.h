@@ -13,6 +13,7 @@ namespace vortalex {
 class CuePlayer;
 class GameDatabase;
 class MuteSwitch;
+class ScaleChoice;
 
 // What every screen needs from the outside world, handed down from main() (or a test) instead
 // of being reached through globals. What a run learns on the way (what the player was told,
@@ -36,6 +37,8 @@ struct Services {
     // What the speaker controls show and set; cues go through it too (cues points at it). Null
     // where no control is wanted: the screens then show none.
     MuteSwitch* mute = nullptr;
+    // How large the player wants the game's windows; null opens each at its design size.
+    ScaleChoice* scale = nullptr;
     MessageBoxes* messages = nullptr;
     // A fresh generator; the game seeds it from the clock, tests from a fixed seed.
     std::function<std::unique_ptr<Random>()> newRandom;

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Palette.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QString>
+
+class QApplication;
+class QLabel;
+class QPainter;
+class QRectF;
+class QStyle;
+class QWidget;
+
+namespace vortalex::theme {
+
+// The game's one look: its colours, its type and the faces of its controls, for every screen
+// and dialog. The whole application takes it at start (apply()): stock controls (buttons,
+// lists, grids, tabs, line edits, text boxes, scroll bars, tool tips) are drawn in it without a
+// word from their screens, which only place them and say which captions and values they show.
+
+// The colours the rules give the labels that are clicked (black at rest, cyan and green under
+// the pointer) stay the rules'; these are the game's own around them.
+using palette::kGold;                        // titles, frames, values, the selected row
+using palette::kHeading;                     // headings and captions on the blue
+using palette::kSea;                         // behind every screen
+inline const QColor kDeep{4, 18, 40};        // the top of the sky behind the menu and the boards
+inline const QColor kNavy{8, 34, 66};        // between the two
+inline const QColor kInk{20, 28, 40};        // text on the light faces of buttons and on gold
+inline const QColor kCaption{196, 214, 236}; // the board's captions, the hint of its pause sign
+inline const QColor kValue{255, 255, 255};   // the values beside them
+inline const QColor kField{8, 32, 56};       // lists, grids and text boxes
+inline const QColor kFieldText{230, 238, 248};
+inline const QColor kCream{250, 243, 225}; // line edits, as the tiles' faces
+inline const QColor kRim{120, 95, 60};     // the rim of a cream face
+
+// The one family the game's text is set in; the tiles' letters keep their own faces
+// (fonts::courier, fonts::arial), which the rules name.
+QString textFamily();
+QFont textFont(qreal points, bool bold = false, bool italic = false);
+// A caption over a control or a group ("Time : ", "Your Name", "SCORES"), and a value shown
+// beside a caption (a time, a score), as the summary and the score tables show them.
+QFont captionFont(qreal points = 11);
+QFont valueFont(qreal points = 16);
+void styleCaption(QLabel& label);
+void styleValue(QLabel& label);
+// Text colour only: the font is the layout's to set, at the window's scale.
+void setTextColour(QWidget& widget, const QColor& colour);
+
+// The sky behind a screen: deep blue above, the sea below, with the faint weave the menu and
+// the boards share. Fills `area` of whatever `p` paints on.
+void paintSky(QPainter& p, const QRectF& area);
+// A dark, rounded panel with a thin rim, grouping controls on the sky.
+void paintPanel(QPainter& p, const QRectF& box, const QColor& rim = QColor(255, 255, 255, 45));
+
+// What apply() gives the application, apart, for tests and for windows made before it.
+QPalette gamePalette();
+// Built on `base`'s own metrics, so that no control changes size under it: scroll bars keep
+// their width, frames theirs. It names no font size, so that the layouts scale the text.
+QString styleSheet(const QStyle& base);
+void apply(QApplication& app);
+
+} // namespace vortalex::theme
