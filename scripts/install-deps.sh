@@ -10,7 +10,8 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libqt6sql6-sqlite qt6-qpa-plugins
     qt6-charts-dev libqt6opengl6-dev
     libsqlite3-dev libsodium-dev
-    wordnet-base wamerican-large wamerican wamerican-small fonts-liberation
+    wordnet-base wamerican-large wamerican wamerican-small wbritish wbritish-large
+    fonts-liberation
     xvfb xauth xdotool imagemagick x11-utils time faketime python3
     librsvg2-bin desktop-file-utils appstream sqlite3 lintian groff-base clang-format
 )

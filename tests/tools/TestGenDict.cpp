@@ -61,8 +61,9 @@ class TestGenDict : public QObject {
     // Returns the exit code, and fills `rows` from the output when the run succeeded.
     int generate(const QString& everyday, QMap<QString, QStringList>* rows, QString* errors) {
         QProcess p;
-        p.start(kGenerator, {"--wordnet", path("wn"), "--words", path("words.txt"), "--extra",
-                             path("closed.tsv"), "--everyday", everyday, "--out", path("out.tsv")});
+        p.start(kGenerator, {"--wordnet", path("wn"), "--words", path("words.txt"), "--british",
+                             path("british.txt"), "--extra", path("closed.tsv"), "--everyday",
+                             everyday, "--out", path("out.tsv")});
         if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
             return -1;
         *errors = QString::fromUtf8(p.readAllStandardError());
@@ -114,7 +115,16 @@ private slots:
                    // Lower case in WordNet; the word list has OREO and LOUVRE only as names.
                    {"oreo", "a chocolate cookie"},
                    {"louvre", "one of a set of slats"},
-                   {"turkey", "a large bird"}});
+                   {"turkey", "a large bird"},
+                   // American words for the British list, and words a loose rule would reach.
+                   {"armour", "protective covering", "armor"},
+                   {"center", "the middle"},
+                   {"defense", "protection"},
+                   {"fetus", "an unborn animal"},
+                   {"kilogram", "a unit of mass"},
+                   {"theater", "a building for plays"},
+                   {"lory", "a small parrot"},
+                   {"fosse", "a ditch"}});
         writePart(wn, "verb", 'v',
                   {{"apparel", "to dress"},
                    {"autopsy", "to examine a dead body"},
@@ -124,7 +134,17 @@ private slots:
                    {"hope", "to wish for"},
                    {"link", "to join"},
                    {"overeat", "to eat too much"},
-                   {"visit", "to go to see"}});
+                   {"visit", "to go to see"},
+                   {"catalog", "to list"},
+                   {"color", "to give color to"},
+                   {"concertise", "to give concerts"},
+                   {"concretize", "to make concrete"},
+                   {"dream", "to have a dream"},
+                   {"fulfill", "to carry out"},
+                   {"latinise", "to make Latin"},
+                   {"maneuver", "to move skilfully"},
+                   {"realize", "to become aware of"},
+                   {"travel", "to make a journey"}});
         writePart(wn, "adj", 'a',
                   {{"bad", "not good"},
                    {"casual", "without care"},
@@ -136,10 +156,11 @@ private slots:
                    {"civil", "not rude", "polite"},
                    {"mild", "moderate in type or effect"},
                    {"dim", "lacking in light", "faint"},
-                   {"nth", "last or greatest in a series"}});
+                   {"nth", "last or greatest in a series"},
+                   {"erose", "with an uneven edge"}});
         writePart(wn, "adv", 'r', {});
         writeFile(wn.filePath("noun.exc"), "children child\ngeese goose\n");
-        writeFile(wn.filePath("verb.exc"), "ate eat\n");
+        writeFile(wn.filePath("verb.exc"), "ate eat\ndreamt dream\n");
         writeFile(wn.filePath("adj.exc"), "");
 
         // The word list has the real forms plus some the rules could spell but English lacks
@@ -150,7 +171,16 @@ private slots:
                   "backlogged\nblogged\nblogging\nhoped\nhopped\nhoping\nlinker\noverate\n"
                   "visited\nbadder\nbaddest\ncasuals\nsneakier\nsneakiest\nsoutherner\n"
                   "southerners\nxii\nmix\nkeywords\neked\neking\nekes\nParis\nhrs\nlbs\nyrs\n"
-                  "cwms\ngyms\nOreo\nLouvre\nlouvred\nTurkey\nturkey\n");
+                  "cwms\ngyms\nOreo\nLouvre\nlouvred\nTurkey\nturkey\nArmour\ncolored\n"
+                  "centers\ncataloged\ntraveled\nmaneuvered\nkilograms\n"
+                  "accessorize\nrealize\ndefense\nfulfill\nfetus\nlory\nfosse\nerose\n"
+                  "concertised\nconcretized\n");
+        // The British list: its spellings, words that only look like them, and names.
+        writeFile(path("british.txt"),
+                  "coloured\ncentres\nrealise\ndefence\ncatalogued\n"
+                  "travelled\nfulfil\nfoetus\nmanoeuvred\nkilogrammes\ndreamt\narmour\n"
+                  "concretised\nloury\nfossae\naerose\naccessorise\nTheatre\nOreo\nParis\n"
+                  "Latinise\n");
         writeFile(path("closed.tsv"), "# closed\nTHE\t(art.) that one\n");
         m_everyday = path("everyday.tsv");
         writeFile(m_everyday, "# ours\nKEYWORD\t(n.) a word that matters most\n"
@@ -198,6 +228,8 @@ private slots:
             {"EKING", "(v.) present participle of EKE: to make last"},
             {"EKES", "(v.) third person singular of EKE: to make last"},
             {"SOUTHERNERS", "(n.) plural of SOUTHERNER: a person from the south"},
+            // A form only the British list has.
+            {"DREAMT", "(v.) past tense or past participle of DREAM: to have a dream"},
         };
         for (const auto& [word, expected] : cases)
             QTest::newRow(word) << QString::fromLatin1(word) << QString::fromLatin1(expected);
@@ -249,6 +281,37 @@ private slots:
         QVERIFY2(meaningsOf("LOUVRED").startsWith(
                      "(v.) past tense or past participle of LOUVRE (n.): one of a set"),
                  qPrintable(meaningsOf("LOUVRED")));
+        // The British list spells ARMOUR in lower case: a word; its capitals make no names.
+        QCOMPARE(m_rows.value("ARMOUR"), QStringList{"(n.) protective covering"});
+        QCOMPARE(m_rows.value("LATINISE"), QStringList{"(v.) to make Latin"});
+    }
+
+    void aBritishSpellingTakesTheMeaningsOfItsAmericanWord_data() {
+        QTest::addColumn<QString>("british");
+        QTest::addColumn<QString>("american");
+        // CONCRETISED is not CONCERTISED, though the American list has that too.
+        for (const char* pair :
+             {"COLOURED COLORED", "CENTRES CENTERS", "REALISE REALIZE", "DEFENCE DEFENSE",
+              "CATALOGUED CATALOGED", "TRAVELLED TRAVELED", "FULFIL FULFILL", "FOETUS FETUS",
+              "MANOEUVRED MANEUVERED", "KILOGRAMMES KILOGRAMS", "CONCRETISED CONCRETIZED"}) {
+            const QStringList words = QString::fromLatin1(pair).split(' ');
+            QTest::newRow(pair) << words[0] << words[1];
+        }
+    }
+    void aBritishSpellingTakesTheMeaningsOfItsAmericanWord() {
+        QFETCH(QString, british);
+        QFETCH(QString, american);
+        QVERIFY2(!m_rows.value(american).isEmpty(), qPrintable(american));
+        QCOMPARE(m_rows.value(british),
+                 QStringList{"British spelling of " + american} + m_rows.value(american));
+    }
+
+    void noRuleLetsANameOrAWordOfAnotherMeaningIn() {
+        // LORY is a parrot, FOSSE no singular of FOSSAE, EROSE no AER- word; the dictionary has
+        // no ACCESSORIZE to lend; the British list has THEATRE and OREO only as names.
+        for (const char* out :
+             {"LOURY", "FOSSAE", "AEROSE", "ACCESSORISE", "THEATRE", "OREO", "PARIS"})
+            QVERIFY2(!m_rows.contains(QString::fromLatin1(out)), qPrintable(meaningsOf(out)));
     }
 
     void aRowWithoutAPartOfSpeechStopsTheBuild() {

@@ -14,9 +14,10 @@
 namespace vortalex::gendict {
 
 DictionaryCounts writeDictionary(const WordNet& wn, const Inflections& inflections,
-                                 const ExtraRows& ours, const fs::path& path) {
+                                 const ExtraRows& ours, const BritishPairs& british,
+                                 const fs::path& path) {
     std::vector<std::string_view> words;
-    words.reserve(wn.senses.size() + inflections.size() + ours.size());
+    words.reserve(wn.senses.size() + inflections.size() + ours.size() + british.size());
     for (const auto& entry : wn.senses)
         words.push_back(entry.first);
     for (const auto& entry : inflections)
@@ -24,6 +25,8 @@ DictionaryCounts writeDictionary(const WordNet& wn, const Inflections& inflectio
     for (const auto& entry : ours)
         if (!wn.senses.count(entry.first) && !inflections.count(entry.first))
             words.push_back(entry.first);
+    for (const auto& entry : british)
+        words.push_back(entry.first);
     // Lower-case a-z sorts exactly like the upper-case words that are written out.
     std::sort(words.begin(), words.end());
 
@@ -38,9 +41,7 @@ DictionaryCounts writeDictionary(const WordNet& wn, const Inflections& inflectio
         out += '\n';
         ++rowCount;
     };
-    for (std::string_view word : words) {
-        const std::string key(word);
-        const std::string upper = toUpper(word);
+    auto writeMeanings = [&](const std::string& key, const std::string& upper) {
         if (auto it = wn.senses.find(key); it != wn.senses.end()) {
             for (const Sense& sense : it->second) {
                 std::string meaning(kPosTag[sense.pos]);
@@ -57,6 +58,16 @@ DictionaryCounts writeDictionary(const WordNet& wn, const Inflections& inflectio
         if (auto it = ours.find(key); it != ours.end())
             for (const std::string& meaning : it->second)
                 writeRow(upper, meaning);
+    };
+    for (std::string_view word : words) {
+        const std::string key(word);
+        const std::string upper = toUpper(word);
+        if (auto it = british.find(key); it != british.end()) {
+            writeRow(upper, "British spelling of " + toUpper(it->second));
+            writeMeanings(it->second, upper);
+        } else {
+            writeMeanings(key, upper);
+        }
     }
 
     // Write next to the target and rename, so that an interrupted build never leaves a

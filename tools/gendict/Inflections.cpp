@@ -270,27 +270,31 @@ std::vector<std::string_view> BaseWords::glosses(const std::string& word, Pos po
     return result;
 }
 
-Inflections loadInflections(const BaseWords& baseWords, const fs::path& path, LeftOut& leftOut) {
+void readWordList(const fs::path& path, WordList& into) {
     const std::string text = readFile(path);
-    std::unordered_set<std::string> words;
-    std::unordered_set<std::string> capitalised; // lower-cased
     forEachLine(text, [&](std::string_view line, std::size_t) {
-        // Entries with capitals (names), apostrophes or accents are never playable.
         line = trim(line);
         if (isLowerWord(line)) {
-            words.emplace(line);
+            into.words.emplace(line);
         } else if (!line.empty() && std::all_of(line.begin(), line.end(), [](char c) {
                        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
                    })) {
             std::string folded(line);
             for (char& c : folded)
                 c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-            capitalised.insert(std::move(folded));
+            into.capitalised.insert(std::move(folded));
         }
     });
+}
+
+Inflections loadInflections(const BaseWords& baseWords, WordList list, LeftOut& leftOut) {
+    std::unordered_set<std::string>& words = list.words;
+    const std::unordered_set<std::string>& capitalised = list.capitalised;
     // WordNet spells BOLIVIA the card game and OREO the cookie in lower case, but players know
     // them as names: a lemma the list has only with a capital is a proper noun. TURKEY and
-    // POLISH, listed both ways, stay. Our own lists are reviewed against the same list.
+    // POLISH, listed both ways, stay, and so do ARMOUR and LOUVRE, which the American lists
+    // have only as names and the British ones in lower case too. Our own lists are reviewed
+    // against the same list.
     for (const auto& [lemma, senses] : baseWords.wn.senses)
         if (capitalised.count(lemma) && !words.count(lemma))
             leftOut.properNouns.insert(lemma);

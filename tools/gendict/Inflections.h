@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vortalex::gendict {
@@ -24,9 +25,17 @@ struct BaseWords {
     std::vector<std::string_view> glosses(const std::string& word, Pos pos) const;
 };
 
-// Word -> its rows, for every word of the list at `path` read as a form of a base word. Lemmas
-// the list has only with a capital are noted as proper nouns.
+// SCOWL lists as read: their words in lower case, and, lower-cased, those they spell with a
+// capital. Entries with apostrophes or accents are never playable and are skipped.
+struct WordList {
+    std::unordered_set<std::string> words;
+    std::unordered_set<std::string> capitalised;
+};
+void readWordList(const fs::path& path, WordList& into);
+
+// Word -> its rows, for every word of `list` read as a form of a base word. Lemmas the list has
+// only with a capital are noted as proper nouns.
 using Inflections = std::unordered_map<std::string, std::vector<std::string>>;
-Inflections loadInflections(const BaseWords& baseWords, const fs::path& path, LeftOut& leftOut);
+Inflections loadInflections(const BaseWords& baseWords, WordList list, LeftOut& leftOut);
 
 } // namespace vortalex::gendict

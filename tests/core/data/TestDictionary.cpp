@@ -18,6 +18,25 @@ const QString kProgramDir = QStringLiteral(VORTALEX_PROGRAM_DIR);
 const QString kSeeder = QStringLiteral(VORTALEX_TOOLS_DIR "/vortalex-seeddb");
 // SCOWL's size-35 list, Debian's wamerican-small: the words an ordinary player knows.
 const QString kSmallList = QStringLiteral("/usr/share/dict/american-english-small");
+// SCOWL's mid-size lists, Debian's wamerican and wbritish.
+const QString kAmericanList = QStringLiteral("/usr/share/dict/american-english");
+const QString kBritishList = QStringLiteral("/usr/share/dict/british-english");
+
+// The words of a SCOWL list a board can hold, in upper case: lower case a-z (no names or
+// apostrophes), three letters at least. Empty when the list is missing.
+QSet<QString> boardWordsOf(const QString& path) {
+    static const QRegularExpression kPlain(QStringLiteral("^[a-z]{3,}$"));
+    QFile file(path);
+    QSet<QString> words;
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return words;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (kPlain.match(line).hasMatch())
+            words << line.toUpper();
+    }
+    return words;
+}
 
 // The strict modern form only, so that CIVIL or DILL do not count as numerals.
 bool isRomanNumeral(const QString& word) {
@@ -105,7 +124,9 @@ private slots:
               // Words that look like numerals or abbreviations.
               "CIVIL", "DIM", "LID", "MILD", "VIVID", "GYM", "RHYTHM", "LYNX", "CWM", "NTH",
               // Names that are words too, in lower case.
-              "TURKEY", "CHINA", "MARCH", "POLISH", "JACK", "LOUVRED"}) {
+              "TURKEY", "CHINA", "MARCH", "POLISH", "JACK", "LOUVRED",
+              // British spellings, LOUVRE and ARMOUR though the American list has them as names.
+              "ARMOUR", "COLOURED", "CENTRES", "FAVOURS", "DREAMT", "CHEQUES", "LOUVRE"}) {
             QTest::newRow(w) << QString::fromLatin1(w);
         }
     }
@@ -125,7 +146,10 @@ private slots:
                               "ILX", "XCL", "MPH", "RPM", "KPH", "LBS", "HRS", "PCT", "CWT", "WPM",
                               "BPS", "YRS", "ATM", "MSEC", "KBIT",
                               // Proper nouns, though WordNet has a lower-case sense for each.
-                              "BOLIVIA", "EASTER", "OREO", "TROJAN", "LOUVRE", "AMELIA"}) {
+                              "BOLIVIA", "EASTER", "OREO", "TROJAN", "AMELIA",
+                              // Names of the British lists too, though a spelling rule would
+                              // make CHARTERS, MARSHAL and CORNEL of them.
+                              "CHARTRES", "MARSHALL", "CORNELL"}) {
             QTest::newRow(w) << QString::fromLatin1(w);
         }
     }
@@ -157,20 +181,12 @@ private slots:
     }
 
     void theWordsOfTheSmallAmericanListAreAcceptedWithAMeaning() {
-        QFile file(kSmallList);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        QSet<QString> list = boardWordsOf(kSmallList);
+        if (list.isEmpty())
             QSKIP("/usr/share/dict/american-english-small is missing: install Debian's "
                   "wamerican-small (scripts/install-deps.sh) to measure the coverage");
-        // Words a board can hold: lower case a-z (no names or apostrophes), three letters at
-        // least, and not numerals, except MIX, which is also a word.
-        static const QRegularExpression kPlain(QStringLiteral("^[a-z]{3,}$"));
-        QStringList list;
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).trimmed();
-            const QString upper = line.toUpper();
-            if (kPlain.match(line).hasMatch() && (!isRomanNumeral(upper) || upper == "MIX"))
-                list << upper;
-        }
+        // Numerals are no words, except MIX, which is also one.
+        list.removeIf([](const QString& word) { return isRomanNumeral(word) && word != "MIX"; });
         // 40,025 words in the 2020.12.07 package; the bound only catches a broken reading.
         QVERIFY2(list.size() > 30000, qPrintable(QString::number(list.size())));
 
@@ -185,6 +201,29 @@ private slots:
         QVERIFY2(share >= 0.995, qPrintable(QStringLiteral("%1 missed, such as: %2")
                                                 .arg(missed.size())
                                                 .arg(missed.mid(0, 40).join(' '))));
+    }
+
+    void aBritishSpellingShowsTheMeaningsOfItsAmericanWord() {
+        const QStringList centers = m_db->meanings(QStringLiteral("CENTERS"));
+        QVERIFY(!centers.isEmpty());
+        QCOMPARE(m_db->meanings(QStringLiteral("CENTRES")),
+                 QStringList{QStringLiteral("British spelling of CENTERS")} + centers);
+    }
+
+    void theBritishSpellingsTheAmericanListLacksAreAccepted() {
+        const QSet<QString> britishOnly = boardWordsOf(kBritishList) - boardWordsOf(kAmericanList);
+        if (britishOnly.isEmpty())
+            QSKIP("install Debian's wbritish (scripts/install-deps.sh) to measure the coverage");
+        const QSet<QString> known = wordsWithAMeaning();
+        QStringList refused;
+        for (const QString& word : britishOnly)
+            if (!known.contains(word))
+                refused << word;
+        const double share = 1.0 - double(refused.size()) / double(britishOnly.size());
+        qInfo("%lld words of %s are not in %s: %.2f%% accepted with a meaning",
+              qlonglong(britishOnly.size()), qPrintable(kBritishList), qPrintable(kAmericanList),
+              100.0 * share);
+        QVERIFY2(share >= 0.95, qPrintable(refused.join(' ')));
     }
 
     void romanNumeralsAreNotWords() {
