@@ -21,6 +21,11 @@ QString notNull(const QString& text) {
     return text.isNull() ? QStringLiteral("") : text;
 }
 
+// The key of a guest, the empty name, is the empty text too.
+QString keyOf(const QString& name) {
+    return notNull(nameKey(name));
+}
+
 DailyRow rowOf(const QSqlQuery& q) {
     return {QDate::fromString(q.value(0).toString(), Qt::ISODate),
             q.value(1).toString(),
@@ -44,7 +49,7 @@ Lookup<DailyRow> GameDatabase::dailyResult(const QString& name, const QDate& dat
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE fldNameKey = ? AND fldDate = ?")
                   .arg(kColumns, kTable));
-    q.addBindValue(nameKey(name));
+    q.addBindValue(keyOf(name));
     q.addBindValue(dateText(date));
     std::optional<DailyRow> found;
     if (!readRows(q, [&found](const QSqlQuery& row) { found = rowOf(row); })) {
@@ -68,14 +73,14 @@ DailyWrite GameDatabase::keepDailyResult(const DailyRow& row) {
         QSqlQuery q(QSqlDatabase::database(m_connection));
         q.prepare(QStringLiteral("INSERT INTO %1 (fldNameKey, %2) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")
                       .arg(kTable, kColumns));
-        q.addBindValue(nameKey(notNull(row.name)));
+        q.addBindValue(keyOf(row.name));
         q.addBindValue(dateText(row.date));
         q.addBindValue(notNull(row.name));
         q.addBindValue(row.score);
         q.addBindValue(row.wordsBuilt);
         q.addBindValue(notNull(row.longestWord));
         q.addBindValue(row.foundPercent);
-        q.addBindValue(row.when.toUTC().toString(Qt::ISODateWithMs));
+        q.addBindValue(notNull(row.when.toUTC().toString(Qt::ISODateWithMs)));
         return exec(q);
     });
     if (!written) {
@@ -93,7 +98,7 @@ Lookup<QList<DailyRow>> GameDatabase::dailyResultsOf(const QString& name) {
     q.setForwardOnly(true);
     q.prepare(QStringLiteral("SELECT %1 FROM %2 WHERE fldNameKey = ? ORDER BY fldDate")
                   .arg(kColumns, kTable));
-    q.addBindValue(nameKey(name));
+    q.addBindValue(keyOf(name));
     QList<DailyRow> rows;
     const bool read = readRows(q, [&rows](const QSqlQuery& row) {
         // A date no version of the game writes is left out rather than counted as some day.
