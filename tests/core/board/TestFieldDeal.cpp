@@ -26,11 +26,13 @@ TileGrid dealt(Level level, std::deque<double> script, std::uint64_t seed = 1) {
     return grid;
 }
 
-// Lets a deal play out on `grid`, as its timer would.
-void finish(FieldDeal& deal, TileGrid& grid) {
+// A whole deal on `grid`, as its timer would run it; the letters it leaves.
+QString dealDay(FieldDeal& deal, TileGrid& grid) {
+    deal.start();
     while (deal.running()) {
         deal.tick(grid);
     }
+    return lettersOf(grid);
 }
 
 qsizetype vowelCount(const TileGrid& grid) {
@@ -103,13 +105,11 @@ private slots:
         clicked.seedDay(day, std::make_unique<SeededRandom>(2));
         TileGrid a(5);
         TileGrid b(5);
-        played.start();
-        finish(played, a);
-        const QString firstField = lettersOf(a);
+        const QString first = dealDay(played, a);
         clicked.start();
         clicked.tick(b);
         QVERIFY(clicked.freeze(b));
-        QCOMPARE(lettersOf(b), firstField);
+        QCOMPARE(lettersOf(b), first);
         for (const QList<int>& chain : {QList<int>{1, 2, 3}, QList<int>{13, 14, 9, 4}}) {
             a.retrace(chain);
             b.retrace(chain);
@@ -117,18 +117,11 @@ private slots:
             clicked.refillUsed(b);
             QCOMPARE(lettersOf(b), lettersOf(a));
         }
-        played.start();
-        clicked.start();
-        finish(played, a);
-        finish(clicked, b);
-        QCOMPARE(lettersOf(b), lettersOf(a));
+        QCOMPARE(dealDay(clicked, b), dealDay(played, a));
 
         FieldDeal nextDay(dailyInfo());
         nextDay.seedDay({day.date.addDays(1), words}, std::make_unique<SeededRandom>(1));
-        TileGrid c(5);
-        nextDay.start();
-        finish(nextDay, c);
-        QVERIFY(lettersOf(c) != firstField);
+        QVERIFY(dealDay(nextDay, a) != first);
     }
 
     // With the build's word list: each date's first field is the first run of 25 letters of its
@@ -141,23 +134,19 @@ private slots:
             const DayField day{QDate(2026, 12, 10).addDays(d), words};
             SplitMix64 stream = SplitMix64::forDate(day.date);
             TileGrid expected(5);
-            int draws = 0;
-            do {
+            for (int draws = 0; draws == 0 || day.wordsOn(expected) < DayField::kWordFloor;
+                 ++draws) {
+                drawnAgain += draws == 1 ? 1 : 0;
                 QString letters;
                 for (int i = 0; i < 25; ++i) {
                     letters += englishLetters::draw(stream);
                 }
                 expected = fieldOf(5, letters);
-                ++draws;
-            } while (day.wordsOn(expected) < DayField::kWordFloor);
-            drawnAgain += draws > 1 ? 1 : 0;
-
+            }
             FieldDeal deal(dailyInfo());
             deal.seedDay(day, std::make_unique<SeededRandom>(1));
             TileGrid grid(5);
-            deal.start();
-            finish(deal, grid);
-            QCOMPARE(lettersOf(grid), lettersOf(expected));
+            QCOMPARE(dealDay(deal, grid), lettersOf(expected));
         }
         QVERIFY(drawnAgain > 0); // the floor was met on the way, not only by luck
     }

@@ -24,14 +24,10 @@ private slots:
 
         SplitMix64 raw = SplitMix64::forDate(day);
         QCOMPARE(raw.next(), 0xE5A77D960B8044BAu);
-        QCOMPARE(raw.next(), 0x65A91E9C19E9308Au);
         SplitMix64 draws = SplitMix64::forDate(day);
         QCOMPARE(draws.uniform(), 0.897086953289091);
-        QList<int> ofTwentySix;
-        for (int i = 0; i < 5; ++i) {
-            ofTwentySix.append(draws.draw(26));
-        }
-        QCOMPARE(ofTwentySix, (QList<int>{11, 15, 8, 4, 15}));
+        QCOMPARE(draws.draw(26), 11);
+        QCOMPARE(draws.draw(26), 15);
         // The first field's 25 letters, drawn one after the other as englishLetters::draw does.
         SplitMix64 letters = SplitMix64::forDate(day);
         QString field;

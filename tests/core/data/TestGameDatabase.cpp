@@ -718,18 +718,6 @@ private slots:
         }
     }
 
-    void aDayResultThatCannotGetTheFileIsNotKept() {
-        const DailyRow row{QDate(2026, 12, 10), QStringLiteral("Ann"), 550, 2, "BONDS", 50, {}};
-        RawConnection other(m_path);
-        QVERIFY(other.query(QStringLiteral("BEGIN IMMEDIATE")).isActive());
-        m_db->setBusyTimeout(20);
-        QCOMPARE(m_db->keepDailyResult(row), DailyWrite::Failed);
-        QVERIFY(m_db->lastErrorBusy());
-        other.query(QStringLiteral("ROLLBACK"));
-        QVERIFY(m_db->dailyResult(QStringLiteral("Ann"), row.date).isNotFound());
-        QCOMPARE(m_db->keepDailyResult(row), DailyWrite::Kept);
-    }
-
     // An older file gains the table when it opens; one that cannot take it plays on, keeping no
     // results.
     void anOlderFileGainsTheDayTableOrPlaysOnWithout() {
