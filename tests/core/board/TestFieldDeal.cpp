@@ -2,11 +2,12 @@
 #include "core/common/EnglishLetters.h"
 #include "core/common/SplitMix64.h"
 
-#include "BuiltWords.h"
 #include "Fields.h"
 #include "TestWorld.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vortalex;
@@ -24,6 +25,15 @@ TileGrid dealt(Level level, std::deque<double> script, std::uint64_t seed = 1) {
         deal.tick(grid);
     }
     return grid;
+}
+
+// The word tree of the build's Dictionary.mdb (a dependency of this test), from a copy.
+std::shared_ptr<const Lexicon> builtWordTree() {
+    QTemporaryDir dir;
+    const QString copy = GameDatabase::pathIn(dir.path());
+    QFile::copy(GameDatabase::pathIn(QStringLiteral(VORTALEX_PROGRAM_DIR)), copy);
+    auto opened = GameDatabase::open(copy);
+    return opened.db ? opened.db->wordTree() : nullptr;
 }
 
 // A whole deal on `grid`, as its timer would run it; the letters it leaves.

@@ -18,12 +18,7 @@ private slots:
     void aDatesStreamMatchesItsKnownAnswer() {
         const QDate day(2026, 12, 10);
         QCOMPARE(SplitMix64::daySeed(day), 20261210u);
-        SplitMix64 vector(1234567);
-        QCOMPARE(vector.next(), 6457827717110365317u);
-        QCOMPARE(vector.next(), 3203168211198807973u);
-
-        SplitMix64 raw = SplitMix64::forDate(day);
-        QCOMPARE(raw.next(), 0xE5A77D960B8044BAu);
+        QCOMPARE(SplitMix64::forDate(day).next(), 0xE5A77D960B8044BAu);
         SplitMix64 draws = SplitMix64::forDate(day);
         QCOMPARE(draws.uniform(), 0.897086953289091);
         QCOMPARE(draws.draw(26), 11);
