@@ -15,6 +15,11 @@ void BoardKeys::typeLetter(QChar letter) {
     if (!takeTiles() || upper < QLatin1Char('A') || upper > QLatin1Char('Z')) {
         return;
     }
+    // A key during the deal of today's field ends it on the day's letters, where the letter is
+    // then looked for; a level's deal freezes only once a chain spells the letter.
+    if (m_board.m_day) {
+        m_board.freezeDeal();
+    }
     const std::optional<QList<int>> chain = WordTracer::extend(m_board.m_grid, typedChain(), upper);
     if (!chain) {
         return; // no chain spells it: the letter is ignored, silently

@@ -18,12 +18,28 @@ BoardModel::BoardModel(Level level, Services& services, SessionState& session, Q
     connect(&m_clock, &LevelClock::ended, this, &BoardModel::endLevel);
 }
 
+BoardModel::BoardModel(const DayField& day, Services& services, SessionState& session,
+                       QObject* parent)
+    : QObject(parent)
+    , m_info(dailyInfo())
+    , m_day(day)
+    , m_services(services)
+    , m_session(session)
+    , m_deal(m_info)
+    , m_grid(m_info.side) {
+    connect(&m_clock, &LevelClock::ended, this, &BoardModel::endLevel);
+}
+
 BoardModel::~BoardModel() = default;
 
 // ------------------------------------------------------------------ lifecycle
 
 void BoardModel::load() {
-    m_deal.seed(m_services.newRandom());
+    if (m_day) {
+        m_deal.seedDay(*m_day, m_services.newRandom());
+    } else {
+        m_deal.seed(m_services.newRandom());
+    }
     m_grid = TileGrid(m_info.side);
     // A failure here must not keep the board from opening.
     m_services.database().clearWrongWords();
@@ -75,7 +91,9 @@ void BoardModel::dealTick() {
 
 void BoardModel::freezeDeal() {
     if (m_deal.running()) {
-        m_deal.freeze(m_grid);
+        if (m_deal.freeze(m_grid)) {
+            emit fieldChanged();
+        }
         emit dealRunningChanged(false);
     }
 }
@@ -407,6 +425,14 @@ void BoardModel::finishLevel() {
         result.fields.append(m_grid);
     }
     result.passed = m_info.passed(m_levelTotal);
+    if (m_day) {
+        // Today's field has no target: the summary tells the result, and nothing opens.
+        result.day = m_day->date;
+        emit levelFinished(result);
+        play(m_info.passCue);
+        emit levelEnded(result);
+        return;
+    }
     emit levelFinished(result);
 
     const std::optional<Level> next = m_info.next();

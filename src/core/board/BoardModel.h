@@ -16,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace vortalex {
 
@@ -39,6 +40,10 @@ public:
                                                  QStringLiteral("Its score will not be kept.");
 
     BoardModel(Level level, Services& services, SessionState& session, QObject* parent = nullptr);
+    // Today's field: the board of the Easy level's rules on the day's letters (dailyInfo()). Its
+    // end opens no level and asks nothing; the result carries the day.
+    BoardModel(const DayField& day, Services& services, SessionState& session,
+               QObject* parent = nullptr);
     ~BoardModel() override;
 
     // Screen created: blank field, rejected words of an earlier level forgotten.
@@ -74,6 +79,7 @@ public:
     void clockTick();
 
     const LevelInfo& info() const { return m_info; }
+    const std::optional<DayField>& day() const { return m_day; }
     const TileGrid& grid() const { return m_grid; }
     QString word() const { return m_word; }
     bool commandEnabled(BoardCommand command) const {
@@ -155,6 +161,7 @@ private:
     void finishLevel();
 
     const LevelInfo& m_info;
+    std::optional<DayField> m_day;
     Services& m_services;
     SessionState& m_session;
     FieldDeal m_deal;

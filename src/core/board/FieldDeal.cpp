@@ -1,5 +1,8 @@
 #include "core/board/FieldDeal.h"
 
+#include "core/common/EnglishLetters.h"
+#include "core/common/SplitMix64.h"
+
 #include <QStringList>
 
 namespace vortalex {
@@ -17,10 +20,29 @@ FieldDeal::FieldDeal(const LevelInfo& info)
 
 void FieldDeal::seed(std::unique_ptr<Random> random) {
     m_random = std::move(random);
+    m_day.reset();
+    m_dayStream.reset();
 }
 
-QString FieldDeal::drawLetter() {
+void FieldDeal::seedDay(const DayField& day, std::unique_ptr<Random> passing) {
+    m_random = std::move(passing);
+    m_day = day;
+    m_dayStream = std::make_unique<SplitMix64>(SplitMix64::forDate(day.date));
+    m_firstDayFieldDraws = 0;
+}
+
+QString FieldDeal::passingLetter() {
+    if (m_day) {
+        return QString(englishLetters::draw(*m_random));
+    }
     return QString(QChar(u'A' + m_random->draw(26) - 1));
+}
+
+QString FieldDeal::keptLetter() {
+    if (m_day) {
+        return QString(englishLetters::draw(*m_dayStream));
+    }
+    return passingLetter();
 }
 
 void FieldDeal::start() {
@@ -37,22 +59,27 @@ void FieldDeal::tick(TileGrid& grid) {
     if (m_ticks == kTicks) {
         // The ninth random fill never stands: the final field replaces it in the same tick.
         m_running = false;
-        fillWithVowelQuota(grid);
+        settle(grid);
         m_fields.append(grid);
     }
 }
 
-void FieldDeal::freeze(const TileGrid& grid) {
-    if (m_running) {
-        m_running = false;
-        m_fields.append(grid);
+bool FieldDeal::freeze(TileGrid& grid) {
+    if (!m_running) {
+        return false;
     }
+    m_running = false;
+    if (m_day) {
+        settle(grid);
+    }
+    m_fields.append(grid);
+    return m_day.has_value();
 }
 
 void FieldDeal::refillUsed(TileGrid& grid) {
     for (int i = 1; i <= grid.count(); ++i) {
         if (grid.tile(i).used) {
-            grid.tile(i).letter = drawLetter();
+            grid.tile(i).letter = keptLetter();
         }
     }
     grid.reset();
@@ -61,9 +88,17 @@ void FieldDeal::refillUsed(TileGrid& grid) {
 void FieldDeal::fill(TileGrid& grid) {
     grid.placeTiles();
     for (int i = 1; i <= grid.count(); ++i) {
-        grid.tile(i).letter = drawLetter();
+        grid.tile(i).letter = passingLetter();
     }
     grid.reset();
+}
+
+void FieldDeal::settle(TileGrid& grid) {
+    if (m_day) {
+        drawDayField(grid);
+    } else {
+        fillWithVowelQuota(grid);
+    }
 }
 
 void FieldDeal::fillWithVowelQuota(TileGrid& grid) {
@@ -83,6 +118,25 @@ void FieldDeal::fillWithVowelQuota(TileGrid& grid) {
         t.letter = kVowels.at(m_random->draw(5) - 1);
         ++vowelCount;
     }
+}
+
+void FieldDeal::drawDayField(TileGrid& grid) {
+    grid.placeTiles();
+    // Only the first field of the day is checked: a shuffle is the player's own choice.
+    const bool check = m_firstDayFieldDraws == 0;
+    for (int draws = 1;; ++draws) {
+        for (int i = 1; i <= grid.count(); ++i) {
+            grid.tile(i).letter = keptLetter();
+        }
+        if (check) {
+            m_firstDayFieldDraws = draws;
+        }
+        if (!check || draws >= DayField::kMostFirstDraws ||
+            m_day->wordsOn(grid) >= DayField::kWordFloor) {
+            break;
+        }
+    }
+    grid.reset();
 }
 
 } // namespace vortalex

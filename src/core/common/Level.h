@@ -21,9 +21,9 @@ inline constexpr int kDealIntervalMs = 50;
 inline constexpr int kClockIntervalMs = 1000;
 
 // Every per-level constant of the game in one place; boards, summaries and saves read it
-// instead of testing the level themselves.
+// instead of testing the level themselves. Today's field has one of its own (dailyInfo()).
 struct LevelInfo {
-    Level level;
+    Level level;             // today's field: Easy, whose word rules and scoring it plays by
     const char* title;       // "Easy", ...
     const char* boardName;   // frmMainGame5x5, ...
     const char* summaryName; // frmEasySummary, ...
@@ -46,6 +46,9 @@ struct LevelInfo {
     bool summaryHasNext;     // "&Next" straight to the Expert board
     const char* tryAgainTitle;
     const char* tryAgainText;
+    // Today's field: it opens no level and keeps its results apart from the levels' scores,
+    // totals and histories.
+    bool daily;
 
     int index() const { return static_cast<int>(level); }
     int tileCount() const { return side * side; }
@@ -58,6 +61,9 @@ struct LevelInfo {
 };
 
 const LevelInfo& levelInfo(Level level);
+// Today's field: 5 x 5 for 3:00 with Easy's word rules and scoring, letters as often as in
+// English text and no vowel quota (the first field holds enough words instead).
+const LevelInfo& dailyInfo();
 const LevelInfo& levelInfo(int index);
 const std::array<Level, kLevelCount>& allLevels();
 

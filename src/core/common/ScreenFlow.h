@@ -4,6 +4,7 @@
 #include "core/common/TileGrid.h"
 #include "core/common/WordPath.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -36,6 +37,8 @@ struct LevelResult {
     // Each accepted word with the field it was built on, as it stood, and the tiles the player
     // picked for it, in the order of `words`.
     QList<WordPath> builtPaths{};
+    // Today's field: the date it was dealt for. Null on the levels.
+    QDate day{};
 };
 
 // Opens one board modally and returns what it asked for when it closed.

@@ -57,4 +57,21 @@ struct HistoryRow {
     bool operator==(const HistoryRow&) const = default;
 };
 
+// A player's result of one day's field (tblDailyResults): the first play of the date that ran
+// to its end.
+struct DailyRow {
+    QDate date;   // the player's local date the field was dealt for
+    QString name; // as it was signed in; empty for a guest
+    qint64 score = 0;
+    qint64 wordsBuilt = 0;
+    QString longestWord;  // the first of equals; empty when no word was built
+    int foundPercent = 0; // of the words on the fields, rounded as the summary's found line
+    QDateTime when;       // the end of the play, in UTC
+    bool operator==(const DailyRow&) const = default;
+};
+
+// What keeping a day's result did: Kept; AlreadyKept, since the player has a result for that
+// date (this play was practice) and nothing was written; Failed, nothing written either.
+enum class DailyWrite { Kept, AlreadyKept, Failed };
+
 } // namespace vortalex

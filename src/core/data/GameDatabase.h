@@ -32,7 +32,8 @@ class Lexicon;
 // several files, one per job: connection and transactions (GameDatabase.cpp), schema and
 // migration (Schema), name keys (Names), word list reads and tblWrong (Words), the word list's
 // refresh (WordRefresh) and repair (Repair), players (Players), scores and totals (Scores),
-// the players' histories (History) and the game's settings (Settings).
+// the players' histories (History), the results of today's field (Daily) and the game's
+// settings (Settings).
 class GameDatabase {
 public:
     static inline const QString kFileName = QStringLiteral("Dictionary.mdb");
@@ -113,7 +114,8 @@ public:
     enum class Health { Sound, Damaged, Unchecked };
     Health checkDictionary();
     // The same check of the players' tables: the tables that cannot be read in full, as the
-    // player knows them ("players", "scores", "totals", "history", "settings"), in that order.
+    // player knows them ("players", "scores", "totals", "history", "settings", "results of
+    // today's field"), in that order.
     QStringList damagedPlayerTables();
     // Mends a damaged word list, each attempt one transaction: the index is built again from
     // the rows, or, when the rows themselves cannot be read, the word list of `installedPath`
@@ -210,6 +212,17 @@ public:
     // Oldest first. A row whose level is none of the four is left out.
     Lookup<QList<HistoryRow>> historyOf(const QString& name);
     Lookup<qint64> differentWordsOf(const QString& name);
+
+    // --- tblDailyResults ---
+    // A player's results of today's field, found by the name's key like the history; a guest
+    // (nobody signed in) is the empty name, one guest per file. A file too old to have the
+    // table that could not gain it (read-only) keeps none: keepsDailyResults() is false.
+    bool keepsDailyResults();
+    Lookup<DailyRow> dailyResult(const QString& name, const QDate& date);
+    // Writes the row unless the name has a result for its date already, in one transaction.
+    DailyWrite keepDailyResult(const DailyRow& row);
+    // Oldest date first.
+    Lookup<QList<DailyRow>> dailyResultsOf(const QString& name);
 
     // Runs work in one transaction: committed when it returns true, rolled back otherwise. The
     // write lock is taken at the start (BEGIN IMMEDIATE), so a transaction that reads before it

@@ -45,6 +45,7 @@ QStringList GameDatabase::damagedPlayerTables() {
         {QStringLiteral("history"),
          {QStringLiteral("tblHistory"), QStringLiteral("tblPlayerWords")}},
         {QStringLiteral("settings"), {QStringLiteral("tblSettings")}},
+        {QStringLiteral("results of today's field"), {QStringLiteral("tblDailyResults")}},
     };
     QStringList damaged;
     if (!ready()) {

@@ -72,6 +72,15 @@ constexpr const char* kHistoryTables[] = {
     " fldWord TEXT NOT NULL COLLATE NOCASE, UNIQUE (fldNameKey, fldWord))",
 };
 
+// The results of today's field, one per player and date, apart from the levels' tables: an
+// older file that cannot take it still gains the others.
+constexpr const char* kDailyTables[] = {
+    "CREATE TABLE IF NOT EXISTS tblDailyResults (fldDate TEXT NOT NULL,"
+    " fldNameKey TEXT NOT NULL, fldUsername TEXT NOT NULL, fldScore INTEGER NOT NULL,"
+    " fldWordsBuilt INTEGER NOT NULL, fldLongestWord TEXT NOT NULL DEFAULT '',"
+    " fldFoundShare INTEGER NOT NULL, fldWhen TEXT NOT NULL, UNIQUE (fldNameKey, fldDate))",
+};
+
 } // namespace
 
 bool GameDatabase::createSchema() {
@@ -94,6 +103,7 @@ bool GameDatabase::createSchema() {
     // A read-only or busy older file still plays.
     create(kAdditions);
     create(kHistoryTables);
+    create(kDailyTables);
     return true;
 }
 

@@ -24,7 +24,8 @@ HistoryRecorder::HistoryRecorder(GameDatabase& db, MessageBoxes& messages,
     , m_now(std::move(now)) {}
 
 void HistoryRecorder::keep(const QString& player, const LevelResult& result) {
-    if (player.isEmpty() || m_db.writesRefused()) {
+    // Today's field is no level: its results are kept apart (TodaysField).
+    if (player.isEmpty() || m_db.writesRefused() || result.day.isValid()) {
         return;
     }
     m_waiting.append({player, result, m_now(), std::nullopt});

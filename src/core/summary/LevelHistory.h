@@ -30,7 +30,7 @@ HistoryRow historyRow(const LevelResult& result, const Lexicon& lexicon, const Q
 // its word list cannot be read, the table is damaged) waits in memory and is written, first of
 // all, at the next keep() or flush() of the run; the player is told once in the run that
 // levels wait. Nothing is kept while nobody is signed in, nor when the player was told at start
-// that the file takes no writes.
+// that the file takes no writes, nor of today's field.
 class HistoryRecorder {
 public:
     HistoryRecorder(GameDatabase& db, MessageBoxes& messages, std::function<QDateTime()> now);

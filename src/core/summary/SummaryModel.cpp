@@ -37,14 +37,22 @@ SummaryModel::Layers SummaryModel::openingLayers(Level level, bool passed) {
     return l;
 }
 
+SummaryModel::Layers SummaryModel::dailyLayers() {
+    Layers l;
+    l.saveShown = false;
+    l.saveEnabled = false;
+    l.copyShown = true;
+    return l;
+}
+
 SummaryModel::SummaryModel(const LevelResult& result, Services& services, SessionState& session,
                            QObject* parent)
     : QObject(parent)
-    , m_info(levelInfo(result.level))
+    , m_info(result.day.isValid() ? dailyInfo() : levelInfo(result.level))
     , m_result(result)
     , m_services(services)
     , m_session(session)
-    , m_layers(openingLayers(result.level, result.passed)) {}
+    , m_layers(m_info.daily ? dailyLayers() : openingLayers(result.level, result.passed)) {}
 
 void SummaryModel::activate() {
     refreshScores();
@@ -55,6 +63,12 @@ void SummaryModel::activate() {
 }
 
 void SummaryModel::refreshScores() {
+    if (m_info.daily) {
+        // Today's field has no score table of its own to show: its results are the player's.
+        m_scores.clear();
+        emit scoresChanged();
+        return;
+    }
     QSqlQuery scores = m_services.database().levelScoresCursor(m_info.level);
     if (scores.isActive()) {
         m_scores.setQuery(std::move(scores));
@@ -91,6 +105,9 @@ void SummaryModel::done() {
 }
 
 void SummaryModel::next() {
+    if (m_info.daily) {
+        return;
+    }
     clearWrongWords();
     emit finished(ScreenOutcome::board(Level::Expert));
 }
@@ -125,6 +142,9 @@ void SummaryModel::closeWindow() {
 // ------------------------------------------------------------------ saving
 
 void SummaryModel::save(const QString& name, const QString& password) {
+    if (m_info.daily) {
+        return; // today's field writes nothing to the levels' tables, whatever is clicked
+    }
     // Only the empty text is refused: a name of blanks is a name.
     if (name.isEmpty()) {
         message(kEnterName, style::kExclamation, kAppTitle);

@@ -37,9 +37,15 @@ public:
         bool saveEnabled = true;
         bool nextShown = false;
         bool nextEnabled = true;
+        bool saveShown = true;
+        // Today's field: the control that copies the day's shared line (TodaysField).
+        bool copyShown = false;
         bool operator==(const Layers&) const = default;
     };
     static Layers openingLayers(Level level, bool passed);
+    // Today's field opens on the score area with the copy control, keeps no score and leads only
+    // back to the menu, through "&Done" and the panel's go-on "Exit".
+    static Layers dailyLayers();
 
     SummaryModel(const LevelResult& result, Services& services, SessionState& session,
                  QObject* parent = nullptr);

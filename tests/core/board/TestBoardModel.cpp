@@ -16,6 +16,8 @@ using namespace vortalex::test;
 
 namespace {
 
+const QDate kDay(2026, 12, 10);
+
 QString pick(BoardModel& board, const QList<int>& tiles) {
     for (int t : tiles) {
         board.clickTile(t);
@@ -597,6 +599,52 @@ private slots:
             board.clockTick();
             QCoreApplication::processEvents();
             QCOMPARE(ended.size(), level == Level::Expert ? 0 : 1); // Expert at 0 asks instead
+        }
+    }
+
+    // ---------------------------------------------------------------- today's field
+
+    // Three minutes on Easy's rules; its end asks nothing, opens no level and hands on the day.
+    void todaysFieldRunsThreeMinutesOnEasysRulesAndOpensNothing() {
+        TestWorld world;
+        BoardModel board(DayField{kDay, world.database->wordTree()}, world.services, world.session);
+        openAndPlay(board);
+        const QString word = submitAsWord(world, board, path(board.info(), 4));
+        QCOMPARE(board.levelTotal(), levelInfo(Level::Easy).pointsFor(4));
+        QList<LevelResult> ended;
+        connect(&board, &BoardModel::levelEnded, this, [&](const LevelResult& r) { ended << r; });
+        for (int s = 1; s < 180; ++s) {
+            board.clockTick();
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(ended.isEmpty());
+        board.clockTick();
+        QCoreApplication::processEvents();
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.constFirst().day, kDay);
+        QCOMPARE(ended.constFirst().words, QStringList{word});
+        QVERIFY(world.messages.shown.isEmpty());
+        QVERIFY(!world.session.levelOpen(Level::Intermediate));
+    }
+
+    // A click or a key during the deal ends it on the day's letters and picks there.
+    void aClickOrAKeyDuringTodaysDealLeavesTheDaysLetters() {
+        TestWorld world;
+        const DayField day{kDay, world.database->wordTree()};
+        BoardModel whole(day, world.services, world.session);
+        openAndPlay(whole);
+        const QString letters = lettersOf(whole.grid());
+        for (const bool key : {false, true}) {
+            world.seed = key ? 3 : 2; // other quick fills
+            BoardModel board(day, world.services, world.session);
+            board.load();
+            board.clickCommand(BoardCommand::Play);
+            board.dealTick();
+            QSignalSpy repainted(&board, &BoardModel::fieldChanged);
+            key ? board.typeLetter(letters.at(12)) : board.clickTile(13);
+            QCOMPARE(lettersOf(board.grid()), letters);
+            QCOMPARE(repainted.size(), 1);
+            QCOMPARE(board.word(), letters.mid(12, 1));
         }
     }
 

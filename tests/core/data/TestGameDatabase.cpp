@@ -690,6 +690,52 @@ private slots:
         QCOMPARE(raw.count(QStringLiteral("tblPlayerWords")), 1);
     }
 
+    // One result per player and date, found by the folded name; a guest is the empty name.
+    // Nothing reaches the levels' tables.
+    void aDayKeepsTheFirstResultOfEachPlayerAndNothingElse() {
+        const QDate day(2026, 12, 10);
+        const QDateTime when(day, QTime(21, 30), Qt::UTC);
+        const DailyRow first{day, QStringLiteral("Émile"), 3450, 12, "QUAVERS", 9, when};
+        DailyRow again = first;
+        again.name = QStringLiteral("ÉMILE");
+        again.score = 9000;
+        const DailyRow guest{day, QString(), 250, 1, oddText(4), 1, when};
+        QCOMPARE(m_db->keepDailyResult(first), DailyWrite::Kept);
+        QCOMPARE(m_db->keepDailyResult(again), DailyWrite::AlreadyKept);
+        QCOMPARE(m_db->keepDailyResult(guest), DailyWrite::Kept);
+        QCOMPARE(m_db->dailyResult(QStringLiteral("émile"), day), Lookup<DailyRow>::found(first));
+        QCOMPARE(*m_db->dailyResultsOf(QString()), QList<DailyRow>{guest});
+        QVERIFY(m_db->dailyResult(QString(), day.addDays(1)).isNotFound());
+        RawConnection raw(m_path);
+        for (const char* table : {"tblEasyScores", "tblIntermediateScores", "tblDifficultScores",
+                                  "tblExpertScores", "total", "tblUsers", "tblHistory"}) {
+            QCOMPARE(raw.count(QString::fromLatin1(table)), 0);
+        }
+    }
+
+    // An older file gains the table when it opens; one that cannot take it plays on, keeping no
+    // results.
+    void anOlderFileGainsTheDayTableOrPlaysOnWithout() {
+        m_db.reset();
+        QFile::remove(m_path);
+        writeUnfoldedFile(m_path);
+        {
+            RawConnection raw(m_path);
+            raw.query(QStringLiteral("BEGIN IMMEDIATE"));
+            auto opened = GameDatabase::open(m_path, 50);
+            QVERIFY2(opened.db, qPrintable(opened.error));
+            raw.query(QStringLiteral("ROLLBACK"));
+            QVERIFY(!opened.db->keepsDailyResults());
+            QCOMPARE(opened.db->findScore(Level::Easy, QStringLiteral("ann"))->score, 5000);
+        }
+        auto opened = GameDatabase::open(m_path);
+        QVERIFY2(opened.db, qPrintable(opened.error));
+        m_db = std::move(opened.db);
+        QVERIFY(m_db->keepsDailyResults());
+        const DailyRow row{QDate(2026, 12, 10), QStringLiteral("Ann"), 550, 2, "BONDS", 50, {}};
+        QCOMPARE(m_db->keepDailyResult(row), DailyWrite::Kept);
+    }
+
     // Two connections, as two copies of the game would have, each adding 1 to a total many
     // times, each time reading the total first. A transaction that only locked the file when
     // it first wrote would find the other's read in its way and fail with "database is
