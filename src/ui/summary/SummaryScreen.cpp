@@ -146,9 +146,9 @@ SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, Sess
         for (QTableView* grid : {static_cast<QTableView*>(m_wrong), m_suggestions,
                                  static_cast<QTableView*>(m_missed)}) {
             grid->verticalHeader()->setDefaultSectionSize(m_layout.length(kRowTwips));
-            // Under the game's style sheet a header takes no font from its grid.
-            grid->horizontalHeader()->setFont(m_layout.font(gridFont()));
+            theme::setHeaderFont(*grid->horizontalHeader(), m_layout.font(gridFont()));
         }
+        placeTabs();
     });
     syncLayers();
     new WindowScaler(*this, m_layout.designPixels(), services.scale);
@@ -271,7 +271,7 @@ void SummaryScreen::buildReviewPanel() {
         // Every row has the same height, so the view never measures rows it has not fetched.
         view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         view->verticalHeader()->setDefaultSectionSize(m_layout.length(kRowTwips));
-        view->horizontalHeader()->setFont(gridFont());
+        theme::setHeaderFont(*view->horizontalHeader(), gridFont());
         m_layout.place(view, pixels(place), gridFont());
     };
 
@@ -378,7 +378,7 @@ void SummaryScreen::buildMissedPage() {
     m_missed->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_missed->verticalHeader()->hide();
     m_missed->verticalHeader()->setDefaultSectionSize(m_layout.length(kRowTwips));
-    m_missed->horizontalHeader()->setFont(gridFont());
+    theme::setHeaderFont(*m_missed->horizontalHeader(), gridFont());
     m_layout.place(m_missed, pixels(kListPlace), gridFont());
     // Mouse and keyboard alike, as for the built words.
     const auto showMissed = [this](int row) {
@@ -402,6 +402,14 @@ void SummaryScreen::buildMissedPage() {
     m_showAllMissed = new QCheckBox(QStringLiteral("Show all, rarer words too"), m_review);
     m_showAllMissed->setObjectName(QStringLiteral("chkShowAll"));
     theme::setTextColour(*m_showAllMissed, theme::kGold);
+    {
+        // Its box a light face on the dark panel, as the line edits', with a dark tick.
+        QPalette face = m_showAllMissed->palette();
+        face.setColor(QPalette::Active, QPalette::Base, theme::kCream);
+        face.setColor(QPalette::Inactive, QPalette::Base, theme::kCream);
+        face.setColor(QPalette::Text, theme::kInk);
+        m_showAllMissed->setPalette(face);
+    }
     m_showAllMissed->setFont(theme::textFont(10, true));
     // No wider than its text, so that a click beside it does not tick it.
     m_layout.place(m_showAllMissed,
@@ -482,7 +490,12 @@ void SummaryScreen::syncMissedWords() {
 
     m_missedNote->setText(m_model.missedNote());
     m_reviewTabs->setTabText(1, m_model.missedTabText());
-    // Right-aligned in the title row, as wide as the tabs' texts at the design size.
+    placeTabs();
+}
+
+void SummaryScreen::placeTabs() {
+    // Right-aligned in the title row, as wide as the tabs are at this scale: their frames and
+    // padding keep their pixels while their text grows.
     const QSize tabs = m_reviewTabs->sizeHint();
     const int width = qCeil(tabs.width() / m_layout.scale());
     const int height = std::min(qCeil(tabs.height() / m_layout.scale()), kTitleRow);

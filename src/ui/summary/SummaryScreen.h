@@ -86,6 +86,7 @@ private:
     // A word of either list selected: its meanings and where it stood.
     void showWord(const QString& word, const std::optional<WordPath>& path);
     void syncMissedWords();
+    void placeTabs();
 
     SummaryModel m_model;
     DesignLayout m_layout;

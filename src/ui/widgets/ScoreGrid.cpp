@@ -112,8 +112,8 @@ ScoreGrid::ScoreGrid(QWidget* parent)
     // "Player" keeps its width; "Score" takes the rest, so the columns fill the grid whether the
     // scroll bar shows or not. The header keeps both through every refill of the rows.
     QHeaderView* header = horizontalHeader();
-    // Under the game's style sheet a header takes no font from its grid: it is given the rows'.
-    header->setFont(designFont());
+    theme::setHeaderFont(*header, designFont()); // the rows' font
+
     header->setHighlightSections(false);
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, px(kPlayerColumnTwips));
@@ -133,7 +133,7 @@ void ScoreGrid::setScale(qreal scale) {
     m_scale = scale;
     verticalHeader()->setDefaultSectionSize(design::toPixels(kRowTwips, scale));
     horizontalHeader()->resizeSection(0, design::toPixels(kPlayerColumnTwips, scale));
-    horizontalHeader()->setFont(design::scaledFont(designFont(), scale));
+    theme::setHeaderFont(*horizontalHeader(), design::scaledFont(designFont(), scale));
     updateGeometries(); // the header as tall as its new font, now
     // Names are cut short for the room their column has as the rows are drawn.
     viewport()->update();

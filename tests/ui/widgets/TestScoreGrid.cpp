@@ -48,6 +48,8 @@ private slots:
             QVERIFY(grid->rowHeight(0) >= grid->fontMetrics().height());
             const QHeaderView* header = grid->horizontalHeader();
             QCOMPARE(header->font().pointSizeF(), grid->font().pointSizeF());
+            // What the header paints its texts with.
+            QCOMPARE(header->viewport()->font().pointSizeF(), grid->font().pointSizeF());
             QVERIFY(header->height() >= header->fontMetrics().height());
             QVERIFY(grid->columnWidth(1) > 0);
         }
