@@ -169,7 +169,8 @@ QPixmap WordPathView::picture(const WordPath& path, int side, qreal dpr) {
             const QPointF unit = step / std::hypot(step.x(), step.y());
             const qreal leave = exitDistance(from, unit);
             const qreal room = std::hypot(step.x(), step.y()) - leave - exitDistance(to, unit);
-            const qreal length = std::min(head, room - 2 * pen);
+            const qreal length = std::min(head, room - 3.0); // a pixel and a half clear of each
+
             if (length >= 3) {
                 const QPointF tip = from.center() + unit * (leave + (room + length) / 2);
                 p.drawPolygon(arrowhead(tip, unit, length));
