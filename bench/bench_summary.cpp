@@ -8,9 +8,11 @@
 //
 //   bench_summary [--shots <folder>]   also writes a PNG of every summary state there, the
 //                                      review panel's "Words you missed" page and the places
-//                                      of a built and of a missed word among them
+//                                      of a built and of a missed word among them, each at the
+//                                      design size and filling a 1920 x 1080 screen (-full)
 #include "core/board/BoardModel.h"
 #include "ui/summary/SummaryScreen.h"
+#include "ui/widgets/Theme.h"
 
 #include "BenchSupport.h"
 #include "BenchWorld.h"
@@ -56,11 +58,24 @@ LevelResult dealtResult(Level level, int total, const QStringList& built, bool p
     return result;
 }
 
+// The screen as it stands, then as large as a 1920 x 1080 screen lets it be, then as it was.
+void shoot(SummaryScreen& screen, const QString& path) {
+    QCoreApplication::processEvents();
+    screen.grab().save(path + QStringLiteral(".png"));
+    const QSize design = screen.size();
+    screen.resize(1920, 1080);
+    QCoreApplication::processEvents();
+    screen.grab().save(path + QStringLiteral("-full.png"));
+    screen.resize(design);
+    QCoreApplication::processEvents();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    theme::apply(app);
     const QStringList args = app.arguments();
     const QString shots =
         args.size() == 3 && args.at(1) == QLatin1String("--shots") ? args.at(2) : QString();
@@ -167,11 +182,10 @@ int main(int argc, char** argv) {
                 screen.show();
                 screen.activateSummary();
                 QCoreApplication::processEvents();
-                const QString name =
-                    QStringLiteral("%1/%2-%3.png")
-                        .arg(shots, QString::fromLatin1(levelInfo(level).title),
-                             passed ? QStringLiteral("passed") : QStringLiteral("failed"));
-                screen.grab().save(name);
+                shoot(screen,
+                      QStringLiteral("%1/%2-%3")
+                          .arg(shots, QString::fromLatin1(levelInfo(level).title),
+                               passed ? QStringLiteral("passed") : QStringLiteral("failed")));
             }
         }
         SummaryScreen review({Level::Easy, 1200, "00:00", built, false}, services, session);
@@ -180,8 +194,7 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents(); // the window system's activation comes first
         review.model().suggestFor(3);      // CATZ
         review.wordList()->setCurrentRow(2);
-        QCoreApplication::processEvents();
-        review.grab().save(shots + QStringLiteral("/review.png"));
+        shoot(review, shots + QStringLiteral("/review"));
 
         // The missed words of an Easy level: the common ones, one selected with its meanings,
         // then all of them.
@@ -192,30 +205,32 @@ int main(int argc, char** argv) {
         QCoreApplication::processEvents();
         missed.reviewTabs()->setCurrentIndex(1);
         missed.missedList()->setCurrentCell(0, 0);
-        QCoreApplication::processEvents();
-        missed.grab().save(shots + QStringLiteral("/missed.png"));
+        shoot(missed, shots + QStringLiteral("/missed"));
         missed.showAllMissedBox()->setChecked(true);
         missed.missedList()->scrollToBottom();
-        QCoreApplication::processEvents();
-        missed.grab().save(shots + QStringLiteral("/missed-all.png"));
+        shoot(missed, shots + QStringLiteral("/missed-all"));
 
         // Where the words stood: words of the fields built, each on the field it was found on,
-        // one of them selected; then a missed word of the Expert fields, whose tiles are small.
-        LevelResult withPaths = withFields({Level::Easy, 1200, "00:00", {}, false});
-        SummaryModel onFields(withPaths, services, session);
-        for (const MissedWord& w : onFields.missedWords()) {
-            if (withPaths.words.size() < 5) {
-                withPaths.words.append(w.word);
-                withPaths.builtPaths.append(*missedWordPath(withPaths.fields, w.word));
+        // one of them selected, on Easy and on Expert, whose tiles are small; then a missed word
+        // of the Expert fields.
+        for (const Level level : {Level::Easy, Level::Expert}) {
+            LevelResult withPaths = withFields({level, 1200, "00:00", {}, true});
+            SummaryModel onFields(withPaths, services, session);
+            for (const MissedWord& w : onFields.missedWords()) {
+                if (withPaths.words.size() < 5) {
+                    withPaths.words.append(w.word);
+                    withPaths.builtPaths.append(*missedWordPath(withPaths.fields, w.word));
+                }
             }
+            SummaryScreen paths(withPaths, services, session);
+            paths.show();
+            paths.activateSummary();
+            QCoreApplication::processEvents();
+            paths.doneButton()->click();
+            paths.wordList()->setCurrentRow(1);
+            shoot(paths, QStringLiteral("%1/paths-built-%2")
+                             .arg(shots, QString::fromLatin1(levelInfo(level).title)));
         }
-        SummaryScreen paths(withPaths, services, session);
-        paths.show();
-        paths.activateSummary();
-        QCoreApplication::processEvents();
-        paths.wordList()->setCurrentRow(1);
-        QCoreApplication::processEvents();
-        paths.grab().save(shots + QStringLiteral("/paths-built.png"));
         SummaryScreen expert(withFields({Level::Expert, 1200, "00:00", built, true}), services,
                              session);
         expert.show();
@@ -224,8 +239,7 @@ int main(int argc, char** argv) {
         expert.doneButton()->click();
         expert.reviewTabs()->setCurrentIndex(1);
         expert.missedList()->setCurrentCell(0, 0);
-        QCoreApplication::processEvents();
-        expert.grab().save(shots + QStringLiteral("/paths-missed-expert.png"));
+        shoot(expert, shots + QStringLiteral("/paths-missed-Expert"));
     }
     return 0;
 }

@@ -3,7 +3,8 @@
 # it closes, with no click: after LOAD's "Game Loaded!" is answered, after a failed Expert
 # level's try-again question is answered No, and after a failed Easy level's summary is left by
 # its try-again question answered No, the letters typed next spell STAT on the menu and Return
-# opens the score tables. The clock runs forty times as fast (libfaketime).
+# opens the score tables. On the way, F11 shows the summary full screen and F11 again puts it
+# back as it was. The clock runs forty times as fast (libfaketime).
 #
 #   wm_focus.sh <program folder>
 set -euo pipefail
@@ -58,6 +59,22 @@ sleep 0.3
 xdotool key Return # Play
 summary=$(wait_past_messages 'Easy summary')
 sleep 0.5
+# F11 shows the summary full screen, and F11 again puts it back where and as large as it was.
+where() { xdotool getwindowgeometry "$summary" | awk '/Position/ {p = $2} /Geometry/ {print p, $2}'; }
+becomes() { # <place and size> <what>
+    local _
+    for _ in $(seq 40); do
+        [[ "$(where)" == "$1" ]] && return 0
+        sleep 0.1
+    done
+    fail "$2 ($(where))"
+}
+before=$(where)
+xdotool key F11
+becomes "0,0 1024x768" "F11 did not show the summary full screen"
+xdotool key F11
+becomes "$before" "F11 again did not put the summary back as it was, at $before"
+echo "summary: F11 and F11 again"
 click_at "$summary" 586 411 # the try-again Exit on the review panel
 wait_window '^Quillaro$' 5 >/dev/null # Easy's try-again question has a title of its own
 xdotool key Escape # No

@@ -394,6 +394,18 @@ QString SummaryModel::foundText() {
     return line;
 }
 
+QString SummaryModel::scoreText() const {
+    // The level table keeps Expert's "anything but 0" as a target of 1, which is no number to
+    // show a player.
+    const QString needed =
+        m_info.passTarget > 1 ? QString::number(m_info.passTarget) : QStringLiteral("more than 0");
+    return QStringLiteral("Your score: %1. Needed: %2.").arg(m_result.total).arg(needed);
+}
+
+QString SummaryModel::reviewResultText() {
+    return scoreText() + QLatin1Char('\n') + foundText();
+}
+
 std::optional<WordPath> SummaryModel::builtPath(const QString& word) const {
     for (const WordPath& path : m_result.builtPaths) {
         if (path.word == word) {

@@ -98,6 +98,12 @@ public:
     // "You found N of the M words on your fields (P%). Longest: WORD.", counted over the same
     // fields and minimum length as the missed words, which it works out if they are not yet.
     QString foundText();
+    // "Your score: 7800. Needed: 9000.": the total against the level's target. Expert has no
+    // target, it passes with anything but 0, and says so.
+    QString scoreText() const;
+    // The review panel's own line, which a failed level opens on without the score area: the
+    // score against the target, and below it the found share.
+    QString reviewResultText();
 
     // Where a word of the review stood on the player's fields: a built word on the field it was
     // built on, with the tiles picked for it; a missed word on the field it was found on, with

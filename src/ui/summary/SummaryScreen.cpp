@@ -1,12 +1,13 @@
 #include "ui/summary/SummaryScreen.h"
 
+#include "ui/summary/MeaningsLook.h"
 #include "ui/summary/WordPathView.h"
 
-#include "ui/widgets/DialogLook.h"
-#include "ui/widgets/Fonts.h"
-#include "ui/widgets/Palette.h"
+#include "ui/widgets/DialogPlacement.h"
 #include "ui/widgets/PasswordBox.h"
 #include "ui/widgets/ScoreGrid.h"
+#include "ui/widgets/Theme.h"
+#include "ui/widgets/WindowScaler.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -15,59 +16,110 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTabBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QtMath>
 
 namespace vortalex {
 
+using design::pixels;
+
 namespace {
 
+// The design, in pixels at the design size: the window, its margin and its buttons.
 constexpr int kWidth = 660;
 constexpr int kHeight = 440;
 constexpr int kMargin = 14;
 constexpr int kButtonWidth = 120;
 constexpr int kButtonHeight = 30;
+constexpr int kRowTwips = 300; // the review's grids: 20 pixels a row at the design size
 
-QLabel* caption(const QString& text, const QString& name, QWidget* parent, qreal points = 11) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setFont(fonts::arial(points, true, true));
-    look::setTextColour(*label, palette::kHeading);
-    return label;
+// The review panel: its title row holds "Spelling" and the page tabs; below it three columns.
+// The built words (or the missed words) stand on the left, beside the meanings box their entries
+// fill ("Click on a word on the left ..."); the rejected words head the middle column over the
+// meanings box, their suggestions the right one over the picture of the field, which is as
+// large as the panel allows, so that the 11 x 11 field's letters stay legible. The line with the
+// score and the found share and the "Exit" buttons share the foot.
+constexpr int kTitleRow = 26;
+constexpr int kCaptionTop = 28;
+constexpr int kListTop = 52;
+constexpr int kLeftWidth = 176;
+constexpr int kMiddleLeft = kMargin + kLeftWidth + 10;
+constexpr int kPictureSide = 240;
+constexpr int kRightLeft = kWidth - kMargin - kPictureSide;
+constexpr int kMiddleWidth = kRightLeft - 10 - kMiddleLeft;
+constexpr int kGridHeight = 88;
+constexpr int kLowerTop = kListTop + kGridHeight + 6; // the meanings box and the picture
+constexpr int kLowerBottom = kLowerTop + kPictureSide;
+constexpr int kFootTop = kLowerBottom + 6;
+constexpr QRect kListPlace(kMargin, kListTop, kLeftWidth, kLowerBottom - 2 - kListTop);
+constexpr QRect kExitPlace(kWidth - kMargin - kButtonWidth, kHeight - kMargin - kButtonHeight,
+                           kButtonWidth, kButtonHeight);
+
+// The review's grids and lists, rows and headers alike.
+QFont gridFont() {
+    return theme::textFont(10, true);
 }
 
-QLabel* value(const QString& text, const QString& name, QWidget* parent) {
+QLabel* makeLabel(const QString& text, const QString& name, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setFont(fonts::arial(16, true));
-    look::setTextColour(*label, palette::kGold);
     return label;
 }
 
 void gridLook(QAbstractItemView* view) {
-    view->setFont(fonts::arial(10, true));
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setAlternatingRowColors(true);
 }
 
+// The "Spelling" panel: opaque, on the game's sky, its title in the captions' type. It covers
+// the score area whole.
+class ReviewPanel final : public QGroupBox {
+public:
+    ReviewPanel(const DesignLayout& layout, QWidget* parent)
+        : QGroupBox(QStringLiteral("Spelling"), parent)
+        , m_layout(layout) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* /*event*/) override {
+        QPainter p(this);
+        theme::paintSky(p, QRectF(rect()));
+        p.setFont(font());
+        p.setPen(theme::kGold);
+        const int margin = m_layout.length(pixels(kMargin, 0).width());
+        p.drawText(QRect(margin, 0, width() / 2, m_layout.length(pixels(0, kTitleRow).height())),
+                   Qt::AlignLeft | Qt::AlignVCenter, title());
+    }
+
+private:
+    const DesignLayout& m_layout;
+};
+
 } // namespace
 
 SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, SessionState& session,
                              QWidget* parent)
     : QDialog(parent)
-    , m_model(result, services, session) {
+    , m_model(result, services, session)
+    , m_layout(*this, pixels(kWidth, kHeight)) {
     const LevelInfo& info = m_model.info();
     setObjectName(QString::fromLatin1(info.summaryName));
     setWindowTitle(
         QStringLiteral("%1 - %2 summary").arg(kAppTitle, QString::fromLatin1(info.title)));
-    look::makeFixedDialog(*this, QSize(kWidth, kHeight));
-    setWindowFlag(Qt::WindowCloseButtonHint); // it acts (closeEvent)
+    // The window's close button acts (closeEvent); the scaler adds maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    centreOnOwner(*this);
 
     buildScoreArea();
     buildReviewPanel();
@@ -88,7 +140,18 @@ SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, Sess
         m_outcome = next;
         QDialog::done(QDialog::Accepted);
     });
+    // What sizes itself in pixels follows the scale: rows and the score grid's columns.
+    connect(&m_layout, &DesignLayout::scaleChanged, this, [this](qreal scale) {
+        m_scores->setScale(scale);
+        for (QTableView* grid : {static_cast<QTableView*>(m_wrong), m_suggestions,
+                                 static_cast<QTableView*>(m_missed)}) {
+            grid->verticalHeader()->setDefaultSectionSize(m_layout.length(kRowTwips));
+            theme::setHeaderFont(*grid->horizontalHeader(), m_layout.font(gridFont()));
+        }
+        placeTabs();
+    });
     syncLayers();
+    new WindowScaler(*this, m_layout.designPixels(), services.scale);
 }
 
 void SummaryScreen::buildScoreArea() {
@@ -97,83 +160,90 @@ void SummaryScreen::buildScoreArea() {
     // of reach at once.
     m_scoreArea = new QWidget(this);
     m_scoreArea->setObjectName(QStringLiteral("scoreArea"));
-    m_scoreArea->setGeometry(rect());
+    m_layout.place(m_scoreArea, pixels(0, 0, kWidth, kHeight));
     QWidget* area = m_scoreArea;
-    auto* heading = caption(QStringLiteral("%1 level").arg(QString::fromLatin1(info.title)),
-                            QStringLiteral("lblHeading"), area, 18);
-    heading->setGeometry(kMargin, 8, kWidth - 2 * kMargin, 34);
+    const auto caption = [this, area](const QString& text, const QString& name, qreal points,
+                                      const QRect& place) {
+        QLabel* label = makeLabel(text, name, area);
+        theme::styleCaption(*label);
+        m_layout.place(label, pixels(place), theme::captionFont(points));
+        return label;
+    };
+    const auto value = [this, area](const QString& text, const QString& name, const QRect& place) {
+        QLabel* label = makeLabel(text, name, area);
+        theme::styleValue(*label);
+        m_layout.place(label, pixels(place), theme::valueFont());
+        return label;
+    };
+    caption(QStringLiteral("%1 level").arg(QString::fromLatin1(info.title)),
+            QStringLiteral("lblHeading"), 18, {kMargin, 8, kWidth - 2 * kMargin, 34});
 
     const int gridTop = 74;
-    QLabel* scoresCaption = caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), area, 12);
-    scoresCaption->setGeometry(kMargin, gridTop - 26, 200, 24);
-    scoresCaption->setVisible(info.summaryHasPassword);
+    caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), 12,
+            {kMargin, gridTop - 26, 200, 24})
+        ->setVisible(info.summaryHasPassword);
     m_scores = new ScoreGrid(area);
-    m_scores->setGeometry(kMargin, gridTop, m_scores->naturalWidth(), kHeight - gridTop - kMargin);
+    const int gridWidth = m_scores->naturalWidth();
+    m_layout.place(m_scores, pixels(kMargin, gridTop, gridWidth, kHeight - gridTop - kMargin));
 
-    const int left = kMargin + m_scores->naturalWidth() + 24;
+    const int left = kMargin + gridWidth + 24;
     const int fieldWidth = kWidth - left - kMargin;
-    caption(QStringLiteral("Time : "), QStringLiteral("Label2"), area)
-        ->setGeometry(left, gridTop, 110, 28);
-    m_timer = value(QStringLiteral("00:00"), QStringLiteral("lblTimer"), area);
-    m_timer->setGeometry(left + 110, gridTop, fieldWidth - 110, 28);
-    caption(QStringLiteral("Total Score : "), QStringLiteral("lblTotalScore"), area)
-        ->setGeometry(left, gridTop + 32, 110, 28);
-    m_total = value(QStringLiteral("0"), QStringLiteral("lblTotScor"), area);
-    m_total->setGeometry(left + 110, gridTop + 32, fieldWidth - 110, 28);
+    m_resultsPanel = QRect(left - 10, gridTop - 6, fieldWidth + 20, 72);
+    caption(QStringLiteral("Time : "), QStringLiteral("Label2"), 11, {left, gridTop, 110, 28});
+    m_timer = value(QStringLiteral("00:00"), QStringLiteral("lblTimer"),
+                    {left + 110, gridTop, fieldWidth - 110, 28});
+    caption(QStringLiteral("Total Score : "), QStringLiteral("lblTotalScore"), 11,
+            {left, gridTop + 32, 110, 28});
+    m_total = value(QStringLiteral("0"), QStringLiteral("lblTotScor"),
+                    {left + 110, gridTop + 32, fieldWidth - 110, 28});
 
-    caption(QStringLiteral("Your Name"), QStringLiteral("Label1"), area)
-        ->setGeometry(left, gridTop + 80, fieldWidth, 22);
+    caption(QStringLiteral("Your Name"), QStringLiteral("Label1"), 11,
+            {left, gridTop + 80, fieldWidth, 22});
     m_name = new QLineEdit(area);
     m_name->setObjectName(QStringLiteral("txtName"));
-    m_name->setFont(fonts::arial(12, true));
-    m_name->setGeometry(left, gridTop + 104, fieldWidth, 30);
+    m_layout.place(m_name, pixels(left, gridTop + 104, fieldWidth, 30), theme::textFont(12, true));
     m_name->setFocus(); // the player who wants to keep the score types here first
 
     int below = gridTop + 142;
     m_password = new QLineEdit(area);
     m_password->setObjectName(QStringLiteral("password"));
-    m_password->setFont(fonts::arial(12, true));
     makeStarPasswordBox(*m_password);
     m_password->setPlaceholderText(QStringLiteral("Password"));
-    m_password->setGeometry(left, below, fieldWidth, 30);
+    m_layout.place(m_password, pixels(left, below, fieldWidth, 30), theme::textFont(12, true));
     m_password->setVisible(info.summaryHasPassword);
     if (info.summaryHasPassword) {
         below += 38;
     }
 
-    auto* hint = new QLabel(QStringLiteral("You're only required to input your name if you want "
-                                           "to save your scores in the table."),
-                            area);
-    hint->setObjectName(QStringLiteral("Label3"));
+    QLabel* hint = makeLabel(QStringLiteral("You're only required to input your name if you want "
+                                            "to save your scores in the table."),
+                             QStringLiteral("Label3"), area);
     hint->setWordWrap(true);
-    hint->setFont(fonts::arial(9, false, true));
-    look::setTextColour(*hint, palette::kHeading);
-    hint->setGeometry(left, below, fieldWidth, 40);
+    theme::styleCaption(*hint);
+    m_layout.place(hint, pixels(left, below, fieldWidth, 40), theme::textFont(9, false, true));
 
     const int buttonsTop = kHeight - kMargin - kButtonHeight;
+    const int saveTop = buttonsTop - kButtonHeight - 10;
     // A line of its own between the hint and the buttons, over none of them.
-    m_found = new QLabel(m_model.foundText(), area);
-    m_found->setObjectName(QStringLiteral("lblFound"));
+    m_found = makeLabel(m_model.foundText(), QStringLiteral("lblFound"), area);
     m_found->setWordWrap(true);
     m_found->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_found->setFont(fonts::arial(10, true));
-    look::setTextColour(*m_found, palette::kGold);
+    theme::styleValue(*m_found);
     const int foundTop = below + 46;
-    m_found->setGeometry(left, foundTop, fieldWidth,
-                         buttonsTop - kButtonHeight - 10 - 6 - foundTop);
+    m_layout.place(m_found, pixels(left, foundTop, fieldWidth, saveTop - 6 - foundTop),
+                   theme::textFont(10, true));
 
-    m_save = new QPushButton(QStringLiteral("&Save Score"), area);
-    m_save->setObjectName(QStringLiteral("Command2"));
-    m_save->setGeometry(left, buttonsTop - kButtonHeight - 10, kButtonWidth, kButtonHeight);
-    m_done = new QPushButton(QStringLiteral("&Done"), area);
-    m_done->setObjectName(QStringLiteral("Command1"));
-    m_done->setGeometry(left, buttonsTop, kButtonWidth, kButtonHeight);
-    m_next = new QPushButton(QStringLiteral("&Next"), area);
-    m_next->setObjectName(QStringLiteral("Command3"));
-    m_next->setGeometry(left + kButtonWidth + 10, buttonsTop, kButtonWidth, kButtonHeight);
-    for (QPushButton* b : {m_save, m_done, m_next}) {
+    const auto button = [this, area](const QString& text, const QString& name, int x, int y) {
+        auto* b = new QPushButton(text, area);
+        b->setObjectName(name);
         b->setAutoDefault(false);
-    }
+        m_layout.place(b, pixels(x, y, kButtonWidth, kButtonHeight), theme::textFont(10, true));
+        return b;
+    };
+    m_save = button(QStringLiteral("&Save Score"), QStringLiteral("Command2"), left, saveTop);
+    m_done = button(QStringLiteral("&Done"), QStringLiteral("Command1"), left, buttonsTop);
+    m_next = button(QStringLiteral("&Next"), QStringLiteral("Command3"), left + kButtonWidth + 10,
+                    buttonsTop);
 
     connect(m_save, &QPushButton::clicked, this,
             [this] { m_model.save(m_name->text(), m_password->text()); });
@@ -183,65 +253,51 @@ void SummaryScreen::buildScoreArea() {
 
 void SummaryScreen::buildReviewPanel() {
     const bool expert = m_model.info().level == Level::Expert;
-    m_review = new QGroupBox(QStringLiteral("Spelling"), this);
+    m_review = new ReviewPanel(m_layout, this);
     m_review->setObjectName(QStringLiteral("Frame1"));
-    m_review->setGeometry(rect());
-    m_review->setAutoFillBackground(true);
-    m_review->setFont(fonts::arial(12, true, true));
-    QPalette rp = m_review->palette();
-    rp.setColor(QPalette::Window, palette::kSea.darker(115));
-    rp.setColor(QPalette::WindowText, palette::kHeading);
-    m_review->setPalette(rp);
+    m_layout.place(m_review, pixels(0, 0, kWidth, kHeight), theme::captionFont(12));
+    const auto caption = [this](const QString& text, const QString& name, qreal points,
+                                const QRect& place) {
+        QLabel* label = makeLabel(text, name, m_review);
+        theme::styleCaption(*label);
+        m_layout.place(label, pixels(place), theme::captionFont(points));
+        return label;
+    };
+    const auto grid = [this](QTableView* view, const QString& name, const QRect& place) {
+        view->setObjectName(name);
+        gridLook(view);
+        view->horizontalHeader()->setStretchLastSection(true);
+        view->verticalHeader()->hide();
+        // Every row has the same height, so the view never measures rows it has not fetched.
+        view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+        view->verticalHeader()->setDefaultSectionSize(m_layout.length(kRowTwips));
+        theme::setHeaderFont(*view->horizontalHeader(), gridFont());
+        m_layout.place(view, pixels(place), gridFont());
+    };
 
-    // The built words stand in a column of their own on the left, beside the meanings box their
-    // entries fill ("Click on a word on the left ..."); the rejected words and their suggestions
-    // share the top of the right-hand side, above that box.
-    const int columnWidth = (kWidth - 4 * kMargin) / 3;
-    const int top = 52;
-    const int listHeight = 170;
-    const int col2 = kMargin + columnWidth + kMargin;
-    const int col3 = col2 + columnWidth + kMargin;
-    const int bottom = kHeight - kMargin;
-    const QRect wordsPlace(kMargin, top, columnWidth, bottom - top);
-    const QRect rightPlace(col2, top - 24, kWidth - kMargin - col2, listHeight + 24);
-
-    QLabel* wrongCaption =
-        caption(QStringLiteral("Mispelled Words"),
-                expert ? QStringLiteral("Label7") : QStringLiteral("Label5"), m_review);
-    wrongCaption->setGeometry(col2, top - 24, columnWidth, 22);
+    QLabel* wrongCaption = caption(QStringLiteral("Mispelled Words"),
+                                   expert ? QStringLiteral("Label7") : QStringLiteral("Label5"), 11,
+                                   {kMiddleLeft, kCaptionTop, kMiddleWidth, 22});
     m_wrong = new QTableWidget(0, 1, m_review);
-    m_wrong->setObjectName(QStringLiteral("flxWrong"));
-    gridLook(m_wrong);
     m_wrong->setHorizontalHeaderLabels({QStringLiteral("WrongWord")});
-    m_wrong->horizontalHeader()->setStretchLastSection(true);
-    m_wrong->verticalHeader()->hide();
-    m_wrong->verticalHeader()->setDefaultSectionSize(20);
-    m_wrong->setGeometry(col2, top, columnWidth, listHeight);
+    grid(m_wrong, QStringLiteral("flxWrong"), {kMiddleLeft, kListTop, kMiddleWidth, kGridHeight});
     connect(m_wrong, &QTableWidget::cellClicked, this,
             [this](int row, int) { m_model.suggestFor(row + 1); });
 
     QLabel* suggestionsCaption =
-        caption(QStringLiteral("Suggested words"), QStringLiteral("Label6"), m_review);
-    suggestionsCaption->setGeometry(col3, top - 24, columnWidth, 22);
+        caption(QStringLiteral("Suggested words"), QStringLiteral("Label6"), 11,
+                {kRightLeft, kCaptionTop, kPictureSide, 22});
     m_suggestions = new QTableView(m_review);
-    m_suggestions->setObjectName(QStringLiteral("flxSample"));
-    gridLook(m_suggestions);
     m_suggestions->setModel(m_model.suggestions());
-    m_suggestions->horizontalHeader()->setStretchLastSection(true);
-    m_suggestions->verticalHeader()->hide();
-    // Every row has the same height, so the view never measures rows it has not fetched.
-    m_suggestions->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_suggestions->verticalHeader()->setDefaultSectionSize(20);
-    m_suggestions->setGeometry(col3, top, columnWidth, listHeight);
+    grid(m_suggestions, QStringLiteral("flxSample"),
+         {kRightLeft, kListTop, kPictureSide, kGridHeight});
 
-    QLabel* wordsCaption =
-        caption(QStringLiteral("Summary of your constructed words."),
-                expert ? QStringLiteral("Label5") : QStringLiteral("Label4"), m_review, 8.5);
-    wordsCaption->setGeometry(kMargin, top - 24, columnWidth + kMargin, 22);
+    QLabel* wordsCaption = caption(QStringLiteral("Summary of your constructed words."),
+                                   expert ? QStringLiteral("Label5") : QStringLiteral("Label4"),
+                                   8.5, {kMargin, kCaptionTop, kLeftWidth, 22});
     m_words = new QListWidget(m_review);
     m_words->setObjectName(QStringLiteral("List1"));
-    m_words->setFont(fonts::arial(10, true));
-    m_words->setGeometry(wordsPlace);
+    m_layout.place(m_words, pixels(kListPlace), gridFont());
     connect(m_words, &QListWidget::currentTextChanged, this, [this](const QString& word) {
         if (!word.isEmpty()) {
             showWord(word, m_model.builtPath(word));
@@ -256,56 +312,64 @@ void SummaryScreen::buildReviewPanel() {
     m_meanings = new QPlainTextEdit(m_model.meaningsText(), m_review);
     m_meanings->setObjectName(QStringLiteral("Text1"));
     m_meanings->setReadOnly(true);
-    m_meanings->setFont(fonts::arial(10, false));
-    // The two "Exit" buttons share one place, under the meanings box; at most one shows.
-    const QRect exitPlace(kWidth - kMargin - kButtonWidth, bottom - kButtonHeight, kButtonWidth,
-                          kButtonHeight);
-    const int meaningsTop = top + listHeight + 12;
-    const int meaningsHeight = exitPlace.top() - 10 - meaningsTop;
-    // The field's picture is a square as high as the meanings box, at the right end of its row.
+    new MeaningsLook(m_meanings->document(), SummaryModel::kMeaningsHint);
+    m_layout.place(m_meanings,
+                   pixels(kMiddleLeft, kLowerTop, kMiddleWidth, kLowerBottom - kLowerTop),
+                   theme::textFont(10));
     m_path = new WordPathView(m_review);
     m_path->setObjectName(QStringLiteral("picWordPath"));
-    m_path->setGeometry(kWidth - kMargin - meaningsHeight, meaningsTop, meaningsHeight,
-                        meaningsHeight);
-    m_meanings->setGeometry(col2, meaningsTop, m_path->x() - 10 - col2, meaningsHeight);
+    m_layout.place(m_path, pixels(kRightLeft, kLowerTop, kPictureSide, kPictureSide),
+                   theme::textFont(10, false, true));
 
+    // The line a failed level shows nowhere else, left of "Exit".
+    m_result = makeLabel(m_model.reviewResultText(), QStringLiteral("lblResult"), m_review);
+    m_result->setWordWrap(true);
+    m_result->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    theme::styleValue(*m_result);
+    m_layout.place(
+        m_result,
+        pixels(kMargin, kFootTop, kExitPlace.left() - 10 - kMargin, kHeight - kFootTop - 4),
+        theme::textFont(9.5, true));
+
+    // The two "Exit" buttons share one place; at most one shows.
     m_tryAgain = new QPushButton(QStringLiteral("Exit"), m_review);
     m_tryAgain->setObjectName(QStringLiteral("Command6"));
-    m_tryAgain->setGeometry(exitPlace);
     m_goOn = new QPushButton(QStringLiteral("Exit"), m_review);
     m_goOn->setObjectName(QStringLiteral("Command7"));
-    m_goOn->setGeometry(exitPlace);
     for (QPushButton* b : {m_tryAgain, m_goOn}) {
         b->setAutoDefault(false);
-        b->setFont(fonts::arial(10, true));
+        m_layout.place(b, pixels(kExitPlace), theme::textFont(10, true));
     }
     connect(m_tryAgain, &QPushButton::clicked, &m_model, &SummaryModel::tryAgainExit);
     connect(m_goOn, &QPushButton::clicked, &m_model, &SummaryModel::goOnExit);
 
     m_ownWordsPage = {wrongCaption,  m_wrong,      suggestionsCaption,
                       m_suggestions, wordsCaption, m_words};
-    buildMissedPage(wordsPlace, rightPlace);
+    buildMissedPage();
 }
 
-void SummaryScreen::buildMissedPage(const QRect& listPlace, const QRect& notePlace) {
+void SummaryScreen::buildMissedPage() {
     // The missed words take the places of the three lists as a second page, chosen by tabs in
     // the panel's title row: their list stands where the built words do, left of the meanings
-    // box, which serves both pages; their note where the rejected words do. The meanings box and
-    // "Exit" keep their places.
+    // box, which serves both pages; their note where the rejected words and the suggestions do.
+    // The meanings box, the picture and "Exit" keep their places.
     m_reviewTabs = new QTabBar(m_review);
     m_reviewTabs->setObjectName(QStringLiteral("tabReview"));
-    m_reviewTabs->setFont(fonts::arial(9, true));
     m_reviewTabs->setDrawBase(false);
     m_reviewTabs->setExpanding(false);
     m_reviewTabs->setUsesScrollButtons(false);
     m_reviewTabs->setElideMode(Qt::ElideNone);
     m_reviewTabs->addTab(QStringLiteral("Your words"));
     m_reviewTabs->addTab(QStringLiteral("Words you missed"));
+    m_layout.place(m_reviewTabs, pixels(kWidth - kMargin - 200, 0, 200, kTitleRow),
+                   theme::textFont(9, true));
     connect(m_reviewTabs, &QTabBar::currentChanged, this, &SummaryScreen::showReviewPage);
 
     QLabel* missedCaption =
-        caption(QStringLiteral("Words you missed"), QStringLiteral("lblMissed"), m_review);
-    missedCaption->setGeometry(listPlace.x(), listPlace.y() - 24, listPlace.width(), 22);
+        makeLabel(QStringLiteral("Words you missed"), QStringLiteral("lblMissed"), m_review);
+    theme::styleCaption(*missedCaption);
+    m_layout.place(missedCaption, pixels(kMargin, kCaptionTop, kLeftWidth, 22),
+                   theme::captionFont(11));
     m_missed = new QTableWidget(0, 2, m_review);
     m_missed->setObjectName(QStringLiteral("lstMissed"));
     gridLook(m_missed);
@@ -313,8 +377,9 @@ void SummaryScreen::buildMissedPage(const QRect& listPlace, const QRect& notePla
     m_missed->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_missed->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_missed->verticalHeader()->hide();
-    m_missed->verticalHeader()->setDefaultSectionSize(20);
-    m_missed->setGeometry(listPlace);
+    m_missed->verticalHeader()->setDefaultSectionSize(m_layout.length(kRowTwips));
+    theme::setHeaderFont(*m_missed->horizontalHeader(), gridFont());
+    m_layout.place(m_missed, pixels(kListPlace), gridFont());
     // Mouse and keyboard alike, as for the built words.
     const auto showMissed = [this](int row) {
         if (QTableWidgetItem* item = row >= 0 ? m_missed->item(row, 0) : nullptr) {
@@ -324,20 +389,32 @@ void SummaryScreen::buildMissedPage(const QRect& listPlace, const QRect& notePla
     connect(m_missed, &QTableWidget::currentCellChanged, this, showMissed);
     connect(m_missed, &QTableWidget::cellClicked, this, showMissed);
 
-    m_missedNote = new QLabel(m_review);
-    m_missedNote->setObjectName(QStringLiteral("lblMissedNote"));
+    const int noteWidth = kWidth - kMargin - kMiddleLeft;
+    constexpr int kCheckHeight = 22;
+    const int checkTop = kLowerTop - 4 - kCheckHeight;
+    m_missedNote = makeLabel(QString(), QStringLiteral("lblMissedNote"), m_review);
     m_missedNote->setWordWrap(true);
     m_missedNote->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_missedNote->setFont(fonts::arial(10, false, true));
-    look::setTextColour(*m_missedNote, palette::kHeading);
-    m_missedNote->setGeometry(notePlace.x(), notePlace.y() + 24, notePlace.width(), 100);
+    theme::styleCaption(*m_missedNote);
+    m_layout.place(m_missedNote,
+                   pixels(kMiddleLeft, kCaptionTop, noteWidth, checkTop - 2 - kCaptionTop),
+                   theme::textFont(9.5, false, true));
     m_showAllMissed = new QCheckBox(QStringLiteral("Show all, rarer words too"), m_review);
     m_showAllMissed->setObjectName(QStringLiteral("chkShowAll"));
-    m_showAllMissed->setFont(fonts::arial(10, true));
-    look::setTextColour(*m_showAllMissed, palette::kGold);
-    m_showAllMissed->setGeometry(notePlace.x(), notePlace.y() + 132,
-                                 std::min(m_showAllMissed->sizeHint().width(), notePlace.width()),
-                                 24);
+    theme::setTextColour(*m_showAllMissed, theme::kGold);
+    {
+        // Its box a light face on the dark panel, as the line edits', with a dark tick.
+        QPalette face = m_showAllMissed->palette();
+        face.setColor(QPalette::Active, QPalette::Base, theme::kCream);
+        face.setColor(QPalette::Inactive, QPalette::Base, theme::kCream);
+        face.setColor(QPalette::Text, theme::kInk);
+        m_showAllMissed->setPalette(face);
+    }
+    m_showAllMissed->setFont(theme::textFont(10, true));
+    // No wider than its text, so that a click beside it does not tick it.
+    m_layout.place(m_showAllMissed,
+                   pixels(kMiddleLeft, checkTop,
+                          std::min(m_showAllMissed->sizeHint().width(), noteWidth), kCheckHeight));
     connect(m_showAllMissed, &QCheckBox::toggled, &m_model, &SummaryModel::setShowAllMissed);
     connect(&m_model, &SummaryModel::missedWordsChanged, this, &SummaryScreen::syncMissedWords);
 
@@ -390,7 +467,8 @@ void SummaryScreen::syncMissedWords() {
                                  : QString();
     m_missed->clearContents();
     m_missed->setRowCount(static_cast<int>(shown.size()));
-    QFont rarer = m_missed->font();
+    // Only the slant and weight: face and size stay the list's, at whatever scale it shows.
+    QFont rarer;
     rarer.setBold(false);
     rarer.setItalic(true);
     for (int r = 0; r < shown.size(); ++r) {
@@ -412,10 +490,16 @@ void SummaryScreen::syncMissedWords() {
 
     m_missedNote->setText(m_model.missedNote());
     m_reviewTabs->setTabText(1, m_model.missedTabText());
-    // Right-aligned in the title row, above the captions of the lists.
+    placeTabs();
+}
+
+void SummaryScreen::placeTabs() {
+    // Right-aligned in the title row, as wide as the tabs are at this scale: their frames and
+    // padding keep their pixels while their text grows.
     const QSize tabs = m_reviewTabs->sizeHint();
-    m_reviewTabs->setGeometry(kWidth - kMargin - tabs.width(), 0, tabs.width(),
-                              std::min(tabs.height(), m_missed->y() - 24));
+    const int width = qCeil(tabs.width() / m_layout.scale());
+    const int height = std::min(qCeil(tabs.height() / m_layout.scale()), kTitleRow);
+    m_layout.place(m_reviewTabs, pixels(kWidth - kMargin - width, 0, width, height));
 }
 
 void SummaryScreen::syncLayers() {
@@ -453,6 +537,16 @@ void SummaryScreen::closeEvent(QCloseEvent* event) {
     // it does so itself.
     event->ignore();
     m_model.closeWindow();
+}
+
+void SummaryScreen::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    theme::paintSky(p, QRectF(rect()));
+    if (m_scoreArea->isEnabled()) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setTransform(m_layout.transform());
+        theme::paintPanel(p, QRectF(m_resultsPanel));
+    }
 }
 
 void SummaryScreen::showEvent(QShowEvent* event) {

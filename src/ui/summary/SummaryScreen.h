@@ -4,6 +4,7 @@
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
 #include "core/summary/SummaryModel.h"
+#include "ui/widgets/DesignLayout.h"
 
 #include <QDialog>
 
@@ -59,6 +60,10 @@ public:
     WordPathView* pathView() const { return m_path; }
     // In the score area: how many of the words on the fields the player found.
     QLabel* foundLine() const { return m_found; }
+    // In the review panel: the score against the level's target and the found share, which a
+    // failed level, opening on the panel, shows nowhere else.
+    QLabel* resultLine() const { return m_result; }
+    DesignLayout& layout() { return m_layout; }
 
     // The activation steps; the screen runs them when it opens.
     void activateSummary();
@@ -69,19 +74,22 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void buildScoreArea();
     void buildReviewPanel();
     void syncLayers();
     void syncWrongWords();
-    void buildMissedPage(const QRect& listPlace, const QRect& notePlace);
+    void buildMissedPage();
     void showReviewPage(int page);
     // A word of either list selected: its meanings and where it stood.
     void showWord(const QString& word, const std::optional<WordPath>& path);
     void syncMissedWords();
+    void placeTabs();
 
     SummaryModel m_model;
+    DesignLayout m_layout;
     ScreenOutcome m_outcome = ScreenOutcome::menu();
     QWidget* m_scoreArea = nullptr;
     ScoreGrid* m_scores = nullptr;
@@ -107,6 +115,8 @@ private:
     QCheckBox* m_showAllMissed = nullptr;
     WordPathView* m_path = nullptr;
     QLabel* m_found = nullptr;
+    QLabel* m_result = nullptr;
+    QRect m_resultsPanel; // design pixels: the panel behind the time and the total
 };
 
 } // namespace vortalex

@@ -1,24 +1,46 @@
 #include "ui/summary/WordPathView.h"
 
-#include "ui/widgets/DialogLook.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/LetterTile.h"
-#include "ui/widgets/Palette.h"
+#include "ui/widgets/Theme.h"
 
 #include <QAccessible>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace vortalex {
 
 namespace {
 
-constexpr int kGap = 1;          // between tiles, in pixels
-constexpr int kNumbersFrom = 24; // tiles smaller than this hold no number
-const QColor kLine{255, 214, 102, 220};
-const QColor kRim{15, 40, 85}; // the foot of a used tile's face
+constexpr int kGap = 1;            // between tiles, in pixels
+constexpr int kNumbersFrom = 30;   // tiles smaller than this hold no number
+constexpr int kLegibleLetter = 18; // pixels: a capital letter about 12 pixels high
+
+// The letters' size on tiles of `tile` pixels: seven tenths of the tile, but on small tiles as
+// much as legibility asks and the tile allows.
+int letterPixels(int tile) {
+    return std::max({tile * 7 / 10, std::min(tile * 9 / 10, kLegibleLetter), 6});
+}
+
+// An arrowhead at `tip` pointing along `direction` (a unit vector), `size` pixels long.
+QPolygonF arrowhead(QPointF tip, QPointF direction, qreal size) {
+    const QPointF across(-direction.y(), direction.x());
+    const QPointF back = tip - direction * size;
+    return QPolygonF({tip, back + across * (size * 0.6), back - across * (size * 0.6)});
+}
+
+// How far from its centre a line in `direction` (a unit vector) leaves `box`.
+qreal exitDistance(const QRectF& box, QPointF direction) {
+    const qreal across = std::abs(direction.x()) > 1e-9 ? box.width() / 2 / std::abs(direction.x())
+                                                        : std::numeric_limits<qreal>::max();
+    const qreal down = std::abs(direction.y()) > 1e-9 ? box.height() / 2 / std::abs(direction.y())
+                                                      : std::numeric_limits<qreal>::max();
+    return std::min(across, down);
+}
 
 } // namespace
 
@@ -26,8 +48,7 @@ WordPathView::WordPathView(QWidget* parent)
     : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
     setWordWrap(true);
-    setFont(fonts::arial(10, false, true));
-    look::setTextColour(*this, palette::kHeading);
+    theme::setTextColour(*this, theme::kHeading);
     setAccessibleName(kHint);
     redraw();
 }
@@ -95,54 +116,86 @@ QPixmap WordPathView::picture(const WordPath& path, int side, qreal dpr) {
         p.drawPixmap(r.topLeft(), LetterTile::face(r.size(), dpr, state, false));
     }
 
-    // The line runs under the letters from tile to tile in the order they were picked; where
-    // the tiles hold no numbers, a ring marks the first.
-    QList<QPointF> centres;
+    QFont letterFont = fonts::courier(10);
+    letterFont.setPixelSize(letterPixels(tile));
+    const QFontMetricsF metrics(letterFont);
+    // Where each letter's ink stands: the line keeps out of these, so it runs beside the
+    // letters, never through them.
+    const auto letterBox = [&](int index) {
+        const QRectF ink = metrics.tightBoundingRect(field.tile(index).letter);
+        QRectF box(QPointF(), ink.size());
+        box.moveCenter(QRectF(place(index)).center());
+        return box;
+    };
+    const auto letterAt = [&](int index) {
+        const QRectF ink = metrics.tightBoundingRect(field.tile(index).letter);
+        return QRectF(place(index)).center() - ink.center();
+    };
+
+    // The line runs from tile to tile in the order they were picked, stopping short of each
+    // letter, with an arrowhead between two tiles for the way it went; where the tiles hold no
+    // numbers, a ring round the first letter marks where it starts.
+    QList<int> chain;
     for (const int index : path.chain) {
         if (field.contains(index)) {
-            centres.append(QRectF(place(index)).center());
+            chain.append(index);
         }
     }
-    if (!centres.isEmpty()) {
-        QPainterPath line(centres.first());
-        for (qsizetype k = 1; k < centres.size(); ++k) {
-            line.lineTo(centres.at(k));
+    const qreal pen = std::max<qreal>(2.0, tile / 9.0);
+    if (!chain.isEmpty()) {
+        QPainterPath whole;
+        whole.addRect(QRectF(0, 0, extent, extent));
+        QPainterPath letters;
+        for (const int index : chain) {
+            letters.addRect(letterBox(index).adjusted(-pen, -pen, pen, pen));
         }
-        p.setPen(QPen(kLine, std::max<qreal>(2.0, tile / 7.0), Qt::SolidLine, Qt::RoundCap,
-                      Qt::RoundJoin));
+        p.save();
+        p.setClipPath(whole.subtracted(letters));
+        p.setPen(QPen(theme::kGold, pen, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
         p.setBrush(Qt::NoBrush);
-        p.drawPath(line);
+        for (qsizetype k = 1; k < chain.size(); ++k) {
+            p.drawLine(QRectF(place(chain.at(k - 1))).center(),
+                       QRectF(place(chain.at(k))).center());
+        }
+        p.restore();
+        // Each arrowhead in the middle of the room between the two letters, clear of both.
+        p.setPen(Qt::NoPen);
+        p.setBrush(theme::kGold);
+        const qreal head = std::clamp(tile * 0.3, 4.0, 10.0);
+        for (qsizetype k = 1; k < chain.size(); ++k) {
+            const QRectF from = letterBox(chain.at(k - 1));
+            const QRectF to = letterBox(chain.at(k));
+            const QPointF step = to.center() - from.center();
+            const QPointF unit = step / std::hypot(step.x(), step.y());
+            const qreal leave = exitDistance(from, unit);
+            const qreal room = std::hypot(step.x(), step.y()) - leave - exitDistance(to, unit);
+            const qreal length = std::min(head, room - 3.0); // a pixel and a half clear of each
+
+            if (length >= 3) {
+                const QPointF tip = from.center() + unit * (leave + (room + length) / 2);
+                p.drawPolygon(arrowhead(tip, unit, length));
+            }
+        }
         if (tile < kNumbersFrom) {
-            p.drawEllipse(centres.first(), tile * 0.4, tile * 0.4);
+            const QRectF first = letterBox(chain.first());
+            const qreal radius = std::hypot(first.width(), first.height()) / 2 + pen;
+            p.setPen(QPen(theme::kGold, std::max<qreal>(1.5, pen * 0.7)));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(first.center(), radius, radius);
         }
     }
 
-    QFont letterFont = fonts::courier(10);
-    letterFont.setPixelSize(std::max(tile * 7 / 10, 6));
     p.setFont(letterFont);
-    const QFontMetricsF metrics(letterFont);
     for (int i = 1; i <= field.count(); ++i) {
-        const QString& letter = field.tile(i).letter;
-        if (!path.chain.contains(i)) {
-            p.setPen(LetterTile::kPlainText);
-            p.drawText(place(i), Qt::AlignCenter, letter);
-            continue;
-        }
-        // The word's letters stand on the line: a rim of the tile's own blue keeps them
-        // readable where it crosses them.
-        const QRectF box = metrics.tightBoundingRect(letter);
-        const QPointF at = QRectF(place(i)).center() - box.center();
         QPainterPath glyph;
-        glyph.addText(at, letterFont, letter);
-        p.strokePath(glyph, QPen(kRim, std::max<qreal>(2.0, tile / 8.0), Qt::SolidLine,
-                                 Qt::RoundCap, Qt::RoundJoin));
-        p.fillPath(glyph, LetterTile::kUsedText);
+        glyph.addText(letterAt(i), letterFont, field.tile(i).letter);
+        p.fillPath(glyph, path.chain.contains(i) ? LetterTile::kUsedText : LetterTile::kPlainText);
     }
 
     // Numbers in gold badges on the tiles' top left corners, where the tiles have room.
     if (tile >= kNumbersFrom) {
-        const qreal badge = tile * 0.36;
-        QFont numberFont = fonts::arial(8, true);
+        const qreal badge = tile * 0.3;
+        QFont numberFont = theme::textFont(8, true);
         numberFont.setPixelSize(std::max(static_cast<int>(badge * 0.8), 7));
         p.setFont(numberFont);
         int order = 0;
@@ -154,9 +207,9 @@ QPixmap WordPathView::picture(const WordPath& path, int side, qreal dpr) {
             const QRectF round(QPointF(place(index).topLeft()) + QPointF(1, 1),
                                QSizeF(badge, badge));
             p.setPen(Qt::NoPen);
-            p.setBrush(palette::kGold);
+            p.setBrush(theme::kGold);
             p.drawEllipse(round);
-            p.setPen(LetterTile::kPlainText);
+            p.setPen(theme::kInk);
             p.drawText(round, Qt::AlignCenter, QString::number(order));
         }
     }

@@ -8,9 +8,11 @@
 
 namespace vortalex {
 
-// A small picture of the field a word of the review stood on, in the tiles' own look: the
-// word's tiles show the face of picked ones, joined in the order picked by a line, numbered
-// where the tiles have room for a number and the first ringed where they have not. A screen
+// A picture of the field a word of the review stood on, in the tiles' own look: the word's
+// tiles show the face of picked ones, joined in the order picked by a line that runs between the
+// letters, never over them, with an arrowhead for each step; numbered where the tiles have room
+// for a number and the first ringed where they have not. It is drawn anew for every size it is
+// given, so its letters stay sharp at any scale of the window. A screen
 // reader reads the tiles in order from its description. Until a word is chosen it says how to
 // choose one.
 class WordPathView : public QLabel {

@@ -65,19 +65,29 @@ protected:
             // Sent before the window is mapped: with no frame known yet the window itself is
             // centred, which is final where there is no window manager.
             if (!event->spontaneous()) {
+                m_framed = false;
                 place();
             }
             break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Paint:
-        case QEvent::WindowActivate:
-            // The frame a window manager puts around the dialog is known only once it is mapped.
-            // A move by the player leaves the frame as it is, so it is never undone.
-            if (m_dialog.isVisible() && frameMarginsOf(m_dialog) != m_placedWith) {
+        case QEvent::WindowActivate: {
+            // The frame a window manager puts around the dialog is known only once it is mapped:
+            // the dialog is centred once more then, and only then. A move by the player leaves
+            // the frame as it is, so it is never undone. Full screen and maximised, the window
+            // manager takes the frame away and places the window itself, and puts it back
+            // after: a move meanwhile would leave its idea of the window behind Qt's, and the
+            // next F11 unheeded or the window restored at the full screen's size.
+            const bool placedByManager =
+                (m_dialog.windowState() & (Qt::WindowFullScreen | Qt::WindowMaximized)) != 0;
+            if (m_dialog.isVisible() && !m_framed && !placedByManager &&
+                frameMarginsOf(m_dialog) != m_placedWith) {
                 place();
+                m_framed = !m_placedWith.isNull();
             }
             break;
+        }
         default:
             break;
         }
@@ -109,6 +119,7 @@ private:
     QWidget& m_dialog;
     bool m_onOwner;
     QMargins m_placedWith;
+    bool m_framed = false; // placed in the frame the window manager gave it this opening
 };
 
 void centre(QWidget& dialog, bool onOwner) {

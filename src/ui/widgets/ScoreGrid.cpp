@@ -1,6 +1,8 @@
 #include "ui/widgets/ScoreGrid.h"
 
+#include "ui/widgets/DesignLayout.h"
 #include "ui/widgets/Fonts.h"
+#include "ui/widgets/Theme.h"
 #include "ui/widgets/TypedText.h"
 
 #include <QHeaderView>
@@ -25,7 +27,7 @@ constexpr int kColumns = 2;
 // tooltip. Only the rows on screen are ever asked for, so nothing is prepared for the others.
 class ScoreRowsLook final : public QIdentityProxyModel {
 public:
-    ScoreRowsLook(const QWidget& view, QObject* parent)
+    ScoreRowsLook(const QTableView& view, QObject* parent)
         : QIdentityProxyModel(parent)
         , m_view(view) {}
 
@@ -80,23 +82,28 @@ private:
     QString elided(const QString& name) const {
         const int textMargin =
             m_view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &m_view) + 1;
-        const int room = px(ScoreGrid::kPlayerColumnTwips) - 2 * textMargin;
+        // The column as wide as it stands now, at whatever scale, with the font it shows.
+        const int room = m_view.columnWidth(0) - 2 * textMargin;
         return m_view.fontMetrics().elidedText(name, Qt::ElideRight, room);
     }
 
-    const QWidget& m_view;
+    const QTableView& m_view;
 };
+
+QFont ScoreGrid::designFont() {
+    return theme::textFont(10, true);
+}
 
 ScoreGrid::ScoreGrid(QWidget* parent)
     : QTableView(parent)
     , m_look(new ScoreRowsLook(*this, this)) {
     setObjectName(QStringLiteral("flxTable"));
-    setFont(fonts::arial(10, true));
+    setFont(designFont());
     setModel(m_look);
     verticalHeader()->hide();
     // Every row has the same height, so the grid never measures rows it has not fetched.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(22);
+    verticalHeader()->setDefaultSectionSize(px(kRowTwips));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -105,6 +112,8 @@ ScoreGrid::ScoreGrid(QWidget* parent)
     // "Player" keeps its width; "Score" takes the rest, so the columns fill the grid whether the
     // scroll bar shows or not. The header keeps both through every refill of the rows.
     QHeaderView* header = horizontalHeader();
+    theme::setHeaderFont(*header, designFont()); // the rows' font
+
     header->setHighlightSections(false);
     header->setSectionResizeMode(0, QHeaderView::Fixed);
     header->resizeSection(0, px(kPlayerColumnTwips));
@@ -115,6 +124,19 @@ ScoreGrid::ScoreGrid(QWidget* parent)
 
 void ScoreGrid::setRows(QAbstractItemModel* rows) {
     m_look->setSourceModel(rows);
+}
+
+void ScoreGrid::setScale(qreal scale) {
+    if (scale <= 0 || qFuzzyCompare(scale, m_scale)) {
+        return;
+    }
+    m_scale = scale;
+    verticalHeader()->setDefaultSectionSize(design::toPixels(kRowTwips, scale));
+    horizontalHeader()->resizeSection(0, design::toPixels(kPlayerColumnTwips, scale));
+    theme::setHeaderFont(*horizontalHeader(), design::scaledFont(designFont(), scale));
+    updateGeometries(); // the header as tall as its new font, now
+    // Names are cut short for the room their column has as the rows are drawn.
+    viewport()->update();
 }
 
 int ScoreGrid::naturalWidth() const {

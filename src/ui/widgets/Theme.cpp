@@ -1,6 +1,7 @@
 #include "ui/widgets/Theme.h"
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -67,6 +68,11 @@ void setTextColour(QWidget& widget, const QColor& colour) {
     QPalette p = widget.palette();
     p.setColor(QPalette::WindowText, colour);
     widget.setPalette(p);
+}
+
+void setHeaderFont(QHeaderView& header, const QFont& font) {
+    header.setFont(font);
+    header.viewport()->setFont(font);
 }
 
 void styleCaption(QLabel& label) {

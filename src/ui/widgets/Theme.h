@@ -9,6 +9,7 @@
 #include <QString>
 
 class QApplication;
+class QHeaderView;
 class QLabel;
 class QPainter;
 class QRectF;
@@ -49,6 +50,9 @@ void styleCaption(QLabel& label);
 void styleValue(QLabel& label);
 // Text colour only: the font is the layout's to set, at the window's scale.
 void setTextColour(QWidget& widget, const QColor& colour);
+// A grid's header font. Under the style sheet a header takes no font from its grid, nor does
+// the part it paints its texts on take the header's: both are given it.
+void setHeaderFont(QHeaderView& header, const QFont& font);
 
 // The sky behind a screen: deep blue above, the sea below, with the faint weave the menu and
 // the boards share. Fills `area` of whatever `p` paints on.

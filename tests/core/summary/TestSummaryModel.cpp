@@ -1,4 +1,5 @@
 #include "Deals.h"
+#include "Fields.h"
 #include "RawConnection.h"
 #include "TestWorld.h"
 #include "core/board/BoardModel.h"
@@ -175,6 +176,32 @@ private slots:
                  (L{true, true, false, true, true, true}));
         QCOMPARE(SummaryModel::openingLayers(Level::Expert, true),
                  (L{false, false, false, true, false, true}));
+    }
+
+    // A failed level opens on the review panel, without the score area: the panel says the
+    // score against the level's target, and how much of the fields was found.
+    void theReviewPanelsLineSaysTheScoreTheTargetAndTheFoundShare_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<QString>("score");
+        QTest::newRow("easy") << 0 << 1250 << QStringLiteral("Your score: 1250. Needed: 5000.");
+        QTest::newRow("intermediate") << 1 << 0 << QStringLiteral("Your score: 0. Needed: 7000.");
+        QTest::newRow("difficult")
+            << 2 << 7800 << QStringLiteral("Your score: 7800. Needed: 9000.");
+        // Expert passes with anything but 0: no number is its target.
+        QTest::newRow("expert") << 3 << 0 << QStringLiteral("Your score: 0. Needed: more than 0.");
+    }
+    void theReviewPanelsLineSaysTheScoreTheTargetAndTheFoundShare() {
+        QFETCH(int, level);
+        QFETCH(int, total);
+        QFETCH(QString, score);
+        TestWorld world;
+        LevelResult failed = result(static_cast<Level>(level), total, false, {"CAT"});
+        failed.fields = {test::fieldOf(5, QStringLiteral("CATZZZZZZZZZZZZZZZZZZZZZZ"))};
+        SummaryModel summary(failed, world.services, world.session);
+        QCOMPARE(summary.scoreText(), score);
+        QVERIFY(summary.foundText().startsWith(QStringLiteral("You found 1 of the 1 words")));
+        QCOMPARE(summary.reviewResultText(), score + QLatin1Char('\n') + summary.foundText());
     }
 
     void doneAndNextEmptyTheRejectedWordsButGoingOnDoesNot() {

@@ -19,6 +19,9 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QtTest>
 
 using namespace vortalex;
@@ -215,15 +218,17 @@ private slots:
         QCOMPARE(screen.outcome(), ScreenOutcome::menu());
     }
 
-    // The window's close is offered, and no maximise; it takes the way on that shows: from a
-    // failed level's panel the try-again question, from the score area "&Done", then "Exit".
+    // The window's close is offered, and maximise, since everything scales with the window; the
+    // close takes the way on that shows: from a failed level's panel the try-again question, from
+    // the score area "&Done", then "Exit".
     void theWindowsCloseTakesTheWayOnThatShows() {
         TestWorld world;
         world.messages.answers = {Answer::No};
         SummaryScreen failed({Level::Easy, 10, QStringLiteral("00:00"), {}, false}, world.services,
                              world.session);
         QVERIFY(failed.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-        QVERIFY(!failed.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(failed.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        QVERIFY(failed.maximumWidth() > failed.width() && failed.maximumHeight() > failed.height());
         failed.show();
         failed.close();
         QCOMPARE(world.messages.shown.size(), 1); // "Do You want to try again??", No
@@ -267,6 +272,67 @@ private slots:
                          qPrintable(other->objectName()));
             }
         }
+    }
+
+    // A failed level opens on the review panel, so the panel says the score, the target and the
+    // found share itself, on a line of its own over no control of either page, at any size.
+    void aFailedLevelsPanelSaysTheScoreAndTheFoundShareOverNoControl() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}, {"SAT", "(v.) sat"}});
+        LevelResult failed = catResult(false);
+        failed.level = Level::Difficult;
+        failed.total = 7800;
+        SummaryScreen screen(failed, world.services, world.session);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QLabel* line = screen.resultLine();
+        QCOMPARE(line->text(), screen.model().reviewResultText());
+        QVERIFY(line->text().contains(QStringLiteral("7800")));
+        for (const QSize size : {screen.size(), screen.size() * 3 / 2}) {
+            screen.resize(size);
+            for (const int page : {0, 1}) {
+                screen.reviewTabs()->setCurrentIndex(page);
+                QVERIFY(line->isVisible());
+                QVERIFY(screen.reviewPanel()->rect().contains(line->geometry()));
+                for (const QWidget* other :
+                     screen.reviewPanel()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                    if (other != line && other->isVisible()) {
+                        QVERIFY2(!other->geometry().intersects(line->geometry()),
+                                 qPrintable(other->objectName()));
+                    }
+                }
+            }
+        }
+    }
+
+    // The markers and rules of the meanings are styled, never changed: the box holds exactly the
+    // blocks the review writes.
+    void theMeaningsKeepTheirTextUnderTheirStyling() {
+        TestWorld world({{"CAT", "(n.) feline"}, {"CAT", "(v.) to hoist an anchor"}});
+        SummaryScreen screen(catResult(false), world.services, world.session);
+        screen.show();
+        QCoreApplication::processEvents();
+        screen.wordList()->setCurrentRow(0);
+        const QString written = screen.model().meaningsText();
+        QCOMPARE(screen.meaningsBox()->toPlainText(),
+                 QString(written).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        const QTextDocument* text = screen.meaningsBox()->document();
+        QCOMPARE(text->blockCount(), 5); // two meanings, two rules, the end
+        // The style a character of a block is drawn in.
+        const auto look = [text](int block, int at) {
+            const QTextBlock b = text->findBlockByNumber(block);
+            QTextCharFormat format = b.charFormat();
+            for (const QTextLayout::FormatRange& r : b.layout()->formats()) {
+                if (at >= r.start && at < r.start + r.length) {
+                    format.merge(r.format);
+                }
+            }
+            return format;
+        };
+        const int meaning = static_cast<int>(QStringLiteral(" ### (n.) ").size());
+        QVERIFY(look(0, 2) != look(0, meaning));          // "###" against "feline"
+        QVERIFY(look(0, 6) != look(0, meaning));          // "(n.)"
+        QVERIFY(look(1, 0) != look(0, meaning));          // the dashed rule
+        QCOMPARE(look(2, meaning + 1), look(0, meaning)); // one look for every meaning's text
     }
 
     void selectingABuiltOrAMissedWordShowsWhereItStoodOnItsField() {
@@ -360,6 +426,43 @@ private slots:
                 QCOMPARE(marked.copy(middle), plain.copy(middle));
             }
         }
+    }
+
+    // The 11 x 11 field's letters stand at least 12 pixels high in the picture the review panel
+    // shows at the design size, and the path's line keeps out of them: a tile's letter shows
+    // the same whichever way the line comes and goes.
+    void theExpertFieldsLettersAreLegibleAndThePathRunsBesideThem() {
+        TestWorld world;
+        SummaryScreen screen({Level::Expert, 10, QStringLiteral("00:00"), {}, true}, world.services,
+                             world.session);
+        screen.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&screen));
+        QCOMPARE(screen.size(), screen.layout().designPixels());
+        const int side = std::min(screen.pathView()->width(), screen.pathView()->height());
+        // Only the middle tile, 61, has a letter; it is picked between its left and right
+        // neighbours, then between the ones above and below it.
+        QString oneLetter(121, QLatin1Char(' '));
+        oneLetter[60] = QLatin1Char('E');
+        const TileGrid letters = test::fieldOf(11, oneLetter);
+        const TileGrid blanks = test::fieldOf(11, QString(121, QLatin1Char(' ')));
+        const auto picture = [side](const TileGrid& field, const QList<int>& chain) {
+            return WordPathView::picture({QStringLiteral("WORD"), field, chain}, side, 1).toImage();
+        };
+        const QList<int> across{60, 61, 62};
+        const QList<int> down{50, 61, 72};
+        const QImage withLetter = picture(letters, {});
+        const QImage without = picture(blanks, {});
+        QRect ink;
+        for (int y = 0; y < withLetter.height(); ++y) {
+            for (int x = 0; x < withLetter.width(); ++x) {
+                if (withLetter.pixel(x, y) != without.pixel(x, y)) {
+                    ink |= QRect(x, y, 1, 1);
+                }
+            }
+        }
+        QVERIFY2(ink.height() >= 12, qPrintable(QString::number(ink.height())));
+        const QRect around = ink.adjusted(-1, -1, 1, 1);
+        QCOMPARE(picture(letters, down).copy(around), picture(letters, across).copy(around));
     }
 
     void missedWordsHaveAPageOfTheirOwnThatMovesNoControl() {
