@@ -130,18 +130,4 @@ void centreOnScreen(QWidget& dialog) {
     centre(dialog, false);
 }
 
-void resizeAboutCentre(QWidget& dialog, const QSize& size) {
-    const QRect before = frameOf(dialog);
-    dialog.setFixedSize(size);
-    if (!dialog.isVisible()) {
-        return; // placed when it shows
-    }
-    const QMargins margins = frameMarginsOf(dialog);
-    QRect frame(QPoint(0, 0), size.grownBy(margins));
-    frame.moveCenter(before.center());
-    const QScreen* screen = dialog.screen();
-    moveFrameTo(dialog, keptOn(frame, screen != nullptr ? screen->availableGeometry() : QRect()),
-                margins);
-}
-
 } // namespace vortalex

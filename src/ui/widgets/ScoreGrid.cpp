@@ -1,5 +1,6 @@
 #include "ui/widgets/ScoreGrid.h"
 
+#include "ui/widgets/DesignLayout.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/TypedText.h"
 
@@ -63,9 +64,21 @@ public:
         }
     }
 
+    void setScale(qreal scale) {
+        m_scale = scale;
+        emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
+    }
+
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || section < 0 || section >= kColumns) {
             return {};
+        }
+        // The header keeps the platform's font for headers, which the grid's font does not
+        // reach: its type is scaled here, where it is measured and drawn.
+        if (role == Qt::FontRole && !qFuzzyCompare(m_scale, 1.0)) {
+            if (const auto* grid = qobject_cast<const QTableView*>(&m_view)) {
+                return design::scaledFont(grid->horizontalHeader()->font(), m_scale);
+            }
         }
         if (role == Qt::DisplayRole) {
             return section == 0 ? QStringLiteral("Player") : QStringLiteral("Score");
@@ -80,11 +93,12 @@ private:
     QString elided(const QString& name) const {
         const int textMargin =
             m_view.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &m_view) + 1;
-        const int room = px(ScoreGrid::kPlayerColumnTwips) - 2 * textMargin;
+        const int room = design::toPixels(ScoreGrid::kPlayerColumnTwips, m_scale) - 2 * textMargin;
         return m_view.fontMetrics().elidedText(name, Qt::ElideRight, room);
     }
 
     const QWidget& m_view;
+    qreal m_scale = 1.0;
 };
 
 ScoreGrid::ScoreGrid(QWidget* parent)
@@ -115,6 +129,13 @@ ScoreGrid::ScoreGrid(QWidget* parent)
 
 void ScoreGrid::setRows(QAbstractItemModel* rows) {
     m_look->setSourceModel(rows);
+}
+
+void ScoreGrid::setScale(qreal scale) {
+    m_look->setScale(scale);
+    horizontalHeader()->resizeSection(0, design::toPixels(kPlayerColumnTwips, scale));
+    verticalHeader()->setDefaultSectionSize(qRound(22 * scale)); // 22 at the design size
+    viewport()->update();                                        // names cut anew
 }
 
 int ScoreGrid::naturalWidth() const {

@@ -24,6 +24,9 @@ public:
     void setRows(QAbstractItemModel* rows);
     // Wide enough for both columns and the scroll bar that many rows bring.
     int naturalWidth() const;
+    // The columns, the rows, the header's type and the room a name is cut to at `scale` times
+    // their design size; the grid's own font is its layout's to scale.
+    void setScale(qreal scale);
 
 private:
     ScoreRowsLook* m_look = nullptr;
