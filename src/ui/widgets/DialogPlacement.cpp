@@ -65,8 +65,15 @@ protected:
             // Sent before the window is mapped: with no frame known yet the window itself is
             // centred, which is final where there is no window manager.
             if (!event->spontaneous()) {
+                m_leftToPlayer = false;
                 place();
             }
+            break;
+        case QEvent::WindowStateChange:
+            // Full screen and maximised drop the frame and bring it back, the window still at
+            // its full size: a move then would keep that size and leave full screen in name only.
+            // Where the window goes from there is the player's and the window manager's.
+            m_leftToPlayer = true;
             break;
         case QEvent::Move:
         case QEvent::Resize:
@@ -74,7 +81,8 @@ protected:
         case QEvent::WindowActivate:
             // The frame a window manager puts around the dialog is known only once it is mapped.
             // A move by the player leaves the frame as it is, so it is never undone.
-            if (m_dialog.isVisible() && frameMarginsOf(m_dialog) != m_placedWith) {
+            if (m_dialog.isVisible() && !m_leftToPlayer &&
+                frameMarginsOf(m_dialog) != m_placedWith) {
                 place();
             }
             break;
@@ -109,6 +117,7 @@ private:
     QWidget& m_dialog;
     bool m_onOwner;
     QMargins m_placedWith;
+    bool m_leftToPlayer = false;
 };
 
 void centre(QWidget& dialog, bool onOwner) {
