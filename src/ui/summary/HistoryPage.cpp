@@ -39,8 +39,8 @@ constexpr QRect kDone = design::pixels(668, 366, 104, 42);
 constexpr qreal kChartMargin = 6;
 constexpr qreal kLineWidth = 2;
 constexpr qreal kTargetWidth = 1.5;
-constexpr qreal kPassedSize = 15; // a star: its points take room from its body
-constexpr qreal kFailedSize = 10;
+constexpr qreal kPassedSize = 17; // a star: its points take room from its body
+constexpr qreal kFailedSize = 11;
 constexpr qreal kRingWidth = 2;
 // Markers on every point help while there are few; thousands of them would only blot the lines.
 constexpr int kMostMarkedPoints = 60;
@@ -93,7 +93,7 @@ HistoryPage::HistoryPage(QWidget* parent)
     m_empty = new QLabel(this);
     m_empty->setTextFormat(Qt::PlainText);
     theme::styleValue(*m_empty);
-    // Two lines at most: why a history cannot be shown may name the file and the reason.
+    // Why a history cannot be shown may name the file and the reason: it may take a few lines.
     m_empty->setWordWrap(true);
     m_empty->setAlignment(Qt::AlignCenter);
     m_layout.place(m_empty, kEmpty, theme::textFont(12, true));
@@ -253,6 +253,8 @@ void HistoryPage::showHistory(const PlayerHistory& history) {
     m_scoreAxis->setRange(scores.low, scores.high);
     m_scoreAxis->setTickInterval(scores.step);
     bool anyTarget = false;
+    bool anyPassed = false;
+    bool anyFailed = false;
     for (const Level level : allLevels()) {
         const auto i = index(level);
         const bool played = !m_points.at(i).isEmpty();
@@ -260,6 +262,8 @@ void HistoryPage::showHistory(const PlayerHistory& history) {
         // One replace, not a point at a time: each change of a series redraws it.
         m_passed.at(i)->replace(marks.at(i).passed);
         m_failed.at(i)->replace(marks.at(i).failed);
+        anyPassed = anyPassed || !marks.at(i).passed.isEmpty();
+        anyFailed = anyFailed || !marks.at(i).failed.isEmpty();
         showSeries(*m_chart, m_passed.at(i), marked, false);
         showSeries(*m_chart, m_failed.at(i), marked, false);
         const std::optional<int> target = levelInfo(level).scoreTarget();
@@ -271,8 +275,8 @@ void HistoryPage::showHistory(const PlayerHistory& history) {
                 {QPointF(m_levelsAxis->min(), *target), QPointF(m_levelsAxis->max(), *target)});
         }
     }
-    showSeries(*m_chart, m_passedKey, marked && !history.rows.isEmpty(), true);
-    showSeries(*m_chart, m_failedKey, marked && !history.rows.isEmpty(), true);
+    showSeries(*m_chart, m_passedKey, marked && anyPassed, true);
+    showSeries(*m_chart, m_failedKey, marked && anyFailed, true);
     showSeries(*m_chart, m_targetKey, anyTarget, true);
     showLines();
 
@@ -299,9 +303,16 @@ void HistoryPage::showHeadings() {
 
 void HistoryPage::showWithName(QLabel& label, const QString& line, const QString& name) {
     // A long name is cut short with "…", as the greeting and the grids cut it; the whole line
-    // shows as the tooltip and is what a screen reader reads.
-    const QString shown =
-        withNameCutToFit(label.fontMetrics(), line, name, label.contentsRect().width());
+    // shows as the tooltip and is what a screen reader reads. A label that wraps has the room
+    // of three lines at most, less one for what the breaks between words leave empty.
+    constexpr int kMostLines = 3;
+    const QRect room = label.contentsRect();
+    const int lines =
+        label.wordWrap()
+            ? std::max(1,
+                       std::min(kMostLines, room.height() / label.fontMetrics().lineSpacing()) - 1)
+            : 1;
+    const QString shown = withNameCutToFit(label.fontMetrics(), line, name, room.width() * lines);
     label.setText(shown);
     label.setToolTip(shown != line ? plainToolTip(line) : QString());
     label.setAccessibleName(line);
