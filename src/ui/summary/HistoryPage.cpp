@@ -45,15 +45,11 @@ constexpr qreal kRingWidth = 2;
 // Markers on every point help while there are few; thousands of them would only blot the lines.
 constexpr int kMostMarkedPoints = 60;
 
-QColor gridLine() {
-    return palette::withAlpha(theme::kHeading, 40);
-}
-
 void styleAxis(QValueAxis& axis, const QString& title) {
     axis.setTitleText(title);
     axis.setTitleBrush(theme::kHeading);
     axis.setLabelsBrush(theme::kHeading);
-    axis.setGridLineColor(gridLine());
+    axis.setGridLineColor(theme::kRule);
     axis.setLinePenColor(theme::kHeading);
     axis.setTickType(QValueAxis::TicksDynamic);
     axis.setTickAnchor(0);
@@ -214,7 +210,7 @@ void HistoryPage::styleChart() {
         const auto i = index(level);
         const QColor colour = theme::levelColour(level);
         m_series.at(i)->setPen(QPen(colour, kLineWidth * scale));
-        m_targets.at(i)->setPen(dashed(palette::withAlpha(colour, 200)));
+        m_targets.at(i)->setPen(dashed(colour));
         m_passed.at(i)->setMarkerSize(kPassedSize * scale);
         m_passed.at(i)->setBrush(colour);
         m_passed.at(i)->setPen(QPen(theme::kDeep, scale));
