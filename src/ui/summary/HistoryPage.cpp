@@ -239,8 +239,10 @@ void HistoryPage::showHistory(const PlayerHistory& history) {
     update(); // the panels show with the chart
 
     m_points = scoreSeries(history.rows);
-    const std::array<LevelMarks, kLevelCount> marks = scoreMarks(history.rows);
     const bool marked = history.rows.size() <= kMostMarkedPoints;
+    // Markers not drawn are not given either: a hidden series still lays out its points.
+    const std::array<LevelMarks, kLevelCount> marks =
+        marked ? scoreMarks(history.rows) : std::array<LevelMarks, kLevelCount>{};
     const double last = std::max<double>(2, static_cast<double>(history.rows.size()));
     // Half a level either side, so that the first and last markers are not cut by the edges.
     m_levelsAxis->setRange(0.5, last + 0.5);
