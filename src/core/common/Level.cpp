@@ -24,7 +24,7 @@ const std::array<LevelInfo, kLevelCount> kLevels{{
      false, true, "Vortalex", "Do You want to try again??", false},
     {Level::Expert, "Expert", "frmMainGame11x11", "frmExpertSummary", "tblExpertScores",
      "fldexpert",
-     11, 40, 6, 400, 19, 1,
+     11, 40, 6, 400, 19, kAnyScorePasses,
      Cue::Correct, std::nullopt, Cue::Winner, std::nullopt, 200, false,
      false, false, "Vortalex", "Do You want to try again??", false},
 }};

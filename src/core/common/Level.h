@@ -19,6 +19,8 @@ inline constexpr int kBonusPerExtraLetter = 50; // points per letter beyond the 
 inline constexpr int kShufflesPerGame = 3;
 inline constexpr int kDealIntervalMs = 50;
 inline constexpr int kClockIntervalMs = 1000;
+// The pass target of a level that any total but 0 passes: it asks for no score of its own.
+inline constexpr int kAnyScorePasses = 1;
 
 // Every per-level constant of the game in one place; boards, summaries and saves read it
 // instead of testing the level themselves. Today's field has one of its own (dailyInfo()).
@@ -53,7 +55,11 @@ struct LevelInfo {
     int index() const { return static_cast<int>(level); }
     int tileCount() const { return side * side; }
     int levelSeconds() const { return (clockMinutes + 1) * 60; }
-    bool passed(int total) const { return total >= passTarget; }
+    bool passed(qint64 total) const { return total >= passTarget; }
+    // The total the level asks for; none where any score but 0 passes (Expert).
+    std::optional<int> scoreTarget() const {
+        return passTarget != kAnyScorePasses ? std::optional<int>(passTarget) : std::nullopt;
+    }
     // The bonus of an accepted word of `letters` letters, and what it adds to the total.
     int bonusFor(int letters) const { return (letters - minWordLength) * kBonusPerExtraLetter; }
     int pointsFor(int letters) const { return basePoints + bonusFor(letters); }

@@ -163,6 +163,51 @@ std::array<QList<QPointF>, kLevelCount> scoreSeries(const QList<HistoryRow>& row
     return series;
 }
 
+std::array<LevelMarks, kLevelCount> scoreMarks(const QList<HistoryRow>& rows) {
+    std::array<LevelMarks, kLevelCount> marks;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const HistoryRow& row = rows.at(i);
+        LevelMarks& level = marks.at(static_cast<std::size_t>(row.level));
+        (levelInfo(row.level).passed(row.score) ? level.passed : level.failed)
+            .append(QPointF(static_cast<double>(i + 1), static_cast<double>(row.score)));
+    }
+    return marks;
+}
+
+double tickStep(double span, int most) {
+    // From 1 up: levels and scores are whole numbers.
+    if (!(span > 0) || most < 1) {
+        return 1;
+    }
+    for (double power = 1;; power *= 10) {
+        for (const double mantissa : {1.0, 2.0, 5.0}) {
+            if (span / (mantissa * power) <= most) {
+                return mantissa * power;
+            }
+        }
+    }
+}
+
+ScoreScale scoreScale(const QList<HistoryRow>& rows) {
+    // Eight ticks at most: the axis is short, and its labels must not crowd.
+    constexpr int kMostTicks = 8;
+    // A twentieth of the span beyond each end: on a chart of any size that is more than half a
+    // marker, so that a score of 0 stands above the axis rather than on it.
+    constexpr double kRoom = 0.05;
+    double lowest = 0;
+    double highest = 0;
+    for (const HistoryRow& row : rows) {
+        lowest = std::min(lowest, static_cast<double>(row.score));
+        highest = std::max(highest, static_cast<double>(row.score));
+        if (const std::optional<int> target = levelInfo(row.level).scoreTarget()) {
+            highest = std::max(highest, static_cast<double>(*target));
+        }
+    }
+    const double span = highest > lowest ? highest - lowest : 1000.0;
+    return {lowest - kRoom * span, std::max(highest, lowest + span) + kRoom * span,
+            tickStep(span, kMostTicks)};
+}
+
 QList<QPointF> thinnedToColumns(const QList<QPointF>& points, int columns) {
     if (columns < 1 || points.size() <= 2 * static_cast<qsizetype>(columns)) {
         return points;

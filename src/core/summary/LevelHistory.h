@@ -91,6 +91,27 @@ QString emptyHistoryLine(const PlayerHistory& history);
 // levels played, the first being 1.
 std::array<QList<QPointF>, kLevelCount> scoreSeries(const QList<HistoryRow>& rows);
 
+// The chart's markers: per level, the places of the levels passed and of those failed, as
+// scoreSeries() places them.
+struct LevelMarks {
+    QList<QPointF> passed;
+    QList<QPointF> failed;
+};
+std::array<LevelMarks, kLevelCount> scoreMarks(const QList<HistoryRow>& rows);
+
+// A step of 1, 2 or 5 times a power of ten, at least 1, that puts at most `most` ticks on `span`.
+double tickStep(double span, int most = 10);
+
+// The chart's score axis: from 0, or the least score below it, up to the highest score and the
+// target of every level played, with room beyond both ends so that a marker at either is drawn
+// whole, clear of the axis; ticks every `step` from 0.
+struct ScoreScale {
+    double low = 0;
+    double high = 0;
+    double step = 0;
+};
+ScoreScale scoreScale(const QList<HistoryRow>& rows);
+
 // A line of more points than its chart has pixel columns draws the same with fewer: per column
 // of the x range, the lowest and the highest point, in their order. The first and last points
 // stay, and a line of at most two points per column is kept as it is.

@@ -5,28 +5,38 @@
 #include "core/summary/ScoreTables.h"
 #include "ui/summary/HistoryPage.h"
 #include "ui/widgets/DialogPlacement.h"
-#include "ui/widgets/Fonts.h"
-#include "ui/widgets/Palette.h"
 #include "ui/widgets/ScoreGrid.h"
+#include "ui/widgets/Theme.h"
+#include "ui/widgets/WindowScaler.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 
 namespace vortalex {
 
-using fonts::px;
-
 namespace {
 
-const QColor kBackground = palette::kSea;
+// The rankings share the History page's window, which needs the room: the grid is drawn half as
+// large again as on the summaries, so that it fills the page rather than a corner of it.
+constexpr qreal kGridScale = 1.5;
+// Designed in pixels: the grid on its panel on the left, the buttons on theirs beside it. The
+// panels are painted in design pixels, under the layout's transform.
+constexpr QRect kGridPanel(20, 56, 360, 352);
+constexpr QRect kGrid = design::pixels(30, 66, 340, 332);
+constexpr QRect kButtonPanel(400, 56, 372, 352);
+constexpr int kButtonLeft = 476;
+constexpr int kButtonWidth = 220;
+constexpr int kButtonHeight = 42;
+constexpr int kFirstButtonTop = 76;
+constexpr int kButtonStep = 50;
+constexpr int kHistoryTop = 290;
+constexpr int kDoneTop = 350;
 
-constexpr int kMargin = 14;
-constexpr int kHeadingHeight = 30;
-constexpr int kTableHeight = 260;
-constexpr int kButtonWidth = 128;
-constexpr int kButtonHeight = 30;
-constexpr int kButtonGap = 8;
+QRect buttonPlace(int top) {
+    return design::pixels(kButtonLeft, top, kButtonWidth, kButtonHeight);
+}
 
 } // namespace
 
@@ -39,68 +49,62 @@ StatsScreen::StatsScreen(Services& services, const SessionState& session, QWidge
 StatsScreen::StatsScreen(Services& services, const SessionState* session, QWidget* parent)
     : QDialog(parent)
     , m_services(services)
-    , m_session(session) {
+    , m_session(session)
+    , m_layout(*this, HistoryPage::kDesign) {
     setObjectName(QStringLiteral("frmStats"));
     setWindowTitle(kAppTitle);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setModal(true);
-    QPalette bg = palette();
-    bg.setColor(QPalette::Window, kBackground);
-    setPalette(bg);
-    setAutoFillBackground(true);
+    const QRect whole(QPoint(0, 0), HistoryPage::kDesign);
 
     // The rankings stand on a page of their own, so that the History page can take the window
-    // without any of them reachable behind it.
+    // without any of them reachable behind it. Both pages fill the one window.
     m_scoresPage = new QWidget(this);
+    m_layout.place(m_scoresPage, whole);
     m_heading = new QLabel(m_scoresPage);
-    m_heading->setFont(fonts::arial(14, true, true));
-    QPalette hp = m_heading->palette();
-    hp.setColor(QPalette::WindowText, palette::kHeading);
-    m_heading->setPalette(hp);
+    theme::styleCaption(*m_heading);
+    m_layout.place(m_heading, HistoryPage::kHeading, HistoryPage::headingFont());
 
     m_table = new ScoreGrid(m_scoresPage);
     m_table->setRows(&m_rows);
-    const int tableWidth = m_table->naturalWidth();
-    m_table->setGeometry(kMargin, kMargin + kHeadingHeight, tableWidth, kTableHeight);
-    m_heading->setGeometry(kMargin, kMargin, tableWidth + kButtonWidth + kMargin,
-                           kHeadingHeight - 4);
+    m_layout.place(m_table, kGrid, theme::textFont(10 * kGridScale, true));
+    m_table->setScale(kGridScale);
+    connect(&m_layout, &DesignLayout::scaleChanged, m_table,
+            [this](qreal scale) { m_table->setScale(kGridScale * scale); });
 
     static const std::array<const char*, kLevelCount> kCaptions{"&Easy Level", "&Intermediate",
                                                                 "&Difficult", "E&xpert"};
-    const int buttonLeft = kMargin + tableWidth + kMargin;
-    int top = kMargin + kHeadingHeight;
+    const QFont buttonFont = HistoryPage::buttonFont();
     for (const Level level : allLevels()) {
         const auto i = static_cast<std::size_t>(level);
         auto* button = new QPushButton(QString::fromLatin1(kCaptions.at(i)), m_scoresPage);
         button->setObjectName(QStringLiteral("cmdTable_%1").arg(i));
         button->setAutoDefault(false);
-        button->setGeometry(buttonLeft, top, kButtonWidth, kButtonHeight);
+        m_layout.place(button, buttonPlace(kFirstButtonTop + kButtonStep * static_cast<int>(i)),
+                       buttonFont);
         connect(button, &QPushButton::clicked, this, [this, level] { showLevelRanking(level); });
         m_levelButtons.at(i) = button;
-        top += kButtonHeight + kButtonGap;
     }
     m_historyButton = new QPushButton(QStringLiteral("&History"), m_scoresPage);
     m_historyButton->setObjectName(QStringLiteral("cmdHistory"));
     m_historyButton->setAutoDefault(false);
-    m_historyButton->setGeometry(buttonLeft, top, kButtonWidth, kButtonHeight);
+    m_layout.place(m_historyButton, buttonPlace(kHistoryTop), buttonFont);
     connect(m_historyButton, &QPushButton::clicked, this, &StatsScreen::showHistory);
     m_done = new QPushButton(QStringLiteral("&Done"), m_scoresPage);
     m_done->setObjectName(QStringLiteral("Command1"));
     m_done->setDefault(true);
-    m_done->setGeometry(buttonLeft, kMargin + kHeadingHeight + kTableHeight - kButtonHeight,
-                        kButtonWidth, kButtonHeight);
+    m_layout.place(m_done, buttonPlace(kDoneTop), buttonFont);
     connect(m_done, &QPushButton::clicked, this, &QDialog::accept);
 
-    m_scoresPage->setFixedSize(buttonLeft + kButtonWidth + kMargin,
-                               kMargin + kHeadingHeight + kTableHeight + kMargin);
     m_history = new HistoryPage(this);
+    m_layout.place(m_history, whole);
     m_history->hide();
     connect(m_history, &HistoryPage::scoresChosen, this, &StatsScreen::showScores);
     connect(m_history, &HistoryPage::doneChosen, this, &QDialog::accept);
 
-    setFixedSize(m_scoresPage->size());
     centreOnOwner(*this);
     m_table->setFocus();
+    new WindowScaler(*this, m_layout.designPixels(), services.scale);
 }
 
 void StatsScreen::showOverallRanking() {
@@ -136,8 +140,7 @@ void StatsScreen::showPage(QWidget* page) {
     QWidget* other = page == m_history ? m_scoresPage : static_cast<QWidget*>(m_history);
     other->hide();
     page->show();
-    // Each page keeps its own fixed size; the window takes the size of the one it shows.
-    resizeAboutCentre(*this, page->size());
+    update(); // the rankings' panels are the window's to draw
 }
 
 void StatsScreen::showEvent(QShowEvent* event) {
@@ -150,6 +153,17 @@ void StatsScreen::showEvent(QShowEvent* event) {
             showPage(m_scoresPage);
         }
         showOverallRanking();
+    }
+}
+
+void StatsScreen::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    theme::paintSky(p, QRectF(rect()));
+    if (!historyShown()) {
+        p.setTransform(m_layout.transform());
+        for (const QRect& panel : {kGridPanel, kButtonPanel}) {
+            theme::paintPanel(p, QRectF(panel));
+        }
     }
 }
 

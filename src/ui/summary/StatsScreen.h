@@ -2,6 +2,7 @@
 
 #include "core/common/Level.h"
 #include "core/common/Services.h"
+#include "ui/widgets/DesignLayout.h"
 
 #include <QDialog>
 #include <QSqlQueryModel>
@@ -19,8 +20,8 @@ class ScoreGrid;
 class SessionState;
 
 // The score tables (frmStats): the overall ranking when the screen opens, a level's ranking on
-// its button. "History" turns to the signed-in player's history (HistoryPage), "Scores" back.
-// Read only.
+// its button. "History" turns to the signed-in player's history (HistoryPage), "Scores" back;
+// the window keeps its one size and place for both. Read only.
 class StatsScreen : public QDialog {
     Q_OBJECT
 public:
@@ -48,6 +49,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     StatsScreen(Services& services, const SessionState* session, QWidget* parent);
@@ -55,6 +57,7 @@ private:
 
     Services& m_services;
     const SessionState* m_session;
+    DesignLayout m_layout;
     QSqlQueryModel m_rows; // the ranking shown, fetched as the grid scrolls
     ScoreGrid* m_table = nullptr;
     QLabel* m_heading = nullptr;

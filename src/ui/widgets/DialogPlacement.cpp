@@ -69,6 +69,12 @@ protected:
                 place();
             }
             break;
+        case QEvent::WindowStateChange:
+            // Where the window goes after full screen or maximised is the player's and the
+            // window manager's: a move then would keep the full size and leave full screen in
+            // name only.
+            m_framed = true;
+            break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::Paint:
@@ -139,20 +145,6 @@ void centreOnOwner(QWidget& dialog) {
 
 void centreOnScreen(QWidget& dialog) {
     centre(dialog, false);
-}
-
-void resizeAboutCentre(QWidget& dialog, const QSize& size) {
-    const QRect before = frameOf(dialog);
-    dialog.setFixedSize(size);
-    if (!dialog.isVisible()) {
-        return; // placed when it shows
-    }
-    const QMargins margins = frameMarginsOf(dialog);
-    QRect frame(QPoint(0, 0), size.grownBy(margins));
-    frame.moveCenter(before.center());
-    const QScreen* screen = dialog.screen();
-    moveFrameTo(dialog, keptOn(frame, screen != nullptr ? screen->availableGeometry() : QRect()),
-                margins);
 }
 
 } // namespace vortalex

@@ -1,6 +1,5 @@
 #pragma once
 
-class QSize;
 class QWidget;
 
 namespace vortalex {
@@ -13,9 +12,5 @@ namespace vortalex {
 // which on X is only after it is shown. Later moves by the player are left alone.
 void centreOnOwner(QWidget& dialog);
 void centreOnScreen(QWidget& dialog);
-
-// Gives a dialog a new fixed size about the centre it has now, where the player sees it, and
-// keeps it on the screen: growing from its corner would push it off the screen's edge.
-void resizeAboutCentre(QWidget& dialog, const QSize& size);
 
 } // namespace vortalex

@@ -7,6 +7,8 @@
 #include <QPainterPath>
 #include <QStyle>
 
+#include <array>
+
 namespace vortalex::theme {
 
 namespace {
@@ -40,6 +42,12 @@ QString filled(QString sheet, const QList<std::pair<QString, QString>>& values) 
 }
 
 } // namespace
+
+QColor levelColour(Level level) {
+    static const std::array<QColor, kLevelCount> kColours{
+        QColor(120, 220, 120), kGold, QColor(255, 140, 64), QColor(255, 105, 150)};
+    return kColours.at(static_cast<std::size_t>(level));
+}
 
 QString textFamily() {
     return QStringLiteral("Lato");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/common/Level.h"
 #include "ui/widgets/Fonts.h"
 #include "ui/widgets/Palette.h"
 
@@ -35,8 +36,13 @@ inline const QColor kCaption{196, 214, 236}; // the board's captions, the hint o
 inline const QColor kValue{255, 255, 255};   // the values beside them
 inline const QColor kField{8, 32, 56};       // lists, grids and text boxes
 inline const QColor kFieldText{230, 238, 248};
-inline const QColor kCream{250, 243, 225}; // line edits, as the tiles' faces
-inline const QColor kRim{120, 95, 60};     // the rim of a cream face
+inline const QColor kCream{250, 243, 225};    // line edits, as the tiles' faces
+inline const QColor kRim{120, 95, 60};        // the rim of a cream face
+inline const QColor kRule{255, 255, 255, 30}; // faint lines across a field: grid lines
+
+// One colour per level, easiest first, each apart from the others on the blue: the lines and
+// markers of a player's history.
+QColor levelColour(Level level);
 
 // The one family the game's text is set in; the tiles' letters keep their own faces
 // (fonts::courier, fonts::arial), which the rules name.

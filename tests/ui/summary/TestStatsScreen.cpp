@@ -6,6 +6,7 @@
 #include "ui/summary/StatsScreen.h"
 #include "ui/widgets/ScoreGrid.h"
 
+#include <QChart>
 #include <QChartView>
 #include <QHeaderView>
 #include <QLabel>
@@ -13,7 +14,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QScreen>
+#include <QScatterSeries>
 #include <QScrollBar>
 #include <QTableView>
 #include <QValueAxis>
@@ -72,8 +73,9 @@ void checkHeader(const QTableView* table) {
     QCOMPARE(model->columnCount(), 2);
     QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Player"));
     QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Score"));
-    QCOMPARE(table->columnWidth(0), 100); // 1500 twips
-    QVERIFY(table->columnWidth(1) >= 67); // 1000 twips
+    // 1500 and at least 1000 twips, at the grid's scale.
+    QVERIFY(table->columnWidth(0) > 0);
+    QVERIFY(table->columnWidth(1) * 1500 >= table->columnWidth(0) * 1000);
     QCOMPARE(table->columnWidth(0) + table->columnWidth(1), table->viewport()->width());
     if (model->rowCount() == 0) {
         QVERIFY(!table->verticalScrollBar()->isVisible());
@@ -358,6 +360,7 @@ private slots:
                      QStringLiteral("The history of Ann could not be read in full, so none of it "
                                     "is shown: ")),
                  qPrintable(page->emptyLabel()->text()));
+        QCOMPARE(page->emptyLabel()->text(), page->emptyLabel()->accessibleName()); // whole
         QVERIFY(!page->chartView()->isVisible());
         QVERIFY(page->shownFigures().isEmpty());
     }
@@ -378,38 +381,108 @@ private slots:
         for (const QLabel* label : {heading, empty}) {
             QCOMPARE(test::shownText(label->text(), label->textFormat()), label->text());
             QVERIFY(label->text().contains(QStringLiteral("…")));
-            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <=
-                    label->contentsRect().width());
+            // On its one line, or on the lines of a label that wraps.
+            QVERIFY(label->wordWrap() ? label->heightForWidth(label->width()) <= label->height()
+                                      : label->fontMetrics().horizontalAdvance(label->text()) <=
+                                            label->contentsRect().width());
             QCOMPARE(test::shownText(label->toolTip()), label->accessibleName());
         }
     }
 
-    // The window grows about its centre, where the player sees it, never past the screen's edge.
-    void turningToTheHistoryKeepsTheWindowsCentreAndTheWindowOnTheScreen() {
+    // Both pages share the one window, at the design size and enlarged: turning the page
+    // neither resizes nor moves it, and the grid scales with the window.
+    void bothPagesKeepTheWindowsOneSizeAndPlace() {
         StatsScreen screen(m_world->services);
         screen.show();
         QVERIFY(QTest::qWaitForWindowExposed(&screen));
-        const QRect available = screen.screen()->availableGeometry();
-        screen.move(available.center() - QPoint(screen.width() / 2, screen.height() / 2));
-        const QPoint centre = screen.geometry().center();
-        QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
-        QCOMPARE(screen.size(), screen.historyPage()->size());
-        QVERIFY((screen.geometry().center() - centre).manhattanLength() <= 2);
-        QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
-        QVERIFY((screen.geometry().center() - centre).manhattanLength() <= 2);
-
-        // Grown in a corner of the screen, it stays on the screen.
-        for (const bool topRight : {true, false}) {
-            screen.move(topRight ? available.right() - screen.width() : available.left(),
-                        topRight ? available.top() : available.bottom() - screen.height());
+        const int playerColumn = screen.table()->columnWidth(0);
+        for (const double scale : {1.0, 1.5}) {
+            screen.resize(screen.minimumSize() * scale);
+            const QRect window = screen.geometry();
             QTest::mouseClick(screen.historyButton(), Qt::LeftButton);
-            QVERIFY2(available.contains(screen.geometry()), qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                                                           .arg(screen.x())
-                                                                           .arg(screen.y())
-                                                                           .arg(screen.width())
-                                                                           .arg(screen.height())));
+            QCOMPARE(screen.geometry(), window);
+            QCOMPARE(screen.historyPage()->geometry(), screen.table()->parentWidget()->geometry());
             QTest::mouseClick(screen.historyPage()->scoresButton(), Qt::LeftButton);
+            QCOMPARE(screen.geometry(), window);
+            QVERIFY(std::abs(screen.table()->columnWidth(0) - playerColumn * scale) <= 1);
+            checkHeader(screen.table());
         }
+    }
+
+    // Each level shown has its target across the chart, dashed; a level not played has none,
+    // and Expert, which any score but 0 passes, never has one.
+    void theChartDrawsTheTargetOfEachLevelShown() {
+        HistoryPage page;
+        page.showHistory(
+            historyOf({{Level::Easy, 4200}, {Level::Difficult, 3100}, {Level::Expert, 900}}));
+        for (const Level level : allLevels()) {
+            const QLineSeries* line = page.targetLine(level);
+            const std::optional<int> target = levelInfo(level).scoreTarget();
+            const bool shown = level != Level::Intermediate && target.has_value();
+            QCOMPARE(line->isVisible(), shown);
+            if (shown) {
+                QCOMPARE(line->points(),
+                         (QList<QPointF>{{page.levelsAxis()->min(), double(*target)},
+                                         {page.levelsAxis()->max(), double(*target)}}));
+                QCOMPARE(line->pen().style(), Qt::DashLine);
+                QVERIFY(page.scoreAxis()->max() > *target);
+            }
+        }
+        QVERIFY(!levelInfo(Level::Expert).scoreTarget());
+    }
+
+    // Passed and failed levels are marked in shapes of their own; a level passes at its target.
+    void passedAndFailedLevelsHaveMarkersOfTheirOwn() {
+        const int easy = *levelInfo(Level::Easy).scoreTarget();
+        HistoryPage page;
+        page.showHistory(historyOf({{Level::Easy, easy},
+                                    {Level::Easy, easy - 1},
+                                    {Level::Expert, 0},
+                                    {Level::Expert, 1}}));
+        QCOMPARE(page.passedMarks(Level::Easy)->points(), (QList<QPointF>{{1, double(easy)}}));
+        QCOMPARE(page.failedMarks(Level::Easy)->points(), (QList<QPointF>{{2, double(easy - 1)}}));
+        QCOMPARE(page.passedMarks(Level::Expert)->points(), (QList<QPointF>{{4, 1}}));
+        QCOMPARE(page.failedMarks(Level::Expert)->points(), (QList<QPointF>{{3, 0}}));
+        QVERIFY(page.passedMarks(Level::Easy)->markerShape() !=
+                page.failedMarks(Level::Easy)->markerShape());
+        QVERIFY(page.passedMarks(Level::Easy)->isVisible() &&
+                page.failedMarks(Level::Easy)->isVisible());
+    }
+
+    // A score of 0 is marked above the axis, not drawn over by it.
+    void aZeroScoreStandsClearAboveTheAxis() {
+        HistoryPage page;
+        page.show();
+        page.showHistory(historyOf({{Level::Expert, 0}, {Level::Expert, 900}}));
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(page.scoreAxis()->min() < 0);
+        QScatterSeries* zero = page.failedMarks(Level::Expert);
+        QChart* chart = page.chartView()->chart();
+        const QPointF at = chart->mapToPosition(zero->points().first(), zero);
+        QVERIFY2(at.y() + zero->markerSize() / 2 < chart->plotArea().bottom(),
+                 qPrintable(QStringLiteral("%1 + %2 / 2 >= %3")
+                                .arg(at.y())
+                                .arg(zero->markerSize())
+                                .arg(chart->plotArea().bottom())));
+    }
+
+    // At a new scale the chart's type and markers scale with the page, and a long line is
+    // drawn from as many points as the wider chart has columns.
+    void theChartFollowsThePagesScale() {
+        QList<std::pair<Level, qint64>> levels;
+        for (int i = 0; i < 3000; ++i) {
+            levels.append({Level::Easy, (i * 7919) % 9000});
+        }
+        HistoryPage page;
+        page.show();
+        page.showHistory(historyOf(levels));
+        const qsizetype points = page.series(Level::Easy)->count();
+        const qreal labels = page.scoreAxis()->labelsFont().pointSizeF();
+        const qreal marker = page.passedMarks(Level::Easy)->markerSize();
+        page.resize(page.size() * 2);
+        QVERIFY(page.series(Level::Easy)->count() > points);
+        QCOMPARE(page.scoreAxis()->labelsFont().pointSizeF(), labels * 2);
+        QCOMPARE(page.passedMarks(Level::Easy)->markerSize(), marker * 2);
     }
 
     void doneOnTheHistoryPageClosesAndTheScreenOpensOnTheRankingsAgain() {
