@@ -10,10 +10,15 @@
 
 class QApplication;
 class QLabel;
+class QRect;
 class QPainter;
 class QRectF;
 class QStyle;
 class QWidget;
+
+namespace vortalex {
+class ClickLabel;
+}
 
 namespace vortalex::theme {
 
@@ -24,18 +29,30 @@ namespace vortalex::theme {
 
 // The colours the rules give the labels that are clicked (black at rest, cyan and green under
 // the pointer) stay the rules'; these are the game's own around them.
-using palette::kGold;                        // titles, frames, values, the selected row
-using palette::kHeading;                     // headings and captions on the blue
-using palette::kSea;                         // behind every screen
-inline const QColor kDeep{4, 18, 40};        // the top of the sky behind the menu and the boards
-inline const QColor kNavy{8, 34, 66};        // between the two
-inline const QColor kInk{20, 28, 40};        // text on the light faces of buttons and on gold
+using palette::kGold;                 // titles, frames, values, the selected row
+using palette::kHeading;              // headings and captions on the blue
+using palette::kHoverCommand;         // cyan: commands, Ok, Clear under the pointer
+using palette::kHoverGo;              // green: "Quit Game" and the level entries under the pointer
+using palette::kRest;                 // black: those labels otherwise
+using palette::kSea;                  // behind every screen
+inline const QColor kDeep{4, 18, 40}; // the top of the sky behind the menu and the boards
+inline const QColor kNavy{8, 34, 66}; // between the two
+inline const QColor kInk{20, 28, 40}; // text on the light faces of buttons and on gold
 inline const QColor kCaption{196, 214, 236}; // the board's captions, the hint of its pause sign
 inline const QColor kValue{255, 255, 255};   // the values beside them
 inline const QColor kField{8, 32, 56};       // lists, grids and text boxes
 inline const QColor kFieldText{230, 238, 248};
 inline const QColor kCream{250, 243, 225}; // line edits, as the tiles' faces
 inline const QColor kRim{120, 95, 60};     // the rim of a cream face
+// The light faces of clickable labels (the board's commands, "Quit Game") and the deep blue of
+// a picked tile that takes their place under a caption in a light colour: the rules' cyan and
+// green under the pointer wash out on the light faces.
+inline const QColor kLabelFaceTop{150, 178, 212};
+inline const QColor kLabelFaceBottom{98, 128, 168};
+inline const QColor kLabelFaceRim{30, 45, 70};
+inline const QColor kLitFaceTop{30, 70, 130};
+inline const QColor kLitFaceBottom{15, 40, 85};
+inline const QColor kCommandWord{64, 64, 64}; // the menu's word being spelled, as the rules give
 
 // The one family the game's text is set in; the tiles' letters keep their own faces
 // (fonts::courier, fonts::arial), which the rules name.
@@ -49,6 +66,14 @@ void styleCaption(QLabel& label);
 void styleValue(QLabel& label);
 // Text colour only: the font is the layout's to set, at the window's scale.
 void setTextColour(QWidget& widget, const QColor& colour);
+// A label clicked as a button: its caption centred on a light face.
+void styleButtonLabel(ClickLabel& label);
+// Whether a caption colour is light: one that needs a dark face behind it (kLitFace...).
+bool isLight(const QColor& colour);
+// Text with a thin halo in the opposite lightness, so any caption colour stays readable on the
+// faces it stands on.
+void drawHaloText(QPainter& p, const QRect& box, int flags, const QString& text,
+                  const QColor& colour);
 
 // The sky behind a screen: deep blue above, the sea below, with the faint weave the menu and
 // the boards share. Fills `area` of whatever `p` paints on.
