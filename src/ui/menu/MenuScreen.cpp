@@ -36,11 +36,7 @@ constexpr QRect kSoundBox = design::pixels(752, 18, 32, 32); // top right, level
 constexpr QRect kFirstLevel = design::pixels(440, 486, 76, 64);
 constexpr int kLevelStep = design::pixels(86, 0).width();
 
-// A design place in the pixels of the design size, where the background is drawn.
-QRect designPixels(const QRect& twips) {
-    return {design::toPixels(twips.x()), design::toPixels(twips.y()),
-            design::toPixels(twips.width()), design::toPixels(twips.height())};
-}
+using design::toPixels;
 
 // The picture behind a caption; a press shows as a thin frame until release, and a caption in
 // a light colour darkens it.
@@ -184,13 +180,13 @@ void MenuScreen::buildTexts() {
 
 art::MenuFrames MenuScreen::frames() const {
     const auto at = [this](const QWidget* w) {
-        return designPixels(m_layout.placeOf(w));
+        return toPixels(m_layout.placeOf(w));
     };
     art::MenuFrames frames;
     frames.field = at(tile(1)).united(at(tile(25)));
-    frames.commandWord = designPixels(kCommandWordBox);
-    frames.buttons = designPixels(kOkPicture).united(designPixels(kClearPicture));
-    frames.instructions = designPixels(kInstructionsBox);
+    frames.commandWord = toPixels(kCommandWordBox);
+    frames.buttons = toPixels(kOkPicture).united(toPixels(kClearPicture));
+    frames.instructions = toPixels(kInstructionsBox);
     frames.levels = at(m_levels.front()).united(at(m_levels.back()));
     return frames;
 }
@@ -258,7 +254,7 @@ void MenuScreen::buildButtons() {
         label->setAlignment(Qt::AlignCenter);
         facePicture->caption = label;
         // As wide as its text at the design size, centred on the picture.
-        const QRect round = designPixels(face);
+        const QRect round = toPixels(face);
         const int width = QFontMetrics(captionFont).horizontalAdvance(caption) + 10;
         m_layout.place(label,
                        design::pixels(round.center().x() - width / 2 + 1, round.top() + 4, width,

@@ -2,6 +2,7 @@
 #include "ui/board/BoardLayout.h"
 #include "ui/board/BoardScreen.h"
 #include "ui/widgets/ClickLabel.h"
+#include "ui/widgets/DesignLayout.h"
 #include "ui/widgets/LetterTile.h"
 #include "ui/widgets/SpeakerToggle.h"
 
@@ -124,7 +125,7 @@ private slots:
             QCoreApplication::processEvents();
             const QRect sound = screen.soundToggle()->geometry();
             QVERIFY(screen.soundToggle()->isVisible());
-            QVERIFY(BoardLayout(level).panel().contains(sound));
+            QVERIFY(design::toPixels(BoardLayout(level).panel()).contains(sound));
             const QList<QWidget*> others =
                 without.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
             const QList<QWidget*> children =
