@@ -262,6 +262,15 @@ void paintButtonFace(QPainter& p, const QRectF& box, bool enabled, bool lit) {
     p.restore();
 }
 
+void drawEngravedText(QPainter& p, const QRect& box, int flags, const QString& text) {
+    p.save();
+    p.setPen(QColor(140, 150, 162, 140));
+    p.drawText(box.translated(1, 1), flags, text);
+    p.setPen(QColor(40, 46, 56));
+    p.drawText(box, flags, text);
+    p.restore();
+}
+
 void paintLevelFace(QPainter& p, const QRectF& box, bool open, bool lit) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);

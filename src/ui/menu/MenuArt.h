@@ -54,6 +54,8 @@ void paintMenuBackground(QPainter& p, const QSize& design, const QRectF& room,
 // The picture behind the Ok and Clear captions; `lit` (a caption in a light colour on it)
 // darkens it.
 void paintButtonFace(QPainter& p, const QRectF& box, bool enabled = true, bool lit = false);
+// The caption of a closed entry: engraved, as a desktop draws a disabled caption.
+void drawEngravedText(QPainter& p, const QRect& box, int flags, const QString& text);
 // The face of a level chooser entry; a closed level is drawn dimmed, a lit one dark.
 void paintLevelFace(QPainter& p, const QRectF& box, bool open, bool lit = false);
 

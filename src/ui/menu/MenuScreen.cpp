@@ -90,11 +90,7 @@ protected:
         if (open) {
             theme::drawHaloText(p, box, flags, text(), textColour());
         } else {
-            // Engraved, as a desktop draws a disabled caption.
-            p.setPen(QColor(140, 150, 162, 140));
-            p.drawText(box.translated(1, 1), flags, text());
-            p.setPen(QColor(40, 46, 56));
-            p.drawText(box, flags, text());
+            art::drawEngravedText(p, box, flags, text());
         }
         paintFocusRing(p);
     }
