@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The frameless menu enlarged to one and a half times with Ctrl++ and Ctrl+= on a 1920 x 1080
-# screen, START spelled by clicking the enlarged tiles, the registration answered, and Easy
-# opened from its enlarged entry: the board opens at the scale the menu was given, and so does
-# the next run's menu.
+# Under the openbox window manager on a 1920 x 1080 screen, the frameless menu enlarged to one
+# and a half times with Ctrl++ and Ctrl+=, START spelled by clicking the enlarged tiles, the
+# registration answered, and Easy opened from its enlarged entry: the board opens at the scale
+# the menu was given, and so does the next run's menu. F11 makes the board full screen and F11
+# again gives it back its size, twice over.
 #
 #   scaled_menu.sh <program folder>
 set -euo pipefail
 
-kTools="faketime xwininfo"
+kTools="faketime xwininfo openbox xprop"
 xvfb_screen=1920x1080x24 # the enlarged menu is 1200 x 900
 source "$(dirname "$0")/lib.sh"
 enter_xvfb "$0" "$@"
@@ -48,6 +49,7 @@ ended_within() { # <seconds>: the program has ended with status 0
     wait "$pid" || fail "the program ended with status $?"
 }
 
+start_window_manager
 start_game 4
 expect_size "$menu" 800x600 "the menu at first"
 click_at "$menu" 400 40 # the keys go to the menu
@@ -64,7 +66,15 @@ wait_titled 0 '^Vortalex$' "the registration did not close"
 click_scaled "$menu" 478 518 # the Easy entry
 board=$(wait_window '^Vortalex - Easy')
 expect_size "$board" 1181x870 "the Easy board" # 787 x 580 at one and a half times
-click_scaled "$board" 684 547                  # "Quit Game", nothing played
+for round in 1 2; do
+    xdotool key F11
+    expect_size "$board" 1920x1080 "the board after F11 ($round)"
+    sleep 0.5 # the window manager's frame comes and goes meanwhile
+    xdotool key F11
+    expect_size "$board" 1181x870 "the board after F11 again ($round)"
+    sleep 0.5
+done
+click_scaled "$board" 684 547 # "Quit Game", nothing played
 wait_titled 0 '^Vortalex - Easy' "Quit Game on the enlarged board did not close it"
 spell_scaled "$menu" $kQuitTiles
 ended_within 5

@@ -72,9 +72,12 @@ protected:
         case QEvent::Resize:
         case QEvent::Paint:
         case QEvent::WindowActivate:
-            // The frame a window manager puts around the dialog is known only once it is mapped.
-            // A move by the player leaves the frame as it is, so it is never undone.
-            if (m_dialog.isVisible() && frameMarginsOf(m_dialog) != m_placedWith) {
+            // The frame a window manager puts around the dialog is known only once it is mapped:
+            // the dialog is centred once more then. A move by the player leaves the frame as it
+            // is, so it is never undone; later changes of the frame (maximised, full screen and
+            // back) are the window manager's, and a move then would keep the enlarged size.
+            if (m_dialog.isVisible() && m_placedWith.isNull() &&
+                !frameMarginsOf(m_dialog).isNull()) {
                 place();
             }
             break;
