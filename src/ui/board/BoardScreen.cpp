@@ -23,7 +23,7 @@ namespace vortalex {
 namespace {
 
 const QFont kWordFormedFont = theme::textFont(20.25, true);
-constexpr qreal kSmallestWordPoints = 8; // at the design size
+constexpr qreal kSmallestWordPoints = 8;
 
 // A caption with room around it: half a line on either side, a quarter above and below, so no
 // button's text runs into its edges.
@@ -87,9 +87,6 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
     connect(&m_dealTimer, &QTimer::timeout, &m_model, &BoardModel::dealTick);
     connect(&m_slideTimer, &QTimer::timeout, &m_model, &BoardModel::slideTick);
     connect(&m_gameTimer, &QTimer::timeout, &m_model, &BoardModel::clockTick);
-
-    // A long word is fitted anew to the room its label has at the new size.
-    connect(&m_layout, &DesignLayout::scaleChanged, this, [this] { showWord(m_model.word()); });
 
     m_model.load();
     showAll();
@@ -177,8 +174,7 @@ void BoardScreen::buildPanel() {
     m_wordFormed->setObjectName(QStringLiteral("lblWordFormed"));
     theme::setTextColour(*m_wordFormed, theme::kValue);
     m_wordFormed->setAlignment(Qt::AlignCenter);
-    // Placed before it has a font of its own: its font is showWord's to fit, at every scale.
-    m_layout.place(m_wordFormed, m_places.wordFormed());
+    m_layout.place(m_wordFormed, m_places.wordFormed(), kWordFormedFont);
     makeReadout(m_wordFormed);
 
     static const std::array<const char*, 5> kPanelCaptions{
@@ -315,16 +311,14 @@ void BoardScreen::showClockState(LevelClock::State state) {
 
 void BoardScreen::showWord(const QString& word) {
     m_wordFormed->setText(word);
-    // Shrunk until it fits its column, so a long word never runs off the window.
-    QFont f = m_layout.font(kWordFormedFont);
-    const qreal smallest = kSmallestWordPoints * m_layout.scale();
-    const int room = m_wordFormed->width() - m_layout.length(8 * design::kTwipsPerPixel);
-    while (f.pointSizeF() > smallest && QFontMetrics(f).horizontalAdvance(word) > room) {
-        f.setPointSizeF(std::max(smallest, f.pointSizeF() - m_layout.scale()));
+    // Shrunk at the design size until it fits its column, so a long word never runs off the
+    // window; the layout gives the font at the window's scale.
+    QFont f = kWordFormedFont;
+    const int room = design::toPixels(m_places.wordFormed()).width() - 8;
+    while (f.pointSizeF() > kSmallestWordPoints && QFontMetrics(f).horizontalAdvance(word) > room) {
+        f.setPointSizeF(f.pointSizeF() - 1);
     }
-    if (f != m_wordFormed->font()) {
-        m_wordFormed->setFont(f);
-    }
+    m_layout.setFont(m_wordFormed, f);
     nameValue(m_wordFormed, QStringLiteral("Word formed"));
 }
 

@@ -331,6 +331,26 @@ private slots:
         QCOMPARE(screen.model().words(), QStringList{word});
     }
 
+    // A word as long as two rows of the largest field is set smaller rather than run off its
+    // label, at the design size and enlarged.
+    void aLongWordFitsItsLabelAtEveryScale() {
+        TestWorld world;
+        BoardScreen screen(Level::Expert, world.services, world.session);
+        startPlaying(screen);
+        for (int i = 1; i <= 11; ++i) {
+            QTest::mouseClick(screen.tile(i), Qt::LeftButton);
+        }
+        for (int i = 22; i >= 12; --i) {
+            QTest::mouseClick(screen.tile(i), Qt::LeftButton);
+        }
+        const QLabel* word = screen.wordFormedLabel();
+        QCOMPARE(word->text().size(), 22);
+        QVERIFY(QFontMetrics(word->font()).horizontalAdvance(word->text()) <= word->width());
+        enlargeByHalf(&screen);
+        QCOMPARE(screen.layout().scale(), 1.5);
+        QVERIFY(QFontMetrics(word->font()).horizontalAdvance(word->text()) <= word->width());
+    }
+
     // The player's size is the game's: the menu enlarged in one run, a board of the next opens
     // at that scale.
     void aBoardOpensAtTheScaleTheMenuWasGivenTheRunBefore() {
