@@ -21,7 +21,8 @@ class TestTilePicker : public QObject {
     Q_OBJECT
 private slots:
     // What the board and the menu both rely on: a pick must touch the last one and not be in
-    // the word, and the click a right-button release completes never picks.
+    // the word, a double-click confirms only on the word, and the click a right-button release
+    // completes never picks.
     void clicksPickByTheTouchRuleAndARightClickNeverPicks() {
         Field f;
         QCOMPARE(f.picker.click(13), Pick::Taken);
@@ -30,18 +31,11 @@ private slots:
         QVERIFY(!f.picker.rightRelease(7)); // not in the word: nothing to discard
         QCOMPARE(f.picker.click(7), Pick::Swallowed);
         QCOMPARE(f.picker.click(7), Pick::Taken);
-        QVERIFY(f.picker.rightRelease(13)); // a tile of the word discards it
-        QVERIFY(!f.picker.confirms(13));    // and the double-click of that click confirms nothing
+        QVERIFY(f.picker.confirms(7) && !f.picker.confirms(8)); // a double-click on the word
+        QVERIFY(f.picker.rightRelease(13));                     // a tile of the word discards it
+        QVERIFY(!f.picker.confirms(13)); // and the double-click of that click confirms nothing
         QCOMPARE(f.picker.click(13), Pick::Swallowed);
         QCOMPARE(f.grid.chain(), (QList<int>{13, 7}));
-    }
-
-    void aDoubleClickConfirmsOnlyOnATileOfTheWord() {
-        Field f;
-        f.picker.click(7);
-        QVERIFY(f.picker.confirms(7));
-        QVERIFY(!f.picker.confirms(8));
-        QVERIFY(!f.picker.confirms(0));
     }
 
     // The menu starts a new command there: a click in the old one must not.
@@ -51,13 +45,11 @@ private slots:
         int runs = 0;
         QCOMPARE(f.picker.click(1, [&] { ++runs; }), Pick::InWord);
         QCOMPARE(runs, 0);
-        QCOMPARE(
-            f.picker.click(25,
-                           [&] {
-                               ++runs;
-                               f.grid.reset(); // the old command goes: 25 may start the new one
-                           }),
-            Pick::Taken);
+        const auto startAfresh = [&] {
+            ++runs;
+            f.grid.reset(); // the old command goes: 25 may start the new one
+        };
+        QCOMPARE(f.picker.click(25, startAfresh), Pick::Taken);
         QCOMPARE(runs, 1);
     }
 };
