@@ -19,6 +19,30 @@ inline void realDoubleClick(QWidget* w, Qt::MouseButton button = Qt::LeftButton,
     QTest::mouseRelease(w, button, Qt::NoModifier, pos);
 }
 
+// A click and a real double-click at `at` in `window`, delivered through the window system as the
+// player's are: the control the layout put under the point takes them.
+inline void clickInWindow(QWidget* window, QPoint at) {
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+}
+inline void doubleClickInWindow(QWidget* window, QPoint at) {
+    QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// Where the centre of each control stands in its window now.
+inline QList<QPoint> centresOf(const QList<QWidget*>& controls) {
+    QList<QPoint> centres;
+    for (const QWidget* w : controls) {
+        centres.append(w->mapTo(w->window(), w->rect().center()));
+    }
+    return centres;
+}
+
+// The window's scale stepped up twice from the design size, as the player's Ctrl++ does.
+inline void enlargeByHalf(QWidget* window) {
+    QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
+    QTest::keyClick(window, Qt::Key_Plus, Qt::ControlModifier);
+}
+
 inline void rightClick(QWidget* w) {
     QTest::mousePress(w, Qt::RightButton);
     QTest::mouseRelease(w, Qt::RightButton);

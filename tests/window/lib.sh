@@ -9,7 +9,8 @@ fail() {
     exit 1
 }
 
-# enter_xvfb <script> <program folder> [argument ...]; needs the tools in $kTools.
+# enter_xvfb <script> <program folder> [argument ...]; needs the tools in $kTools. The screen is
+# 1024 x 768 unless the script sets xvfb_screen (as "1920x1080x24") first.
 enter_xvfb() {
     local script=$1
     shift
@@ -44,7 +45,8 @@ enter_xvfb() {
     # then took the new one's socket.
     # The file exists before the server starts: the background shell opens it only later.
     : >"$work/display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${xvfb_screen:-1024x768x24}" -nolisten tcp 3>"$work/display" \
+        2>"$work/xvfb.log" &
     xvfb_server=$!
     for ((i = 0; i < 200; i++)); do
         display=$(head -n 1 "$work/display")

@@ -27,7 +27,7 @@ void BoardKeys::typeLetter(QChar letter) {
     // As a click would: the banner goes back, a running deal freezes the field as it stands.
     m_board.m_banner.putBack();
     m_board.freezeDeal();
-    m_board.m_ignoreNextClick = false;
+    m_board.m_picker.forgetSwallow();
     m_board.play(Cue::Clicking);
     takeChain(*chain);
 }
@@ -61,7 +61,7 @@ void BoardKeys::submitTypedWord() {
     // A double-click on the last picked tile, which is white, runs Done.
     const QList<int> chain = typedChain();
     if (takeTiles() && !chain.isEmpty()) {
-        m_board.m_ignoreNextClick = false;
+        m_board.m_picker.forgetSwallow();
         m_board.doubleClickTile(chain.last());
     }
 }

@@ -134,29 +134,23 @@ void BoardModel::clickTile(int index) {
     if (!tilesVisible() || clock() == Clock::Ended) {
         return;
     }
-    if (m_ignoreNextClick) {
-        m_ignoreNextClick = false;
-        return;
-    }
-    if (m_grid.tile(index).used) {
-        return;
-    }
-    m_ignoreNextClick = false;
-    play(Cue::Clicking);
-    if (!m_grid.canPick(index)) {
-        return;
-    }
-    setWord(m_word + m_grid.tile(index).letter);
     const TileGrid before = m_grid;
-    m_grid.pick(index);
-    announceTiles(before);
+    const Pick pick = m_picker.click(index);
+    if (pick == Pick::Swallowed || pick == Pick::InWord) {
+        return;
+    }
+    play(Cue::Clicking);
+    if (pick == Pick::Taken) {
+        setWord(m_word + m_grid.tile(index).letter);
+        announceTiles(before);
+    }
 }
 
 void BoardModel::doubleClickTile(int index) {
     if (!m_grid.contains(index) || !tilesVisible() || clock() == Clock::Ended) {
         return;
     }
-    if (!m_ignoreNextClick && m_grid.tile(index).used) {
+    if (m_picker.confirms(index)) {
         runCommand(BoardCommand::Done);
     }
 }
@@ -165,12 +159,9 @@ void BoardModel::rightReleaseTile(int index) {
     if (!m_grid.contains(index) || !tilesVisible() || clock() == Clock::Ended) {
         return;
     }
-    if (m_grid.tile(index).used) {
-        m_ignoreNextClick = true;
+    if (m_picker.rightRelease(index)) {
         runCommand(BoardCommand::Clear);
     }
-    // The click the release completes must not pick the tile.
-    m_ignoreNextClick = true;
 }
 
 void BoardModel::pauseInBackground() {

@@ -9,6 +9,7 @@
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
 #include "core/common/TileGrid.h"
+#include "core/common/TilePicker.h"
 
 #include <QObject>
 #include <QStringList>
@@ -169,8 +170,8 @@ private:
     WordBanner m_banner;
     BoardKeys m_keys{*this};
     TileGrid m_grid;
+    TilePicker m_picker{m_grid};
     QString m_word;
-    bool m_ignoreNextClick = false;
     bool m_messageOpen = false;
     std::array<bool, 4> m_enabled{false, true, false, false};
 

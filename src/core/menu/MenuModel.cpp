@@ -105,22 +105,15 @@ void MenuModel::clickTile(int index) {
     if (m_word.size() >= kMaxWordLength) {
         return;
     }
-    play(Cue::Clicking);
-    if (m_ignoreNextClick) {
-        m_ignoreNextClick = false;
+    play(Cue::Clicking); // every click sounds on the menu, a swallowed one too
+    const auto startAfterKeptCommand = [this] {
+        if (m_commandKept) {
+            startNewWord();
+        }
+    };
+    if (m_picker.click(index, startAfterKeptCommand) != Pick::Taken) {
         return;
     }
-    if (m_grid.tile(index).used) {
-        return;
-    }
-    m_ignoreNextClick = false;
-    if (m_commandKept) {
-        startNewWord();
-    }
-    if (!m_grid.canPick(index)) {
-        return;
-    }
-    m_grid.pick(index);
     m_lit.fill(false);
     emit tilesChanged();
     setWord(m_word + m_grid.tile(index).letter);
@@ -143,7 +136,7 @@ void MenuModel::typeLetter(QChar letter) {
         return;
     }
     play(Cue::Clicking);
-    m_ignoreNextClick = false;
+    m_picker.forgetSwallow();
     m_grid.retrace(*chain);
     m_lit.fill(false);
     emit tilesChanged();
@@ -163,22 +156,15 @@ void MenuModel::pressClear() {
 }
 
 void MenuModel::doubleClickTile(int index) {
-    // The first click of the double-click has picked the tile; the second confirms the word.
-    if (m_grid.contains(index) && !m_ignoreNextClick && m_grid.tile(index).used) {
+    if (m_picker.confirms(index)) {
         ok();
     }
 }
 
 void MenuModel::rightReleaseTile(int index) {
-    if (!m_grid.contains(index)) {
-        return;
-    }
-    if (m_grid.tile(index).used) {
-        m_ignoreNextClick = true;
+    if (m_picker.rightRelease(index)) {
         clear();
     }
-    // The click this release completes must not pick the tile.
-    m_ignoreNextClick = true;
 }
 
 void MenuModel::clear() {

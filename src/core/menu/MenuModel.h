@@ -4,6 +4,7 @@
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
 #include "core/common/TileGrid.h"
+#include "core/common/TilePicker.h"
 
 #include <QObject>
 #include <QString>
@@ -75,7 +76,7 @@ public:
     TileColour colour(int index) const { return m_grid.colour(index); }
     bool lit(int index) const { return m_lit.at(static_cast<std::size_t>(index - 1)); }
     QString word() const { return m_word; }
-    bool ignoreNextClick() const { return m_ignoreNextClick; }
+    bool ignoreNextClick() const { return m_picker.ignoresNextClick(); }
     int demoPosition() const { return m_demoPosition; }
     int phaseA() const { return m_phaseA; }
     int phaseB() const { return m_phaseB; }
@@ -102,9 +103,9 @@ private:
     Services& m_services;
     MenuActions& m_actions;
     TileGrid m_grid{kSide};
+    TilePicker m_picker{m_grid};
     std::array<bool, kSide * kSide> m_lit{};
     QString m_word;
-    bool m_ignoreNextClick = false;
     bool m_messageOpen = false;
     // The word on the field is a command that ran and stays there (HELP): the next letter
     // picked, by click or key, starts a new command instead of growing it.

@@ -8,22 +8,28 @@ class QPainter;
 
 namespace vortalex {
 
-// What the board shows behind its widgets: the sky with its weave, a glow under the field, the
-// tray and the column. It never changes while the board is open, so it is drawn once.
+class DesignLayout;
+
+// What the board shows behind its widgets: the sky with its weave over the whole window, a glow
+// under the field, the tray and the column. It changes only with the window's size, so it is
+// drawn once for each size, at that size: never a stretched picture.
 class BoardBackdrop {
 public:
-    explicit BoardBackdrop(const BoardLayout& layout)
-        : m_layout(layout) {}
+    BoardBackdrop(const BoardLayout& places, const DesignLayout& layout)
+        : m_places(places)
+        , m_layout(layout) {}
 
-    void paint(QPainter& p, const QRect& area, qreal dpr);
+    // Paints `area` of a window of `size`.
+    void paint(QPainter& p, const QRect& area, QSize size, qreal dpr);
     // Over the empty tray while the tiles are hidden, so they never look like a broken board.
     // Only the player's pause says how to go on: a message that holds the clock says so itself.
     void paintPausedSign(QPainter& p, bool byPlayer) const;
 
 private:
-    void draw(QPainter& p) const;
+    void draw(QPainter& p, QSize size) const;
 
-    const BoardLayout& m_layout;
+    const BoardLayout& m_places;
+    const DesignLayout& m_layout;
     QPixmap m_pixmap;
 };
 

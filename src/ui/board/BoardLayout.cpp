@@ -1,6 +1,6 @@
 #include "ui/board/BoardLayout.h"
 
-#include "ui/widgets/Fonts.h"
+#include "ui/widgets/DesignLayout.h"
 
 #include <algorithm>
 
@@ -8,9 +8,10 @@ namespace vortalex {
 
 namespace {
 
-using fonts::px;
+using design::pixels;
+using design::toPixels;
 
-// The places of a level's board in twips (15 to a pixel at 96 dpi).
+// The places of a level's board in twips.
 struct Design {
     int clientWidth;
     int clientHeight;
@@ -32,85 +33,95 @@ constexpr std::array<Design, kLevelCount> kDesigns{{
 }};
 // clang-format on
 
-constexpr int kTileSize = 750;     // twips
-constexpr int kTileStep = 780;     // twips
-constexpr int kQuitHeight = 405;   // twips: the design height of "Quit Game"
-constexpr int kColumnLeft = 592;   // pixels: the right-hand column, beside the smaller fields
-constexpr int kFieldToColumn = 70; // pixels: the least room between a field and the column
+constexpr int kTileSize = 750;   // twips
+constexpr int kTileStep = 780;   // twips
+constexpr int kQuitHeight = 405; // twips: the design height of "Quit Game"
+// The column in pixels of the design size.
+constexpr int kColumnLeft = 592;   // beside the smaller fields
+constexpr int kFieldToColumn = 70; // the least room between a field and the column
 constexpr int kReadoutTop = 248;
 constexpr int kReadoutHeight = 22;
 constexpr int kWordListTop = 364;
+constexpr int kWordFormedHeight = 34;
+constexpr int kBannerHeight = 30;
 
 } // namespace
 
 BoardLayout::BoardLayout(Level level)
     : m_side(levelInfo(level).side) {
     const Design& d = kDesigns.at(static_cast<std::size_t>(level));
-    m_window = QSize(px(d.clientWidth), px(d.clientHeight));
+    m_window = QSize(d.clientWidth, d.clientHeight);
     m_fieldAt = QPoint(d.fieldLeft, d.fieldTop);
-    const int extent = px(kTileStep * (m_side - 1) + kTileSize);
-    m_field = QRect(px(d.fieldLeft), px(d.fieldTop), extent, extent);
-    m_quitBottom = px(d.quitTop) + px(kQuitHeight);
-    m_wordFormedTop = px(d.wordFormedTop);
+    const int extent = kTileStep * (m_side - 1) + kTileSize;
+    m_field = QRect(d.fieldLeft, d.fieldTop, extent, extent);
+    m_quitBottom = toPixels(d.quitTop) + toPixels(kQuitHeight);
+    m_wordFormedTop = d.wordFormedTop;
     // The widest field pushes the column (and the window) right rather than crowd it.
-    m_columnLeft = std::max(kColumnLeft, m_field.right() + 1 + kFieldToColumn);
-    m_columnWidth = m_window.width() - m_columnLeft - 10;
+    const QRect field = toPixels(m_field);
+    m_columnLeft = std::max(kColumnLeft, field.right() + 1 + kFieldToColumn);
+    m_columnWidth = toPixels(m_window.width()) - m_columnLeft - 10;
 }
 
 QRect BoardLayout::tile(int index) const {
     const int row = (index - 1) / m_side;
     const int column = (index - 1) % m_side;
-    return {px(m_fieldAt.x() + kTileStep * column), px(m_fieldAt.y() + kTileStep * row),
-            px(kTileSize), px(kTileSize)};
+    return {m_fieldAt.x() + kTileStep * column, m_fieldAt.y() + kTileStep * row, kTileSize,
+            kTileSize};
 }
 
 QRect BoardLayout::panel() const {
-    return {m_columnLeft - 8, 6, m_columnWidth + 16, m_window.height() - 12};
+    return pixels(m_columnLeft - 8, 6, m_columnWidth + 16, toPixels(m_window.height()) - 12);
 }
 
 QRect BoardLayout::title() const {
-    return {m_columnLeft, 10, m_columnWidth, 26};
+    return pixels(m_columnLeft, 10, m_columnWidth, 26);
 }
 
 QRect BoardLayout::command(BoardCommand command) const {
     const int width = (m_columnWidth - 8) / 2;
     const bool right = command == BoardCommand::Shuffle || command == BoardCommand::Clear;
-    return {m_columnLeft + (right ? width + 8 : 0), 44, width, 32};
+    return pixels(m_columnLeft + (right ? width + 8 : 0), 44, width, 32);
 }
 
 QRect BoardLayout::pause() const {
-    return {m_columnLeft + (m_columnWidth - 100) / 2, 86, 100, 26};
+    return pixels(m_columnLeft + (m_columnWidth - 100) / 2, 86, 100, 26);
 }
 
 QRect BoardLayout::sound() const {
-    const int side = pause().height();
-    return {m_columnLeft + m_columnWidth - side, pause().top(), side, side};
+    const int side = 26; // the pause label's height
+    return pixels(m_columnLeft + m_columnWidth - side, 86, side, side);
 }
 
 QRect BoardLayout::wordFormed() const {
-    return {m_columnLeft, m_wordFormedTop, m_columnWidth, 34};
+    QRect place = pixels(m_columnLeft, 0, m_columnWidth, kWordFormedHeight);
+    place.moveTop(m_wordFormedTop); // in twips, as the rules give it
+    return place;
 }
 
 QRect BoardLayout::banner(int topTwips) const {
-    return {m_columnLeft, px(topTwips), m_columnWidth, 30};
+    // Its top moves in twips as the slide gives them.
+    QRect place = pixels(m_columnLeft, 0, m_columnWidth, kBannerHeight);
+    place.moveTop(topTwips);
+    return place;
 }
 
 QRect BoardLayout::caption(int row) const {
-    return {m_columnLeft + 4, kReadoutTop + row * kReadoutHeight, 110, kReadoutHeight};
+    return pixels(m_columnLeft + 4, kReadoutTop + row * kReadoutHeight, 110, kReadoutHeight);
 }
 
 QRect BoardLayout::value(int row) const {
-    return {m_columnLeft + 110, kReadoutTop + row * kReadoutHeight, m_columnWidth - 114,
-            kReadoutHeight};
+    return pixels(m_columnLeft + 110, kReadoutTop + row * kReadoutHeight, m_columnWidth - 114,
+                  kReadoutHeight);
 }
 
 QRect BoardLayout::quit(QSize size) const {
-    return {m_columnLeft + (m_columnWidth - size.width()) / 2, m_quitBottom - size.height(),
-            size.width(), size.height()};
+    return pixels(m_columnLeft + (m_columnWidth - size.width()) / 2, m_quitBottom - size.height(),
+                  size.width(), size.height());
 }
 
-QRect BoardLayout::wordList(const QRect& quit) const {
-    return {m_columnLeft, kWordListTop, m_columnWidth, quit.y() - 8 - kWordListTop};
+QRect BoardLayout::wordList(QSize quitSize) const {
+    const int quitTop = m_quitBottom - quitSize.height();
+    return pixels(m_columnLeft, kWordListTop, m_columnWidth, quitTop - 8 - kWordListTop);
 }
 
 } // namespace vortalex

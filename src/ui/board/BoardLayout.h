@@ -10,9 +10,10 @@
 
 namespace vortalex {
 
-// Where everything of a level's board stands, in pixels: the field at the level's own place and
-// the column of commands, readouts and words to its right. The positions the rules give in twips
-// live here, not in the level table the core reads.
+// Where everything of a level's board stands at the design size, in twips: the field at the
+// level's own place and the column of commands, readouts and words to its right. The positions
+// the rules give in twips live here, not in the level table the core reads; the rest is the
+// board's own design. The screen's DesignLayout turns them into pixels at the window's scale.
 class BoardLayout {
 public:
     explicit BoardLayout(Level level);
@@ -32,11 +33,12 @@ public:
     static constexpr int kReadouts = 5;
     QRect caption(int row) const;
     QRect value(int row) const;
-    // "Quit Game" keeps the bottom edge the level gives it and sits centred under the column;
-    // the word list takes the room above it.
+    // "Quit Game", as large as its caption needs at the design size (`size`, in pixels), keeps
+    // the bottom edge the level gives it and sits centred under the column; the word list takes
+    // the room above it.
     QRect quit(QSize size) const;
-    QRect wordList(const QRect& quit) const;
-    // Lines between the sections of the column.
+    QRect wordList(QSize quitSize) const;
+    // Lines between the sections of the column, in pixels of the design size.
     static constexpr std::array<int, 3> kSeparators{120, 240, 358};
 
 private:
@@ -44,10 +46,11 @@ private:
     QSize m_window;
     QPoint m_fieldAt;
     QRect m_field;
-    int m_quitBottom;
-    int m_wordFormedTop;
+    // The column, in pixels of the design size: it is the board's own design.
     int m_columnLeft;
     int m_columnWidth;
+    int m_quitBottom;
+    int m_wordFormedTop; // twips
 };
 
 } // namespace vortalex

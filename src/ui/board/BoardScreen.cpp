@@ -1,16 +1,15 @@
 #include "ui/board/BoardScreen.h"
 
-#include "ui/board/BoardLook.h"
 #include "ui/summary/SummaryScreen.h"
 #include "ui/widgets/Accessible.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/DialogPlacement.h"
 #include "ui/widgets/FocusReturn.h"
-#include "ui/widgets/Fonts.h"
 #include "ui/widgets/LetterTile.h"
-#include "ui/widgets/Palette.h"
 #include "ui/widgets/SpeakerToggle.h"
+#include "ui/widgets/Theme.h"
 #include "ui/widgets/Timers.h"
+#include "ui/widgets/WindowScaler.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -21,19 +20,45 @@
 
 namespace vortalex {
 
-using namespace boardlook;
+namespace {
+
+const QFont kWordFormedFont = theme::textFont(20.25, true);
+constexpr qreal kSmallestWordPoints = 8;
+
+// A caption with room around it: half a line on either side, a quarter above and below, so no
+// button's text runs into its edges.
+QSize captionRoom(const QFont& font, const QString& text) {
+    const QFontMetrics metrics(font);
+    return {metrics.horizontalAdvance(text) + metrics.height(),
+            metrics.height() + metrics.height() / 2};
+}
+
+QLabel* panelText(QWidget* parent, const QString& text, const QColor& colour, Qt::Alignment align) {
+    auto* label = new QLabel(text, parent);
+    theme::setTextColour(*label, colour);
+    label->setAlignment(align | Qt::AlignVCenter);
+    return label;
+}
+
+// A value label reads as its caption and its value, so a screen reader says "Time: 04:59".
+void nameValue(QLabel* value, const QString& caption) {
+    const QString text = value->text().isEmpty() ? QStringLiteral("none") : value->text();
+    value->setAccessibleName(caption + QStringLiteral(": ") + text);
+}
+
+} // namespace
 
 BoardScreen::BoardScreen(Level level, Services& services, SessionState& session, QWidget* parent)
     : QDialog(parent)
     , m_model(level, services, session)
-    , m_layout(level)
-    , m_backdrop(m_layout) {
+    , m_places(level)
+    , m_layout(*this, m_places.window())
+    , m_backdrop(m_places, m_layout) {
     const LevelInfo& info = m_model.info();
     setObjectName(QString::fromLatin1(info.boardName));
     setWindowTitle(QStringLiteral("%1 - %2 (%3 x %3)")
                        .arg(kAppTitle, QString::fromLatin1(info.title))
                        .arg(info.side));
-    setFixedSize(m_layout.window());
     setMouseTracking(true);
     setModal(true);
     centreOnOwner(*this);
@@ -41,8 +66,8 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
     buildField();
     buildPanel();
     m_sound = new SpeakerToggle(services.mute, this);
-    styleButtonLabel(m_sound);
-    m_sound->setGeometry(m_layout.sound());
+    theme::styleButtonLabel(*m_sound);
+    m_layout.place(m_sound, m_places.sound());
     connect(m_sound, &ClickLabel::hovered, this, &BoardScreen::hoverNothing);
     connectModel();
     orderTabStops();
@@ -65,22 +90,22 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
 
     m_model.load();
     showAll();
+    new WindowScaler(*this, m_layout.designPixels(), services.scale);
 }
 
 BoardScreen::~BoardScreen() = default;
 
 void BoardScreen::buildField() {
     const LevelInfo& info = m_model.info();
-    const QFont tileFont = fonts::courier(36);
+    const QFont tileFont = fonts::courier(36); // the letters keep the face the rules name
     for (int i = 1; i <= info.tileCount(); ++i) {
         auto* tile = new LetterTile(this);
         tile->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        tile->setFont(tileFont);
-        tile->setGeometry(m_layout.tile(i));
+        m_layout.place(tile, m_places.tile(i), tileFont);
         tile->setPlace((i - 1) / info.side + 1, (i - 1) % info.side + 1);
         wireTile(tile, this, m_model, i);
         connect(tile, &ClickLabel::hovered, this, [this] {
-            m_quit->setTextColour(palette::kRest);
+            m_quit->setTextColour(theme::kRest);
             hoverCommand(-1);
         });
         m_tiles.append(tile);
@@ -89,11 +114,10 @@ void BoardScreen::buildField() {
     m_quit = new ClickLabel(QStringLiteral("Quit Game"), this);
     m_quit->setButtonLike(true); // first: widget changes below fix its accessible kind
     m_quit->setObjectName(QStringLiteral("Label1_0"));
-    m_quit->setFont(fonts::courier(18));
-    styleButtonLabel(m_quit); // placed with the column (buildPanel)
+    theme::styleButtonLabel(*m_quit); // placed with the column (buildPanel)
     connect(m_quit, &ClickLabel::clicked, this, [this](Qt::MouseButton) { m_model.clickTile(0); });
     connect(m_quit, &ClickLabel::hovered, this, [this] {
-        m_quit->setTextColour(palette::kHoverGo);
+        m_quit->setTextColour(theme::kHoverGo);
         hoverCommand(-1);
     });
 }
@@ -103,13 +127,11 @@ void BoardScreen::buildPanel() {
     auto* title = new QLabel(
         QStringLiteral("%1  %2 x %2").arg(QString::fromLatin1(info.title).toUpper()).arg(info.side),
         this);
-    title->setFont(fonts::arial(13, true, true));
-    QPalette tp = title->palette();
-    tp.setColor(QPalette::WindowText, palette::kGold);
-    title->setPalette(tp);
+    theme::styleValue(*title);
     title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(m_layout.title());
+    m_layout.place(title, m_places.title(), theme::captionFont(13));
 
+    const QFont commandFont = theme::textFont(12, true);
     static const std::array<const char*, 4> kCaptions{"Done", "Play", "Clear", "Shuffle"};
     for (const BoardCommand command : kBoardCommands) {
         const auto i = static_cast<int>(command);
@@ -117,9 +139,8 @@ void BoardScreen::buildPanel() {
             new ClickLabel(QString::fromLatin1(kCaptions.at(static_cast<std::size_t>(i))), this);
         label->setButtonLike(true);
         label->setObjectName(QStringLiteral("lblCommands_%1").arg(i));
-        label->setFont(fonts::courier(12));
-        styleButtonLabel(label);
-        label->setGeometry(m_layout.command(command));
+        theme::styleButtonLabel(*label);
+        m_layout.place(label, m_places.command(command), commandFont);
         // Done and Clear are reached by double-click and right click on the tiles only.
         label->setVisible(command == BoardCommand::Play || command == BoardCommand::Shuffle);
         connect(label, &ClickLabel::clicked, this,
@@ -131,35 +152,29 @@ void BoardScreen::buildPanel() {
     m_pause = new ClickLabel(m_model.pauseLabelText(), this);
     m_pause->setButtonLike(true);
     m_pause->setObjectName(QStringLiteral("Label4"));
-    m_pause->setFont(fonts::courier(12));
-    styleButtonLabel(m_pause);
-    m_pause->setGeometry(m_layout.pause());
+    theme::styleButtonLabel(*m_pause);
+    m_layout.place(m_pause, m_places.pause(), commandFont);
     connect(m_pause, &ClickLabel::clicked, this,
             [this](Qt::MouseButton) { m_model.clickPauseLabel(); });
     connect(m_pause, &ClickLabel::hovered, this, [this] {
         if (m_model.info().pauseLabelHover) {
-            m_pause->setTextColour(palette::kHoverCommand);
+            m_pause->setTextColour(theme::kHoverCommand);
         }
     });
 
     m_banner = new QLabel(this);
     m_banner->setObjectName(QStringLiteral("ANII"));
-    m_banner->setFont(fonts::arial(16, true));
-    QPalette bp = m_banner->palette();
-    bp.setColor(QPalette::WindowText, palette::kGold);
-    m_banner->setPalette(bp);
+    theme::styleValue(*m_banner);
     m_banner->setAlignment(Qt::AlignCenter);
     m_banner->hide();
     markDecorative(m_banner); // the accepted word it carries is read in the word list
+    m_layout.place(m_banner, m_places.banner(m_model.bannerTop()), theme::textFont(16, true));
 
     m_wordFormed = new QLabel(this);
     m_wordFormed->setObjectName(QStringLiteral("lblWordFormed"));
-    m_wordFormed->setFont(fonts::courier(20.25));
-    QPalette wp = m_wordFormed->palette();
-    wp.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    m_wordFormed->setPalette(wp);
+    theme::setTextColour(*m_wordFormed, theme::kValue);
     m_wordFormed->setAlignment(Qt::AlignCenter);
-    m_wordFormed->setGeometry(m_layout.wordFormed());
+    m_layout.place(m_wordFormed, m_places.wordFormed(), kWordFormedFont);
     makeReadout(m_wordFormed);
 
     static const std::array<const char*, 5> kPanelCaptions{
@@ -168,12 +183,12 @@ void BoardScreen::buildPanel() {
     static_assert(kPanelCaptions.size() == BoardLayout::kReadouts);
     for (std::size_t r = 0; r < kPanelCaptions.size(); ++r) {
         const int row = static_cast<int>(r);
-        QLabel* caption = panelText(this, QString::fromLatin1(kPanelCaptions.at(r)), kCaption,
-                                    false, Qt::AlignLeft);
-        caption->setGeometry(m_layout.caption(row));
+        QLabel* caption = panelText(this, QString::fromLatin1(kPanelCaptions.at(r)),
+                                    theme::kCaption, Qt::AlignLeft);
+        m_layout.place(caption, m_places.caption(row), theme::textFont(10));
         QLabel* value = panelText(this, r == 0 ? QStringLiteral("00:00") : QStringLiteral("0"),
-                                  kValue, true, Qt::AlignRight);
-        value->setGeometry(m_layout.value(row));
+                                  theme::kValue, Qt::AlignRight);
+        m_layout.place(value, m_places.value(row), theme::textFont(10, true));
         makeReadout(value);
         *values.at(r) = value;
     }
@@ -183,23 +198,19 @@ void BoardScreen::buildPanel() {
     m_bonus->setObjectName(QStringLiteral("lblBnsPnt"));
     m_subTotal->setObjectName(QStringLiteral("lblSubTotal"));
 
+    // "Quit Game" as large as its caption needs at the design size, the list above it.
+    const QFont quitFont = theme::textFont(18, true);
+    const QSize quitRoom = captionRoom(quitFont, m_quit->text());
+    m_layout.place(m_quit, m_places.quit(quitRoom), quitFont);
     m_wordList = new QListWidget(this);
     m_wordList->setObjectName(QStringLiteral("lstWords"));
-    m_wordList->setFont(fonts::arial(10, true));
-    m_quit->setGeometry(m_layout.quit(captionRoom(m_quit->font(), m_quit->text())));
-    m_wordList->setGeometry(m_layout.wordList(m_quit->geometry()));
+    m_layout.place(m_wordList, m_places.wordList(quitRoom), theme::textFont(10, true));
     // Tab reaches the list for screen readers; typed letters still build the word.
     m_wordList->setFocusPolicy(Qt::TabFocus);
     m_wordList->setAccessibleName(QStringLiteral("Words built"));
     m_wordList->installEventFilter(this);
     m_wordList->setSelectionMode(QAbstractItemView::SingleSelection);
     m_wordList->setUniformItemSizes(true); // one line each: no item is measured on its own
-    QPalette lp = m_wordList->palette();
-    lp.setColor(QPalette::Base, QColor(8, 32, 56));
-    lp.setColor(QPalette::Text, QColor(230, 238, 248));
-    lp.setColor(QPalette::Highlight, palette::kGold);
-    lp.setColor(QPalette::HighlightedText, QColor(20, 20, 20));
-    m_wordList->setPalette(lp);
 }
 
 void BoardScreen::connectModel() {
@@ -267,7 +278,7 @@ void BoardScreen::showField() {
     for (int i = 1; i <= m_model.grid().count(); ++i) {
         showTile(i);
     }
-    update(m_layout.field());
+    update(m_layout.map(m_places.field()));
 }
 
 void BoardScreen::showTile(int index) {
@@ -293,14 +304,21 @@ void BoardScreen::showClockState(LevelClock::State state) {
     const bool paused = state == LevelClock::State::Paused;
     if (paused != m_pausedSignShown) {
         m_pausedSignShown = paused;
-        update(m_layout.field());
+        update(m_layout.map(m_places.field()));
     }
     followTimer(m_gameTimer, state == LevelClock::State::Running);
 }
 
 void BoardScreen::showWord(const QString& word) {
     m_wordFormed->setText(word);
-    fitText(m_wordFormed, fonts::courier(20.25));
+    // Shrunk at the design size until it fits its column, so a long word never runs off the
+    // window; the layout gives the font at the window's scale.
+    QFont f = kWordFormedFont;
+    const int room = design::toPixels(m_places.wordFormed()).width() - 8;
+    while (f.pointSizeF() > kSmallestWordPoints && QFontMetrics(f).horizontalAdvance(word) > room) {
+        f.setPointSizeF(f.pointSizeF() - 1);
+    }
+    m_layout.setFont(m_wordFormed, f);
     nameValue(m_wordFormed, QStringLiteral("Word formed"));
 }
 
@@ -326,7 +344,7 @@ void BoardScreen::showSelectedWord(int index) {
 
 void BoardScreen::showBanner(bool visible, const QString& text, int top) {
     m_banner->setText(text);
-    m_banner->setGeometry(m_layout.banner(top));
+    m_layout.place(m_banner, m_places.banner(top));
     m_banner->setVisible(visible);
 }
 
@@ -338,18 +356,18 @@ void BoardScreen::showTime(const QString& text) {
 void BoardScreen::hoverCommand(int index) {
     for (int i = 0; i < 4; ++i) {
         m_commands.at(static_cast<std::size_t>(i))
-            ->setTextColour(i == index ? palette::kHoverCommand : palette::kRest);
+            ->setTextColour(i == index ? theme::kHoverCommand : theme::kRest);
     }
     if (index >= 0) {
-        m_quit->setTextColour(palette::kRest);
+        m_quit->setTextColour(theme::kRest);
     }
 }
 
 void BoardScreen::hoverNothing() {
-    m_quit->setTextColour(palette::kRest);
+    m_quit->setTextColour(theme::kRest);
     hoverCommand(-1);
     if (m_model.info().pauseLabelHover) {
-        m_pause->setTextColour(palette::kRest);
+        m_pause->setTextColour(theme::kRest);
     }
 }
 
@@ -463,7 +481,7 @@ void BoardScreen::paintEvent(QPaintEvent* event) {
     // Only the areas asked for: the box around a tile and a label far apart would be most of
     // the window.
     for (const QRect& area : event->region()) {
-        m_backdrop.paint(p, area, devicePixelRatioF());
+        m_backdrop.paint(p, area, size(), devicePixelRatioF());
     }
     if (m_pausedSignShown) {
         m_backdrop.paintPausedSign(p, m_model.pausedByPlayer());

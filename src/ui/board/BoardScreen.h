@@ -7,6 +7,7 @@
 #include "ui/board/BoardBackdrop.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/widgets/Accessible.h"
+#include "ui/widgets/DesignLayout.h"
 
 #include <QDialog>
 #include <QList>
@@ -53,6 +54,7 @@ public:
     QTimer& dealTimer() { return m_dealTimer; }
     QTimer& slideTimer() { return m_slideTimer; }
     QTimer& gameTimer() { return m_gameTimer; }
+    const DesignLayout& layout() const { return m_layout; }
 
     // What the flow opens after this board closes.
     ScreenOutcome outcome() const { return m_outcome; }
@@ -102,7 +104,8 @@ private:
     void finish(ScreenOutcome next);
 
     BoardModel m_model;
-    BoardLayout m_layout;
+    BoardLayout m_places;
+    DesignLayout m_layout;
     BoardBackdrop m_backdrop;
     QList<LetterTile*> m_tiles;
     ClickLabel* m_quit = nullptr;

@@ -1,27 +1,28 @@
 #include "ui/menu/LoadSaveDialog.h"
 
-#include "ui/widgets/DialogLook.h"
 #include "ui/widgets/DialogPlacement.h"
-#include "ui/widgets/Fonts.h"
-#include "ui/widgets/Palette.h"
 #include "ui/widgets/PasswordBox.h"
+#include "ui/widgets/Theme.h"
+#include "ui/widgets/WindowScaler.h"
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 namespace vortalex {
 
-using fonts::px;
-
 namespace {
 
-QLabel* caption(const QString& text, const QString& name, QWidget* parent) {
+// A caption as large as its text at its design font, from its design corner.
+QLabel* caption(const QString& text, const QString& name, const QFont& font, QPoint at,
+                DesignLayout& layout, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    label->setFont(fonts::arial(12, true, true));
-    look::setTextColour(*label, QColor(192, 192, 192));
-    label->adjustSize();
+    label->setFont(font);
+    const QSize room = label->sizeHint();
+    layout.place(label, QRect(at, design::pixels(room.width(), room.height())), font);
     return label;
 }
 
@@ -29,41 +30,41 @@ QLabel* caption(const QString& text, const QString& name, QWidget* parent) {
 
 LoadSaveDialog::LoadSaveDialog(Services& services, SessionState& session, QWidget* parent)
     : QDialog(parent)
-    , m_account(services, session) {
+    , m_account(services, session)
+    , m_layout(*this, QSize(4680, 2460)) {
     setObjectName(QStringLiteral("frmLoadSave"));
     setWindowTitle(kAppTitle);
-    look::makeFixedDialog(*this, QSize(px(4680), px(2460)));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    setModal(true);
 
-    auto* heading = new QLabel(QStringLiteral("Load  Save Game"), this);
-    heading->setObjectName(QStringLiteral("Label1_2"));
-    heading->setFont(fonts::arial(18, true, true));
-    look::setTextColour(*heading, palette::kHeading);
-    heading->adjustSize();
-    heading->move(px(120), px(60));
+    QLabel* heading = caption(QStringLiteral("Load  Save Game"), QStringLiteral("Label1_2"),
+                              theme::captionFont(18), {120, 60}, m_layout, this);
+    theme::styleCaption(*heading);
+    for (QLabel* boxCaption : {caption(QStringLiteral("Name"), QStringLiteral("N_0"),
+                                       theme::captionFont(12), {1140, 780}, m_layout, this),
+                               caption(QStringLiteral("Password"), QStringLiteral("Label1_1"),
+                                       theme::captionFont(12), {720, 1380}, m_layout, this)}) {
+        theme::setTextColour(*boxCaption, theme::kCaption);
+    }
 
-    caption(QStringLiteral("Name"), QStringLiteral("N_0"), this)->move(px(1140), px(780));
-    caption(QStringLiteral("Password"), QStringLiteral("Label1_1"), this)->move(px(720), px(1380));
-
-    const QFont boxFont = fonts::arial(14.25, true, true);
+    const QFont boxFont = theme::textFont(14.25, true, true);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("Text1_0"));
-    m_name->setFont(boxFont);
-    m_name->setGeometry(px(1920), px(660), px(2175), px(465));
+    m_layout.place(m_name, {1920, 660, 2175, 465}, boxFont);
 
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("Text1_1"));
-    m_password->setFont(boxFont);
-    m_password->setGeometry(px(1920), px(1200), px(2175), px(465));
+    m_layout.place(m_password, {1920, 1200, 2175, 465}, boxFont);
     makeStarPasswordBox(*m_password);
 
     m_load = new QPushButton(QStringLiteral("&Load"), this);
     m_load->setObjectName(QStringLiteral("cmdLoad"));
-    m_load->setGeometry(px(2700), px(1920), px(1455), px(435));
+    m_layout.place(m_load, {2700, 1920, 1455, 435});
     m_load->setDefault(true);
 
     m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
-    m_cancel->setGeometry(px(1140), px(1920), px(1515), px(435));
+    m_layout.place(m_cancel, {1140, 1920, 1515, 435});
 
     connect(m_load, &QPushButton::clicked, this, &LoadSaveDialog::load);
     connect(&m_account, &AccountModel::loadRunningChanged, this, &LoadSaveDialog::showChecking);
@@ -78,6 +79,12 @@ LoadSaveDialog::LoadSaveDialog(Services& services, SessionState& session, QWidge
     m_name->setFocus();
 
     centreOnScreen(*this); // rather than on the menu
+    new WindowScaler(*this, m_layout.designPixels(), services.scale);
+}
+
+void LoadSaveDialog::paintEvent(QPaintEvent* /*event*/) {
+    QPainter p(this);
+    theme::paintSky(p, QRectF(rect()));
 }
 
 LoadSaveDialog::~LoadSaveDialog() {

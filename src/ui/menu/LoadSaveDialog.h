@@ -3,6 +3,7 @@
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
 #include "core/menu/AccountModel.h"
+#include "ui/widgets/DesignLayout.h"
 
 #include <QDialog>
 
@@ -30,12 +31,16 @@ public slots:
     // Escape and the "&Cancel" button, also while a password is checked: the check is given up.
     void reject() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     // While a password is checked "&Load" is off and the cursor shows the game at work.
     void showChecking(bool checking);
 
     bool m_busyCursor = false;
     AccountModel m_account;
+    DesignLayout m_layout;
     QLineEdit* m_name = nullptr;
     QLineEdit* m_password = nullptr;
     QPushButton* m_load = nullptr;

@@ -1,7 +1,7 @@
 #include "ui/menu/MenuArt.h"
 
 #include "ui/widgets/Fonts.h"
-#include "ui/widgets/Palette.h"
+#include "ui/widgets/Theme.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -13,13 +13,12 @@ namespace vortalex::art {
 
 namespace {
 
-const QColor kDeep{4, 18, 40};
-const QColor kNavy{8, 34, 66};
-const QColor kSea = palette::kSea;
-const QColor kGold = palette::kGold;
-const QColor kCreamTop{250, 243, 225};
+using theme::kDeep;
+using theme::kGold;
+using theme::kNavy;
+const QColor kCreamTop = theme::kCream;
 const QColor kCreamBottom{222, 206, 170};
-const QColor kTileRim{120, 95, 60};
+const QColor kTileRim = theme::kRim;
 const QColor kTileInk{48, 34, 20};
 
 const QString kTitle = QStringLiteral("VORTALEX");
@@ -79,26 +78,6 @@ void drawScatteredTiles(QPainter& p, const QSize& size, int alpha) {
     p.restore();
 }
 
-void fillSky(QPainter& p, const QRect& r) {
-    QLinearGradient sky(r.topLeft(), r.bottomLeft());
-    sky.setColorAt(0.0, kDeep);
-    sky.setColorAt(0.45, kNavy);
-    sky.setColorAt(1.0, kSea);
-    p.fillRect(r, sky);
-    // A faint diagonal weave, shared with the boards.
-    p.setPen(QPen(QColor(255, 255, 255, 9), 1));
-    for (int x = -r.height(); x < r.width(); x += 18) {
-        p.drawLine(x, 0, x + r.height(), r.height());
-    }
-}
-
-void drawPanel(QPainter& p, const QRectF& r, int fillAlpha, const QColor& rim, qreal radius = 12) {
-    const QPainterPath path = rounded(r, radius);
-    p.fillPath(path, QColor(3, 14, 30, fillAlpha));
-    p.setPen(QPen(rim, 1.2));
-    p.drawPath(path);
-}
-
 } // namespace
 
 void drawLetterTile(QPainter& p, const QRectF& box, const QString& letter, qreal degrees) {
@@ -140,18 +119,6 @@ void drawTileTitle(QPainter& p, const QPointF& centre, qreal tileSize, qreal gap
     }
 }
 
-void drawHaloText(QPainter& p, const QRect& box, int flags, const QString& text,
-                  const QColor& colour) {
-    const QColor halo =
-        colour.lightness() > 110 ? QColor(0, 20, 40, 170) : QColor(255, 255, 255, 110);
-    p.setPen(halo);
-    for (const QPoint& d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
-        p.drawText(box.translated(d), flags, text);
-    }
-    p.setPen(colour);
-    p.drawText(box, flags, text);
-}
-
 void paintSplash(QPainter& p, const QSize& size) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -164,33 +131,33 @@ void paintSplash(QPainter& p, const QSize& size) {
     drawVortex(p, all.center() + QPointF(0, 6), all.width() * 0.55, 120);
     drawScatteredTiles(p, size, 60);
 
-    QFont small = fonts::arial(12, true, true);
+    QFont small = theme::textFont(12, true, true);
     p.setFont(small);
     drawHaloText(p, QRect(0, 58, size.width(), 26), Qt::AlignCenter,
-                 QStringLiteral("A Game for the Quillaro"), palette::kHeading);
+                 QStringLiteral("A Game for the Quillaro"), theme::kHeading);
 
     drawTileTitle(p, QPointF(all.center().x(), 150), 48, 5);
 
-    p.setFont(fonts::arial(13, true, true));
+    p.setFont(theme::textFont(13, true, true));
     drawHaloText(p, QRect(0, 196, size.width(), 28), Qt::AlignCenter,
                  QStringLiteral("A Multimedia Game for Constructing Words"), kGold);
 
     // Five commands laid out as the menu will ask for them.
-    p.setFont(fonts::arial(10, true));
+    p.setFont(theme::textFont(10, true));
     const QStringList commands{"START", "LOAD", "STAT", "HELP", "QUIT"};
     const qreal chip = 70;
     qreal x = all.center().x() - (commands.size() * chip + (commands.size() - 1) * 10) / 2;
     for (const QString& c : commands) {
         const QRectF r(x, 262, chip, 24);
         p.fillPath(rounded(r, 12), QColor(255, 255, 255, 28));
-        p.setPen(QPen(palette::withAlpha(palette::kGold, 110), 1));
+        p.setPen(QPen(palette::withAlpha(kGold, 110), 1));
         p.drawPath(rounded(r, 12));
         p.setPen(QColor(230, 238, 248));
         p.drawText(r, Qt::AlignCenter, c);
         x += chip + 10;
     }
 
-    p.setFont(fonts::arial(9, false, true));
+    p.setFont(theme::textFont(9, false, true));
     p.setPen(QColor(190, 210, 230));
     p.drawText(QRect(0, size.height() - 56, size.width(), 20), Qt::AlignCenter,
                QStringLiteral("Build words from touching tiles before the clock runs out."));
@@ -201,7 +168,7 @@ void paintSplash(QPainter& p, const QSize& size) {
     p.setPen(QPen(kGold, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(all.adjusted(3, 3, -3, -3), 10, 10);
-    p.setPen(QPen(palette::withAlpha(palette::kGold, 70), 1));
+    p.setPen(QPen(palette::withAlpha(kGold, 70), 1));
     p.drawRoundedRect(all.adjusted(8, 8, -8, -8), 7, 7);
 }
 
@@ -219,30 +186,28 @@ MenuPanels menuPanels(const MenuFrames& frames) {
     return panels;
 }
 
-QPixmap menuBackground(const QSize& size, const MenuFrames& frames, qreal pixelRatio) {
-    QPixmap picture(size * pixelRatio);
-    picture.setDevicePixelRatio(pixelRatio);
-    QPainter p(&picture);
+void paintMenuBackground(QPainter& p, const QSize& design, const QRectF& room,
+                         const MenuFrames& frames) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QRect all(QPoint(0, 0), size);
-    fillSky(p, all);
-    QRadialGradient glow(QPointF(size.width() * 0.55, 120), size.width() * 0.55);
+    const qreal width = design.width();
+    QRadialGradient glow(QPointF(width * 0.55, 120), width * 0.55);
     glow.setColorAt(0.0, QColor(80, 160, 230, 70));
     glow.setColorAt(1.0, QColor(80, 160, 230, 0));
-    p.fillRect(all, glow);
-    drawVortex(p, QPointF(size.width() * 0.55, 128), size.width() * 0.42, 70);
-    drawScatteredTiles(p, size, 40);
+    p.fillRect(room, glow);
+    drawVortex(p, QPointF(width * 0.55, 128), width * 0.42, 70);
+    drawScatteredTiles(p, design, 40);
 
     // The title band under the greeting.
-    drawTileTitle(p, QPointF(size.width() * 0.55, 118), 50, 6);
-    p.setFont(fonts::arial(12, true, true));
-    drawHaloText(p, QRect(size.width() / 20, 152, size.width(), 24), Qt::AlignCenter,
+    drawTileTitle(p, QPointF(width * 0.55, 118), 50, 6);
+    p.setFont(theme::captionFont(12));
+    drawHaloText(p, QRect(design.width() / 20, 152, design.width(), 24), Qt::AlignCenter,
                  QStringLiteral("A Multimedia Game for Constructing Words"), kGold);
 
     const MenuPanels panels = menuPanels(frames);
     // A tray under the field, and a slot for the word being spelled.
-    drawPanel(p, panels.field, 170, palette::withAlpha(palette::kGold, 130), 9);
+    theme::paintPanel(p, panels.field, palette::withAlpha(kGold, 130));
     const QRectF slot = panels.commandWord;
     p.fillPath(rounded(slot.translated(2, 3), 8), QColor(0, 0, 0, 90));
     QLinearGradient paper(slot.topLeft(), slot.bottomLeft());
@@ -251,8 +216,8 @@ QPixmap menuBackground(const QSize& size, const MenuFrames& frames, qreal pixelR
     p.fillPath(rounded(slot, 8), paper);
     p.setPen(QPen(kTileRim, 1.2));
     p.drawPath(rounded(slot, 8));
-    p.setFont(fonts::arial(10, true, true));
-    p.setPen(QColor(200, 215, 232));
+    p.setFont(theme::captionFont(10));
+    p.setPen(theme::kCaption);
     p.drawText(QRectF(frames.field.left() - 10, slot.top(), slot.left() - frames.field.left() + 4,
                       slot.height()),
                Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Command"));
@@ -260,26 +225,34 @@ QPixmap menuBackground(const QSize& size, const MenuFrames& frames, qreal pixelR
     // A soft shadow under the two button pictures, as the tiles cast.
     p.fillPath(rounded(panels.buttons, panels.buttons.width() / 8), QColor(0, 0, 0, 90));
 
-    drawPanel(p, panels.instructions, 140, QColor(255, 255, 255, 45));
-
+    theme::paintPanel(p, panels.instructions);
     const QRectF levels = panels.levels;
-    drawPanel(p, levels, 150, palette::withAlpha(palette::kGold, 120));
-    p.setFont(fonts::arial(11, true, true));
+    theme::paintPanel(p, levels, palette::withAlpha(kGold, 120));
+    p.setFont(theme::captionFont(11));
     drawHaloText(p, levels.adjusted(0, 6, 0, 0).toRect(), Qt::AlignHCenter | Qt::AlignTop,
                  QStringLiteral("Choose a Level"), kGold);
-    return picture;
+    p.restore();
 }
 
-void paintButtonFace(QPainter& p, const QRectF& box, bool enabled) {
+void paintButtonFace(QPainter& p, const QRectF& box, bool enabled, bool lit) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = box.adjusted(0.5, 0.5, -0.5, -0.5);
     const QPainterPath path = rounded(r, r.height() / 2.6);
     QLinearGradient face(r.topLeft(), r.bottomLeft());
-    face.setColorAt(0.0, enabled ? QColor(236, 242, 250) : QColor(170, 176, 184));
-    face.setColorAt(0.5, enabled ? QColor(196, 210, 228) : QColor(150, 156, 164));
-    face.setColorAt(0.51, enabled ? QColor(168, 186, 210) : QColor(135, 140, 148));
-    face.setColorAt(1.0, enabled ? QColor(128, 150, 182) : QColor(115, 120, 128));
+    if (lit) {
+        face.setColorAt(0.0, theme::kLitFaceTop.lighter(130));
+        face.setColorAt(0.5, theme::kLitFaceTop);
+        face.setColorAt(0.51, theme::kLitFaceBottom.lighter(115));
+        face.setColorAt(1.0, theme::kLitFaceBottom);
+        enabled = true; // only an enabled button lights up
+    }
+    if (!lit) {
+        face.setColorAt(0.0, enabled ? QColor(236, 242, 250) : QColor(170, 176, 184));
+        face.setColorAt(0.5, enabled ? QColor(196, 210, 228) : QColor(150, 156, 164));
+        face.setColorAt(0.51, enabled ? QColor(168, 186, 210) : QColor(135, 140, 148));
+        face.setColorAt(1.0, enabled ? QColor(128, 150, 182) : QColor(115, 120, 128));
+    }
     p.fillPath(path, face);
     p.setPen(QPen(QColor(184, 150, 70), 1.4));
     p.drawPath(path);
@@ -289,7 +262,16 @@ void paintButtonFace(QPainter& p, const QRectF& box, bool enabled) {
     p.restore();
 }
 
-void paintLevelFace(QPainter& p, const QRectF& box, bool open) {
+void drawEngravedText(QPainter& p, const QRect& box, int flags, const QString& text) {
+    p.save();
+    p.setPen(QColor(140, 150, 162, 140));
+    p.drawText(box.translated(1, 1), flags, text);
+    p.setPen(QColor(40, 46, 56));
+    p.drawText(box, flags, text);
+    p.restore();
+}
+
+void paintLevelFace(QPainter& p, const QRectF& box, bool open, bool lit) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = box.adjusted(0.5, 0.5, -0.5, -0.5);
@@ -298,8 +280,13 @@ void paintLevelFace(QPainter& p, const QRectF& box, bool open) {
         p.fillPath(rounded(r.translated(2, 3), 9), QColor(0, 0, 0, 80));
     }
     QLinearGradient face(r.topLeft(), r.bottomLeft());
-    face.setColorAt(0.0, open ? QColor(214, 230, 248) : QColor(92, 102, 116));
-    face.setColorAt(1.0, open ? QColor(128, 164, 206) : QColor(62, 70, 82));
+    if (open && lit) {
+        face.setColorAt(0.0, theme::kLitFaceTop);
+        face.setColorAt(1.0, theme::kLitFaceBottom);
+    } else {
+        face.setColorAt(0.0, open ? QColor(214, 230, 248) : QColor(92, 102, 116));
+        face.setColorAt(1.0, open ? QColor(128, 164, 206) : QColor(62, 70, 82));
+    }
     p.fillPath(path, face);
     p.setPen(QPen(open ? kGold : QColor(120, 128, 140), open ? 1.6 : 1.0));
     p.drawPath(path);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "ui/widgets/Theme.h"
+
 #include <QColor>
 #include <QFont>
-#include <QPixmap>
 #include <QRect>
 #include <QString>
 
@@ -17,15 +18,17 @@ namespace vortalex::art {
 void drawLetterTile(QPainter& p, const QRectF& box, const QString& letter, qreal degrees = 0);
 // The game's name spelled in tiles, centred on `centre`.
 void drawTileTitle(QPainter& p, const QPointF& centre, qreal tileSize, qreal gap);
-// Text with a thin halo in the opposite lightness, so any caption colour stays readable on
-// the painted faces.
-void drawHaloText(QPainter& p, const QRect& box, int flags, const QString& text,
-                  const QColor& colour);
+// The theme's haloed text, under the name the game's pictures have always used.
+inline void drawHaloText(QPainter& p, const QRect& box, int flags, const QString& text,
+                         const QColor& colour) {
+    theme::drawHaloText(p, box, flags, text, colour);
+}
 
 // The 509 x 412 splash picture.
 void paintSplash(QPainter& p, const QSize& size);
 
-// Where the menu's controls sit, so the background can frame them.
+// Where the menu's controls sit at the design size (in its pixels), so the background can
+// frame them.
 struct MenuFrames {
     QRect field;       // the 5 x 5 tiles
     QRect commandWord; // the word being spelled
@@ -42,12 +45,18 @@ struct MenuPanels {
     QRectF levels;
 };
 MenuPanels menuPanels(const MenuFrames& frames);
-// Drawn at the screen's pixel ratio, so it stays sharp on dense screens.
-QPixmap menuBackground(const QSize& size, const MenuFrames& frames, qreal pixelRatio);
+// The menu's background over its sky, drawn in the pixels of its `design` size (the painter
+// scales it to the window's): the glow reaches over `room`, the whole window in those pixels,
+// so that the room around the design area carries on the same backdrop.
+void paintMenuBackground(QPainter& p, const QSize& design, const QRectF& room,
+                         const MenuFrames& frames);
 
-// The picture behind the Ok and Clear captions.
-void paintButtonFace(QPainter& p, const QRectF& box, bool enabled = true);
-// The face of a level chooser entry; a closed level is drawn dimmed.
-void paintLevelFace(QPainter& p, const QRectF& box, bool open);
+// The picture behind the Ok and Clear captions; `lit` (a caption in a light colour on it)
+// darkens it.
+void paintButtonFace(QPainter& p, const QRectF& box, bool enabled = true, bool lit = false);
+// The caption of a closed entry: engraved, as a desktop draws a disabled caption.
+void drawEngravedText(QPainter& p, const QRect& box, int flags, const QString& text);
+// The face of a level chooser entry; a closed level is drawn dimmed, a lit one dark.
+void paintLevelFace(QPainter& p, const QRectF& box, bool open, bool lit = false);
 
 } // namespace vortalex::art

@@ -2,63 +2,55 @@
 
 #include "ui/menu/MenuArt.h"
 #include "ui/widgets/ClickLabel.h"
-#include "ui/widgets/Fonts.h"
+#include "ui/widgets/DialogPlacement.h"
 #include "ui/widgets/LetterTile.h"
-#include "ui/widgets/Palette.h"
 #include "ui/widgets/SpeakerToggle.h"
+#include "ui/widgets/Theme.h"
 #include "ui/widgets/Timers.h"
 #include "ui/widgets/TypedText.h"
+#include "ui/widgets/WindowScaler.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 
 namespace vortalex {
 
 namespace {
 
-using fonts::px;
-
-const QColor kLightText = palette::kHeading;
-const QColor kCommandWord{64, 64, 64};
-
-// Positions in twips on the 12000 x 9000 client area.
+// Places in twips on the 12000 x 9000 client area.
+constexpr QSize kDesign(12000, 9000);
 constexpr int kTileSize = 495;
 constexpr int kTileStep = 540;
 constexpr int kFieldLeft = 420;
 constexpr int kFieldTop = 5940;
 constexpr int kTopRightTileTop = 5970; // tile 5 sits a little lower than its row
-constexpr int kButtonLeft = 3240;
-constexpr int kOkTop = 7740;
-constexpr int kClearTop = 8230;
-constexpr int kButtonWidth = 1320;
-constexpr int kButtonHeight = 480;
-constexpr int kCommandWordLeft = 1680;
-constexpr int kCommandWordTop = 5280;
+constexpr QRect kOkPicture(3240, 7740, 1320, 480);
+constexpr QRect kClearPicture(3240, 8230, 1320, 480);
+constexpr QRect kCommandWordBox(1680, 5280, 3000, 510);
 
-// Pixels: where the rules leave the layout open.
-const QRect kGreetingBox{24, 12, 640, 46};
-const QRect kInstructionsBox{452, 214, 316, 92};
-const QRect kCommandWordBox{px(kCommandWordLeft), px(kCommandWordTop), 200, 34};
-const QRect kSoundBox{752, 18, 32, 32}; // the top right corner, level with the greeting
-constexpr int kLevelLeft = 440;
-constexpr int kLevelTop = 486;
-constexpr int kLevelWidth = 76;
-constexpr int kLevelHeight = 64;
-constexpr int kLevelGap = 10;
+// Where the rules leave the layout open: the menu's own design, in its pixels.
+constexpr QRect kGreetingBox = design::pixels(24, 12, 640, 46);
+constexpr QRect kInstructionsBox = design::pixels(452, 214, 316, 92);
+constexpr QRect kSoundBox = design::pixels(752, 18, 32, 32); // top right, level with the greeting
+constexpr QRect kFirstLevel = design::pixels(440, 486, 76, 64);
+constexpr int kLevelStep = design::pixels(86, 0).width();
 
-// The picture behind a caption; a press shows as a thin frame until release.
+using design::toPixels;
+
+// The picture behind a caption; a press shows as a thin frame until release, and a caption in
+// a light colour darkens it.
 class ButtonPicture final : public ClickLabel {
 public:
     using ClickLabel::ClickLabel;
+    const ClickLabel* caption = nullptr;
 
 protected:
     void paintEvent(QPaintEvent* event) override {
         {
             QPainter p(this);
-            art::paintButtonFace(p, QRectF(rect()));
+            const bool lit = caption != nullptr && theme::isLight(caption->textColour());
+            art::paintButtonFace(p, QRectF(rect()), true, lit);
         }
         ClickLabel::paintEvent(event);
     }
@@ -75,7 +67,7 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::TextAntialiasing);
         p.setFont(font());
-        art::drawHaloText(p, rect(), static_cast<int>(alignment()), text(), textColour());
+        theme::drawHaloText(p, rect(), static_cast<int>(alignment()), text(), textColour());
         paintFocusRing(p);
     }
 };
@@ -91,18 +83,14 @@ protected:
         p.setRenderHint(QPainter::Antialiasing);
         p.setRenderHint(QPainter::TextAntialiasing);
         const bool open = isEnabled();
-        art::paintLevelFace(p, QRectF(rect()), open);
+        art::paintLevelFace(p, QRectF(rect()), open, theme::isLight(textColour()));
         p.setFont(font());
         const int flags = Qt::AlignCenter | Qt::TextWordWrap;
         const QRect box = rect().adjusted(3, 2, -3, -2);
         if (open) {
-            art::drawHaloText(p, box, flags, text(), textColour());
+            theme::drawHaloText(p, box, flags, text(), textColour());
         } else {
-            // Engraved, as a desktop draws a disabled caption.
-            p.setPen(QColor(140, 150, 162, 140));
-            p.drawText(box.translated(1, 1), flags, text());
-            p.setPen(QColor(40, 46, 56));
-            p.drawText(box, flags, text());
+            art::drawEngravedText(p, box, flags, text());
         }
         paintFocusRing(p);
     }
@@ -112,10 +100,10 @@ protected:
 
 MenuScreen::MenuScreen(Services& services, MenuActions& actions, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
-    , m_model(m_session, services, actions) {
+    , m_model(m_session, services, actions)
+    , m_layout(*this, kDesign) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(kTitle);
-    setFixedSize(px(12000), px(9000));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -124,7 +112,7 @@ MenuScreen::MenuScreen(Services& services, MenuActions& actions, QWidget* parent
     buildButtons();
     buildLevels();
     m_sound = new SpeakerToggle(services.mute, this);
-    m_sound->setGeometry(kSoundBox);
+    m_layout.place(m_sound, kSoundBox);
     connect(m_sound, &ClickLabel::hovered, this, &MenuScreen::hoverNothing);
     // The open levels first and Ok and Clear next, each a key or two away; then the field, and
     // the sound last.
@@ -135,8 +123,6 @@ MenuScreen::MenuScreen(Services& services, MenuActions& actions, QWidget* parent
     }
     order.append(m_sound);
     m_tabOrder.set(order);
-
-    m_background = art::menuBackground(size(), frames(), devicePixelRatioF());
 
     m_demoTimer.setInterval(MenuModel::kDemoIntervalMs);
     m_clearTimer.setInterval(MenuModel::kClearIntervalMs);
@@ -156,14 +142,16 @@ MenuScreen::MenuScreen(Services& services, MenuActions& actions, QWidget* parent
     connect(&m_session, &SessionState::greetingChanged, this, &MenuScreen::showGreeting);
     connect(&m_session, &SessionState::levelOpenChanged, this,
             [this](Level level, bool open) { levelEntry(level)->setEnabled(open); });
+    // A long name is cut to the room the greeting has at the new size.
+    connect(&m_layout, &DesignLayout::scaleChanged, this,
+            [this] { showGreeting(m_session.greeting()); });
 
     m_model.load();
     syncTiles();
     syncTimers();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    centreOnScreen(*this);
+    m_scaler = new WindowScaler(*this, m_layout.designPixels(), services.scale);
 }
 
 MenuScreen::~MenuScreen() {
@@ -175,28 +163,27 @@ void MenuScreen::buildTexts() {
     m_greeting = new QLabel(m_session.greeting(), this);
     m_greeting->setObjectName(QStringLiteral("Label4"));
     m_greeting->setTextFormat(Qt::PlainText); // it holds the player's name
-    m_greeting->setFont(fonts::arial(24, true, true));
-    m_greeting->setGeometry(kGreetingBox);
-    QPalette gp = m_greeting->palette();
-    gp.setColor(QPalette::WindowText, kLightText);
-    m_greeting->setPalette(gp);
+    theme::styleCaption(*m_greeting);
+    m_layout.place(m_greeting, kGreetingBox, theme::captionFont(24));
 
     m_instructions = new QLabel(kInstructions, this);
     m_instructions->setObjectName(QStringLiteral("Label3"));
-    m_instructions->setFont(fonts::arial(12, true, true));
     m_instructions->setWordWrap(true);
     m_instructions->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_instructions->setGeometry(kInstructionsBox);
-    m_instructions->setPalette(gp);
+    theme::styleCaption(*m_instructions);
+    m_layout.place(m_instructions, kInstructionsBox, theme::captionFont(12));
 }
 
 art::MenuFrames MenuScreen::frames() const {
+    const auto at = [this](const QWidget* w) {
+        return toPixels(m_layout.placeOf(w));
+    };
     art::MenuFrames frames;
-    frames.field = QRect(tile(1)->geometry().topLeft(), tile(25)->geometry().bottomRight());
-    frames.commandWord = kCommandWordBox;
-    frames.buttons = m_okPicture->geometry().united(m_clearPicture->geometry());
-    frames.instructions = kInstructionsBox;
-    frames.levels = m_levels.front()->geometry().united(m_levels.back()->geometry());
+    frames.field = at(tile(1)).united(at(tile(25)));
+    frames.commandWord = toPixels(kCommandWordBox);
+    frames.buttons = toPixels(kOkPicture).united(toPixels(kClearPicture));
+    frames.instructions = toPixels(kInstructionsBox);
+    frames.levels = at(m_levels.front()).united(at(m_levels.back()));
     return frames;
 }
 
@@ -223,16 +210,16 @@ void MenuScreen::showGreeting(const QString& greeting) {
 }
 
 void MenuScreen::buildField() {
-    const QFont tileFont = fonts::arial(20.25, true);
+    const QFont tileFont = fonts::arial(20.25, true); // the letters keep the face the rules name
     for (int i = 1; i <= MenuModel::kSide * MenuModel::kSide; ++i) {
         const int row = (i - 1) / MenuModel::kSide;
         const int column = (i - 1) % MenuModel::kSide;
         auto* t = new LetterTile(this);
         t->setObjectName(QStringLiteral("lblMenu_%1").arg(i));
-        t->setFont(tileFont);
         t->setLetter(MenuModel::letterAt(i));
         const int top = i == 5 ? kTopRightTileTop : kFieldTop + kTileStep * row;
-        t->setGeometry(px(kFieldLeft + kTileStep * column), px(top), px(kTileSize), px(kTileSize));
+        m_layout.place(t, QRect(kFieldLeft + kTileStep * column, top, kTileSize, kTileSize),
+                       tileFont);
         t->setPlace(row + 1, column + 1);
         wireTile(t, this, m_model, i);
         m_tiles.at(static_cast<std::size_t>(i - 1)) = t;
@@ -240,35 +227,38 @@ void MenuScreen::buildField() {
 
     m_commandWord = new ClickLabel(this);
     m_commandWord->setObjectName(QStringLiteral("lblMenu_0"));
-    m_commandWord->setFont(fonts::arial(18, true));
-    m_commandWord->setTextColour(kCommandWord);
+    m_commandWord->setTextColour(theme::kCommandWord);
     m_commandWord->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_commandWord->setGeometry(kCommandWordBox);
+    m_layout.place(m_commandWord, kCommandWordBox, theme::textFont(18, true));
     connect(m_commandWord, &ClickLabel::clicked, this,
             [this](Qt::MouseButton) { m_model.clickTile(0); });
 }
 
 void MenuScreen::buildButtons() {
-    const QFont captionFont = fonts::courier(14.25, true);
-    const auto build = [&](const QString& name, const QString& caption, int top,
+    const QFont captionFont = theme::textFont(14.25, true);
+    const auto build = [&](const QString& name, const QString& caption, const QRect& face,
                            ClickLabel*& picture, ClickLabel*& label) {
-        picture = new ButtonPicture(this);
+        auto* facePicture = new ButtonPicture(this);
+        picture = facePicture;
         picture->setObjectName(name == QLatin1String("Label2") ? QStringLiteral("Image1")
                                                                : QStringLiteral("Image2"));
-        picture->setGeometry(px(kButtonLeft), px(top), px(kButtonWidth), px(kButtonHeight));
+        m_layout.place(picture, face);
         markDecorative(picture); // its caption is the button a screen reader reads
         label = new Caption(caption, this);
         label->setButtonLike(true); // first: widget changes below fix its accessible kind
         label->setObjectName(name);
-        label->setFont(captionFont);
         label->setAlignment(Qt::AlignCenter);
+        facePicture->caption = label;
+        // As wide as its text at the design size, centred on the picture.
+        const QRect round = toPixels(face);
         const int width = QFontMetrics(captionFont).horizontalAdvance(caption) + 10;
-        const QRect face = picture->geometry();
-        label->setGeometry(face.center().x() - width / 2 + 1, face.top() + 4, width,
-                           face.height() - 8);
+        m_layout.place(label,
+                       design::pixels(round.center().x() - width / 2 + 1, round.top() + 4, width,
+                                      round.height() - 8),
+                       captionFont);
     };
-    build(QStringLiteral("Label2"), QStringLiteral("Ok"), kOkTop, m_okPicture, m_okLabel);
-    build(QStringLiteral("Label1"), QStringLiteral("Clear"), kClearTop, m_clearPicture,
+    build(QStringLiteral("Label2"), QStringLiteral("Ok"), kOkPicture, m_okPicture, m_okLabel);
+    build(QStringLiteral("Label1"), QStringLiteral("Clear"), kClearPicture, m_clearPicture,
           m_clearLabel);
 
     for (ClickLabel* okPart : {m_okLabel, m_okPicture}) {
@@ -300,11 +290,9 @@ void MenuScreen::buildLevels() {
         auto* entry =
             new LevelBadge(QString::fromLatin1(kCaptions.at(static_cast<std::size_t>(i))), this);
         entry->setObjectName(QStringLiteral("lblLevel_%1").arg(i));
-        entry->setFont(fonts::arial(12, true));
         entry->setAlignment(Qt::AlignCenter);
         entry->setWordWrap(true);
-        entry->setGeometry(kLevelLeft + i * (kLevelWidth + kLevelGap), kLevelTop, kLevelWidth,
-                           kLevelHeight);
+        m_layout.place(entry, kFirstLevel.translated(i * kLevelStep, 0), theme::textFont(12, true));
         // Tab reaches an entry once its level is open. Set first: the widget changes below
         // fix its accessible kind.
         entry->setButtonLike(true);
@@ -331,30 +319,36 @@ void MenuScreen::syncTimers() {
     followTimer(m_clearTimer, m_model.clearPending());
 }
 
+void MenuScreen::colourCaption(ClickLabel* caption, const QColor& colour) {
+    caption->setTextColour(colour);
+    // The picture behind darkens under a light caption.
+    (caption == m_okLabel ? m_okPicture : m_clearPicture)->update();
+}
+
 void MenuScreen::hoverOk(bool clearToo) {
-    m_okLabel->setTextColour(palette::kHoverCommand);
+    colourCaption(m_okLabel, theme::kHoverCommand);
     if (clearToo) {
-        m_clearLabel->setTextColour(palette::kRest);
+        colourCaption(m_clearLabel, theme::kRest);
     }
 }
 
 void MenuScreen::hoverClear(bool okToo) {
-    m_clearLabel->setTextColour(palette::kHoverCommand);
+    colourCaption(m_clearLabel, theme::kHoverCommand);
     if (okToo) {
-        m_okLabel->setTextColour(palette::kRest);
+        colourCaption(m_okLabel, theme::kRest);
     }
 }
 
 void MenuScreen::hoverLevel(int index) {
     for (int i = 0; i < kLevelCount; ++i) {
         m_levels.at(static_cast<std::size_t>(i))
-            ->setTextColour(i == index ? palette::kHoverGo : palette::kRest);
+            ->setTextColour(i == index ? theme::kHoverGo : theme::kRest);
     }
 }
 
 void MenuScreen::hoverNothing() {
-    m_okLabel->setTextColour(palette::kRest);
-    m_clearLabel->setTextColour(palette::kRest);
+    colourCaption(m_okLabel, theme::kRest);
+    colourCaption(m_clearLabel, theme::kRest);
     hoverLevel(-1);
 }
 
@@ -371,6 +365,18 @@ void MenuScreen::showEvent(QShowEvent* event) {
 }
 
 void MenuScreen::paintEvent(QPaintEvent* /*event*/) {
+    // Drawn anew at each size, so that nothing of it is a stretched picture.
+    const qreal ratio = devicePixelRatioF();
+    if (m_background.size() != size() * ratio || m_background.devicePixelRatio() != ratio) {
+        m_background = QPixmap(size() * ratio);
+        m_background.setDevicePixelRatio(ratio);
+        QPainter b(&m_background);
+        theme::paintSky(b, QRectF(rect()));
+        const QTransform toWindow = m_layout.transform();
+        b.setTransform(toWindow);
+        art::paintMenuBackground(b, m_layout.designPixels(),
+                                 toWindow.inverted().mapRect(QRectF(rect())), frames());
+    }
     QPainter p(this);
     p.drawPixmap(0, 0, m_background);
 }

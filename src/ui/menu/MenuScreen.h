@@ -5,6 +5,7 @@
 #include "core/menu/MenuModel.h"
 #include "ui/menu/MenuArt.h"
 #include "ui/widgets/Accessible.h"
+#include "ui/widgets/DesignLayout.h"
 
 #include <QPixmap>
 #include <QTimer>
@@ -19,6 +20,7 @@ namespace vortalex {
 class ClickLabel;
 class LetterTile;
 class SpeakerToggle;
+class WindowScaler;
 
 // The main menu (frmMain): the letter field on which commands are spelled, the level chooser,
 // and the owner of the run's SessionState. It stays open for the whole run. What its commands
@@ -50,8 +52,10 @@ public:
     QLabel* instructionsLabel() const { return m_instructions; }
     SpeakerToggle* soundToggle() const { return m_sound; }
     QTimer& demoTimer() { return m_demoTimer; }
-    // Where the controls the background frames stand.
+    // Where the controls the background frames stand, in pixels of the design size.
     art::MenuFrames frames() const;
+    const DesignLayout& layout() const { return m_layout; }
+    WindowScaler* scaler() const { return m_scaler; }
     QTimer& clearTimer() { return m_clearTimer; }
 
 protected:
@@ -69,6 +73,7 @@ private:
     void showGreeting(const QString& greeting);
     void syncTiles();
     void syncTimers();
+    void colourCaption(ClickLabel* caption, const QColor& colour);
     void hoverOk(bool clearToo);
     void hoverClear(bool okToo);
     void hoverLevel(int index);
@@ -76,6 +81,8 @@ private:
 
     SessionState m_session;
     MenuModel m_model;
+    DesignLayout m_layout;
+    WindowScaler* m_scaler = nullptr;
     std::array<LetterTile*, MenuModel::kSide * MenuModel::kSide> m_tiles{};
     ClickLabel* m_commandWord = nullptr;
     ClickLabel* m_okLabel = nullptr;

@@ -3,6 +3,7 @@
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
 #include "core/menu/AccountModel.h"
+#include "ui/widgets/DesignLayout.h"
 
 #include <QDialog>
 
@@ -27,8 +28,12 @@ public slots:
     // Escape and the "&Cancel" button.
     void reject() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     AccountModel m_account;
+    DesignLayout m_layout;
     QLineEdit* m_name = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/widgets/ClickLabel.h"
 
 #include "ui/widgets/Accessible.h"
+#include "ui/widgets/Theme.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -119,10 +120,14 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
         QPainterPath path;
         path.addRoundedRect(r, 6, 6);
         if (m_faceTop.isValid()) {
-            QLinearGradient fill(r.topLeft(), r.bottomLeft());
+            // A caption in a light colour (the rules' hover colours) stands on a dark face.
+            const bool lit = theme::isLight(m_textColour);
             const bool dim = !isEnabled();
-            fill.setColorAt(0.0, dim ? m_faceTop.darker(140) : m_faceTop);
-            fill.setColorAt(1.0, dim ? m_faceBottom.darker(140) : m_faceBottom);
+            const QColor top = lit ? theme::kLitFaceTop : m_faceTop;
+            const QColor bottom = lit ? theme::kLitFaceBottom : m_faceBottom;
+            QLinearGradient fill(r.topLeft(), r.bottomLeft());
+            fill.setColorAt(0.0, dim ? top.darker(140) : top);
+            fill.setColorAt(1.0, dim ? bottom.darker(140) : bottom);
             p.fillPath(path, fill);
             p.setPen(QPen(m_faceBorder, 1.0));
             p.drawPath(path);
@@ -132,6 +137,14 @@ void ClickLabel::paintEvent(QPaintEvent* event) {
             p.setPen(QPen(Qt::black, 1.0));
             p.setBrush(Qt::NoBrush);
             p.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        if (m_faceTop.isValid()) {
+            p.setFont(font());
+            const QPalette::ColorGroup group = isEnabled() ? QPalette::Active : QPalette::Disabled;
+            theme::drawHaloText(p, contentsRect(), static_cast<int>(alignment()), text(),
+                                palette().color(group, QPalette::WindowText));
+            paintFocusRing(p);
+            return;
         }
     }
     QLabel::paintEvent(event);

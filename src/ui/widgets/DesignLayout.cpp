@@ -152,6 +152,10 @@ void DesignLayout::apply(const Placed& placed) const {
         if (scaled != widget->font()) {
             widget->setFont(scaled);
         }
+    } else if (widget->font() != m_host.font()) {
+        // Handed the window's font rather than left to inherit it: a control the application's
+        // style sheet styles (a push button) no longer inherits its parent's.
+        widget->setFont(m_host.testAttribute(Qt::WA_SetFont) ? m_host.font() : QFont());
     }
     widget->setGeometry(pixels);
 }

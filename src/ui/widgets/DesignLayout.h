@@ -37,6 +37,12 @@ constexpr QSize pixels(int width, int height) {
 // A length in twips in pixels at `scale`. At the design size this is the rounding the screens
 // have always used, (twips + 7) / 15, so every window opens where and as large as it did.
 int toPixels(int twips, qreal scale = 1.0);
+// A design place in pixels at the design size: where paint code written in design pixels (a
+// backdrop drawn under transform()) finds a placed control.
+inline QRect toPixels(const QRect& twips) {
+    return {toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()),
+            toPixels(twips.height())};
+}
 // A font at `scale`: the design font itself at 1, so nothing changes at the design size.
 QFont scaledFont(const QFont& design, qreal scale);
 

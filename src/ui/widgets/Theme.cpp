@@ -1,5 +1,7 @@
 #include "ui/widgets/Theme.h"
 
+#include "ui/widgets/ClickLabel.h"
+
 #include <QApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -81,6 +83,26 @@ void setTextColour(QWidget& widget, const QColor& colour) {
 void setHeaderFont(QHeaderView& header, const QFont& font) {
     header.setFont(font);
     header.viewport()->setFont(font);
+}
+
+void styleButtonLabel(ClickLabel& label) {
+    label.setAlignment(Qt::AlignCenter);
+    label.setFace(kLabelFaceTop, kLabelFaceBottom, kLabelFaceRim);
+}
+
+bool isLight(const QColor& colour) {
+    return colour.lightness() > 110;
+}
+
+void drawHaloText(QPainter& p, const QRect& box, int flags, const QString& text,
+                  const QColor& colour) {
+    const QColor halo = isLight(colour) ? QColor(0, 20, 40, 170) : QColor(255, 255, 255, 110);
+    p.setPen(halo);
+    for (const QPoint& d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)}) {
+        p.drawText(box.translated(d), flags, text);
+    }
+    p.setPen(colour);
+    p.drawText(box, flags, text);
 }
 
 void styleCaption(QLabel& label) {

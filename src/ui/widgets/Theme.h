@@ -12,10 +12,15 @@
 class QApplication;
 class QHeaderView;
 class QLabel;
+class QRect;
 class QPainter;
 class QRectF;
 class QStyle;
 class QWidget;
+
+namespace vortalex {
+class ClickLabel;
+}
 
 namespace vortalex::theme {
 
@@ -26,12 +31,15 @@ namespace vortalex::theme {
 
 // The colours the rules give the labels that are clicked (black at rest, cyan and green under
 // the pointer) stay the rules'; these are the game's own around them.
-using palette::kGold;                        // titles, frames, values, the selected row
-using palette::kHeading;                     // headings and captions on the blue
-using palette::kSea;                         // behind every screen
-inline const QColor kDeep{4, 18, 40};        // the top of the sky behind the menu and the boards
-inline const QColor kNavy{8, 34, 66};        // between the two
-inline const QColor kInk{20, 28, 40};        // text on the light faces of buttons and on gold
+using palette::kGold;                 // titles, frames, values, the selected row
+using palette::kHeading;              // headings and captions on the blue
+using palette::kHoverCommand;         // cyan: commands, Ok, Clear under the pointer
+using palette::kHoverGo;              // green: "Quit Game" and the level entries under the pointer
+using palette::kRest;                 // black: those labels otherwise
+using palette::kSea;                  // behind every screen
+inline const QColor kDeep{4, 18, 40}; // the top of the sky behind the menu and the boards
+inline const QColor kNavy{8, 34, 66}; // between the two
+inline const QColor kInk{20, 28, 40}; // text on the light faces of buttons and on gold
 inline const QColor kCaption{196, 214, 236}; // the board's captions, the hint of its pause sign
 inline const QColor kValue{255, 255, 255};   // the values beside them
 inline const QColor kField{8, 32, 56};       // lists, grids and text boxes
@@ -43,6 +51,15 @@ inline const QColor kRule{255, 255, 255, 30}; // faint lines across a field: gri
 // One colour per level, easiest first, each apart from the others on the blue: the lines and
 // markers of a player's history.
 QColor levelColour(Level level);
+// The light faces of clickable labels (the board's commands, "Quit Game") and the deep blue of
+// a picked tile that takes their place under a caption in a light colour: the rules' cyan and
+// green under the pointer wash out on the light faces.
+inline const QColor kLabelFaceTop{150, 178, 212};
+inline const QColor kLabelFaceBottom{98, 128, 168};
+inline const QColor kLabelFaceRim{30, 45, 70};
+inline const QColor kLitFaceTop{30, 70, 130};
+inline const QColor kLitFaceBottom{15, 40, 85};
+inline const QColor kCommandWord{64, 64, 64}; // the menu's word being spelled, as the rules give
 
 // The one family the game's text is set in; the tiles' letters keep their own faces
 // (fonts::courier, fonts::arial), which the rules name.
@@ -59,6 +76,14 @@ void setTextColour(QWidget& widget, const QColor& colour);
 // A grid's header font. Under the style sheet a header takes no font from its grid, nor does
 // the part it paints its texts on take the header's: both are given it.
 void setHeaderFont(QHeaderView& header, const QFont& font);
+// A label clicked as a button: its caption centred on a light face.
+void styleButtonLabel(ClickLabel& label);
+// Whether a caption colour is light: one that needs a dark face behind it (kLitFace...).
+bool isLight(const QColor& colour);
+// Text with a thin halo in the opposite lightness, so any caption colour stays readable on the
+// faces it stands on.
+void drawHaloText(QPainter& p, const QRect& box, int flags, const QString& text,
+                  const QColor& colour);
 
 // The sky behind a screen: deep blue above, the sea below, with the faint weave the menu and
 // the boards share. Fills `area` of whatever `p` paints on.

@@ -74,6 +74,11 @@ WindowScaler::WindowScaler(QWidget& window, QSize designSize, ScaleChoice* choic
     if (m_window.windowFlags().testFlag(Qt::FramelessWindowHint)) {
         m_grip = new QSizeGrip(&m_window);
         m_grip->setObjectName(QStringLiteral("sizeGrip"));
+        // A screen reader meets it among the window's controls: it tells what it is for and
+        // the keys that do the same.
+        m_grip->setAccessibleName(QStringLiteral("Window size"));
+        m_grip->setAccessibleDescription(
+            QStringLiteral("Drag to resize; Ctrl+Plus, Ctrl+Minus and F11 from the keyboard"));
         m_grip->resize(m_grip->sizeHint());
     } else {
         // Maximising now works: everything inside scales with the window.

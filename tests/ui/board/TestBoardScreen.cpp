@@ -1,12 +1,18 @@
+#include "core/common/ScaleChoice.h"
+#include "core/data/ScaleSetting.h"
 #include "core/sound/Cues.h"
 #include "ui/board/BoardLayout.h"
 #include "ui/board/BoardScreen.h"
+#include "ui/menu/MenuScreen.h"
 #include "ui/widgets/ClickLabel.h"
+#include "ui/widgets/DesignLayout.h"
 #include "ui/widgets/LetterTile.h"
 #include "ui/widgets/SpeakerToggle.h"
 
+#include "Contrast.h"
 #include "Deals.h"
 #include "Gestures.h"
+#include "MenuCommands.h"
 #include "RawConnection.h"
 #include "TestWorld.h"
 
@@ -124,7 +130,7 @@ private slots:
             QCoreApplication::processEvents();
             const QRect sound = screen.soundToggle()->geometry();
             QVERIFY(screen.soundToggle()->isVisible());
-            QVERIFY(BoardLayout(level).panel().contains(sound));
+            QVERIFY(design::toPixels(BoardLayout(level).panel()).contains(sound));
             const QList<QWidget*> others =
                 without.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
             const QList<QWidget*> children =
@@ -294,6 +300,79 @@ private slots:
         QCOMPARE(screen.commandLabel(BoardCommand::Play)->textColour(), QColor(0, 0, 0));
         QTest::mouseMove(screen.tile(1));
         QCOMPARE(screen.quitLabel()->textColour(), QColor(0, 0, 0));
+    }
+
+    void labelsUnderThePointerStayReadable() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services, world.session);
+        screen.show();
+        for (ClickLabel* label : {screen.commandLabel(BoardCommand::Play), screen.quitLabel()}) {
+            hover(label);
+            QVERIFY2(contrast(label->textColour(), faceOf(label)) >= 3, qPrintable(label->text()));
+        }
+    }
+
+    // At one and a half times the design size a click through the window picks the tile under
+    // the pointer, and a real double-click on the next one submits the word.
+    void atAScaleAClickPicksTheTileUnderThePointer() {
+        TestWorld world;
+        BoardScreen screen(Level::Easy, world.services, world.session);
+        startPlaying(screen);
+        const QList<QPoint> design = centresOf({screen.tile(7), screen.tile(8), screen.tile(9)});
+        enlargeByHalf(&screen);
+        QCOMPARE(screen.layout().scale(), 1.5);
+        clickInWindow(&screen, design.at(0) * 1.5);
+        clickInWindow(&screen, design.at(1) * 1.5);
+        const QString word =
+            screen.tile(7)->text() + screen.tile(8)->text() + screen.tile(9)->text();
+        QCOMPARE(screen.wordFormedLabel()->text(), word.left(2));
+        world.addWord(word);
+        doubleClickInWindow(&screen, design.at(2) * 1.5);
+        QCOMPARE(screen.model().words(), QStringList{word});
+    }
+
+    // A word as long as two rows of the largest field is set smaller rather than run off its
+    // label, at the design size and enlarged.
+    void aLongWordFitsItsLabelAtEveryScale() {
+        TestWorld world;
+        BoardScreen screen(Level::Expert, world.services, world.session);
+        startPlaying(screen);
+        for (int i = 1; i <= 11; ++i) {
+            QTest::mouseClick(screen.tile(i), Qt::LeftButton);
+        }
+        for (int i = 22; i >= 12; --i) {
+            QTest::mouseClick(screen.tile(i), Qt::LeftButton);
+        }
+        const QLabel* word = screen.wordFormedLabel();
+        QCOMPARE(word->text().size(), 22);
+        QVERIFY(QFontMetrics(word->font()).horizontalAdvance(word->text()) <= word->width());
+        enlargeByHalf(&screen);
+        QCOMPARE(screen.layout().scale(), 1.5);
+        QVERIFY(QFontMetrics(word->font()).horizontalAdvance(word->text()) <= word->width());
+    }
+
+    // The player's size is the game's: the menu enlarged in one run, a board of the next opens
+    // at that scale.
+    void aBoardOpensAtTheScaleTheMenuWasGivenTheRunBefore() {
+        TestWorld world;
+        {
+            ScaleChoice choice;
+            keepScaleChoice(choice, *world.database, &choice);
+            world.services.scale = &choice;
+            RecordingMenuActions actions;
+            MenuScreen menu(world.services, actions);
+            menu.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&menu));
+            enlargeByHalf(&menu);
+        }
+        ScaleChoice nextRun;
+        keepScaleChoice(nextRun, *world.database, &nextRun);
+        world.services.scale = &nextRun;
+        BoardScreen board(Level::Easy, world.services, world.session);
+        board.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&board));
+        QCOMPARE(board.layout().scale(), 1.5);
+        QCOMPARE(board.size(), board.layout().area().size());
     }
 
     void escapeKeepsTheLevelAndClosingAsksFirst() {

@@ -1,4 +1,5 @@
 #include "AccessTree.h"
+#include "Contrast.h"
 #include "Gestures.h"
 #include "MenuCommands.h"
 #include "ShownText.h"
@@ -341,6 +342,36 @@ private slots:
         QCOMPARE(m_menu->levelEntry(Level::Intermediate)->textColour(), kBlack);
         QCOMPARE(m_menu->okLabel()->textColour(), kBlack);
         QCOMPARE(m_menu->clearLabel()->textColour(), kBlack);
+    }
+
+    // The rules' cyan and green under the pointer, on what stands behind them.
+    void captionsUnderThePointerStayReadable() {
+        m_menu->session().setLevelOpen(Level::Easy, true);
+        test::hover(m_menu->okLabel());
+        QVERIFY(test::contrast(m_menu->okLabel()->textColour(),
+                               test::faceOf(m_menu->okPicture())) >= 3);
+        ClickLabel* easy = m_menu->levelEntry(Level::Easy);
+        test::hover(easy);
+        QVERIFY(test::contrast(easy->textColour(), test::faceOf(easy)) >= 3);
+    }
+
+    // At one and a half times the design size each tile stands where the player sees it: clicks
+    // through the window pick the tile under the pointer, and a real double-click on the last
+    // letter runs the command.
+    void atAScaleAClickPicksTheTileUnderThePointer() {
+        QList<QWidget*> tiles;
+        for (int t : test::kLoadTiles) {
+            tiles.append(m_menu->tile(t));
+        }
+        const QList<QPoint> design = test::centresOf(tiles);
+        test::enlargeByHalf(m_menu.get());
+        QCOMPARE(m_menu->layout().scale(), 1.5);
+        for (qsizetype i = 0; i + 1 < design.size(); ++i) {
+            test::clickInWindow(m_menu.get(), design.at(i) * 1.5);
+        }
+        QCOMPARE(m_menu->commandWordLabel()->text(), QStringLiteral("LOA"));
+        test::doubleClickInWindow(m_menu.get(), design.last() * 1.5);
+        QCOMPARE(m_actions->calls, QStringList{QStringLiteral("load")});
     }
 
     void pressingAButtonFramesItsPictureUntilRelease() {
