@@ -79,6 +79,7 @@ sleep 0.5
 quit_game
 
 start_game 1
+focus_menu # as before the first look: the menu has painted itself whole
 menu_speaker sound-on-again
 (($(differ sound-on sound-on-again) < 10)) || fail "the next start forgot the sound switched on"
 quit_game
