@@ -34,8 +34,7 @@ void BoardBackdrop::draw(QPainter& p, QSize size) const {
     glow.setColorAt(1.0, QColor(120, 190, 255, 0));
     p.fillRect(toWindow.inverted().mapRect(window), glow);
 
-    theme::paintPanel(p, QRectF(field.adjusted(-8, -8, 8, 8)),
-                      palette::withAlpha(theme::kGold, 120));
+    theme::paintPanel(p, QRectF(field.adjusted(-8, -8, 8, 8)), theme::withAlpha(theme::kGold, 120));
     const QRect column = toPixels(m_places.panel());
     theme::paintPanel(p, QRectF(column));
     p.setPen(QPen(QColor(255, 255, 255, 35), 1));

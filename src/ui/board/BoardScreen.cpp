@@ -97,7 +97,7 @@ BoardScreen::~BoardScreen() = default;
 
 void BoardScreen::buildField() {
     const LevelInfo& info = m_model.info();
-    const QFont tileFont = fonts::courier(36); // the letters keep the face the rules name
+    const QFont tileFont = theme::courier(36); // the letters keep the face the rules name
     for (int i = 1; i <= info.tileCount(); ++i) {
         auto* tile = new LetterTile(this);
         tile->setObjectName(QStringLiteral("Label1_%1").arg(i));

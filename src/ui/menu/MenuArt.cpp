@@ -1,6 +1,5 @@
 #include "ui/menu/MenuArt.h"
 
-#include "ui/widgets/Fonts.h"
 #include "ui/widgets/Theme.h"
 
 #include <QPainter>
@@ -98,7 +97,7 @@ void drawLetterTile(QPainter& p, const QRectF& box, const QString& letter, qreal
     p.drawPath(path);
     p.setPen(QPen(QColor(255, 255, 255, 140), 1.0));
     p.drawLine(QPointF(r.left() + radius, r.top() + 2), QPointF(r.right() - radius, r.top() + 2));
-    QFont f = fonts::arial(10, true);
+    QFont f = theme::arial(10, true);
     f.setPixelSize(qMax(6, qRound(box.height() * 0.62)));
     p.setFont(f);
     p.setPen(kTileInk);
@@ -150,7 +149,7 @@ void paintSplash(QPainter& p, const QSize& size) {
     for (const QString& c : commands) {
         const QRectF r(x, 262, chip, 24);
         p.fillPath(rounded(r, 12), QColor(255, 255, 255, 28));
-        p.setPen(QPen(palette::withAlpha(kGold, 110), 1));
+        p.setPen(QPen(theme::withAlpha(kGold, 110), 1));
         p.drawPath(rounded(r, 12));
         p.setPen(QColor(230, 238, 248));
         p.drawText(r, Qt::AlignCenter, c);
@@ -168,7 +167,7 @@ void paintSplash(QPainter& p, const QSize& size) {
     p.setPen(QPen(kGold, 2));
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(all.adjusted(3, 3, -3, -3), 10, 10);
-    p.setPen(QPen(palette::withAlpha(kGold, 70), 1));
+    p.setPen(QPen(theme::withAlpha(kGold, 70), 1));
     p.drawRoundedRect(all.adjusted(8, 8, -8, -8), 7, 7);
 }
 
@@ -207,7 +206,7 @@ void paintMenuBackground(QPainter& p, const QSize& design, const QRectF& room,
 
     const MenuPanels panels = menuPanels(frames);
     // A tray under the field, and a slot for the word being spelled.
-    theme::paintPanel(p, panels.field, palette::withAlpha(kGold, 130));
+    theme::paintPanel(p, panels.field, theme::withAlpha(kGold, 130));
     const QRectF slot = panels.commandWord;
     p.fillPath(rounded(slot.translated(2, 3), 8), QColor(0, 0, 0, 90));
     QLinearGradient paper(slot.topLeft(), slot.bottomLeft());
@@ -227,7 +226,7 @@ void paintMenuBackground(QPainter& p, const QSize& design, const QRectF& room,
 
     theme::paintPanel(p, panels.instructions);
     const QRectF levels = panels.levels;
-    theme::paintPanel(p, levels, palette::withAlpha(kGold, 120));
+    theme::paintPanel(p, levels, theme::withAlpha(kGold, 120));
     p.setFont(theme::captionFont(11));
     drawHaloText(p, levels.adjusted(0, 6, 0, 0).toRect(), Qt::AlignHCenter | Qt::AlignTop,
                  QStringLiteral("Choose a Level"), kGold);

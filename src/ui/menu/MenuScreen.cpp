@@ -210,7 +210,7 @@ void MenuScreen::showGreeting(const QString& greeting) {
 }
 
 void MenuScreen::buildField() {
-    const QFont tileFont = fonts::arial(20.25, true); // the letters keep the face the rules name
+    const QFont tileFont = theme::arial(20.25, true); // the letters keep the face the rules name
     for (int i = 1; i <= MenuModel::kSide * MenuModel::kSide; ++i) {
         const int row = (i - 1) / MenuModel::kSide;
         const int column = (i - 1) % MenuModel::kSide;

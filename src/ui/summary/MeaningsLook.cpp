@@ -21,7 +21,7 @@ MeaningsLook::MeaningsLook(QTextDocument* document, QString hint)
     m_marker.setFontWeight(QFont::Bold);
     m_wordClass.setForeground(theme::kGold);
     m_wordClass.setFontItalic(true);
-    m_rule.setForeground(palette::withAlpha(theme::kGold, 90));
+    m_rule.setForeground(theme::withAlpha(theme::kGold, 90));
     m_hintLook.setForeground(theme::kHeading);
     m_hintLook.setFontItalic(true);
 }

@@ -1,6 +1,5 @@
 #include "ui/summary/WordPathView.h"
 
-#include "ui/widgets/Fonts.h"
 #include "ui/widgets/LetterTile.h"
 #include "ui/widgets/Theme.h"
 
@@ -116,7 +115,7 @@ QPixmap WordPathView::picture(const WordPath& path, int side, qreal dpr) {
         p.drawPixmap(r.topLeft(), LetterTile::face(r.size(), dpr, state, false));
     }
 
-    QFont letterFont = fonts::courier(10);
+    QFont letterFont = theme::courier(10);
     letterFont.setPixelSize(letterPixels(tile));
     const QFontMetricsF metrics(letterFont);
     // Where each letter's ink stands: the line keeps out of these, so it runs beside the

@@ -235,7 +235,7 @@ void GameMessageDialog::paintEvent(QPaintEvent* /*event*/) {
     QPainter p(this);
     theme::paintSky(p, QRectF(rect()));
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(palette::withAlpha(theme::kGold, 150), 1.5));
+    p.setPen(QPen(theme::withAlpha(theme::kGold, 150), 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }

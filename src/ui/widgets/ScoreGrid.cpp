@@ -1,7 +1,6 @@
 #include "ui/widgets/ScoreGrid.h"
 
 #include "ui/widgets/DesignLayout.h"
-#include "ui/widgets/Fonts.h"
 #include "ui/widgets/Theme.h"
 #include "ui/widgets/TypedText.h"
 
@@ -11,8 +10,6 @@
 #include <QStyle>
 
 namespace vortalex {
-
-using fonts::px;
 
 namespace {
 
@@ -103,7 +100,7 @@ ScoreGrid::ScoreGrid(QWidget* parent)
     verticalHeader()->hide();
     // Every row has the same height, so the grid never measures rows it has not fetched.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(px(kRowTwips));
+    verticalHeader()->setDefaultSectionSize(design::toPixels(kRowTwips));
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -116,7 +113,7 @@ ScoreGrid::ScoreGrid(QWidget* parent)
 
     header->setHighlightSections(false);
     header->setSectionResizeMode(0, QHeaderView::Fixed);
-    header->resizeSection(0, px(kPlayerColumnTwips));
+    header->resizeSection(0, design::toPixels(kPlayerColumnTwips));
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     setAlternatingRowColors(true);
     setWordWrap(false); // a name with blanks stays on its one row
@@ -140,8 +137,8 @@ void ScoreGrid::setScale(qreal scale) {
 }
 
 int ScoreGrid::naturalWidth() const {
-    return px(kPlayerColumnTwips) + px(kScoreColumnTwips) + 2 * frameWidth() +
-           verticalScrollBar()->sizeHint().width();
+    return design::toPixels(kPlayerColumnTwips) + design::toPixels(kScoreColumnTwips) +
+           2 * frameWidth() + verticalScrollBar()->sizeHint().width();
 }
 
 } // namespace vortalex

@@ -1,7 +1,7 @@
 #include "ui/widgets/SpeakerToggle.h"
+#include "ui/widgets/Theme.h"
 
 #include "core/common/MuteSwitch.h"
-#include "ui/widgets/Palette.h"
 
 #include <QAccessible>
 #include <QPainter>
@@ -72,7 +72,7 @@ void SpeakerToggle::paintEvent(QPaintEvent* event) {
         const bool lit = underMouse();
         face.setColorAt(0.0, lit ? QColor(240, 247, 255) : QColor(214, 230, 248));
         face.setColorAt(1.0, lit ? QColor(160, 192, 230) : QColor(128, 164, 206));
-        p.setPen(QPen(palette::kGold, 1.4));
+        p.setPen(QPen(theme::kGold, 1.4));
         p.setBrush(face);
         const qreal radius = r.height() / 4;
         p.drawRoundedRect(r, radius, radius);

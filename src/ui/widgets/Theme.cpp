@@ -256,7 +256,7 @@ QToolTip { color: %ink; background: %cream; border: 1px solid %gold; padding: 2p
                               {QStringLiteral("field"), css(kField)},
                               {QStringLiteral("pressed"), css(kFacePressed)},
                               {QStringLiteral("textOff"), css(kTextOff)},
-                              {QStringLiteral("goldDim"), css(palette::withAlpha(kGold, 110))},
+                              {QStringLiteral("goldDim"), css(theme::withAlpha(kGold, 110))},
                               {QStringLiteral("gold"), css(kGold)},
                               {QStringLiteral("cream"), css(kCream)},
                               {QStringLiteral("rim"), css(kRim)},

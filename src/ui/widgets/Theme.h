@@ -1,13 +1,12 @@
 #pragma once
 
 #include "core/common/Level.h"
-#include "ui/widgets/Fonts.h"
-#include "ui/widgets/Palette.h"
 
 #include <QColor>
 #include <QFont>
 #include <QPalette>
 #include <QString>
+#include <QStringList>
 
 class QApplication;
 class QHeaderView;
@@ -31,18 +30,18 @@ namespace vortalex::theme {
 
 // The colours the rules give the labels that are clicked (black at rest, cyan and green under
 // the pointer) stay the rules'; these are the game's own around them.
-using palette::kGold;                 // titles, frames, values, the selected row
-using palette::kHeading;              // headings and captions on the blue
-using palette::kHoverCommand;         // cyan: commands, Ok, Clear under the pointer
-using palette::kHoverGo;              // green: "Quit Game" and the level entries under the pointer
-using palette::kRest;                 // black: those labels otherwise
-using palette::kSea;                  // behind every screen
-inline const QColor kDeep{4, 18, 40}; // the top of the sky behind the menu and the boards
-inline const QColor kNavy{8, 34, 66}; // between the two
-inline const QColor kInk{20, 28, 40}; // text on the light faces of buttons and on gold
-inline const QColor kCaption{196, 214, 236}; // the board's captions, the hint of its pause sign
-inline const QColor kValue{255, 255, 255};   // the values beside them
-inline const QColor kField{8, 32, 56};       // lists, grids and text boxes
+inline const QColor kRest{0, 0, 0};             // black: those labels otherwise
+inline const QColor kHoverCommand{0, 255, 255}; // cyan: commands, Ok, Clear under the pointer
+inline const QColor kHoverGo{0, 255, 0};        // green: "Quit Game" and the level entries
+inline const QColor kSea{0, 81, 133};           // behind every screen
+inline const QColor kGold{255, 214, 102};       // titles, frames, values, the selected row
+inline const QColor kHeading{224, 224, 224};    // headings and captions on the blue
+inline const QColor kDeep{4, 18, 40};           // the top of the sky behind the menu and the boards
+inline const QColor kNavy{8, 34, 66};           // between the two
+inline const QColor kInk{20, 28, 40};           // text on the light faces of buttons and on gold
+inline const QColor kCaption{196, 214, 236};    // the board's captions, the hint of its pause sign
+inline const QColor kValue{255, 255, 255};      // the values beside them
+inline const QColor kField{8, 32, 56};          // lists, grids and text boxes
 inline const QColor kFieldText{230, 238, 248};
 inline const QColor kCream{250, 243, 225};    // line edits, as the tiles' faces
 inline const QColor kRim{120, 95, 60};        // the rim of a cream face
@@ -62,7 +61,33 @@ inline const QColor kLitFaceBottom{15, 40, 85};
 inline const QColor kCommandWord{64, 64, 64}; // the menu's word being spelled, as the rules give
 
 // The one family the game's text is set in; the tiles' letters keep their own faces
-// (fonts::courier, fonts::arial), which the rules name.
+// (courier(), arial()), which the rules name.
+// The faces the rules name for the tiles' letters, with their metric-compatible stand-ins, so
+// the letters hold their size where the original faces are not installed.
+inline QFont courier(qreal points, bool bold = true) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                   QStringLiteral("Monospace")});
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+inline QFont arial(qreal points, bool bold = true) {
+    QFont f;
+    f.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Sans Serif")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+inline QColor withAlpha(QColor colour, int alpha) {
+    colour.setAlpha(alpha);
+    return colour;
+}
+
 QString textFamily();
 QFont textFont(qreal points, bool bold = false, bool italic = false);
 // A caption over a control or a group ("Time : ", "Your Name", "SCORES"), and a value shown

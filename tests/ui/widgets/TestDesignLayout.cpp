@@ -1,5 +1,5 @@
 #include "ui/widgets/DesignLayout.h"
-#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Theme.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,18 +17,21 @@ private slots:
         QWidget window;
         DesignLayout layout(window, QSize(12000, 9000));
         window.show();
-        QCOMPARE(window.size(), QSize(fonts::px(12000), fonts::px(9000)));
+        QCOMPARE(window.size(), QSize(800, 600));
         auto* ok = new QLabel(QStringLiteral("Ok"), &window);
-        const QFont design = fonts::courier(14.25);
+        const QFont design = theme::courier(14.25);
         ok->setFont(design);
         layout.place(ok, QRect(3240, 7740, 1320, 480));
         auto* panel = new QWidget(&window);
         layout.place(panel, QRect(600, 600, 3000, 3000));
         auto* caption = new QLabel(panel);
-        layout.place(caption, QRect(150, 30, 2460, 480), fonts::arial(20.25));
+        layout.place(caption, QRect(150, 30, 2460, 480), theme::arial(20.25));
+        // The screens' pixels before they scaled: a twip rounded to the nearest fifteenth.
         const auto pixels = [](const QRect& twips) {
-            return QRect(fonts::px(twips.x()), fonts::px(twips.y()), fonts::px(twips.width()),
-                         fonts::px(twips.height()));
+            const auto px = [](int t) {
+                return (t + 7) / 15;
+            };
+            return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
         };
         QCOMPARE(ok->geometry(), pixels(QRect(3240, 7740, 1320, 480)));
         QCOMPARE(ok->font(), design);
