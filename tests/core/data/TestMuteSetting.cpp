@@ -97,7 +97,8 @@ private slots:
         test::RecordingCues player;
         MuteSwitch mute(player);
         QObject context;
-        keepMuteChoice(mute, *GameDatabase::absent(QStringLiteral("no file")), &context);
+        const auto missing = GameDatabase::absent(QStringLiteral("no file"));
+        keepMuteChoice(mute, *missing, &context);
         mute.setMuted(true);
         mute.play(Cue::Clicking);
         QVERIFY(player.played.isEmpty());
