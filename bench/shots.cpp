@@ -21,6 +21,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <optional>
 
 using namespace vortalex;
 
@@ -106,10 +107,22 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    LevelResult result{Level::Easy, model.levelTotal(), QStringLiteral("00:00"), model.words(),
-                       false};
-    result.fields.append(model.grid());
-    SummaryScreen summary(result, world.services, world.session);
+    // The clock runs out as in play, so the review has the fields and the paths the board
+    // kept.
+    std::optional<LevelResult> result;
+    board.openSummary = [&result](const LevelResult& ended) {
+        result = ended;
+        return ScreenOutcome::menu();
+    };
+    while (model.clockRunning()) {
+        model.clockTick();
+    }
+    QCoreApplication::processEvents();
+    if (!result) {
+        std::fprintf(stderr, "the level did not end\n");
+        return 1;
+    }
+    SummaryScreen summary(*result, world.services, world.session);
     summary.show();
     summary.activateSummary();
     summary.wordList()->setCurrentRow(0);

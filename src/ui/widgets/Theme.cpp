@@ -208,6 +208,7 @@ QAbstractItemView, QPlainTextEdit, QTextEdit {
     selection-color: %ink;
     gridline-color: rgba(255,255,255,30);
 }
+QListView::item { padding: 1px 3px; }
 QHeaderView::section {
     color: %gold;
     background: %header;
