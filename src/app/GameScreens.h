@@ -19,8 +19,9 @@ class GameScreens final : private MenuActions {
 public:
     // `now` is the local clock: the date decides today's field, and the histories keep the
     // time of each level.
-    explicit GameScreens(Services& services,
-                         std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); });
+    explicit GameScreens(
+        Services& services,
+        std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); });
     ~GameScreens() override;
 
     MenuScreen& menu() { return m_menu; }

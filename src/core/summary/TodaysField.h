@@ -61,7 +61,7 @@ public:
         int streak = 0; // ending on the date played
         std::optional<DailyRow> best;
         QList<DailyRow> results; // every result of the player, kept or waiting, newest first
-        QString problem; // why the player's days could not be read; empty when they were
+        QString problem;         // why the player's days could not be read; empty when they were
     };
     Days days();
     // Results written or waiting.

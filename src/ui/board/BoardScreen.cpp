@@ -74,13 +74,13 @@ void BoardScreen::build(Services& services, SessionState& session) {
     setObjectName(QString::fromLatin1(info.boardName));
     // Today's field names its date, which decides its letters, where a level names its size.
     const std::optional<DayField>& day = m_model.day();
-    setWindowTitle(day ? QStringLiteral("%1 - %2, %3 (%4 x %4)")
-                             .arg(kAppTitle, QString::fromLatin1(info.title),
-                                  day->date.toString(Qt::ISODate))
-                             .arg(info.side)
-                       : QStringLiteral("%1 - %2 (%3 x %3)")
-                             .arg(kAppTitle, QString::fromLatin1(info.title))
-                             .arg(info.side));
+    setWindowTitle(
+        day ? QStringLiteral("%1 - %2, %3 (%4 x %4)")
+                  .arg(kAppTitle, QString::fromLatin1(info.title), day->date.toString(Qt::ISODate))
+                  .arg(info.side)
+            : QStringLiteral("%1 - %2 (%3 x %3)")
+                  .arg(kAppTitle, QString::fromLatin1(info.title))
+                  .arg(info.side));
     setMouseTracking(true);
     setModal(true);
     centreOnOwner(*this);
@@ -147,12 +147,11 @@ void BoardScreen::buildField() {
 void BoardScreen::buildPanel() {
     const LevelInfo& info = m_model.info();
     const std::optional<DayField>& day = m_model.day();
-    m_heading = new QLabel(
-        day ? QStringLiteral("TODAY  %1").arg(day->date.toString(Qt::ISODate))
-            : QStringLiteral("%1  %2 x %2")
-                  .arg(QString::fromLatin1(info.title).toUpper())
-                  .arg(info.side),
-        this);
+    m_heading = new QLabel(day ? QStringLiteral("TODAY  %1").arg(day->date.toString(Qt::ISODate))
+                               : QStringLiteral("%1  %2 x %2")
+                                     .arg(QString::fromLatin1(info.title).toUpper())
+                                     .arg(info.side),
+                           this);
     m_heading->setObjectName(QStringLiteral("lblHeading"));
     theme::styleValue(*m_heading);
     m_heading->setAlignment(Qt::AlignCenter);

@@ -11,9 +11,9 @@
 
 #include <QCheckBox>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -181,8 +181,8 @@ void SummaryScreen::buildScoreArea() {
         return label;
     };
     const QDate day = m_model.result().day;
-    caption(info.daily ? QStringLiteral("%1, %2")
-                             .arg(QString::fromLatin1(info.title), day.toString(Qt::ISODate))
+    caption(info.daily ? QStringLiteral("%1, %2").arg(QString::fromLatin1(info.title),
+                                                      day.toString(Qt::ISODate))
                        : QStringLiteral("%1 level").arg(QString::fromLatin1(info.title)),
             QStringLiteral("lblHeading"), 18, {kMargin, 8, kWidth - 2 * kMargin, 34});
 
@@ -322,10 +322,10 @@ void SummaryScreen::showDays() {
     const TodaysField::Days days = m_today->days();
     m_streak->setText(days.streak == 1 ? QStringLiteral("1 day")
                                        : QStringLiteral("%1 days").arg(days.streak));
-    m_bestDay->setText(days.best ? QStringLiteral("%1: %2 points")
-                                       .arg(days.best->date.toString(Qt::ISODate),
-                                            groupedNumber(days.best->score))
-                                 : QStringLiteral("none yet"));
+    m_bestDay->setText(
+        days.best ? QStringLiteral("%1: %2 points")
+                        .arg(days.best->date.toString(Qt::ISODate), groupedNumber(days.best->score))
+                  : QStringLiteral("none yet"));
     QStringList note;
     if (!m_today->counted()) {
         note.append(QStringLiteral("This play was practice: the day keeps your first result."));
