@@ -36,8 +36,8 @@ constexpr QRect kSoundBox = design::pixels(752, 18, 32, 32); // top right, level
 constexpr QRect kFirstLevel = design::pixels(440, 486, 76, 64);
 constexpr int kLevelStep = design::pixels(86, 0).width();
 // Above the level chooser's panel, as wide as its last two entries and flush with them: near
-// the levels, on none of the Parts' controls or panels.
-constexpr QRect kTodayBox = design::pixels(612, 398, 166, 40);
+// the levels, on none of the rules' controls or panels.
+constexpr QRect kTodayBox = design::pixels(612, 398, 162, 40);
 
 using design::toPixels;
 
