@@ -14,11 +14,11 @@
 
 namespace vortalex {
 
-GameScreens::GameScreens(Services& services)
+GameScreens::GameScreens(Services& services, std::function<QDateTime()> now)
     : m_services(services)
     , m_menu(services, *this)
-    , m_history(services.database(), *services.messages,
-                [] { return QDateTime::currentDateTimeUtc(); }) {
+    , m_history(services.database(), *services.messages, [now] { return now().toUTC(); })
+    , m_today(services, now) {
     // Kept while the menu lives: the database is closed after the screens are gone.
     if (services.mute != nullptr) {
         keepMuteChoice(*services.mute, services.database(), &m_menu);
@@ -26,8 +26,10 @@ GameScreens::GameScreens(Services& services)
 }
 
 GameScreens::~GameScreens() {
-    // A last try for levels that waited for a busy file; the player was told they wait.
+    // A last try for levels and days that waited for a busy file; the player was told they
+    // wait.
     m_history.flush();
+    m_today.flush();
 }
 
 void GameScreens::openRegistration() {
@@ -58,10 +60,28 @@ void GameScreens::quit() {
 
 void GameScreens::playLevels(Level first) {
     // Boards open one after another over the menu, each when the one before has closed.
-    BoardScreenOpener opener(m_services, &m_menu, [this](const LevelResult& result) {
-        m_history.keep(m_menu.session().playerName(), result);
-    });
+    BoardScreenOpener opener(m_services, &m_menu,
+                             [this](const LevelResult& result) { levelFinished(result); });
     vortalex::playLevels(first, m_menu.session(), opener);
+}
+
+void GameScreens::playTodaysField() {
+    // begin() tells the player why the field does not open, or that this play is practice.
+    if (!m_today.begin(m_menu.session().playerName())) {
+        return;
+    }
+    BoardScreenOpener opener(m_services, &m_menu,
+                             [this](const LevelResult& result) { levelFinished(result); });
+    // Its board and summary lead back to the menu only: no level follows today's field.
+    opener.openToday(m_today, m_menu.session());
+}
+
+void GameScreens::levelFinished(const LevelResult& result) {
+    if (result.day.isValid()) {
+        m_today.finish(result);
+    } else {
+        m_history.keep(m_menu.session().playerName(), result);
+    }
 }
 
 } // namespace vortalex

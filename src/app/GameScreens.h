@@ -3,7 +3,12 @@
 #include "core/common/Services.h"
 #include "core/menu/MenuModel.h"
 #include "core/summary/LevelHistory.h"
+#include "core/summary/TodaysField.h"
 #include "ui/menu/MenuScreen.h"
+
+#include <QDateTime>
+
+#include <functional>
 
 namespace vortalex {
 
@@ -12,7 +17,11 @@ namespace vortalex {
 // opened modally over it, handed that state, and gone when the command returns.
 class GameScreens final : private MenuActions {
 public:
-    explicit GameScreens(Services& services);
+    // `now` is the local clock: the date decides today's field, and the histories keep the
+    // time of each level.
+    explicit GameScreens(
+        Services& services,
+        std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); });
     ~GameScreens() override;
 
     MenuScreen& menu() { return m_menu; }
@@ -24,11 +33,16 @@ private:
     void runHelp() override;
     void quit() override;
     void playLevels(Level first) override;
+    void playTodaysField() override;
+    // A board's clock ran out: its result goes to the player's history, or is the day's.
+    void levelFinished(const LevelResult& result);
 
     Services& m_services;
     MenuScreen m_menu;
     // Every level played in the run, for the players' histories.
     HistoryRecorder m_history;
+    // Whether a play of today's field counts, and the player's days.
+    TodaysField m_today;
 };
 
 } // namespace vortalex

@@ -1,11 +1,14 @@
+#include "BoardRuns.h"
 #include "MenuCommands.h"
 #include "ShownText.h"
 #include "TestWorld.h"
 #include "app/GameScreens.h"
 #include "app/QtMessageBoxes.h"
 #include "core/sound/Cues.h"
+#include "ui/board/BoardScreen.h"
 #include "ui/summary/HistoryPage.h"
 #include "ui/summary/StatsScreen.h"
+#include "ui/summary/SummaryScreen.h"
 #include "ui/widgets/ClickLabel.h"
 #include "ui/widgets/GameMessageDialog.h"
 #include "ui/widgets/LetterTile.h"
@@ -187,6 +190,52 @@ private slots:
         m_screens = std::make_unique<GameScreens>(m_world->services);
         QVERIFY(next.muted());
         QVERIFY(!menu().soundToggle()->soundOn());
+    }
+
+    // Through the menu's control, a second play of the day is told it is practice before its
+    // board opens; it plays to its summary and keeps nothing: the day's first result stays and
+    // no level history takes it.
+    void aSecondPlayOfTheDayIsToldPracticeFirstAndKeepsNothing() {
+        const QDate day(2026, 12, 10);
+        m_screens = std::make_unique<GameScreens>(m_world->services,
+                                                  [day] { return QDateTime(day, QTime(10, 0)); });
+        menu().show();
+        menu().session().setPlayerName(QStringLiteral("Ann"));
+        const DailyRow first{day, "Ann", 777, 3, "CATS", 5, QDateTime(day, QTime(8, 0), Qt::UTC)};
+        QCOMPARE(m_world->database->keepDailyResult(first), DailyWrite::Kept);
+        QWidget* openAtTheMessage = &menu();
+        m_world->messages.onShow = [&](const test::ShownMessage&) {
+            openAtTheMessage = QApplication::activeModalWidget();
+        };
+        QString heading;
+        QString note;
+        whenDialogOpens([&](QDialog* dialog) {
+            auto* board = qobject_cast<BoardScreen*>(dialog);
+            if (board == nullptr) {
+                dialog->reject(); // the comparisons below fail
+                return;
+            }
+            heading = board->headingLabel()->text();
+            whenDialogOpens([&](QDialog* shown) {
+                if (auto* summary = qobject_cast<SummaryScreen*>(shown)) {
+                    note = summary->dayNote()->text();
+                    summary->model().done();
+                    summary->model().goOnExit();
+                }
+            });
+            test::startPlaying(*board);
+            test::runOutTheClock(*board);
+        });
+        QTest::mouseClick(menu().todayEntry(), Qt::LeftButton);
+        QCOMPARE(m_world->messages.shown.size(), 1);
+        QVERIFY(m_world->messages.texts().constFirst().endsWith(
+            QStringLiteral("This play is practice.")));
+        QCOMPARE(openAtTheMessage, nullptr);
+        QCOMPARE(heading, QStringLiteral("TODAY  2026-12-10"));
+        QVERIFY(note.contains(QStringLiteral("practice")));
+        m_screens.reset(); // what waits is written as the program ends
+        QCOMPARE(*m_world->database->dailyResult(QStringLiteral("Ann"), day), first);
+        QVERIFY(m_world->database->historyOf(QStringLiteral("Ann")).isNotFound());
     }
 
     // Last: ending the program leaves no event loop running for later tests.

@@ -26,6 +26,7 @@ public:
     void runHelp() override { call(QStringLiteral("help"), {}); }
     void quit() override { call(QStringLiteral("quit"), onQuit); }
     void playLevels(Level first) override { levels.append(first); }
+    void playTodaysField() override { call(QStringLiteral("today"), {}); }
 
     QStringList calls; // every command but the level chooser's
     QList<Level> levels;

@@ -182,11 +182,12 @@ PY
 }
 
 # start_game <clock speed> [argument ...]: starts the program ($program, the program folder's
-# copy by default) under libfaketime and waits for its menu. Sets $pid and $menu.
+# copy by default) under libfaketime and waits for its menu. Sets $pid and $menu. The clock
+# starts now, or at $clock_start (faketime's "@YYYY-MM-DD hh:mm:ss") where a test needs a date.
 start_game() {
     local speed=$1
     shift
-    faketime -f "+0 x$speed" "${program:-$work/bin/vortalex}" "$@" >"$log" 2>&1 &
+    faketime -f "${clock_start:-+0} x$speed" "${program:-$work/bin/vortalex}" "$@" >"$log" 2>&1 &
     pid=$!
     trap 'kill "$pid" ${wm_pid:-} 2>/dev/null || true' EXIT
     menu=$(wait_window '^A Game for the Quillaro')

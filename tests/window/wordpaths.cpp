@@ -5,6 +5,8 @@
 //       one line per word to build, the tile numbers in picking order, until the target is met
 //   wordpaths spell <database> <seed> <level index> <target total>
 //       the same words, one line each, spelled in letters as a player types them
+//   wordpaths day <database> <YYYY-MM-DD> <target total>
+//       as play, on today's field of that date (its letters come from the date alone)
 //   wordpaths saved <database> <level index> <name> <password>
 //       the saved score, the player's total, the overall ranking's first row and whether LOAD
 //       finds the player with that password
@@ -15,10 +17,12 @@
 #include "core/data/GameDatabase.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QSet>
 #include <QTextStream>
 
 #include <cstdio>
+#include <optional>
 
 using namespace vortalex;
 
@@ -74,7 +78,8 @@ QList<int> findWord(const TileGrid& grid, const Words& dict, const QStringList& 
     return best;
 }
 
-int play(GameDatabase& db, quint64 seed, Level level, int target, bool spell) {
+// A board of `level`, or of today's field of `day` when it is valid.
+int play(GameDatabase& db, quint64 seed, Level level, const QDate& day, int target, bool spell) {
     test::RecordingCues cues;
     test::ScriptedMessages messages;
     Services services(db);
@@ -85,7 +90,15 @@ int play(GameDatabase& db, quint64 seed, Level level, int target, bool spell) {
         return std::make_unique<SeededRandom>(seed);
     };
     SessionState session;
-    BoardModel board(level, services, session);
+    const std::shared_ptr<const Lexicon> tree = day.isValid() ? db.wordTree() : nullptr;
+    if (day.isValid() && !tree) {
+        std::fprintf(stderr, "the word list cannot be read\n");
+        return 2;
+    }
+    std::optional<BoardModel> dayBoard;
+    std::optional<BoardModel> levelBoard;
+    BoardModel& board = day.isValid() ? dayBoard.emplace(DayField{day, tree}, services, session)
+                                      : levelBoard.emplace(level, services, session);
     test::openAndPlay(board);
     const Words dict = loadWords(db, board.info().minWordLength);
     QTextStream out(stdout);
@@ -129,7 +142,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: wordpaths play|saved <database> ...\n");
+        std::fprintf(stderr, "usage: wordpaths play|spell|day|saved <database> ...\n");
         return 2;
     }
     auto opened = GameDatabase::open(args.at(2));
@@ -140,11 +153,15 @@ int main(int argc, char** argv) {
     const bool spell = args.at(1) == QLatin1String("spell");
     if ((args.at(1) == QLatin1String("play") || spell) && args.size() == 6) {
         return play(*opened.db, args.at(3).toULongLong(), static_cast<Level>(args.at(4).toInt()),
-                    args.at(5).toInt(), spell);
+                    QDate(), args.at(5).toInt(), spell);
+    }
+    if (args.at(1) == QLatin1String("day") && args.size() == 5) {
+        const QDate day = QDate::fromString(args.at(3), Qt::ISODate);
+        return play(*opened.db, 1, Level::Easy, day, args.at(4).toInt(), false);
     }
     if (args.at(1) == QLatin1String("saved") && args.size() == 6) {
         return saved(*opened.db, static_cast<Level>(args.at(3).toInt()), args.at(4), args.at(5));
     }
-    std::fprintf(stderr, "usage: wordpaths play|saved <database> ...\n");
+    std::fprintf(stderr, "usage: wordpaths play|spell|day|saved <database> ...\n");
     return 2;
 }

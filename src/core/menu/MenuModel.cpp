@@ -227,6 +227,12 @@ void MenuModel::chooseLevel(Level level) {
     activate();
 }
 
+void MenuModel::chooseTodaysField() {
+    play(Cue::LevelChosen);
+    m_actions.playTodaysField();
+    activate();
+}
+
 void MenuModel::demoTick() {
     m_session.takeStartChosenFromRecord();
     m_lit.at(static_cast<std::size_t>(m_demoPosition - 1)) = true;

@@ -25,6 +25,8 @@ public:
     virtual void runHelp() = 0;
     virtual void quit() = 0;
     virtual void playLevels(Level first) = 0;
+    // Today's field, open to every player, a guest too; it may refuse to open and say why.
+    virtual void playTodaysField() = 0;
 };
 
 // The letter-tile menu without its widgets: the fixed 5 x 5 field, spelling a command, the
@@ -66,6 +68,8 @@ public:
     void pressClear();
     // An entry of the level chooser; closed levels take no clicks.
     void chooseLevel(Level level);
+    // The control beside the level chooser: today's field, whoever is signed in.
+    void chooseTodaysField();
 
     // Timer1 and Timer2.
     void demoTick();

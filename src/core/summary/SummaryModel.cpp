@@ -395,6 +395,9 @@ QString SummaryModel::foundText() {
 }
 
 QString SummaryModel::scoreText() const {
+    if (m_info.daily) {
+        return QStringLiteral("Your score: %1.").arg(m_result.total); // the day asks for none
+    }
     // The level table keeps Expert's "anything but 0" as a target of 1, which is no number to
     // show a player.
     const QString needed =

@@ -99,7 +99,7 @@ public:
     // fields and minimum length as the missed words, which it works out if they are not yet.
     QString foundText();
     // "Your score: 7800. Needed: 9000.": the total against the level's target. Expert has no
-    // target, it passes with anything but 0, and says so.
+    // target, it passes with anything but 0, and says so; today's field has none and names none.
     QString scoreText() const;
     // The review panel's own line, which a failed level opens on without the score area: the
     // score against the target, and below it the found share.

@@ -9,6 +9,8 @@
 #include <QDir>
 #include <QSet>
 
+#include <algorithm>
+
 namespace vortalex {
 
 QString groupedNumber(qint64 number) {
@@ -61,6 +63,7 @@ bool TodaysField::begin(const QString& player) {
     m_player = player;
     m_field.reset();
     m_practice = false;
+    m_counted = false;
     m_dayResult.reset();
     flush();
     const QDate today = m_now().toLocalTime().date();
@@ -118,6 +121,7 @@ void TodaysField::finish(const LevelResult& result) {
     }
     // Whatever comes of the write, a second end of this play is no new result.
     m_practice = true;
+    m_counted = true;
     m_dayResult = rowOf(result);
     m_waiting.append(*m_dayResult);
     if (flush() || m_toldWaiting) {
@@ -163,6 +167,9 @@ TodaysField::Days TodaysField::days() {
     }
     days.streak = streakEnding(dates, m_field->date);
     days.best = bestDay(rows);
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const DailyRow& a, const DailyRow& b) { return a.date > b.date; });
+    days.results = rows;
     return days;
 }
 

@@ -47,6 +47,8 @@ public:
     const DayField& field() const { return *m_field; }
     // This play is not the day's result: one is kept already, or the file keeps none.
     bool practice() const { return m_practice; }
+    // The play that finished last is the day's result, kept or waiting to be.
+    bool counted() const { return m_counted; }
 
     // The board's end: the result is kept when this play counts.
     void finish(const LevelResult& result);
@@ -58,14 +60,17 @@ public:
     struct Days {
         int streak = 0; // ending on the date played
         std::optional<DailyRow> best;
-        QString problem; // why the player's days could not be read; empty when they were
+        QList<DailyRow> results; // every result of the player, kept or waiting, newest first
+        QString problem;         // why the player's days could not be read; empty when they were
     };
     Days days();
     // Results written or waiting.
     qsizetype waiting() const { return m_waiting.size(); }
+    // Writes the results that wait; false when some still wait. The program's end tries once
+    // more, as it does for the levels' histories.
+    bool flush();
 
 private:
-    bool flush();
     DailyRow rowOf(const LevelResult& result) const;
     void tell(const QString& text, MessageStyle style);
 
@@ -74,6 +79,7 @@ private:
     QString m_player;
     std::optional<DayField> m_field;
     bool m_practice = false;
+    bool m_counted = false;
     std::optional<DailyRow> m_dayResult;
     QList<DailyRow> m_waiting;
     bool m_toldWaiting = false;

@@ -1,5 +1,6 @@
 #include "ui/board/BoardScreen.h"
 
+#include "core/summary/TodaysField.h"
 #include "ui/summary/SummaryScreen.h"
 #include "ui/widgets/Accessible.h"
 #include "ui/widgets/ClickLabel.h"
@@ -54,11 +55,32 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
     , m_places(level)
     , m_layout(*this, m_places.window())
     , m_backdrop(m_places, m_layout) {
+    build(services, session);
+}
+
+BoardScreen::BoardScreen(TodaysField& today, Services& services, SessionState& session,
+                         QWidget* parent)
+    : QDialog(parent)
+    , m_model(today.field(), services, session)
+    , m_today(&today)
+    , m_places(dailyInfo().level) // Easy's 5 x 5 board
+    , m_layout(*this, m_places.window())
+    , m_backdrop(m_places, m_layout) {
+    build(services, session);
+}
+
+void BoardScreen::build(Services& services, SessionState& session) {
     const LevelInfo& info = m_model.info();
     setObjectName(QString::fromLatin1(info.boardName));
-    setWindowTitle(QStringLiteral("%1 - %2 (%3 x %3)")
-                       .arg(kAppTitle, QString::fromLatin1(info.title))
-                       .arg(info.side));
+    // Today's field names its date, which decides its letters, where a level names its size.
+    const std::optional<DayField>& day = m_model.day();
+    setWindowTitle(
+        day ? QStringLiteral("%1 - %2, %3 (%4 x %4)")
+                  .arg(kAppTitle, QString::fromLatin1(info.title), day->date.toString(Qt::ISODate))
+                  .arg(info.side)
+            : QStringLiteral("%1 - %2 (%3 x %3)")
+                  .arg(kAppTitle, QString::fromLatin1(info.title))
+                  .arg(info.side));
     setMouseTracking(true);
     setModal(true);
     centreOnOwner(*this);
@@ -80,7 +102,7 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
     m_gameTimer.setInterval(kClockIntervalMs);
 
     openSummary = [this, &services, &session](const LevelResult& result) {
-        SummaryScreen summary(result, services, session, this);
+        SummaryScreen summary(result, services, session, this, m_today);
         execOverOwner(summary);
         return summary.outcome();
     };
@@ -124,12 +146,16 @@ void BoardScreen::buildField() {
 
 void BoardScreen::buildPanel() {
     const LevelInfo& info = m_model.info();
-    auto* title = new QLabel(
-        QStringLiteral("%1  %2 x %2").arg(QString::fromLatin1(info.title).toUpper()).arg(info.side),
-        this);
-    theme::styleValue(*title);
-    title->setAlignment(Qt::AlignCenter);
-    m_layout.place(title, m_places.title(), theme::captionFont(13));
+    const std::optional<DayField>& day = m_model.day();
+    m_heading = new QLabel(day ? QStringLiteral("TODAY  %1").arg(day->date.toString(Qt::ISODate))
+                               : QStringLiteral("%1  %2 x %2")
+                                     .arg(QString::fromLatin1(info.title).toUpper())
+                                     .arg(info.side),
+                           this);
+    m_heading->setObjectName(QStringLiteral("lblHeading"));
+    theme::styleValue(*m_heading);
+    m_heading->setAlignment(Qt::AlignCenter);
+    m_layout.place(m_heading, m_places.title(), theme::captionFont(13));
 
     const QFont commandFont = theme::textFont(12, true);
     static const std::array<const char*, 4> kCaptions{"Done", "Play", "Clear", "Shuffle"};
@@ -490,6 +516,15 @@ void BoardScreen::paintEvent(QPaintEvent* event) {
 
 ScreenOutcome BoardScreenOpener::openBoard(Level level, SessionState& session) {
     BoardScreen board(level, m_services, session, m_parent);
+    return run(board);
+}
+
+ScreenOutcome BoardScreenOpener::openToday(TodaysField& today, SessionState& session) {
+    BoardScreen board(today, m_services, session, m_parent);
+    return run(board);
+}
+
+ScreenOutcome BoardScreenOpener::run(BoardScreen& board) {
     if (m_levelFinished) {
         // Before the level's messages open, so that even a failed Expert level, which has no
         // summary, is handed on.

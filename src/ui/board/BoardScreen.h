@@ -24,6 +24,7 @@ namespace vortalex {
 class ClickLabel;
 class LetterTile;
 class SpeakerToggle;
+class TodaysField;
 
 // The board of one level (frmMainGame5x5, 7x7, 9x9 or 11x11): shows the model and turns the
 // player's gestures and the timers into calls on it.
@@ -31,6 +32,9 @@ class BoardScreen : public QDialog {
     Q_OBJECT
 public:
     BoardScreen(Level level, Services& services, SessionState& session, QWidget* parent = nullptr);
+    // Today's field as `today` has begun it; its summary shows the player's days from it.
+    BoardScreen(TodaysField& today, Services& services, SessionState& session,
+                QWidget* parent = nullptr);
     ~BoardScreen() override;
 
     BoardModel& model() { return m_model; }
@@ -41,6 +45,7 @@ public:
     }
     ClickLabel* pauseLabel() const { return m_pause; }
     SpeakerToggle* soundToggle() const { return m_sound; }
+    QLabel* headingLabel() const { return m_heading; }
     QLabel* wordFormedLabel() const { return m_wordFormed; }
     QLabel* bannerLabel() const { return m_banner; }
     QLabel* timerLabel() const { return m_timer; }
@@ -83,6 +88,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    void build(Services& services, SessionState& session);
     // Letters, Backspace, Escape, Return and Space; false for any other key.
     bool playKey(const QKeyEvent* event);
     void orderTabStops();
@@ -104,6 +110,7 @@ private:
     void finish(ScreenOutcome next);
 
     BoardModel m_model;
+    TodaysField* m_today = nullptr;
     BoardLayout m_places;
     DesignLayout m_layout;
     BoardBackdrop m_backdrop;
@@ -112,6 +119,7 @@ private:
     std::array<ClickLabel*, 4> m_commands{};
     ClickLabel* m_pause = nullptr;
     SpeakerToggle* m_sound = nullptr;
+    QLabel* m_heading = nullptr;
     QLabel* m_wordFormed = nullptr;
     QLabel* m_banner = nullptr;
     QLabel* m_timer = nullptr;
@@ -140,8 +148,12 @@ public:
         , m_parent(parent)
         , m_levelFinished(std::move(levelFinished)) {}
     ScreenOutcome openBoard(Level level, SessionState& session) override;
+    // Today's field, begun by `today`, on the same kind of board.
+    ScreenOutcome openToday(TodaysField& today, SessionState& session);
 
 private:
+    ScreenOutcome run(BoardScreen& board);
+
     Services& m_services;
     QWidget* m_parent;
     std::function<void(const LevelResult&)> m_levelFinished;

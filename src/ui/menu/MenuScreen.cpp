@@ -35,6 +35,9 @@ constexpr QRect kInstructionsBox = design::pixels(452, 214, 316, 92);
 constexpr QRect kSoundBox = design::pixels(752, 18, 32, 32); // top right, level with the greeting
 constexpr QRect kFirstLevel = design::pixels(440, 486, 76, 64);
 constexpr int kLevelStep = design::pixels(86, 0).width();
+// Above the level chooser's panel, as wide as its last two entries and flush with them: near
+// the levels, on none of the rules' controls or panels.
+constexpr QRect kTodayBox = design::pixels(612, 398, 162, 40);
 
 using design::toPixels;
 
@@ -111,13 +114,15 @@ MenuScreen::MenuScreen(Services& services, MenuActions& actions, QWidget* parent
     buildField();
     buildButtons();
     buildLevels();
+    buildToday();
     m_sound = new SpeakerToggle(services.mute, this);
     m_layout.place(m_sound, kSoundBox);
     connect(m_sound, &ClickLabel::hovered, this, &MenuScreen::hoverNothing);
-    // The open levels first and Ok and Clear next, each a key or two away; then the field, and
-    // the sound last.
+    // The open levels first and Ok and Clear next, each a key or two away (Ok has the keys when
+    // the menu opens, as before today's field came); today's field, the field, and the sound
+    // last.
     QList<QWidget*> order(m_levels.begin(), m_levels.end());
-    order += QList<QWidget*>{m_okLabel, m_clearLabel};
+    order += QList<QWidget*>{m_okLabel, m_clearLabel, m_today};
     for (LetterTile* t : m_tiles) {
         order.append(t);
     }
@@ -305,6 +310,20 @@ void MenuScreen::buildLevels() {
     }
 }
 
+void MenuScreen::buildToday() {
+    m_today = new LevelBadge(QStringLiteral("Today's field"), this);
+    m_today->setButtonLike(true); // first: widget changes below fix its accessible kind
+    m_today->setObjectName(QStringLiteral("lblToday"));
+    m_today->setAlignment(Qt::AlignCenter);
+    m_layout.place(m_today, kTodayBox, theme::textFont(12, true));
+    m_today->setAccessibleName(QStringLiteral("Today's field"));
+    m_today->setToolTip(QStringLiteral("The same 5 x 5 letters for every player today: three "
+                                       "minutes, and the first play of the day is kept"));
+    connect(m_today, &ClickLabel::clicked, this,
+            [this](Qt::MouseButton) { m_model.chooseTodaysField(); });
+    connect(m_today, &ClickLabel::hovered, this, &MenuScreen::hoverToday);
+}
+
 void MenuScreen::syncTiles() {
     for (int i = 1; i <= MenuModel::kSide * MenuModel::kSide; ++i) {
         LetterTile* t = tile(i);
@@ -344,6 +363,12 @@ void MenuScreen::hoverLevel(int index) {
         m_levels.at(static_cast<std::size_t>(i))
             ->setTextColour(i == index ? theme::kHoverGo : theme::kRest);
     }
+    m_today->setTextColour(theme::kRest);
+}
+
+void MenuScreen::hoverToday() {
+    hoverLevel(-1);
+    m_today->setTextColour(theme::kHoverGo);
 }
 
 void MenuScreen::hoverNothing() {

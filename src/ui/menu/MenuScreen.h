@@ -48,6 +48,8 @@ public:
     ClickLabel* levelEntry(Level level) const {
         return m_levels.at(static_cast<std::size_t>(level));
     }
+    // Beside the level chooser: today's field, open to every player.
+    ClickLabel* todayEntry() const { return m_today; }
     QLabel* greetingLabel() const { return m_greeting; }
     QLabel* instructionsLabel() const { return m_instructions; }
     SpeakerToggle* soundToggle() const { return m_sound; }
@@ -69,6 +71,7 @@ private:
     void buildField();
     void buildButtons();
     void buildLevels();
+    void buildToday();
     void buildTexts();
     void showGreeting(const QString& greeting);
     void syncTiles();
@@ -77,6 +80,7 @@ private:
     void hoverOk(bool clearToo);
     void hoverClear(bool okToo);
     void hoverLevel(int index);
+    void hoverToday();
     void hoverNothing();
 
     SessionState m_session;
@@ -90,6 +94,7 @@ private:
     ClickLabel* m_clearLabel = nullptr;
     ClickLabel* m_clearPicture = nullptr;
     std::array<ClickLabel*, kLevelCount> m_levels{};
+    ClickLabel* m_today = nullptr;
     QLabel* m_greeting = nullptr;
     QLabel* m_instructions = nullptr;
     SpeakerToggle* m_sound = nullptr;

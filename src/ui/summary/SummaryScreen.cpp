@@ -10,8 +10,10 @@
 #include "ui/widgets/WindowScaler.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -107,9 +109,10 @@ private:
 } // namespace
 
 SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, SessionState& session,
-                             QWidget* parent)
+                             QWidget* parent, TodaysField* today)
     : QDialog(parent)
     , m_model(result, services, session)
+    , m_today(today)
     , m_layout(*this, pixels(kWidth, kHeight)) {
     const LevelInfo& info = m_model.info();
     setObjectName(QString::fromLatin1(info.summaryName));
@@ -128,7 +131,9 @@ SummaryScreen::SummaryScreen(const LevelResult& result, Services& services, Sess
     m_timer->setText(result.timeText);
     m_total->setText(m_model.totalText());
     m_words->addItems(result.words);
-    m_scores->setRows(m_model.scores());
+    if (!m_model.info().daily) {
+        m_scores->setRows(m_model.scores());
+    }
 
     connect(&m_model, &SummaryModel::layersChanged, this, &SummaryScreen::syncLayers);
     connect(&m_model, &SummaryModel::playerNameChanged, m_name, &QLineEdit::setText);
@@ -175,13 +180,17 @@ void SummaryScreen::buildScoreArea() {
         m_layout.place(label, pixels(place), theme::valueFont());
         return label;
     };
-    caption(QStringLiteral("%1 level").arg(QString::fromLatin1(info.title)),
+    const QDate day = m_model.result().day;
+    caption(info.daily ? QStringLiteral("%1, %2").arg(QString::fromLatin1(info.title),
+                                                      day.toString(Qt::ISODate))
+                       : QStringLiteral("%1 level").arg(QString::fromLatin1(info.title)),
             QStringLiteral("lblHeading"), 18, {kMargin, 8, kWidth - 2 * kMargin, 34});
 
     const int gridTop = 74;
-    caption(QStringLiteral("SCORES"), QStringLiteral("Label7"), 12,
-            {kMargin, gridTop - 26, 200, 24})
-        ->setVisible(info.summaryHasPassword);
+    // Today's field has no score table: its grid lists the player's days.
+    caption(info.daily ? QStringLiteral("YOUR DAYS") : QStringLiteral("SCORES"),
+            QStringLiteral("Label7"), 12, {kMargin, gridTop - 26, 200, 24})
+        ->setVisible(info.summaryHasPassword || info.daily);
     m_scores = new ScoreGrid(area);
     const int gridWidth = m_scores->naturalWidth();
     m_layout.place(m_scores, pixels(kMargin, gridTop, gridWidth, kHeight - gridTop - kMargin));
@@ -197,8 +206,8 @@ void SummaryScreen::buildScoreArea() {
     m_total = value(QStringLiteral("0"), QStringLiteral("lblTotScor"),
                     {left + 110, gridTop + 32, fieldWidth - 110, 28});
 
-    caption(QStringLiteral("Your Name"), QStringLiteral("Label1"), 11,
-            {left, gridTop + 80, fieldWidth, 22});
+    QLabel* nameCaption = caption(QStringLiteral("Your Name"), QStringLiteral("Label1"), 11,
+                                  {left, gridTop + 80, fieldWidth, 22});
     m_name = new QLineEdit(area);
     m_name->setObjectName(QStringLiteral("txtName"));
     m_layout.place(m_name, pixels(left, gridTop + 104, fieldWidth, 30), theme::textFont(12, true));
@@ -245,10 +254,102 @@ void SummaryScreen::buildScoreArea() {
     m_next = button(QStringLiteral("&Next"), QStringLiteral("Command3"), left + kButtonWidth + 10,
                     buttonsTop);
 
+    if (m_model.layers().copyShown) {
+        // Nothing to save, so nothing to name: the player's days take the name's place.
+        for (QWidget* w : {static_cast<QWidget*>(nameCaption), static_cast<QWidget*>(m_name),
+                           static_cast<QWidget*>(m_password), static_cast<QWidget*>(hint)}) {
+            w->hide();
+        }
+        m_copy = button(QStringLiteral("&Copy result"), QStringLiteral("cmdCopy"), left, saveTop);
+        buildDayArea(left, gridTop);
+    }
+
     connect(m_save, &QPushButton::clicked, this,
             [this] { m_model.save(m_name->text(), m_password->text()); });
     connect(m_done, &QPushButton::clicked, &m_model, &SummaryModel::done);
     connect(m_next, &QPushButton::clicked, &m_model, &SummaryModel::next);
+}
+
+void SummaryScreen::buildDayArea(int left, int top) {
+    QWidget* area = m_scoreArea;
+    const int width = kWidth - left - kMargin;
+    const auto label = [this, area](const QString& name, const QRect& place, const QFont& font) {
+        QLabel* l = makeLabel(QString(), name, area);
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        m_layout.place(l, pixels(place), font);
+        return l;
+    };
+    // Two more rows in the panel under the time and the total.
+    m_resultsPanel.setHeight(m_resultsPanel.height() + 64);
+    const QList<std::pair<QString, QLabel**>> rows{{QStringLiteral("Streak : "), &m_streak},
+                                                   {QStringLiteral("Best day : "), &m_bestDay}};
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        const int y = top + 64 + 32 * static_cast<int>(r);
+        QLabel* caption = label(QStringLiteral("lblDayCaption%1").arg(r), {left, y, 110, 28},
+                                theme::captionFont(11));
+        caption->setText(rows.at(r).first);
+        theme::styleCaption(*caption);
+        QLabel* value = label(r == 0 ? QStringLiteral("lblStreak") : QStringLiteral("lblBestDay"),
+                              {left + 110, y, width - 110, 28}, theme::valueFont());
+        theme::styleValue(*value);
+        *rows.at(r).second = value;
+    }
+    m_dayNote = label(QStringLiteral("lblDayNote"), {left, top + 136, width, 34},
+                      theme::textFont(9, false, true));
+    theme::styleCaption(*m_dayNote);
+    m_layout.place(m_found, pixels(left, top + 172, width, 40));
+    m_shareLine = label(QStringLiteral("lblShareLine"), {left, top + 216, width, 56},
+                        theme::textFont(10, true));
+    theme::styleValue(*m_shareLine);
+    m_shareLine->setTextFormat(Qt::PlainText); // the longest word came from the word list
+    const QRect copyPlace = design::toPixels(m_layout.placeOf(m_copy));
+    m_copied = label(QStringLiteral("lblCopied"),
+                     {copyPlace.right() + 11, copyPlace.top(), width - copyPlace.width() - 10,
+                      copyPlace.height()},
+                     theme::textFont(10, true));
+    theme::styleCaption(*m_copied);
+    connect(m_copy, &QPushButton::clicked, this, &SummaryScreen::copyShareLine);
+    m_copy->setFocus(); // what a player does first here, as typing the name on the levels
+    if (m_today != nullptr) {
+        showDays();
+    } else {
+        m_copy->setEnabled(false);
+    }
+}
+
+void SummaryScreen::showDays() {
+    const TodaysField::Days days = m_today->days();
+    m_streak->setText(days.streak == 1 ? QStringLiteral("1 day")
+                                       : QStringLiteral("%1 days").arg(days.streak));
+    m_bestDay->setText(
+        days.best ? QStringLiteral("%1: %2 points")
+                        .arg(days.best->date.toString(Qt::ISODate), groupedNumber(days.best->score))
+                  : QStringLiteral("none yet"));
+    QStringList note;
+    if (!m_today->counted()) {
+        note.append(QStringLiteral("This play was practice: the day keeps your first result."));
+    }
+    if (!days.problem.isEmpty()) {
+        note.append(QStringLiteral("Your days could not be read: %1").arg(days.problem));
+    }
+    m_dayNote->setText(note.join(QLatin1Char(' ')));
+    m_shareLine->setText(m_today->shareLine());
+    m_copy->setEnabled(!m_today->shareLine().isEmpty());
+
+    m_days.clear();
+    m_days.setColumnCount(2);
+    for (const DailyRow& row : days.results) {
+        m_days.appendRow({new QStandardItem(row.date.toString(Qt::ISODate)),
+                          new QStandardItem(QString::number(row.score))});
+    }
+    m_scores->setRows(&m_days);
+    m_scores->setFirstHeader(QStringLiteral("Day"));
+}
+
+void SummaryScreen::copyShareLine() {
+    QGuiApplication::clipboard()->setText(m_today->shareLine());
+    m_copied->setText(QStringLiteral("Copied to the clipboard."));
 }
 
 void SummaryScreen::buildReviewPanel() {
@@ -510,6 +611,7 @@ void SummaryScreen::syncLayers() {
     m_scoreArea->setEnabled(!l.reviewShown);
     m_tryAgain->setVisible(l.tryAgainShown);
     m_goOn->setVisible(l.goOnShown);
+    m_save->setVisible(l.saveShown);
     m_save->setEnabled(l.saveEnabled);
     m_next->setVisible(l.nextShown);
     m_next->setEnabled(l.nextEnabled);

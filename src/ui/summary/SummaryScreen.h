@@ -4,9 +4,11 @@
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
 #include "core/summary/SummaryModel.h"
+#include "core/summary/TodaysField.h"
 #include "ui/widgets/DesignLayout.h"
 
 #include <QDialog>
+#include <QStandardItemModel>
 
 class QCheckBox;
 class QGroupBox;
@@ -30,8 +32,9 @@ class WordPathView;
 class SummaryScreen : public QDialog {
     Q_OBJECT
 public:
+    // Today's field's summary shows the player's days and the shared line from `today`.
     SummaryScreen(const LevelResult& result, Services& services, SessionState& session,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, TodaysField* today = nullptr);
 
     SummaryModel& model() { return m_model; }
     ScreenOutcome outcome() const { return m_outcome; }
@@ -63,6 +66,15 @@ public:
     // In the review panel: the score against the level's target and the found share, which a
     // failed level, opening on the panel, shows nowhere else.
     QLabel* resultLine() const { return m_result; }
+    // Today's field: the player's streak and best day, what the play leaves to say (practice,
+    // days that could not be read), the shared line, the control that copies it and what says
+    // it did.
+    QLabel* streakLabel() const { return m_streak; }
+    QLabel* bestDayLabel() const { return m_bestDay; }
+    QLabel* dayNote() const { return m_dayNote; }
+    QLabel* shareLineLabel() const { return m_shareLine; }
+    QPushButton* copyButton() const { return m_copy; }
+    QLabel* copiedLabel() const { return m_copied; }
     DesignLayout& layout() { return m_layout; }
 
     // The activation steps; the screen runs them when it opens.
@@ -79,6 +91,9 @@ protected:
 private:
     void buildScoreArea();
     void buildReviewPanel();
+    void buildDayArea(int left, int top);
+    void showDays();
+    void copyShareLine();
     void syncLayers();
     void syncWrongWords();
     void buildMissedPage();
@@ -89,6 +104,7 @@ private:
     void placeTabs();
 
     SummaryModel m_model;
+    TodaysField* m_today;
     DesignLayout m_layout;
     ScreenOutcome m_outcome = ScreenOutcome::menu();
     QWidget* m_scoreArea = nullptr;
@@ -117,6 +133,13 @@ private:
     QLabel* m_found = nullptr;
     QLabel* m_result = nullptr;
     QRect m_resultsPanel; // design pixels: the panel behind the time and the total
+    QPushButton* m_copy = nullptr;
+    QLabel* m_streak = nullptr;
+    QLabel* m_bestDay = nullptr;
+    QLabel* m_dayNote = nullptr;
+    QLabel* m_shareLine = nullptr;
+    QLabel* m_copied = nullptr;
+    QStandardItemModel m_days; // the player's days, newest first
 };
 
 } // namespace vortalex

@@ -67,13 +67,15 @@ public:
             return {};
         }
         if (role == Qt::DisplayRole) {
-            return section == 0 ? QStringLiteral("Player") : QStringLiteral("Score");
+            return section == 0 ? firstHeader : QStringLiteral("Score");
         }
         if (role == Qt::TextAlignmentRole) {
             return static_cast<int>(section == 0 ? kPlayerAlign : kScoreAlign);
         }
         return {};
     }
+
+    QString firstHeader = QStringLiteral("Player");
 
 private:
     QString elided(const QString& name) const {
@@ -121,6 +123,11 @@ ScoreGrid::ScoreGrid(QWidget* parent)
 
 void ScoreGrid::setRows(QAbstractItemModel* rows) {
     m_look->setSourceModel(rows);
+}
+
+void ScoreGrid::setFirstHeader(const QString& text) {
+    m_look->firstHeader = text;
+    emit m_look->headerDataChanged(Qt::Horizontal, 0, 0);
 }
 
 void ScoreGrid::setScale(qreal scale) {

@@ -10,10 +10,11 @@ class ScoreRowsLook;
 
 // The two-column score grid of the score tables and the summaries: "Player" left-aligned and
 // 1500 twips wide, "Score" centred in the rest, at least 1000 twips; the header reads "Player"
-// and "Score" whatever query filled the grid. It shows the rows of a model (name, score) that
-// fetches them as the grid scrolls, so a table of any size costs only what has been seen.
-// Placed by a DesignLayout, which scales its font, it follows the layout's scale through
-// setScale(): column widths, row height and the room a name has before it is cut short.
+// and "Score" whatever query filled the grid, unless a screen names the first column otherwise. It
+// shows the rows of a model (name, score) that fetches them as the grid scrolls, so a table of any
+// size costs only what has been seen. Placed by a DesignLayout, which scales its font, it follows
+// the layout's scale through setScale(): column widths, row height and the room a name has before
+// it is cut short.
 class ScoreGrid : public QTableView {
     Q_OBJECT
 public:
@@ -28,6 +29,8 @@ public:
 
     // `rows` outlives the grid or is given up before it goes; null shows no rows.
     void setRows(QAbstractItemModel* rows);
+    // A grid of other rows than players' (today's field lists days) names its first column so.
+    void setFirstHeader(const QString& text);
     // Wide enough for both columns and the scroll bar that many rows bring, at the design size.
     int naturalWidth() const;
     qreal scale() const { return m_scale; }

@@ -123,7 +123,7 @@ private slots:
     }
 
     // Its summary saves no score, shows the copy control and the same found share as the line,
-    // and leads only to the menu; no level history keeps it.
+    // names no target, and leads only to the menu; no level history keeps it.
     void todaysSummaryWritesNothingOfTheLevelsAndLeadsToTheMenu() {
         DayWorld w;
         QVERIFY(w.today.begin(QStringLiteral("Ann")));
@@ -134,6 +134,7 @@ private slots:
         QCOMPARE(summary.scores()->rowCount(), 0); // not the Easy table
         QVERIFY(summary.layers().copyShown && !summary.layers().saveShown);
         QVERIFY(summary.foundText().contains(QStringLiteral("(50%)")));
+        QCOMPARE(summary.scoreText(), QStringLiteral("Your score: 550.")); // no target to name
         summary.save(QStringLiteral("Ann"), QStringLiteral("pw"));
         QVERIFY(w.database->findScore(Level::Easy, QStringLiteral("Ann")).isNotFound());
         QSignalSpy finished(&summary, &SummaryModel::finished);

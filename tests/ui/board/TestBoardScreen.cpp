@@ -9,8 +9,8 @@
 #include "ui/widgets/LetterTile.h"
 #include "ui/widgets/SpeakerToggle.h"
 
+#include "BoardRuns.h"
 #include "Contrast.h"
-#include "Deals.h"
 #include "Gestures.h"
 #include "MenuCommands.h"
 #include "RawConnection.h"
@@ -29,23 +29,6 @@ using namespace vortalex;
 using namespace vortalex::test;
 
 namespace {
-
-// A shown board after "Play" (clicked with the mouse) with its deal done.
-void startPlaying(BoardScreen& screen) {
-    screen.show();
-    QCoreApplication::processEvents(); // the activation the first show queues
-    QVERIFY(!screen.commandLabel(BoardCommand::Shuffle)->isEnabled());
-    QTest::mouseClick(screen.commandLabel(BoardCommand::Play), Qt::LeftButton);
-    finishDealing(screen.model());
-}
-
-// Every second of the level, as its timer would tick them, then the end it queues.
-void runOutTheClock(BoardScreen& screen) {
-    for (int s = 0; s < screen.model().info().levelSeconds(); ++s) {
-        screen.model().clockTick();
-    }
-    QCoreApplication::processEvents();
-}
 
 // The room between a level's field and the window's edges and the column beside it.
 struct FieldRoom {

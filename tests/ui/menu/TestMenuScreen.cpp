@@ -490,24 +490,45 @@ private slots:
         QVERIFY(sound->state().checked);
     }
 
-    // Nothing of the menu moves for it, and it stays clear of every control and panel.
-    void theSpeakerCoversNothingOfTheMenu() {
+    // Added beside the rules' controls, the speaker and today's field move nothing of the menu
+    // and stay clear of every control and panel.
+    void theSpeakerAndTodaysFieldCoverNothingOfTheMenu() {
         const QRect before = m_menu->okLabel()->geometry();
         showWithSpeaker();
         QCOMPARE(m_menu->okLabel()->geometry(), before);
-        const QRect sound = m_menu->soundToggle()->geometry();
-        QVERIFY(m_menu->soundToggle()->isVisible());
-        QVERIFY(m_menu->rect().contains(sound));
-        for (QWidget* w : m_menu->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (w != m_menu->soundToggle() && w->isVisible()) {
-                QVERIFY2(!w->geometry().intersects(sound), qPrintable(w->objectName()));
+        const art::MenuPanels panels = art::menuPanels(m_menu->frames());
+        for (QWidget* added : QList<QWidget*>{m_menu->soundToggle(), m_menu->todayEntry()}) {
+            const QRect place = added->geometry();
+            QVERIFY(added->isVisible());
+            QVERIFY(m_menu->rect().contains(place));
+            for (QWidget* w : m_menu->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (w != added && w->isVisible()) {
+                    QVERIFY2(!w->geometry().intersects(place), qPrintable(w->objectName()));
+                }
+            }
+            for (const QRectF& panel : {panels.field, panels.commandWord, panels.buttons,
+                                        panels.instructions, panels.levels}) {
+                QVERIFY(!panel.intersects(QRectF(place)));
             }
         }
-        const art::MenuPanels panels = art::menuPanels(m_menu->frames());
-        for (const QRectF& panel : {panels.field, panels.commandWord, panels.buttons,
-                                    panels.instructions, panels.levels}) {
-            QVERIFY(!panel.intersects(QRectF(sound)));
-        }
+    }
+
+    // A guest, every level closed, opens it with a click, or with Tab from Clear and Return;
+    // then the keys are the field's again.
+    void todaysFieldOpensForAGuestByMouseAndByKeyboard() {
+        ClickLabel* today = m_menu->todayEntry();
+        QTest::mouseClick(today, Qt::LeftButton);
+        QCOMPARE(m_actions->calls, QStringList{QStringLiteral("today")});
+        QCOMPARE(m_world->cues.played.last(), Cue::LevelChosen);
+        m_menu->clearLabel()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_menu->clearLabel(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), today);
+        QTest::keyClick(today, Qt::Key_Return);
+        QCOMPARE(m_actions->calls.size(), 2);
+        QCOMPARE(QApplication::focusWidget(), m_menu.get());
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(today);
+        QCOMPARE(entry->role(), QAccessible::Button);
+        QCOMPARE(entry->text(QAccessible::Name), QStringLiteral("Today's field"));
     }
 
     // A menu built without a switch shows no control that would do nothing.

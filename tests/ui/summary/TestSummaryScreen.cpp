@@ -1,3 +1,4 @@
+#include "core/summary/TodaysField.h"
 #include "ui/summary/SummaryScreen.h"
 #include "ui/summary/WordPathView.h"
 #include "ui/widgets/LetterTile.h"
@@ -9,6 +10,8 @@
 
 #include <QAccessible>
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTabBar>
 
 #include <QGroupBox>
@@ -535,6 +538,38 @@ private slots:
         QCOMPARE(screen.missedList()->currentRow(), 0);
         clickMissed();
         QVERIFY(screen.meaningsBox()->toPlainText().startsWith(QStringLiteral(" ### (v.) sat")));
+    }
+
+    // Today's field: the player's streak and best day, their days in the grid newest first,
+    // and the copy control, which puts the shared line on the clipboard and says so on screen.
+    void todaysSummaryShowsThePlayersDaysAndCopiesTheSharedLine() {
+        const QDate day(2026, 12, 10);
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}});
+        for (const auto& [back, score] : {std::pair{1, 900}, std::pair{3, 1200}}) {
+            const QDate played = day.addDays(-back);
+            QCOMPARE(world.database->keepDailyResult(
+                         {played, "Ann", score, 4, "CATS", 50, QDateTime(played, {}, Qt::UTC)}),
+                     DailyWrite::Kept);
+        }
+        TodaysField today(world.services, [day] { return QDateTime(day, QTime(10, 0)); });
+        QVERIFY(today.begin(QStringLiteral("Ann")));
+        LevelResult result = catResult(true);
+        result.day = day;
+        today.finish(result);
+        SummaryScreen screen(result, world.services, world.session, nullptr, &today);
+        screen.show();
+        QCOMPARE(screen.streakLabel()->text(), QStringLiteral("2 days"));
+        QCOMPARE(screen.bestDayLabel()->text(), QStringLiteral("2026-12-07: 1,200 points"));
+        QCOMPARE(screen.scoreGrid()->model()->rowCount(), 3);
+        QCOMPARE(screen.scoreGrid()->model()->index(0, 0).data().toString(),
+                 QStringLiteral("2026-12-10"));
+        QVERIFY(screen.copiedLabel()->text().isEmpty());
+        QTest::mouseClick(screen.copyButton(), Qt::LeftButton);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral(
+                     "Vortalex 2026-12-10: 10 points, 1 word, 50% of the field, longest CAT"));
+        QCOMPARE(screen.copiedLabel()->text(), QStringLiteral("Copied to the clipboard."));
+        QVERIFY(screen.copiedLabel()->isVisible());
     }
 };
 
