@@ -232,7 +232,8 @@ private slots:
             QStringLiteral("This play is practice.")));
         QCOMPARE(openAtTheMessage, nullptr);
         QCOMPARE(heading, QStringLiteral("TODAY  2026-12-10"));
-        QVERIFY(note.contains(QStringLiteral("practice")));
+        QVERIFY(note.contains(QStringLiteral("practice")) &&
+                note.contains(QStringLiteral("keeps your first result")));
         m_screens.reset(); // what waits is written as the program ends
         QCOMPARE(*m_world->database->dailyResult(QStringLiteral("Ann"), day), first);
         QVERIFY(m_world->database->historyOf(QStringLiteral("Ann")).isNotFound());

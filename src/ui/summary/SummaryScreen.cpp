@@ -328,7 +328,10 @@ void SummaryScreen::showDays() {
                   : QStringLiteral("none yet"));
     QStringList note;
     if (!m_today->counted()) {
-        note.append(QStringLiteral("This play was practice: the day keeps your first result."));
+        // A file that takes no results keeps no first one either.
+        note.append(m_today->dayResult()
+                        ? QStringLiteral("This play was practice: the day keeps your first result.")
+                        : QStringLiteral("This play was practice: the file keeps no results."));
     }
     if (!days.problem.isEmpty()) {
         note.append(QStringLiteral("Your days could not be read: %1").arg(days.problem));

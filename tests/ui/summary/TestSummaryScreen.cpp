@@ -571,6 +571,22 @@ private slots:
         QCOMPARE(screen.copiedLabel()->text(), QStringLiteral("Copied to the clipboard."));
         QVERIFY(screen.copiedLabel()->isVisible());
     }
+
+    // A file that takes no results keeps no first result to point the player to, and has no
+    // line to share.
+    void aPlayTheFileCannotKeepSaysSoAndOffersNoCopy() {
+        const QDate day(2026, 12, 10);
+        TestWorld world({{"CAT", "(n.) feline"}, {"CATS", "(n.) felines"}});
+        world.database->refuseWrites();
+        TodaysField today(world.services, [day] { return QDateTime(day, QTime(10, 0)); });
+        QVERIFY(today.begin(QStringLiteral("Ann")));
+        LevelResult result = catResult(true);
+        result.day = day;
+        today.finish(result);
+        SummaryScreen screen(result, world.services, world.session, nullptr, &today);
+        QVERIFY(screen.dayNote()->text().contains(QStringLiteral("keeps no results")));
+        QVERIFY(!screen.copyButton()->isEnabled());
+    }
 };
 
 QTEST_MAIN(TestSummaryScreen)
