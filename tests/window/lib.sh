@@ -9,6 +9,23 @@ fail() {
     exit 1
 }
 
+# Seconds since boot, for deadlines: bash's SECONDS follows the wall clock, which may be set
+# forward while a test waits (a virtual machine's clock after the machine was held), ending the
+# wait before its time.
+uptime_s() {
+    local up _
+    read -r up _ </proc/uptime
+    echo "${up%.*}"
+}
+
+# fail_without_window <title>: what a test that waited in vain needs to be told why.
+fail_without_window() {
+    echo "visible windows:" >&2
+    xdotool search --onlyvisible --name '.' getwindowname %@ >&2 2>/dev/null || true
+    [[ -z "${log:-}" || ! -s "$log" ]] || { echo "the program's output:" >&2; tail -n 20 "$log" >&2; }
+    fail "no window '$1'"
+}
+
 # enter_xvfb <script> <program folder> [argument ...]; needs the tools in $kTools. The screen is
 # 1024 x 768 unless the script sets xvfb_screen (as "1920x1080x24") first.
 enter_xvfb() {
@@ -66,10 +83,10 @@ enter_xvfb() {
 # Waits for a visible window whose title matches $1 (at most $2 s, 20 by default) and prints
 # its id; the program ($pid, output in $log) must stay alive meanwhile.
 wait_window() {
-    local id= until=$((SECONDS + ${2:-20}))
+    local id= until=$(($(uptime_s) + ${2:-20}))
     while [[ -z "$id" ]]; do
         kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended while waiting for '$1'"; }
-        ((SECONDS < until)) || fail "no window '$1'"
+        (($(uptime_s) < until)) || fail_without_window "$1"
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
         [[ -n "$id" ]] || sleep 0.05
     done
@@ -132,9 +149,9 @@ readonly kStatTiles="22 18 24 25"     # S T A T
 # Answers each plain message box with Return until a window titled $1 shows (at most $2 s) and
 # prints its id: how the end of a level's message is got past.
 wait_past_messages() {
-    local id= until=$((SECONDS + ${2:-40}))
+    local id= until=$(($(uptime_s) + ${2:-40}))
     while [[ -z "$id" ]]; do
-        ((SECONDS < until)) || fail "no window '$1'"
+        (($(uptime_s) < until)) || fail_without_window "$1"
         kill -0 "$pid" 2>/dev/null || { cat "$log" >&2; fail "the program ended"; }
         sleep 1
         id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -n 1 || true)
