@@ -7,6 +7,7 @@
 #include "ui/menu/LoadSaveDialog.h"
 #include "ui/menu/RegistrationDialog.h"
 #include "ui/summary/StatsScreen.h"
+#include "ui/summary/SummaryScreen.h"
 #include "ui/widgets/FocusReturn.h"
 
 #include <QCoreApplication>
@@ -73,7 +74,13 @@ void GameScreens::playTodaysField() {
     BoardScreenOpener opener(m_services, &m_menu,
                              [this](const LevelResult& result) { levelFinished(result); });
     // Its board and summary lead back to the menu only: no level follows today's field.
-    opener.openToday(m_today, m_menu.session());
+    // Its summary shows the player's days, which only the loop knows.
+    opener.openDay(m_today.field(), m_menu.session(),
+                   [this](const LevelResult& result, QWidget* board) {
+                       SummaryScreen summary(result, m_services, m_menu.session(), board, &m_today);
+                       execOverOwner(summary);
+                       return summary.outcome();
+                   });
 }
 
 void GameScreens::levelFinished(const LevelResult& result) {

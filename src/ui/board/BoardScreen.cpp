@@ -1,6 +1,5 @@
 #include "ui/board/BoardScreen.h"
 
-#include "core/summary/TodaysField.h"
 #include "ui/summary/SummaryScreen.h"
 #include "ui/widgets/Accessible.h"
 #include "ui/widgets/ClickLabel.h"
@@ -58,11 +57,10 @@ BoardScreen::BoardScreen(Level level, Services& services, SessionState& session,
     build(services, session);
 }
 
-BoardScreen::BoardScreen(TodaysField& today, Services& services, SessionState& session,
+BoardScreen::BoardScreen(const DayField& day, Services& services, SessionState& session,
                          QWidget* parent)
     : QDialog(parent)
-    , m_model(today.field(), services, session)
-    , m_today(&today)
+    , m_model(day, services, session)
     , m_places(dailyInfo().level) // Easy's 5 x 5 board
     , m_layout(*this, m_places.window())
     , m_backdrop(m_places, m_layout) {
@@ -102,7 +100,7 @@ void BoardScreen::build(Services& services, SessionState& session) {
     m_gameTimer.setInterval(kClockIntervalMs);
 
     openSummary = [this, &services, &session](const LevelResult& result) {
-        SummaryScreen summary(result, services, session, this, m_today);
+        SummaryScreen summary(result, services, session, this);
         execOverOwner(summary);
         return summary.outcome();
     };
@@ -519,8 +517,12 @@ ScreenOutcome BoardScreenOpener::openBoard(Level level, SessionState& session) {
     return run(board);
 }
 
-ScreenOutcome BoardScreenOpener::openToday(TodaysField& today, SessionState& session) {
-    BoardScreen board(today, m_services, session, m_parent);
+ScreenOutcome BoardScreenOpener::openDay(const DayField& day, SessionState& session,
+                                         DaySummary openSummary) {
+    BoardScreen board(day, m_services, session, m_parent);
+    board.openSummary = [&board, open = std::move(openSummary)](const LevelResult& result) {
+        return open(result, &board);
+    };
     return run(board);
 }
 

@@ -24,7 +24,6 @@ namespace vortalex {
 class ClickLabel;
 class LetterTile;
 class SpeakerToggle;
-class TodaysField;
 
 // The board of one level (frmMainGame5x5, 7x7, 9x9 or 11x11): shows the model and turns the
 // player's gestures and the timers into calls on it.
@@ -32,8 +31,9 @@ class BoardScreen : public QDialog {
     Q_OBJECT
 public:
     BoardScreen(Level level, Services& services, SessionState& session, QWidget* parent = nullptr);
-    // Today's field as `today` has begun it; its summary shows the player's days from it.
-    BoardScreen(TodaysField& today, Services& services, SessionState& session,
+    // Today's field dealt for `day`. Its summary is the levels' own unless whoever opens the board
+    // gives openSummary one that shows the player's days.
+    BoardScreen(const DayField& day, Services& services, SessionState& session,
                 QWidget* parent = nullptr);
     ~BoardScreen() override;
 
@@ -110,7 +110,6 @@ private:
     void finish(ScreenOutcome next);
 
     BoardModel m_model;
-    TodaysField* m_today = nullptr;
     BoardLayout m_places;
     DesignLayout m_layout;
     BoardBackdrop m_backdrop;
@@ -148,8 +147,10 @@ public:
         , m_parent(parent)
         , m_levelFinished(std::move(levelFinished)) {}
     ScreenOutcome openBoard(Level level, SessionState& session) override;
-    // Today's field, begun by `today`, on the same kind of board.
-    ScreenOutcome openToday(TodaysField& today, SessionState& session);
+    // The board the summary of a day opens over, and what that summary leads to.
+    using DaySummary = std::function<ScreenOutcome(const LevelResult&, QWidget* board)>;
+    // Today's field of `day` on the same kind of board, its summary opened by `openSummary`.
+    ScreenOutcome openDay(const DayField& day, SessionState& session, DaySummary openSummary);
 
 private:
     ScreenOutcome run(BoardScreen& board);
