@@ -37,6 +37,9 @@ sleep 0.3
 spell_on_menu "$menu" $kStatTiles
 wait_titled 1 '^Vortalex$' "STAT opened no score tables"
 stats=$(xdotool search --onlyvisible --name '^Vortalex$')
+# Over the menu, however soon after its start: the menu's frame, new then, once left the score
+# tables in the screen's corner.
+expect_centred "$stats" "$menu" "the score tables" 12
 opened=$(geometry_of "$stats")
 screen=$(xwininfo -root | awk '/Width:/ { w = $2 } /Height:/ { print 0, 0, w, $2 }')
 

@@ -20,9 +20,11 @@ QMargins frameMarginsOf(const QWidget& window) {
     return handle != nullptr ? handle->frameMargins() : QMargins();
 }
 
+// The place as the widget has it, the frame's margins as the window has them: under a window
+// manager that has just put a frameless window (the menu) in a frame of its own, the native
+// window can hold (0, 0) for a while, and a dialog centred on that opened in the screen's corner.
 QRect frameOf(const QWidget& window) {
-    const QWindow* handle = window.windowHandle();
-    return handle != nullptr ? handle->frameGeometry() : window.frameGeometry();
+    return window.geometry().marginsAdded(frameMarginsOf(window));
 }
 
 // `frame` moved as little as it takes to lie on `available` (when it is known).
