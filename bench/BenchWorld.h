@@ -1,9 +1,11 @@
 #pragma once
 
+#include "core/board/BoardModel.h"
 #include "core/common/Services.h"
 #include "core/common/SessionState.h"
 #include "core/data/GameDatabase.h"
 
+#include "Deals.h"
 #include "TestDoubles.h"
 
 #include <cstdint>
@@ -35,5 +37,18 @@ public:
 private:
     std::uint64_t m_seed = 1;
 };
+
+// The fields an Expert level hands its summary: its deal's and those of three shuffles.
+inline QList<TileGrid> expertFields(BenchWorld& world) {
+    BoardModel board(Level::Expert, world.services, world.session);
+    test::openAndPlay(board);
+    QList<TileGrid> fields{board.grid()};
+    for (int shuffle = 0; shuffle < 3; ++shuffle) {
+        board.runCommand(BoardCommand::Shuffle);
+        test::finishDealing(board);
+        fields.append(board.grid());
+    }
+    return fields;
+}
 
 } // namespace vortalex::bench

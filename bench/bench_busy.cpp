@@ -33,15 +33,8 @@ double msSince(const QElapsedTimer& t) {
 
 // An Expert level as its board hands it over: the field of its deal and of three shuffles.
 LevelResult expertResult(bench::BenchWorld& world) {
-    BoardModel board(Level::Expert, world.services, world.session);
     LevelResult result{Level::Expert, 2800, QStringLiteral("00:00"), {"STONE", "NOTES"}, true};
-    test::openAndPlay(board);
-    result.fields.append(board.grid());
-    for (int shuffle = 0; shuffle < 3; ++shuffle) {
-        board.runCommand(BoardCommand::Shuffle);
-        test::finishDealing(board);
-        result.fields.append(board.grid());
-    }
+    result.fields = bench::expertFields(world);
     return result;
 }
 

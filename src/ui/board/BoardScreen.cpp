@@ -70,15 +70,12 @@ BoardScreen::BoardScreen(const DayField& day, Services& services, SessionState& 
 void BoardScreen::build(Services& services, SessionState& session) {
     const LevelInfo& info = m_model.info();
     setObjectName(QString::fromLatin1(info.boardName));
-    // Today's field names its date, which decides its letters, where a level names its size.
+    // Today's field names its date too, which decides its letters.
     const std::optional<DayField>& day = m_model.day();
-    setWindowTitle(
-        day ? QStringLiteral("%1 - %2, %3 (%4 x %4)")
-                  .arg(kAppTitle, QString::fromLatin1(info.title), day->date.toString(Qt::ISODate))
-                  .arg(info.side)
-            : QStringLiteral("%1 - %2 (%3 x %3)")
-                  .arg(kAppTitle, QString::fromLatin1(info.title))
-                  .arg(info.side));
+    const QString title = QString::fromLatin1(info.title);
+    const QString name =
+        day ? QStringLiteral("%1, %2").arg(title, day->date.toString(Qt::ISODate)) : title;
+    setWindowTitle(QStringLiteral("%1 - %2 (%3 x %3)").arg(kAppTitle, name).arg(info.side));
     setMouseTracking(true);
     setModal(true);
     centreOnOwner(*this);
